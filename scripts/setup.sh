@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs everything Hourglint needs to build, run and test on Debian 12.
+# Skips apt entirely when every package is already present.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
+  libqt6sql6-sqlite libqt6svg6 libgl-dev
+  libsqlite3-dev sqlite3
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
+  xvfb openbox xterm xdotool x11-utils imagemagick trayer
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/UsageTable.h"
+
+class CAppSettings;
+class IClock;
+class IClockLabel;
+class IForegroundSampler;
+class IImageList;
+class IListControl;
+class IUsageStore;
+
+// The one-second step: samples the foreground program, credits the second, keeps the
+// live list in step with the usage table, feeds the clock, raises alarms and hands the
+// second to the database.
+class CUsageTracker {
+public:
+    CUsageTracker(const CAppSettings& settings, IClock& clock, IForegroundSampler& sampler,
+                  IUsageStore& store);
+
+    void Attach(IListControl* liveList, IListControl* alarmList, IClockLabel* clockLabel,
+                IImageList* images);
+    void LoadToday();
+    void Tick();
+    void FlushNow();
+
+    const CUsageTable& Table() const { return table_; }
+    const UsageRecord* Current() const { return current_; }
+    int64_t LastTick() const { return now_; }
+
+private:
+    void SampleForeground();
+    void CreditSecond();
+    void CheckAlarm(const UsageRecord& record, int64_t now);
+    int IconFor(const std::string& name, const std::string& path, bool useSampledWindow);
+
+    const CAppSettings& settings_;
+    IClock& clock_;
+    IForegroundSampler& sampler_;
+    IUsageStore& store_;
+
+    IListControl* liveList_ = nullptr;
+    IListControl* alarmList_ = nullptr;
+    IClockLabel* clockLabel_ = nullptr;
+    IImageList* images_ = nullptr;
+
+    CUsageTable table_;
+    std::vector<std::string> iconKeys_;
+    std::string sampleTitle_;
+    std::string sampleName_;
+    std::string samplePath_;
+    int sampleIcon_ = -1;
+    UsageRecord* current_ = nullptr;
+    int64_t stretchStart_ = 0;
+    int64_t now_ = 0;
+};

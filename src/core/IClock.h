@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+// Time source of the one-second step, replaceable so any instant can be tested.
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual int64_t Now() = 0;  // seconds since the epoch
+};

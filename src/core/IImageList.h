@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/IconImage.h"
+
+// The shared 16 x 16 icon list; entries are addressed by the index Add returns.
+class IImageList {
+public:
+    virtual ~IImageList() = default;
+    virtual int Add(const IconImage& icon) = 0;
+};

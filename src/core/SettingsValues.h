@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+// The six user preferences of the "Config" group.
+struct SettingsValues {
+    bool bRunOnWindowsStartup = true;
+    bool bMinimizeOnStartup = false;
+    bool bLoadDbOnStartup = true;
+    int iAutoSave = 10;          // seconds
+    uint8_t iALPHA = 200;        // 255 = opaque
+    int iAlarmForMinutes = 120;  // minutes
+
+    bool operator==(const SettingsValues&) const = default;
+};

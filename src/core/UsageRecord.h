@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One program seen today. The name is the identity, compared byte for byte.
+struct UsageRecord {
+    std::string name;
+    std::string title;
+    std::string path;
+    int32_t seconds = 0;
+    int icon = -1;
+};
