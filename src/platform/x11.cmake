@@ -1,0 +1,1 @@
+# target_sources(hourglint_platform PRIVATE ...) for the X11 sampler and icons
