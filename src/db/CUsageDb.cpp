@@ -1,0 +1,427 @@
+#include "db/CUsageDb.h"
+
+#include <ctime>
+#include <map>
+#include <utility>
+
+#include "core/CAppSettings.h"
+#include "core/Message.h"
+#include "db/DbText.h"
+#include "db/SqliteConnection.h"
+#include "db/SqliteError.h"
+#include "db/SqliteStatement.h"
+
+namespace {
+
+struct OperationTexts {
+    const char* connection;
+    const char* statement;
+};
+
+// Indexed by CUsageDb::Operation.
+const OperationTexts kTexts[] = {
+    {"Fail to connect to the DB when flush!\nError information:",
+     "Fail to save data into Database!\nError Information: "},
+    {"Fail to connect to the DB when load DB!\nError information:",
+     "Fail to load data from Database!\nError Information: "},
+    {"Fail to connect to the DB when load DB for group!\nError information:",
+     "Fail to load data from Database!\nError Information: "},
+    {"Fail to connect to the DB when add group!\nError information:",
+     "Fail to add group from Database!\nError Information: "},
+    {"Fail to connect to the DB when delete Group!\nError information:",
+     "Fail to delete Group!\nError Information: "},
+    {"Fail to connect to the DB when update item!\nError information:",
+     "Fail to update item!\nError Information: "},
+    {"Fail to connect to the DB when report process!\nError information:",
+     "Fail to report process!\nError Information: "},
+    {"Fail to connect to the DB when report group!\nError information:",
+     "Fail to report group!\nError Information: "},
+};
+static_assert(std::size(kTexts) == static_cast<size_t>(CUsageDb::Operation::Count));
+
+const char* const kFindItem = "SELECT id, path FROM titem WHERE name = ?";
+const char* const kInsertItem = "INSERT INTO titem(name, compunit, path) VALUES ( ?, ?, ?)";
+const char* const kLastItemId = "SELECT MAX(id) as c_id FROM titem";
+const char* const kUpdatePath = "UPDATE titem SET path = ? WHERE id = ?";
+const char* const kFindHour = "SELECT id FROM ttime WHERE itemid = ? AND d = ? AND h = ?";
+const char* const kInsertHour = "INSERT INTO ttime(itemid, d, h, seconds) VALUES ( ?, ?, ?, ?)";
+const char* const kAddToHour = "UPDATE ttime SET seconds = seconds + ? WHERE id = ?";
+
+const char* const kLoadDay =
+    "SELECT titem.name as name, titem.path as path, SUM(seconds) as ss FROM ttime,titem "
+    "WHERE d = ? and titem.id = ttime.itemid GROUP BY name, path";
+
+const char* const kProcessDay =
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
+    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ? "
+    "GROUP BY name, path, titem.id ORDER BY SUM(seconds) DESC";
+const char* const kProcessRange =
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
+    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ? AND d > ? "
+    "GROUP BY name, path, titem.id ORDER BY SUM(seconds) DESC";
+const char* const kGroupNames = "SELECT id, name FROM tgroup";
+const char* const kGroupDay =
+    "SELECT groupid, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
+    "AND d = ? GROUP BY groupid ORDER BY SUM(seconds) DESC";
+const char* const kGroupRange =
+    "SELECT groupid, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
+    "AND d <= ? AND d > ? GROUP BY groupid ORDER BY SUM(seconds) DESC";
+
+constexpr int64_t kDay = 86400;
+
+// The periods after the chosen day, in the order their rows are merged.
+struct Period {
+    int64_t lowerOffset;  // 0: a single day
+    int64_t dayOffset;
+    int32_t divisor;
+    int32_t ReportRow::*field;
+};
+const Period kLaterPeriods[] = {
+    {0, kDay, 1, &ReportRow::yesterday},
+    {7 * kDay, 0, 7, &ReportRow::week},
+    {30 * kDay, 0, 30, &ReportRow::month},
+    {365 * kDay, 0, 365, &ReportRow::year},
+};
+
+bool LocalTime(int64_t t, std::tm& local) {
+    const std::time_t time = static_cast<std::time_t>(t);
+    return localtime_r(&time, &local) != nullptr;
+}
+
+void Merge(ReportTable& rows, int32_t key, const std::string& name, const std::string& path,
+           int32_t ReportRow::*field, int32_t value) {
+    for (ReportRow& row : rows) {
+        if (row.key == key) {
+            row.*field = value;
+            return;
+        }
+    }
+    if (rows.size() < kReportRows) {
+        ReportRow row;
+        row.key = key;
+        row.name = name;
+        row.path = path;
+        row.*field = value;
+        rows.push_back(std::move(row));
+    }
+}
+
+// Binds the day, or the day and the lower bound of a range, of a period ending at day.
+void BindPeriod(SqliteStatement& statement, int64_t day, const Period& period) {
+    statement.Reset();
+    if (period.lowerOffset == 0) {
+        statement.Bind(1, FormatDbDate(day - period.dayOffset));
+    } else {
+        statement.Bind(1, FormatDbDate(day));
+        statement.Bind(2, FormatDbDate(day - period.lowerOffset));
+    }
+}
+
+}  // namespace
+
+CUsageDb::CUsageDb(std::string path) : CUsageDb(std::move(path), TheSettings()) {}
+
+CUsageDb::CUsageDb(std::string path, const CAppSettings& settings)
+    : path_(std::move(path)), settings_(settings) {}
+
+template <typename Body>
+bool CUsageDb::Run(Operation operation, Body&& body) {
+    Failure failure = Failure::None;
+    std::string error;
+    {
+        SqliteConnection connection;
+        if (!connection.Open(path_, busyTimeoutMs_)) {
+            failure = Failure::Connection;
+            error = connection.ErrorText();
+        } else {
+            try {
+                body(connection);
+            } catch (const SqliteError& e) {
+                failure = Failure::Statement;
+                error = e.what();
+            }
+        }
+    }
+    // Only now, with the connection gone: the message box runs a nested event loop in
+    // which the tick may start another operation.
+    if (failure != Failure::None) {
+        Report(operation, failure, error);
+    }
+    return failure == Failure::None;
+}
+
+void CUsageDb::Report(Operation operation, Failure failure, const std::string& text) {
+    bool& showing = showing_[static_cast<size_t>(operation)];
+    if (showing) {
+        return;
+    }
+    const OperationTexts& texts = kTexts[static_cast<size_t>(operation)];
+    const std::string message =
+        (failure == Failure::Connection ? texts.connection : texts.statement) + text;
+    showing = true;
+    try {
+        ShowMessage(message);
+    } catch (...) {
+        showing = false;
+        throw;
+    }
+    showing = false;
+}
+
+void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string& path) {
+    auto entry = pending_.rbegin();
+    while (entry != pending_.rend() && entry->name != name) {
+        ++entry;
+    }
+    if (entry != pending_.rend()) {
+        ++entry->seconds;
+    } else {
+        pending_.push_back(PendingEntry{name, 1, path});
+    }
+
+    const int32_t elapsed = static_cast<int32_t>(now - lastFlush_);
+    std::tm local{};
+    const bool endOfHour = LocalTime(now, local) && local.tm_min == 59 && local.tm_sec == 59;
+    if (elapsed >= settings_.Values().iAutoSave || endOfHour) {
+        Flush(now, now);
+    }
+}
+
+void CUsageDb::Flush(int64_t now, int64_t when) {
+    // Set first, so a failing flush is retried at the next interval, not every second.
+    lastFlush_ = now;
+
+    std::tm local{};
+    const int hour = LocalTime(when, local) ? local.tm_hour : -1;
+    const std::string day = FormatDbDate(when);
+    const size_t count = pending_.size();
+
+    const bool written = Run(Operation::Flush, [&](SqliteConnection& connection) {
+        if (count == 0) {
+            return;
+        }
+        // One transaction: after any failure nothing of this flush is written, so the
+        // pending table, kept whole, is never counted twice.
+        connection.Execute("BEGIN IMMEDIATE");
+        try {
+            SqliteStatement findItem(connection, kFindItem);
+            SqliteStatement insertItem(connection, kInsertItem);
+            SqliteStatement lastItemId(connection, kLastItemId);
+            SqliteStatement updatePath(connection, kUpdatePath);
+            SqliteStatement findHour(connection, kFindHour);
+            SqliteStatement insertHour(connection, kInsertHour);
+            SqliteStatement addToHour(connection, kAddToHour);
+            for (size_t i = 0; i < count; ++i) {
+                const PendingEntry& entry = pending_[i];
+                const std::string name = QuoteSqlText(entry.name);
+                const std::string path = QuoteSqlText(entry.path);
+
+                int64_t itemId = -1;
+                findItem.Reset();
+                findItem.Bind(1, name);
+                if (!findItem.Step()) {
+                    insertItem.Reset();
+                    insertItem.Bind(1, name);
+                    insertItem.Bind(2, int64_t{0});
+                    insertItem.Bind(3, path);
+                    insertItem.Run();
+                    lastItemId.Reset();
+                    if (lastItemId.Step()) {
+                        itemId = lastItemId.Int("c_id");
+                    }
+                } else {
+                    if (!findItem.IsNull("id")) {
+                        itemId = findItem.Int("id");
+                    }
+                    // Compared as stored, so a path longer than a stored text is not
+                    // rewritten at every flush.
+                    if (findItem.Text("path") != path) {
+                        updatePath.Reset();
+                        updatePath.Bind(1, path);
+                        updatePath.Bind(2, itemId);
+                        updatePath.Run();
+                    }
+                }
+
+                findHour.Reset();
+                findHour.Bind(1, itemId);
+                findHour.Bind(2, day);
+                findHour.Bind(3, int64_t{hour});
+                if (!findHour.Step()) {
+                    insertHour.Reset();
+                    insertHour.Bind(1, itemId);
+                    insertHour.Bind(2, day);
+                    insertHour.Bind(3, int64_t{hour});
+                    insertHour.Bind(4, int64_t{entry.seconds});
+                    insertHour.Run();
+                } else {
+                    const int64_t hourId = findHour.IsNull("id") ? -1 : findHour.Int("id");
+                    addToHour.Reset();
+                    addToHour.Bind(1, int64_t{entry.seconds});
+                    addToHour.Bind(2, hourId);
+                    addToHour.Run();
+                }
+            }
+        } catch (const SqliteError&) {
+            connection.ExecuteQuietly("ROLLBACK");
+            throw;
+        }
+        try {
+            connection.Execute("COMMIT");
+        } catch (const SqliteError&) {
+            connection.ExecuteQuietly("ROLLBACK");
+            throw;
+        }
+    });
+    if (written) {
+        // No message was shown, so nothing ran in between and the first count entries are
+        // exactly the ones written.
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<ptrdiff_t>(count));
+    }
+}
+
+std::vector<UsageTotal> CUsageDb::LoadDb(int64_t day, int capacity) {
+    const std::string dayText = FormatDbDate(day);
+    std::vector<UsageTotal> rows;
+    const bool loaded = Run(Operation::LoadDb, [&](SqliteConnection& connection) {
+        SqliteStatement select(connection, kLoadDay);
+        select.Bind(1, dayText);
+        while (static_cast<int>(rows.size()) < capacity && select.Step()) {
+            rows.push_back(UsageTotal{select.Text("name"), select.Text("path"), select.Int("ss")});
+        }
+    });
+    if (!loaded) {
+        rows.clear();
+    }
+    return rows;
+}
+
+GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) {
+    GroupStoreData data;
+    Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
+        {
+            SqliteStatement programs(connection, "SELECT name, path, groupid FROM titem");
+            while (static_cast<int>(data.programs.size()) < programCapacity && programs.Step()) {
+                data.programs.push_back(GroupProgramRow{
+                    programs.Text("name"), programs.Text("path"), programs.Int("groupid")});
+            }
+        }
+        SqliteStatement groups(connection, "SELECT name, id FROM tgroup");
+        while (static_cast<int>(data.groups.size()) < groupCapacity && groups.Step()) {
+            data.groups.push_back(GroupRow{groups.Int("id"), groups.Text("name")});
+        }
+    });
+    return data;
+}
+
+int32_t CUsageDb::AddGroup(const std::string& name) {
+    int32_t id = -1;
+    Run(Operation::AddGroup, [&](SqliteConnection& connection) {
+        SqliteStatement insert(connection, "INSERT INTO tgroup(name) VALUES ( ?)");
+        insert.Bind(1, QuoteSqlText(name));
+        insert.Run();
+        SqliteStatement maxId(connection, "SELECT MAX(id) as maxid FROM tgroup");
+        if (maxId.Step()) {
+            id = maxId.Int("maxid");
+        }
+    });
+    return id;
+}
+
+void CUsageDb::DeleteGroups(const std::vector<int32_t>& ids) {
+    if (ids.empty()) {
+        return;
+    }
+    std::string sql = "DELETE FROM tgroup WHERE id IN (";
+    for (size_t i = 0; i < ids.size(); ++i) {
+        sql += i == 0 ? "?" : ",?";
+    }
+    sql += ")";
+    Run(Operation::DeleteGroups, [&](SqliteConnection& connection) {
+        SqliteStatement remove(connection, sql);
+        for (size_t i = 0; i < ids.size(); ++i) {
+            remove.Bind(static_cast<int>(i + 1), int64_t{ids[i]});
+        }
+        remove.Run();
+    });
+}
+
+void CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
+    if (assignments.empty()) {
+        return;
+    }
+    Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
+        SqliteStatement update(connection, "UPDATE titem SET groupid = ? WHERE name = ?");
+        for (const GroupAssignment& assignment : assignments) {
+            update.Reset();
+            update.Bind(1, int64_t{assignment.groupid});
+            update.Bind(2, QuoteSqlText(assignment.name));
+            update.Run();
+        }
+    });
+}
+
+ReportTable CUsageDb::ReportProcess(int64_t day) {
+    ReportTable rows;
+    bool todayRead = false;
+    const bool complete = Run(Operation::ReportProcess, [&](SqliteConnection& connection) {
+        SqliteStatement single(connection, kProcessDay);
+        SqliteStatement range(connection, kProcessRange);
+        single.Bind(1, FormatDbDate(day));
+        while (rows.size() < kReportRows && single.Step()) {
+            ReportRow row;
+            row.key = single.Int("id");
+            row.name = single.Text("name");
+            row.path = single.Text("path");
+            row.today = single.Int("ss");
+            rows.push_back(std::move(row));
+        }
+        todayRead = true;
+        for (const Period& period : kLaterPeriods) {
+            SqliteStatement& statement = period.lowerOffset == 0 ? single : range;
+            BindPeriod(statement, day, period);
+            for (size_t read = 0; read < kReportRows && statement.Step(); ++read) {
+                Merge(rows, statement.Int("id"), statement.Text("name"), statement.Text("path"),
+                      period.field, statement.Int("ss") / period.divisor);
+            }
+        }
+    });
+    if (!complete && !todayRead) {
+        rows.clear();
+    }
+    return rows;
+}
+
+ReportTable CUsageDb::ReportGroup(int64_t day) {
+    ReportTable rows;
+    Run(Operation::ReportGroup, [&](SqliteConnection& connection) {
+        std::map<int32_t, std::string> names{{0, "Default"}};
+        {
+            SqliteStatement groups(connection, kGroupNames);
+            for (size_t read = 0; read < kReportRows && groups.Step(); ++read) {
+                names[groups.Int("id")] = groups.Text("name");
+            }
+        }
+        const auto nameOf = [&names](int32_t id) {
+            const auto found = names.find(id);
+            return found != names.end() ? found->second : std::string();
+        };
+
+        SqliteStatement single(connection, kGroupDay);
+        SqliteStatement range(connection, kGroupRange);
+        single.Bind(1, FormatDbDate(day));
+        for (size_t read = 0; read < kReportRows && single.Step(); ++read) {
+            const int32_t id = single.Int("groupid");
+            Merge(rows, id, nameOf(id), {}, &ReportRow::today, single.Int("ss"));
+        }
+        for (const Period& period : kLaterPeriods) {
+            SqliteStatement& statement = period.lowerOffset == 0 ? single : range;
+            BindPeriod(statement, day, period);
+            for (size_t read = 0; read < kReportRows && statement.Step(); ++read) {
+                const int32_t id = statement.Int("groupid");
+                Merge(rows, id, nameOf(id), {}, period.field, statement.Int("ss") / period.divisor);
+            }
+        }
+    });
+    return rows;
+}

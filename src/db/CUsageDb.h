@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/IUsageStore.h"
+#include "db/DbRows.h"
+
+class CAppSettings;
+class SqliteConnection;
+
+// Every database operation of the program, and the pending table of seconds not yet
+// written. Each operation opens its own connection and closes it before it returns;
+// failures are shown with ShowMessage and give the operation's empty result.
+class CUsageDb : public IUsageStore {
+  public:
+    // The auto-save interval is read from TheSettings() at every AddSecond.
+    explicit CUsageDb(std::string path);
+    CUsageDb(std::string path, const CAppSettings& settings);
+
+    // Adds the second to the pending table; flushes when the auto-save interval has passed
+    // and at hh:59:59.
+    void AddSecond(int64_t now, const std::string& name, const std::string& path) override;
+    // Writes the whole pending table under the day and hour of when, as one transaction.
+    // now becomes the last-flush time even when the flush fails.
+    void Flush(int64_t now, int64_t when) override;
+    // The day's totals per program, at most capacity rows; none after a failure.
+    std::vector<UsageTotal> LoadDb(int64_t day, int capacity) override;
+
+    GroupStoreData LoadDbForGroup(int programCapacity, int groupCapacity);
+    // The new group's id, or -1.
+    int32_t AddGroup(const std::string& name);
+    void DeleteGroups(const std::vector<int32_t>& ids);
+    void UpdateItems(const std::vector<GroupAssignment>& assignments);
+
+    ReportTable ReportProcess(int64_t day);
+    ReportTable ReportGroup(int64_t day);
+
+    const std::vector<PendingEntry>& Pending() const { return pending_; }
+    int64_t LastFlushTime() const { return lastFlush_; }
+    const std::string& Path() const { return path_; }
+
+    // How long a statement waits for another connection's lock before it fails.
+    void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
+    static constexpr int kDefaultBusyTimeoutMs = 2000;
+
+    enum class Operation {
+        Flush,
+        LoadDb,
+        LoadDbForGroup,
+        AddGroup,
+        DeleteGroups,
+        UpdateItems,
+        ReportProcess,
+        ReportGroup,
+        Count
+    };
+
+  private:
+    enum class Failure { None, Connection, Statement };
+
+    // Opens a connection, runs body on it, closes it, then shows the operation's message
+    // for a failure. True when everything succeeded.
+    template <typename Body>
+    bool Run(Operation operation, Body&& body);
+    void Report(Operation operation, Failure failure, const std::string& text);
+
+    std::string path_;
+    const CAppSettings& settings_;
+    int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
+    int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
+    std::vector<PendingEntry> pending_;
+    // Set while an operation's message is on screen: the tick goes on under a message box,
+    // and a repeated failure must not stack a second box on the first.
+    std::array<bool, static_cast<size_t>(Operation::Count)> showing_{};
+};

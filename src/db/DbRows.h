@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Rows that the group store and the reports hand to their callers.
+
+// A program as the group editor sees it.
+struct GroupProgramRow {
+    std::string name;
+    std::string path;
+    int32_t groupid = 0;
+};
+
+// A user-defined group; id 0, "Default", has no row.
+struct GroupRow {
+    int32_t id = 0;
+    std::string name;
+};
+
+// Everything the group editor loads.
+struct GroupStoreData {
+    std::vector<GroupProgramRow> programs;
+    std::vector<GroupRow> groups;
+};
+
+// Moves the program called name into the group groupid.
+struct GroupAssignment {
+    int32_t groupid = 0;
+    std::string name;
+};
+
+// One program or group of a report: the chosen day, the day before and the average day of
+// the last 7, 30 and 365 days, in seconds.
+struct ReportRow {
+    int32_t key = 0;  // titem.id or groupid
+    std::string name;
+    std::string path;  // programs only
+    int32_t today = 0;
+    int32_t yesterday = 0;
+    int32_t week = 0;
+    int32_t month = 0;
+    int32_t year = 0;
+
+    bool operator==(const ReportRow&) const = default;
+};
+
+// At most kReportRows rows: the chosen day's most used first, then the others in the order
+// the earlier periods first met them.
+using ReportTable = std::vector<ReportRow>;
+inline constexpr size_t kReportRows = 1000;
+
+// Seconds of one program not yet written to the database.
+struct PendingEntry {
+    std::string name;
+    int32_t seconds = 0;
+    std::string path;  // own copy: the usage record it came from may be gone by the flush
+};

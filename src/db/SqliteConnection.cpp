@@ -1,0 +1,160 @@
+#include "db/SqliteConnection.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <set>
+
+#include "db/SqliteError.h"
+
+namespace {
+
+const char* const kCreateTables =
+    "CREATE TABLE tgroup (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT);"
+    "CREATE TABLE titem (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, compunit INTEGER, "
+    "path TEXT, groupid INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE ttime (id INTEGER PRIMARY KEY AUTOINCREMENT, itemid INTEGER, d TEXT, "
+    "h INTEGER, seconds INTEGER);";
+
+struct IndexDef {
+    const char* name;
+    const char* table;
+    const char* sql;
+};
+
+// The name lookup of the flush, its hour-row lookup, and the day ranges of load and
+// reports; the day index also holds item and seconds so reports over a year never touch
+// the table rows.
+const IndexDef kIndexes[] = {
+    {"ix_titem_name", "titem", "CREATE INDEX IF NOT EXISTS ix_titem_name ON titem(name)"},
+    {"ix_ttime_item_day_hour", "ttime",
+     "CREATE INDEX IF NOT EXISTS ix_ttime_item_day_hour ON ttime(itemid, d, h)"},
+    {"ix_ttime_day", "ttime",
+     "CREATE INDEX IF NOT EXISTS ix_ttime_day ON ttime(d, itemid, seconds)"},
+};
+
+// Creates the missing folders of path, readable by the owner only.
+void MakeFolders(const std::filesystem::path& folder) {
+    if (folder.empty()) {
+        return;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(folder, error)) {
+        return;
+    }
+    MakeFolders(folder.parent_path());
+    ::mkdir(folder.c_str(), 0700);
+}
+
+}  // namespace
+
+SqliteConnection::~SqliteConnection() {
+    Close();
+}
+
+void SqliteConnection::Close() {
+    if (db_ != nullptr) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+bool SqliteConnection::Fail(const std::string& text) {
+    error_ = text;
+    Close();
+    return false;
+}
+
+bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs) {
+    Close();
+    error_.clear();
+
+    bool readOnly = false;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return Fail(sqlite3_errstr(SQLITE_CANTOPEN));
+        }
+        // A file nobody may write is treated as read-only even for root, as the user
+        // meant it.
+        readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    } else if (errno == ENOENT) {
+        // Created here rather than by the engine so it is owner-only from the start.
+        MakeFolders(std::filesystem::path(path).parent_path());
+        const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        return Fail(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    }
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
+    return PrepareSchema();
+}
+
+bool SqliteConnection::PrepareSchema() {
+    // Reading the schema makes the engine read the file header: a file that is not a
+    // database, or one locked past the busy timeout, fails here.
+    std::set<std::string> names;
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master", -1, &stmt, nullptr);
+    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            const auto* text = sqlite3_column_text(stmt, 0);
+            names.insert(text != nullptr ? reinterpret_cast<const char*>(text) : "");
+        }
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) {
+        return Fail(sqlite3_errmsg(db_));
+    }
+
+    if (names.empty()) {
+        // A new or empty file: it gets the three tables. A file that has any schema is
+        // never altered.
+        char* message = nullptr;
+        std::string sql = std::string("BEGIN IMMEDIATE;") + kCreateTables;
+        for (const IndexDef& index : kIndexes) {
+            sql += index.sql;
+            sql += ';';
+        }
+        sql += "COMMIT;";
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+            const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
+            sqlite3_free(message);
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            return Fail(text);
+        }
+        return true;
+    }
+
+    // Indexes only speed things up: add the missing ones when the file allows it.
+    for (const IndexDef& index : kIndexes) {
+        if (names.count(index.name) == 0 && names.count(index.table) != 0) {
+            sqlite3_exec(db_, index.sql, nullptr, nullptr, nullptr);
+        }
+    }
+    return true;
+}
+
+void SqliteConnection::Execute(const char* sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
+        sqlite3_free(message);
+        throw SqliteError(text);
+    }
+}
+
+void SqliteConnection::ExecuteQuietly(const char* sql) noexcept {
+    sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+struct sqlite3;
+
+// One open database connection, closed when the object goes away. Opening creates a
+// missing file (owner-only) with its tables and checks that an existing file really is a
+// database, so a damaged file fails here rather than at the first statement.
+class SqliteConnection {
+  public:
+    SqliteConnection() = default;
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    // False on failure; ErrorText() then says why.
+    bool Open(const std::string& path, int busyTimeoutMs);
+    void Close();
+    bool IsOpen() const { return db_ != nullptr; }
+    const std::string& ErrorText() const { return error_; }
+
+    // Runs statements without results; throws SqliteError.
+    void Execute(const char* sql);
+    // For ending a transaction after a failure: never throws.
+    void ExecuteQuietly(const char* sql) noexcept;
+
+    sqlite3* Handle() const { return db_; }
+
+  private:
+    bool Fail(const std::string& text);
+    bool PrepareSchema();
+
+    sqlite3* db_ = nullptr;
+    std::string error_;
+};

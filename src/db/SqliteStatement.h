@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct sqlite3_stmt;
+class SqliteConnection;
+
+// One prepared statement. Every failure throws SqliteError with the engine's own text,
+// except the integer reads, which also refuse null and non-numbers as a type mismatch.
+class SqliteStatement {
+  public:
+    SqliteStatement(SqliteConnection& connection, const std::string& sql);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    // Parameters count from 1.
+    void Bind(int index, int64_t value);
+    void Bind(int index, const std::string& text);
+    // Clears the previous run so the statement can run again with new parameters.
+    void Reset();
+
+    // Runs to the next row; false at the end.
+    bool Step();
+    // Runs a statement that returns no rows.
+    void Run();
+
+    // Reads by column name, as the statements name their results.
+    bool IsNull(std::string_view column) const;
+    // Null reads as empty; longer texts are cut to maxChars characters.
+    std::string Text(std::string_view column, size_t maxChars = 259) const;
+    int32_t Int(std::string_view column) const;
+
+  private:
+    int ColumnIndex(std::string_view column) const;
+    [[noreturn]] void Throw() const;
+
+    SqliteConnection& connection_;
+    sqlite3_stmt* stmt_ = nullptr;
+    bool hasRow_ = false;
+};
