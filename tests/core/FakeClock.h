@@ -1,0 +1,9 @@
+#pragma once
+
+#include "core/IClock.h"
+
+class FakeClock : public IClock {
+  public:
+    int64_t Now() override { return now; }
+    int64_t now = 0;
+};
