@@ -1,1 +1,7 @@
-# target_sources(hourglint_platform PRIVATE ...) for the X11 sampler and icons
+# X11 foreground sampler and program icons.
+target_sources(hourglint_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CX11ForegroundSampler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopEntryIcons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11IconScale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11Text.cpp
+)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/IconImage.h"
+
+// Program icons on a Linux desktop: the icon of the desktop entry (the .desktop files in
+// the XDG data folders' "applications") whose TryExec or Exec names the executable.
+// The folders are scanned once, on first use, and each executable's result is kept, so
+// asking again never touches the disk.
+class CDesktopEntryIcons {
+  public:
+    // The icon for an executable's full path at 16 x 16, or nullopt when no entry names it
+    // or its icon cannot be loaded.
+    std::optional<IconImage> IconFor(const std::string& executablePath);
+
+  private:
+    struct Entry {
+        std::vector<std::string> commands;  // TryExec and Exec's program, as written
+        std::string icon;
+    };
+
+    void Scan();
+    void ReadEntry(const std::string& file);
+    std::optional<std::string> IconNameFor(const std::string& executablePath) const;
+
+    bool m_scanned = false;
+    std::vector<Entry> m_entries;  // in precedence order of their folders
+    std::unordered_map<std::string, std::vector<std::size_t>> m_byBaseName;
+    std::unordered_map<std::string, std::optional<IconImage>> m_cache;
+};
