@@ -2,18 +2,12 @@
 
 #include <ctime>
 
+#include "core/Utf8Text.h"
+
 std::string CutUtf8(const std::string& text, size_t maxChars) {
-    size_t chars = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        // Continuation bytes (10xxxxxx) belong to the character before them.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (chars == maxChars) {
-                return text.substr(0, i);
-            }
-            ++chars;
-        }
-    }
-    return text;
+    std::string cut = text;
+    TruncateUtf8(cut, maxChars);
+    return cut;
 }
 
 std::string QuoteSqlText(const std::string& text) {
