@@ -262,7 +262,13 @@ TEST_F(TrackerTest, TitlesAndPathsAreCutOnCharacterBoundaries) {
     Step("a", "/bin/a", std::string(98, 'y') + "\xE2\x82\xAC\xE2\x82\xAC");
     EXPECT_EQ(tracker.Current()->title, std::string(98, 'y') + "\xE2\x82\xAC");
 
+    std::string emoji;
+    for (int i = 0; i < 100; ++i) emoji += "\xF0\x9F\x98\x80";
+    Step("a", "/bin/a", emoji);
+    EXPECT_EQ(tracker.Current()->title, emoji.substr(0, 99 * 4));
+
     std::string longPath = "/" + std::string(300, 'p');
+
     Step("b", longPath);
     EXPECT_EQ(tracker.Current()->path, longPath.substr(0, 259));
 }
@@ -272,8 +278,9 @@ TEST_F(TrackerTest, IconIsExtractedOncePerProgram) {
     Start();
     Step("a", "/bin/a");
     Step("a", "/bin/a");
-    Step("b", "/bin/b");  // no icon
-    Step("c", "");        // no path: nothing to extract from
+    Step("b", "/bin/b");                     // no icon
+    Step("c", "");                           // no path: nothing to extract from
+    EXPECT_EQ(tracker.Current()->path, "");  // never the previous program's path
     Step("a", "/bin/a");
 
     ASSERT_EQ(images.icons.size(), 1u);

@@ -54,6 +54,8 @@ TEST(FormatSpanTest, PercentCodes) {
     EXPECT_EQ(FormatSpan(5, "%"), "");
     EXPECT_EQ(FormatSpan(5, ""), "");
     EXPECT_EQ(FormatSpan(5, "%d %h %m %s"), "   ");  // codes are case-sensitive
+    // negative spans give signed parts, each truncated toward zero
+    EXPECT_EQ(FormatSpan(-90061, "%D %H:%M:%S"), "-1 -1:-1:-1");
 }
 
 TEST(FormatSpanTest, MultibyteCharactersAreCopiedWhole) {
