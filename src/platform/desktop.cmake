@@ -1,1 +1,6 @@
-# target_sources(hourglint_platform PRIVATE ...) for settings store, autorun, program folder
+# Settings store, autorun and program folder.
+target_sources(hourglint_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CQtSettingsStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CAutorun.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
+)

@@ -1,0 +1,39 @@
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+std::string WithSlash(const QString& dir) {
+    QString folder = QDir::cleanPath(dir);
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return QFile::encodeName(folder).toStdString();
+}
+
+}  // namespace
+
+std::string ProgramFolderFor(const QString& executableDir) {
+    if (!executableDir.isEmpty()) {
+        const QFileInfo dir(executableDir);
+        if (QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("HG.mdb"))) ||
+            (dir.isDir() && dir.isWritable())) {
+            return WithSlash(dir.absoluteFilePath());
+        }
+    }
+    // Installed read-only (e.g. /usr/bin): keep the data with the user.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data)) {
+        return "./";
+    }
+    return WithSlash(data);
+}
+
+std::string ProgramFolder() {
+    return ProgramFolderFor(QCoreApplication::applicationDirPath());
+}

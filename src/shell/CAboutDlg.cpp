@@ -1,0 +1,77 @@
+#include "shell/CAboutDlg.h"
+
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "shell/DialogUnits.h"
+#include "shell/ProgramIcon.h"
+#include "shell/VendorLinks.h"
+
+namespace {
+
+QLabel* LinkLabel(QWidget* parent, const QString& target, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), text.toHtmlEscaped()));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setOpenExternalLinks(false);
+    QObject::connect(label, &QLabel::linkActivated,
+                     [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    return label;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Hourglint"));
+    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    setFixedSize(DuX(235), DuY(105));
+
+    const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
+    const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
+    const QString homepage = QString::fromLatin1(VendorLinks::kHomepage);
+    support_ = LinkLabel(this, QStringLiteral("mailto:") + support, support);
+    sales_ = LinkLabel(this, QStringLiteral("mailto:") + sales, sales);
+    homepage_ = LinkLabel(this, homepage, homepage);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setMinimumSize(DuX(50), DuY(14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* links = new QGridLayout;
+    links->setHorizontalSpacing(DuX(4));
+    links->addWidget(new QLabel(QStringLiteral("Support:"), this), 0, 0);
+    links->addWidget(support_, 0, 1);
+    links->addWidget(new QLabel(QStringLiteral("Sales:"), this), 1, 0);
+    links->addWidget(sales_, 1, 1);
+    links->addWidget(new QLabel(QStringLiteral("Homepage:"), this), 2, 0);
+    links->addWidget(homepage_, 2, 1);
+    links->setColumnStretch(1, 1);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
+    text->addSpacing(DuY(6));
+    text->addLayout(links);
+    text->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(DuX(8));
+    top->addLayout(text, 1);
+    top->addWidget(ok, 0, Qt::AlignTop);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
+    page->addLayout(top);
+}

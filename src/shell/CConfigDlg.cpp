@@ -1,0 +1,190 @@
+#include "shell/CConfigDlg.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "core/CAppSettings.h"
+#include "core/IntegerField.h"
+#include "core/Message.h"
+#include "shell/DialogUnits.h"
+
+namespace {
+
+constexpr int kAutoSaveMin = 5;
+constexpr int kAutoSaveMax = 60;
+constexpr int kAlarmMin = 5;
+constexpr int kAlarmMax = 1440;
+constexpr int kAlphaMin = 63;
+constexpr int kAlphaMax = 255;
+
+// A group heading followed by an etched line.
+QLayout* GroupHeading(QWidget* parent, const QString& text) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(text, parent));
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    row->addWidget(line, 1);
+    return row;
+}
+
+QLineEdit* DigitsEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    // Digits only, but empty stays possible so the exchange can name the problem.
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setFixedWidth(DuX(32));
+    edit->setAlignment(Qt::AlignLeft);
+    return edit;
+}
+
+// "label [edit] unit" with the range written under the edit.
+QLayout* NumberRow(QWidget* parent, const QString& label, QLineEdit* edit, const QString& unit,
+                   const QString& range) {
+    auto* row = new QHBoxLayout;
+    auto* text = new QLabel(label, parent);
+    text->setWordWrap(true);
+    row->addWidget(text, 1, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(DuY(2));
+    column->addWidget(edit);
+    column->addWidget(new QLabel(range, parent), 0, Qt::AlignHCenter);
+    row->addLayout(column);
+    row->addWidget(new QLabel(unit, parent), 0, Qt::AlignTop);
+    return row;
+}
+
+}  // namespace
+
+CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defaults,
+                       QWidget* parent)
+    : QDialog(parent), values_(current), defaults_(defaults) {
+    setWindowTitle(QStringLiteral("Options"));
+    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    setFixedSize(DuX(295), DuY(284));
+
+    runOnStartup_ =
+        new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
+    minimize_ = new QCheckBox(
+        QStringLiteral("Automatically minimize to system tray when Hourglint starts"), this);
+    loadDb_ = new QCheckBox(
+        QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
+    autoSave_ = DigitsEdit(this);
+    alarm_ = DigitsEdit(this);
+
+    alpha_ = new QSlider(Qt::Horizontal, this);
+    alpha_->setRange(kAlphaMin, kAlphaMax);
+    alpha_->setTickInterval(64);
+    alpha_->setTickPosition(QSlider::TicksAbove);
+    alpha_->setPageStep(16);
+
+    loadDefault_ = new QPushButton(QStringLiteral("Load Default"), this);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QPushButton* button : {loadDefault_, ok_, cancel_}) {
+        button->setMinimumSize(DuX(50), DuY(14));
+    }
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
+    page->addLayout(GroupHeading(this, QStringLiteral("General")));
+    page->addWidget(runOnStartup_);
+    page->addWidget(minimize_);
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Database")));
+    page->addWidget(loadDb_);
+    page->addLayout(NumberRow(this,
+                              QStringLiteral("Automatically save data into database for every"),
+                              autoSave_, QStringLiteral("seconds"), QStringLiteral("5~60")));
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("GUI")));
+    page->addWidget(
+        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this));
+    page->addWidget(alpha_);
+    auto* ends = new QHBoxLayout;
+    ends->addWidget(new QLabel(QStringLiteral("transparent"), this));
+    ends->addStretch(1);
+    ends->addWidget(new QLabel(QStringLiteral("opaque"), this));
+    page->addLayout(ends);
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Alarm")));
+    page->addLayout(
+        NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
+                  alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(loadDefault_);
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    page->addLayout(buttons);
+
+    connect(loadDefault_, &QPushButton::clicked, this, &CConfigDlg::LoadDefault);
+    connect(ok_, &QPushButton::clicked, this, &CConfigDlg::accept);
+    connect(cancel_, &QPushButton::clicked, this, &CConfigDlg::reject);
+
+    ShowValues(values_);
+}
+
+void CConfigDlg::ShowValues(const SettingsValues& values) {
+    runOnStartup_->setChecked(values.bRunOnWindowsStartup);
+    minimize_->setChecked(values.bMinimizeOnStartup);
+    loadDb_->setChecked(values.bLoadDbOnStartup);
+    // Stored values are shown as they are; the ranges are checked only on OK.
+    autoSave_->setText(QString::number(values.iAutoSave));
+    alarm_->setText(QString::number(values.iAlarmForMinutes));
+    alpha_->setValue(values.iALPHA);
+}
+
+void CConfigDlg::LoadDefault() {
+    ShowValues(defaults_);
+}
+
+void CConfigDlg::Fail(QLineEdit& edit, const std::string& message) {
+    ShowMessage(message);
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
+}
+
+void CConfigDlg::accept() {
+    SettingsValues edited = values_;
+    std::string message;
+    edited.bRunOnWindowsStartup = runOnStartup_->isChecked();
+    edited.bMinimizeOnStartup = minimize_->isChecked();
+    const auto autoSave =
+        ParseIntegerField(autoSave_->text().toStdString(), kAutoSaveMin, kAutoSaveMax, message);
+    if (!autoSave) {
+        Fail(*autoSave_, message);
+        return;
+    }
+    edited.iAutoSave = *autoSave;
+    edited.iALPHA = static_cast<uint8_t>(alpha_->value());
+    edited.bLoadDbOnStartup = loadDb_->isChecked();
+    const auto alarm =
+        ParseIntegerField(alarm_->text().toStdString(), kAlarmMin, kAlarmMax, message);
+    if (!alarm) {
+        Fail(*alarm_, message);
+        return;
+    }
+    edited.iAlarmForMinutes = *alarm;
+    values_ = edited;
+    QDialog::accept();
+}
+
+bool CConfigDlg::Edit(CAppSettings& settings, ISettingsEffects& effects, ISettingsStore& store,
+                      QWidget* parent) {
+    CConfigDlg dialog(settings.Values(), settings.Defaults(), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings.Apply(dialog.Values(), effects, store);
+    return true;
+}

@@ -1,0 +1,87 @@
+#include "shell/CHGApp.h"
+
+#include <QSessionManager>
+#include <string>
+
+#include "core/CAppSettings.h"
+#include "core/Message.h"
+#include "db/CUsageDb.h"
+#include "platform/CQtSettingsStore.h"
+#include "platform/CX11ForegroundSampler.h"
+#include "platform/ProgramFolder.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSignalWatcher.h"
+#include "shell/CSingleInstance.h"
+#include "shell/CSystemClock.h"
+#include "shell/ProgramIcon.h"
+#include "shell/ShellMessages.h"
+
+CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setOrganizationName(QStringLiteral("Hourglint"));
+    setApplicationName(QStringLiteral("Hourglint"));
+    setApplicationVersion(QStringLiteral(HOURGLINT_VERSION));
+    setWindowIcon(ProgramIcon());
+    // The window may sit hidden in the tray while a dialog closes; only Exit ends the program.
+    setQuitOnLastWindowClosed(false);
+}
+
+CHGApp::~CHGApp() {
+    frame_.reset();
+    SetMessageHandler({});
+}
+
+bool CHGApp::InitInstance() {
+    InstallMessageBoxHandler();
+
+    instance_ = std::make_unique<CSingleInstance>();
+    if (!instance_->Claim()) {
+        exitCode_ = 0;  // the running program has been asked to come forward
+        return false;
+    }
+
+    settingsStore_ = std::make_unique<CQtSettingsStore>();
+    TheSettings().SetProgramFolder(ProgramFolder());
+    TheSettings().Load(*settingsStore_);
+
+    std::string error;
+    sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
+    if (!sampler_) {
+        // Without a sampler every second would be credited to nothing.
+        ShowMessage(error.empty() ? std::string("Cannot open the X11 display.") : error);
+        exitCode_ = 1;
+        return false;
+    }
+    clock_ = std::make_unique<CSystemClock>();
+    db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
+
+    frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
+    connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
+    connect(frame_.get(), &CMainFrame::Finished, this, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+    connect(instance_.get(), &CSingleInstance::ActivationRequested, frame_.get(),
+            &CMainFrame::BringForward);
+
+    signals_ = std::make_unique<CSignalWatcher>();
+    connect(signals_.get(), &CSignalWatcher::Signalled, frame_.get(), &CMainFrame::EndSession);
+    connect(this, &QGuiApplication::commitDataRequest, this, &CHGApp::OnCommitData,
+            Qt::DirectConnection);
+    // Any other way out of the event loop still writes the pending seconds.
+    connect(this, &QCoreApplication::aboutToQuit, frame_.get(), &CMainFrame::EndSession);
+
+    if (!frame_->StartsHidden()) {
+        frame_->show();
+    }
+    return true;
+}
+
+void CHGApp::OnCommitData(QSessionManager& manager) {
+    // The session ends: no question, the seconds go to the database.
+    manager.setRestartHint(QSessionManager::RestartNever);
+    frame_->EndSession();
+}
+
+void CHGApp::ShowAboutBox() {
+    CAboutDlg about(frame_ ? frame_.get() : nullptr);
+    about.exec();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class CMainFrame;
+class CQtSettingsStore;
+class CSignalWatcher;
+class CSingleInstance;
+class CSystemClock;
+class CUsageDb;
+class IForegroundSampler;
+class QSessionManager;
+
+// The application: settings, the single-instance guard, the sampler, the clock and the
+// database the main frame works with, and the ways the program ends.
+class CHGApp : public QApplication {
+    Q_OBJECT
+  public:
+    CHGApp(int& argc, char** argv);
+    ~CHGApp() override;
+
+    // Sets everything up and shows the main window. False: end at once with ExitCode().
+    bool InitInstance();
+    int ExitCode() const { return exitCode_; }
+
+    void ShowAboutBox();
+
+  private:
+    void OnCommitData(QSessionManager& manager);
+
+    int exitCode_ = 0;
+    std::unique_ptr<CSingleInstance> instance_;
+    std::unique_ptr<CQtSettingsStore> settingsStore_;
+    std::unique_ptr<IForegroundSampler> sampler_;
+    std::unique_ptr<CSystemClock> clock_;
+    std::unique_ptr<CUsageDb> db_;
+    std::unique_ptr<CSignalWatcher> signals_;
+    // Last: it refers to everything above.
+    std::unique_ptr<CMainFrame> frame_;
+};

@@ -1,0 +1,10 @@
+#include "shell/CHGView.h"
+
+CHGView::CHGView(QWidget* parent)
+    : CReportListView(
+          {
+              {QStringLiteral("Process"), 120, Qt::AlignLeft},
+              {QStringLiteral("Windows Title"), 200, Qt::AlignLeft},
+              {QStringLiteral("Running Time"), 85, Qt::AlignHCenter},
+          },
+          true, parent) {}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+
+#include "core/IImageList.h"
+
+// The 16 x 16 program icons shared by the live list, the alarm list and the live graph.
+class CImageList : public IImageList {
+  public:
+    static constexpr int kSize = 16;
+
+    int Add(const IconImage& icon) override;
+    // A null icon for -1 or any index not handed out.
+    QIcon Icon(int index) const;
+    int Count() const { return static_cast<int>(icons_.size()); }
+
+  private:
+    QList<QIcon> icons_;
+};

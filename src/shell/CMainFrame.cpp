@@ -1,0 +1,161 @@
+#include "shell/CMainFrame.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
+
+#include "core/CAppSettings.h"
+#include "shell/CAlarmView.h"
+#include "shell/CClockLabel.h"
+#include "shell/CConfigDlg.h"
+#include "shell/CHGView.h"
+#include "shell/CMainDialogBar.h"
+#include "shell/ProgramIcon.h"
+#include "shell/ShellMessages.h"
+
+namespace {
+
+// The Options dialog offers no less; a hand-edited 0 would make the window invisible.
+constexpr int kMinimumAlpha = 63;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IClock& clock,
+                       IForegroundSampler& sampler, IUsageStore& store, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      settings_(settings),
+      settingsStore_(settingsStore),
+      tracker_(settings, clock, sampler, store),
+      effects_(*this,
+               CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())) {
+    setWindowTitle(QStringLiteral("Hourglint"));
+    setWindowIcon(ProgramIcon());
+
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    bar_ = new CMainDialogBar(client);
+    column->addWidget(bar_);
+    splitter_ = new QSplitter(Qt::Vertical, client);
+    splitter_->setChildrenCollapsible(false);
+    liveView_ = new CHGView(splitter_);
+    alarmView_ = new CAlarmView(splitter_);
+    splitter_->addWidget(liveView_);
+    splitter_->addWidget(alarmView_);
+    // The upper pane starts about 300 pixels high; the lower one takes the rest.
+    splitter_->setSizes({300, kHeight - 300});
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 1);
+    column->addWidget(splitter_, 1);
+    setCentralWidget(client);
+
+    tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
+
+    bar_->LiveGraphButton().setEnabled(false);
+    bar_->ReportButton().setEnabled(false);
+    connect(bar_, &CMainDialogBar::ConfigClicked, this, &CMainFrame::ShowConfig);
+    connect(bar_, &CMainDialogBar::AboutClicked, this, &CMainFrame::AboutRequested);
+
+    setWindowOpacity(std::max<int>(settings_.Values().iALPHA, kMinimumAlpha) / 255.0);
+
+    timer_.setInterval(kTimerMs);
+    timer_.setTimerType(Qt::CoarseTimer);
+    connect(&timer_, &QTimer::timeout, this, &CMainFrame::OnTimer);
+    timer_.start();
+
+    tray_.AddIcon(this, QStringLiteral("Hourglint"));
+    tray_.ReportAction().setEnabled(false);
+    connect(&tray_, &CShellTray::ConfigRequested, this, &CMainFrame::ShowConfig);
+    connect(&tray_, &CShellTray::AboutRequested, this, &CMainFrame::AboutRequested);
+    connect(&tray_, &CShellTray::ExitRequested, this, &CMainFrame::RequestExit);
+    if (settings_.Values().bMinimizeOnStartup) {
+        tray_.Hide();
+    }
+
+    resize(kWidth, kHeight);
+}
+
+CMainFrame::~CMainFrame() {
+    timer_.stop();
+    tray_.DeleteIcon();
+}
+
+void CMainFrame::OnTimer() {
+    if (firstTick_) {
+        firstTick_ = false;
+        tracker_.LoadToday();
+    } else {
+        tracker_.Tick();
+    }
+}
+
+void CMainFrame::RequestExit() {
+    // One question at a time; ticks and a session end may arrive while it is open.
+    if (shutDown_ || asking_) {
+        return;
+    }
+    asking_ = true;
+    const bool ok = AskOkCancel(QStringLiteral("Do you want to exit the program?"));
+    asking_ = false;
+    if (ok && !shutDown_) {
+        ShutDown();
+    }
+}
+
+void CMainFrame::EndSession() {
+    if (!shutDown_) {
+        ShutDown();
+    }
+}
+
+void CMainFrame::ShutDown() {
+    shutDown_ = true;
+    tray_.DeleteIcon();
+    // No tick after the final flush, or its second would be lost.
+    timer_.stop();
+    tracker_.FlushNow();
+    close();
+    emit Finished();
+}
+
+void CMainFrame::ShowConfig() {
+    CConfigDlg::Edit(settings_, effects_, settingsStore_, this);
+}
+
+void CMainFrame::BringForward() {
+    if (!isVisible()) {
+        tray_.Show();
+    } else if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (shutDown_) {
+        event->accept();
+        return;
+    }
+    // The question may be answered while ticks go on; the close itself happens in ShutDown.
+    event->ignore();
+    RequestExit();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !CShellTray::Available()) {
+        return;
+    }
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    // Hiding inside the state change confuses some window managers; do it right after.
+    QTimer::singleShot(0, this, [this, before] {
+        if (isMinimized()) {
+            tray_.HideMinimized(before);
+        }
+    });
+}

@@ -1,0 +1,32 @@
+#include "shell/CReportListView.h"
+
+#include <QHeaderView>
+#include <utility>
+
+CReportListView::CReportListView(std::vector<ListColumn> columns, bool pathToolTips,
+                                 QWidget* parent)
+    : QTreeView(parent), model_(std::move(columns), pathToolTips, this) {
+    setModel(&model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setFrameShape(QFrame::StyledPanel);
+
+    QHeaderView* head = header();
+    head->setStretchLastSection(false);
+    head->setSectionsMovable(false);
+    // The order is always most recently used first: the headings are not sort buttons.
+    head->setSectionsClickable(false);
+    head->setSortIndicatorShown(false);
+    head->setSectionResizeMode(QHeaderView::Interactive);
+    const auto& list = model_.Columns();
+    for (int i = 0; i < static_cast<int>(list.size()); ++i) {
+        head->resizeSection(i, list[static_cast<size_t>(i)].width);
+    }
+}

@@ -1,0 +1,7 @@
+#include "shell/CSystemClock.h"
+
+#include <ctime>
+
+int64_t CSystemClock::Now() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
