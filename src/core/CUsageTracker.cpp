@@ -62,8 +62,7 @@ void CUsageTracker::LoadToday() {
         record->seconds = total.seconds;
         if (images_ != nullptr) {
             if (std::optional<IconImage> icon = sampler_.ExtractIcon(record->path, false)) {
-                record->icon = images_->Add(*icon);
-                iconKeys_.push_back(record->name);
+                record->icon = AddIcon(record->name, *icon);
             }
         }
         const UsageRecord* added = table_.Append(std::move(record));
@@ -122,7 +121,7 @@ int CUsageTracker::IconFor(const std::string& name, const std::string& path,
     // at all; only programs without an icon yet are asked for one, at most once a second.
     for (std::size_t i = iconKeys_.size(); i-- > 0;) {
         if (iconKeys_[i] == name) {
-            return static_cast<int>(i);
+            return iconIndexes_[i];
         }
     }
     if (images_ == nullptr) {
@@ -132,8 +131,16 @@ int CUsageTracker::IconFor(const std::string& name, const std::string& path,
     if (!icon) {
         return -1;
     }
-    const int index = images_->Add(*icon);
+    return AddIcon(name, *icon);
+}
+
+int CUsageTracker::AddIcon(const std::string& name, const IconImage& icon) {
+    const int index = images_->Add(icon);
+    if (index < 0) {
+        return -1;  // the image list refused it: try again next time
+    }
     iconKeys_.push_back(name);
+    iconIndexes_.push_back(index);
     return index;
 }
 

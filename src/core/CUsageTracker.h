@@ -13,6 +13,7 @@ class IForegroundSampler;
 class IImageList;
 class IListControl;
 class IUsageStore;
+struct IconImage;
 
 // The one-second step: samples the foreground program, credits the second, keeps the
 // live list in step with the usage table, feeds the clock, raises alarms and hands the
@@ -37,6 +38,7 @@ private:
     void CreditSecond();
     void CheckAlarm(const UsageRecord& record, int64_t now);
     int IconFor(const std::string& name, const std::string& path, bool useSampledWindow);
+    int AddIcon(const std::string& name, const IconImage& icon);
 
     const CAppSettings& settings_;
     IClock& clock_;
@@ -50,6 +52,7 @@ private:
 
     CUsageTable table_;
     std::vector<std::string> iconKeys_;
+    std::vector<int> iconIndexes_;  // image of iconKeys_[i], as the image list returned it
     std::string sampleTitle_;
     std::string sampleName_;
     std::string samplePath_;

@@ -297,6 +297,19 @@ TEST_F(TrackerTest, IconIsExtractedOncePerProgram) {
     EXPECT_EQ(tracker.Table().Front()->icon, 0);
 }
 
+TEST_F(TrackerTest, IconIndexIsTheOneTheImageListGave) {
+    images.firstIndex = 7;
+    store.totals = {{"a", "/bin/a", 10}};
+    sampler.iconPaths = {{"/bin/a", true}, {"/bin/b", true}};
+    Start();
+    Step("b", "/bin/b");
+    Step("a", "/bin/a");
+    Step("b", "/bin/b");
+    EXPECT_EQ(live.rows[0].image, 8);  // b
+    EXPECT_EQ(live.rows[1].image, 7);  // a
+    EXPECT_EQ(sampler.extractCalls.size(), 2u);
+}
+
 TEST_F(TrackerTest, LoadedIconIsFoundByNameWithoutAnotherExtraction) {
     store.totals = {{"a", "/bin/a", 10}};
     sampler.iconPaths["/bin/a"] = true;

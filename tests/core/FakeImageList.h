@@ -8,7 +8,8 @@ class FakeImageList : public IImageList {
   public:
     int Add(const IconImage& icon) override {
         icons.push_back(icon);
-        return static_cast<int>(icons.size()) - 1;
+        return firstIndex + static_cast<int>(icons.size()) - 1;
     }
+    int firstIndex = 0;  // an image list that already holds other images
     std::vector<IconImage> icons;
 };
