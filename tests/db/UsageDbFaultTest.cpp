@@ -146,27 +146,51 @@ TEST_F(UsageDbFault, AFileLockedPastTheBusyTimeoutFailsAndTheNextFlushWritesOnce
     db.SetBusyTimeout(50);
     AddPending(db);
     {
-        // Another writer holds the file: no reader may even see its schema.
-        RawDb other(path_);
-        other.Exec("BEGIN EXCLUSIVE");
-        other.Exec("INSERT INTO tgroup(name) VALUES ('other')");
-        db.Flush(Noon() + 3, Noon() + 3);
-        EXPECT_EQ(messages_, (std::vector<std::string>{kFlushConnection + "database is locked"}));
-        other.Exec("ROLLBACK");
-    }
-    {
-        // A writer that still lets readers in: the flush's own write lock times out.
         RawDb other(path_);
         other.Exec("BEGIN IMMEDIATE");
-        db.Flush(Noon() + 4, Noon() + 4);
-        ASSERT_EQ(messages_.size(), 2u);
-        EXPECT_EQ(messages_[1], kFlushStatement + "database is locked");
+        other.Exec("INSERT INTO tgroup(name) VALUES ('other')");
+        db.Flush(Noon() + 3, Noon() + 3);
+        EXPECT_EQ(messages_, (std::vector<std::string>{kFlushStatement + "database is locked"}));
+        EXPECT_TRUE(db.LoadDb(Noon(), 1000).empty());  // readers still get in
+        EXPECT_EQ(messages_.size(), 1u);
         other.Exec("COMMIT");
     }
     EXPECT_EQ(db.Pending().size(), 2u);
     db.Flush(Noon() + 5, Noon() + 5);
     EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|1|1"}));
     db.Flush(Noon() + 6, Noon() + 6);
+    EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|1|1"}));
+}
+
+TEST_F(UsageDbFault, AnOlderFileHeldExclusivelyGivesTheConnectionMessage) {
+    {
+        // A file made elsewhere keeps its rollback journal, where a writer shuts readers out.
+        RawDb raw(path_);
+        raw.Exec("CREATE TABLE tgroup (id INTEGER PRIMARY KEY, name TEXT)");
+        raw.Exec(
+            "CREATE TABLE titem (id INTEGER PRIMARY KEY, name TEXT, compunit INTEGER, "
+            "path TEXT, groupid INTEGER NOT NULL DEFAULT 0)");
+        raw.Exec(
+            "CREATE TABLE ttime (id INTEGER PRIMARY KEY, itemid INTEGER, d TEXT, "
+            "h INTEGER, seconds INTEGER)");
+    }
+    CUsageDb db(path_, settings_);
+    db.SetBusyTimeout(50);
+    AddPending(db);
+    {
+        RawDb other(path_);
+        other.Exec("BEGIN EXCLUSIVE");
+        other.Exec("INSERT INTO tgroup(name) VALUES ('other')");
+        db.Flush(Noon() + 3, Noon() + 3);
+        EXPECT_TRUE(db.LoadDb(Noon(), 1000).empty());
+        EXPECT_EQ(messages_,
+                  (std::vector<std::string>{
+                      kFlushConnection + "database is locked",
+                      "Fail to connect to the DB when load DB!\nError information:database is "
+                      "locked"}));
+        other.Exec("COMMIT");
+    }
+    db.Flush(Noon() + 4, Noon() + 4);
     EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|1|1"}));
 }
 

@@ -42,9 +42,9 @@ TEST_F(UsageDbStore, CreatesAMissingFileWithItsFolderAndTablesForTheOwnerOnly) {
               "1|0");
     // The lookups of flush, load and reports each have their index.
     EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_titem_name')"),
-              (std::vector<std::string>{"name"}));
+              (std::vector<std::string>{"name", "path"}));
     EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_ttime_item_day_hour')"),
-              (std::vector<std::string>{"itemid", "d", "h"}));
+              (std::vector<std::string>{"itemid", "d", "h", "seconds"}));
     EXPECT_EQ(raw.Value("SELECT name FROM pragma_index_info('ix_ttime_day') WHERE seqno = 0"), "d");
 }
 
