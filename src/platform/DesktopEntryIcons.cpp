@@ -173,6 +173,10 @@ std::string Resolve(const std::string& command) {
 std::optional<IconImage> LoadImageFile(const std::string& file) {
     QImageReader reader(QString::fromStdString(file));
     if (reader.format() == "svg" || reader.format() == "svgz") {
+        // Qt's SVG renderer aborts without a running QGuiApplication (it needs fonts).
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+            return std::nullopt;
+        }
         reader.setScaledSize(QSize(kProgramIconSize, kProgramIconSize));
     }
     const QImage image = reader.read();

@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "XvfbSession.h"
+#include "platform/CX11ForegroundSampler.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A pid no process can have: one past the kernel's limit.
+uint32_t ImpossiblePid() {
+    long max = 0;
+    std::ifstream("/proc/sys/kernel/pid_max") >> max;
+    return static_cast<uint32_t>(max > 0 ? max + 1 : 4194305);
+}
+
+std::string OwnExecutable() {
+    return fs::read_symlink("/proc/self/exe").string();
+}
+
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        const char* old = std::getenv(name);
+        m_had = old != nullptr;
+        m_old = m_had ? old : "";
+        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedEnv() { m_had ? setenv(m_name, m_old.c_str(), 1) : unsetenv(m_name); }
+
+  private:
+    const char* m_name;
+    bool m_had;
+    std::string m_old;
+};
+
+// Xvfb, optionally openbox, and a sampler connected to them.
+class X11SamplerTest : public ::testing::Test {
+  protected:
+    void StartServer(bool windowManager) {
+        std::string error;
+        ASSERT_TRUE(m_session.Start(error)) << error;
+        if (windowManager) {
+            ASSERT_TRUE(m_session.StartWindowManager(error)) << error;
+        }
+        m_sampler = CX11ForegroundSampler::Connect(m_session.Display().c_str(), error);
+        ASSERT_NE(m_sampler, nullptr) << error;
+    }
+
+    xcb_atom_t Atom(const char* name) {
+        xcb_connection_t* c = m_session.Connection();
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
+        const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(reply);
+        return atom;
+    }
+    void SetProperty(uint32_t window, const char* property, xcb_atom_t type, uint8_t format,
+                     uint32_t count, const void* data) {
+        xcb_change_property(m_session.Connection(), XCB_PROP_MODE_REPLACE, window, Atom(property),
+                            type, format, count, data);
+    }
+    void SetText(uint32_t window, const char* property, const char* type, const std::string& text) {
+        const xcb_atom_t typeAtom =
+            std::string(type) == "STRING" ? xcb_atom_t{XCB_ATOM_STRING} : Atom(type);
+        SetProperty(window, property, typeAtom, 8, static_cast<uint32_t>(text.size()), text.data());
+    }
+    void SetCardinals(uint32_t window, const char* property, const std::vector<uint32_t>& values) {
+        SetProperty(window, property, XCB_ATOM_CARDINAL, 32, static_cast<uint32_t>(values.size()),
+                    values.data());
+    }
+    // A plain window made by this test process; properties are set before it is shown.
+    uint32_t CreateWindow() {
+        xcb_connection_t* c = m_session.Connection();
+        const uint32_t window = xcb_generate_id(c);
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, window, m_session.Root(), 10, 10, 200, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        return window;
+    }
+    void ShowAndActivate(uint32_t window) {
+        ASSERT_TRUE(m_session.MapAndWait(window));
+        ASSERT_TRUE(m_session.Activate(window));
+    }
+    void Focus(uint32_t window) {
+        ASSERT_EQ(m_session.Run({"xdotool", "windowfocus", "--sync", std::to_string(window)}), 0);
+    }
+
+    XvfbSession m_session;
+    std::unique_ptr<CX11ForegroundSampler> m_sampler;
+};
+
+TEST_F(X11SamplerTest, XtermsActivatedInTurn) {
+    StartServer(true);
+    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
+    const uint32_t bravo = m_session.StartXterm("Bravo terminal");
+    ASSERT_NE(alpha, 0u);
+    ASSERT_NE(bravo, 0u);
+    for (const auto& [window, title] : {std::pair{alpha, "Alpha terminal"},
+                                        {bravo, "Bravo terminal"},
+                                        {alpha, "Alpha terminal"}}) {
+        ASSERT_TRUE(m_session.Activate(window));
+        const ForegroundSample sample = m_sampler->Sample();
+        EXPECT_TRUE(sample.processFound);
+        EXPECT_EQ(sample.name, "xterm");
+        EXPECT_EQ(sample.path, "/usr/bin/xterm");
+        EXPECT_EQ(sample.title, title);
+        EXPECT_EQ(m_sampler->SampledWindow(), window);
+    }
+}
+
+TEST_F(X11SamplerTest, UnresolvableProcessGivesTheTitleOnly) {
+    StartServer(true);
+    const uint32_t window = CreateWindow();
+    SetText(window, "_NET_WM_NAME", "UTF8_STRING", "Orphan window");
+    SetCardinals(window, "_NET_WM_PID", {ImpossiblePid()});
+    ShowAndActivate(window);
+    const ForegroundSample sample = m_sampler->Sample();
+    EXPECT_FALSE(sample.processFound);
+    EXPECT_EQ(sample.title, "Orphan window");
+    EXPECT_EQ(sample.name, "");
+    EXPECT_EQ(sample.path, "");
+}
+
+TEST_F(X11SamplerTest, ProcessFromXResWithoutOrWithForeignPid) {
+    StartServer(true);
+    const uint32_t plain = CreateWindow();
+    SetText(plain, "WM_NAME", "STRING", "No pid");
+    ShowAndActivate(plain);
+    ForegroundSample sample = m_sampler->Sample();
+    EXPECT_TRUE(sample.processFound);
+    EXPECT_EQ(sample.path, OwnExecutable());
+    EXPECT_EQ(sample.name, fs::path(OwnExecutable()).filename().string());
+
+    // A pid from another machine means nothing here.
+    const uint32_t remote = CreateWindow();
+    SetText(remote, "WM_NAME", "STRING", "Remote");
+    SetText(remote, "WM_CLIENT_MACHINE", "STRING", "elsewhere.invalid");
+    SetCardinals(remote, "_NET_WM_PID", {ImpossiblePid()});
+    ShowAndActivate(remote);
+    sample = m_sampler->Sample();
+    EXPECT_EQ(sample.title, "Remote");
+    EXPECT_TRUE(sample.processFound);
+    EXPECT_EQ(sample.path, OwnExecutable());
+}
+
+TEST_F(X11SamplerTest, TitleEncodingsAndLength) {
+    StartServer(true);
+    const uint32_t window = CreateWindow();
+    SetText(window, "WM_NAME", "STRING", "Caf\xe9");
+    ShowAndActivate(window);
+    EXPECT_EQ(m_sampler->Sample().title, "Caf\xc3\xa9");
+
+    // _NET_WM_NAME wins over WM_NAME, and 150 characters keep their first 99, each whole.
+    std::string longTitle;
+    for (int i = 0; i < 150; ++i) {
+        longTitle += i % 3 == 0 ? "\xe2\x82\xac" : "x";
+    }
+    SetText(window, "_NET_WM_NAME", "UTF8_STRING", longTitle);
+    xcb_flush(m_session.Connection());
+    const std::string title = m_sampler->Sample().title;
+    EXPECT_EQ(title, longTitle.substr(0, 33 * 3 + 66));
+}
+
+TEST_F(X11SamplerTest, ExecutableReplacedOnDiskKeepsItsPath) {
+    StartServer(true);
+    const fs::path copy = fs::path(std::getenv("HOME")) / "bin" / "xterm-copy";
+    fs::create_directories(copy.parent_path());
+    fs::copy_file("/usr/bin/xterm", copy);
+    m_session.Spawn({copy.string(), "-T", "Copied terminal", "-e", "sleep", "600"});
+    const uint32_t window = m_session.WaitForWindow("^Copied terminal$");
+    ASSERT_NE(window, 0u);
+    fs::remove(copy);
+    ASSERT_TRUE(m_session.Activate(window));
+    const ForegroundSample sample = m_sampler->Sample();
+    EXPECT_TRUE(sample.processFound);
+    EXPECT_EQ(sample.path, copy.string());
+    EXPECT_EQ(sample.name, "xterm-copy");
+}
+
+TEST_F(X11SamplerTest, StaleWindowManagerPropertiesAreIgnored) {
+    StartServer(true);
+    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
+    const uint32_t bravo = m_session.StartXterm("Bravo terminal");
+    ASSERT_NE(bravo, 0u);
+    ASSERT_TRUE(m_session.Activate(alpha));
+    m_session.KillWindowManager();
+    // _NET_ACTIVE_WINDOW still names Alpha, but the input focus is on Bravo.
+    Focus(bravo);
+    const ForegroundSample sample = m_sampler->Sample();
+    EXPECT_EQ(sample.title, "Bravo terminal");
+    EXPECT_EQ(sample.path, "/usr/bin/xterm");
+    EXPECT_EQ(m_sampler->SampledWindow(), bravo);
+}
+
+TEST_F(X11SamplerTest, WithoutWindowManagerTheFocusedTopLevelCounts) {
+    StartServer(false);
+    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
+    ASSERT_NE(alpha, 0u);
+    // Focus on a child window: the sample still names the top-level xterm window.
+    xcb_connection_t* c = m_session.Connection();
+    const uint32_t child = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, child, alpha, 0, 0, 10, 10, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_map_window(c, child);
+    xcb_flush(c);
+    Focus(child);
+    ForegroundSample sample = m_sampler->Sample();
+    EXPECT_EQ(sample.title, "Alpha terminal");
+    EXPECT_EQ(sample.name, "xterm");
+    EXPECT_EQ(m_sampler->SampledWindow(), alpha);
+
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // a round trip
+    sample = m_sampler->Sample();
+    EXPECT_FALSE(sample.processFound);
+    EXPECT_EQ(sample.title, "");
+    EXPECT_EQ(m_sampler->SampledWindow(), 0u);
+}
+
+TEST_F(X11SamplerTest, WindowIconClosestTo16) {
+    StartServer(true);
+    const uint32_t window = CreateWindow();
+    SetText(window, "WM_NAME", "STRING", "Icon window");
+    std::vector<uint32_t> icon;
+    for (const auto& [size, colour] :
+         {std::pair{32u, 0xFFFF0000u}, {17u, 0xFF0000FFu}, {48u, 0xFF00FF00u}}) {
+        icon.push_back(size);
+        icon.push_back(size);
+        icon.insert(icon.end(), size * size, colour);
+    }
+    SetCardinals(window, "_NET_WM_ICON", icon);
+    ShowAndActivate(window);
+    ASSERT_TRUE(m_sampler->Sample().processFound);
+    // This test binary has no desktop entry: the window's own icon serves.
+    EXPECT_FALSE(m_sampler->ExtractIcon(OwnExecutable(), false).has_value());
+    const std::optional<IconImage> image = m_sampler->ExtractIcon(OwnExecutable(), true);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->width, 16);
+    EXPECT_EQ(image->height, 16);
+    EXPECT_EQ(image->argb[8 * 16 + 8], 0xFF0000FFu);
+}
+
+TEST_F(X11SamplerTest, XtermIconFromItsDesktopEntry) {
+    StartServer(true);
+    // xterm's icon is an SVG, which Qt renders only inside a GUI application, as in the
+    // program itself.
+    ScopedEnv platform("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "hourglint-test";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    const uint32_t window = m_session.StartXterm("Icon terminal");
+    ASSERT_TRUE(m_session.Activate(window));
+    const ForegroundSample sample = m_sampler->Sample();
+    const std::optional<IconImage> icon = m_sampler->ExtractIcon(sample.path, false);
+    ASSERT_TRUE(icon.has_value());
+    EXPECT_EQ(icon->width, 16);
+    int opaque = 0;
+    for (const uint32_t pixel : icon->argb) {
+        opaque += (pixel >> 24) != 0 ? 1 : 0;
+    }
+    EXPECT_GT(opaque, 16);
+}
+
+TEST(X11SessionTest, ExplainsAMissingDisplay) {
+    {
+        ScopedEnv display("DISPLAY", nullptr);
+        ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+        const std::string problem = X11SessionProblem();
+        EXPECT_NE(problem.find("needs an X11 session"), std::string::npos);
+        EXPECT_NE(problem.find("DISPLAY is not set"), std::string::npos);
+        std::string error;
+        EXPECT_EQ(CX11ForegroundSampler::Connect(nullptr, error), nullptr);
+        EXPECT_EQ(error, problem);
+    }
+    {
+        ScopedEnv display("DISPLAY", "");
+        ScopedEnv wayland("WAYLAND_DISPLAY", "wayland-0");
+        EXPECT_NE(X11SessionProblem().find("Wayland session"), std::string::npos);
+    }
+    {
+        ScopedEnv display("DISPLAY", ":0");
+        EXPECT_EQ(X11SessionProblem(), "");
+    }
+    // A display nobody serves.
+    std::string error;
+    EXPECT_EQ(CX11ForegroundSampler::Connect(":4093", error), nullptr);
+    EXPECT_NE(error.find("\":4093\" could not be opened"), std::string::npos) << error;
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "platform/X11IconScale.h"
+
+namespace {
+
+TEST(X11IconScaleTest, KeepsAspectAndCentresOnTransparency) {
+    QImage wide(32, 16, QImage::Format_ARGB32);
+    wide.fill(QColor(255, 0, 0));
+    const IconImage icon = X11IconFromImage(wide);
+    ASSERT_EQ(icon.width, 16);
+    ASSERT_EQ(icon.height, 16);
+    ASSERT_EQ(icon.argb.size(), 256u);
+    EXPECT_EQ(icon.argb[0 * 16 + 8], 0u);           // above the band
+    EXPECT_EQ(icon.argb[8 * 16 + 8], 0xFFFF0000u);  // inside it
+    EXPECT_EQ(icon.argb[15 * 16 + 8], 0u);          // below it
+}
+
+TEST(X11IconScaleTest, KeepsStraightAlphaAt16) {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(QColor(0, 0, 255, 128));
+    const IconImage icon = X11IconFromImage(image);
+    ASSERT_FALSE(icon.IsNull());
+    EXPECT_EQ(icon.argb[0], 0x800000FFu);
+    EXPECT_TRUE(X11IconFromImage(QImage()).IsNull());
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "platform/X11Text.h"
+
+namespace {
+
+std::size_t CodePoints(const std::string& text) {
+    std::size_t count = 0;
+    for (const char ch : text) {
+        count += (static_cast<unsigned char>(ch) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(X11TextTest, CutsByCharactersNeverInsideASequence) {
+    std::string title;
+    for (int i = 0; i < 150; ++i) {
+        title += i % 2 == 0 ? "\xc3\xa9" : "\xe2\x82\xac";  // é and €
+    }
+    const std::string cut = X11CutUtf8(title, 99);
+    EXPECT_EQ(CodePoints(cut), 99u);
+    EXPECT_EQ(cut, title.substr(0, 50 * 2 + 49 * 3));
+
+    EXPECT_EQ(X11CutUtf8("short", 99), "short");
+    EXPECT_EQ(X11CutUtf8("", 99), "");
+    EXPECT_EQ(X11CutUtf8("\xf0\x9f\x98\x80xyz", 2), "\xf0\x9f\x98\x80x");  // 4-byte emoji
+}
+
+TEST(X11TextTest, InvalidBytesBecomeReplacementCharacters) {
+    const std::string replacement = "\xef\xbf\xbd";
+    EXPECT_EQ(X11CutUtf8("a\xff"
+                         "b",
+                         99),
+              "a" + replacement + "b");
+    // A sequence cut short by the end of the property, an overlong form and a surrogate.
+    EXPECT_EQ(X11CutUtf8("ab\xe2\x82", 99), "ab" + replacement + replacement);
+    EXPECT_EQ(X11CutUtf8("\xc0\xaf", 99), replacement + replacement);
+    EXPECT_EQ(X11CutUtf8("\xed\xa0\x80", 99), replacement + replacement + replacement);
+    // Each replaced byte counts as one character.
+    EXPECT_EQ(CodePoints(X11CutUtf8(std::string(150, '\xff'), 99)), 99u);
+}
+
+TEST(X11TextTest, StopsAtNul) {
+    EXPECT_EQ(X11CutUtf8(std::string("one\0two", 7), 99), "one");
+    EXPECT_EQ(X11Latin1ToUtf8(std::string("one\0two", 7), 99), "one");
+}
+
+TEST(X11TextTest, Latin1BecomesUtf8) {
+    EXPECT_EQ(X11Latin1ToUtf8("Caf\xe9 \xa3"
+                              "5",
+                              99),
+              "Caf\xc3\xa9 \xc2\xa3"
+              "5");
+    EXPECT_EQ(X11Latin1ToUtf8(std::string(150, '\xe9'), 99).size(), 99u * 2);
+}
+
+}  // namespace

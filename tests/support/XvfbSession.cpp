@@ -1,0 +1,373 @@
+#include "XvfbSession.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MsLeft(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& s : strings) {
+        pointers.push_back(s.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// fork + exec in a new process group. Everything the child needs is prepared before the
+// fork, so the child only makes async-signal-safe calls.
+pid_t Launch(std::vector<std::string> argv, std::vector<std::string> env, int stdoutFd,
+             int stderrFd, int keepFd = -1) {
+    if (argv.empty()) {
+        return -1;
+    }
+    std::vector<char*> args = Pointers(argv);
+    std::vector<char*> envp = Pointers(env);
+    const int devNull = open("/dev/null", O_RDWR | O_CLOEXEC);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        dup2(devNull, STDIN_FILENO);
+        dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
+        dup2(stderrFd >= 0 ? stderrFd : devNull, STDERR_FILENO);
+        if (keepFd >= 0) {
+            fcntl(keepFd, F_SETFD, 0);
+        }
+        execvpe(args[0], args.data(), envp.data());
+        _exit(127);
+    }
+    if (pid > 0) {
+        setpgid(pid, pid);  // also here, so a signal to the group cannot race the child
+    }
+    if (devNull >= 0) {
+        close(devNull);
+    }
+    return pid;
+}
+
+}  // namespace
+
+XvfbSession::~XvfbSession() {
+    // Newest first: clients before the window manager, everything before the server.
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+        Signal(*it, SIGTERM);
+    }
+    while (!m_children.empty()) {
+        Stop(m_children.back(), 2000);
+    }
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
+    }
+    if (m_xvfb > 0) {
+        kill(m_xvfb, SIGTERM);
+        int status = 0;
+        const auto deadline = Clock::now() + std::chrono::seconds(3);
+        while (waitpid(m_xvfb, &status, WNOHANG) == 0) {
+            if (Clock::now() > deadline) {
+                kill(m_xvfb, SIGKILL);
+                waitpid(m_xvfb, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+}
+
+bool XvfbSession::Start(std::string& error) {
+    if (m_xvfb > 0) {
+        return true;
+    }
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        error = std::string("pipe: ") + std::strerror(errno);
+        return false;
+    }
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        env.emplace_back(*e);
+    }
+    m_xvfb = Launch({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
+                     "-nolisten", "tcp", "-noreset"},
+                    env, -1, -1, fds[1]);
+    close(fds[1]);
+    if (m_xvfb < 0) {
+        close(fds[0]);
+        error = "could not start Xvfb";
+        return false;
+    }
+    // Xvfb writes the display number once it accepts clients.
+    std::string number;
+    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (number.find('\n') == std::string::npos) {
+        pollfd p{fds[0], POLLIN, 0};
+        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
+            break;
+        }
+        char buffer[32];
+        const ssize_t n = read(fds[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        number.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fds[0]);
+    if (number.find('\n') == std::string::npos) {
+        error = "Xvfb did not report a display (is Xvfb installed?)";
+        return false;
+    }
+    m_display = ":" + number.substr(0, number.find('\n'));
+    int screen = 0;
+    m_connection = xcb_connect(m_display.c_str(), &screen);
+    if (xcb_connection_has_error(m_connection) != 0) {
+        error = "cannot connect to Xvfb on " + m_display;
+        return false;
+    }
+    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    return true;
+}
+
+bool XvfbSession::WindowManagerRunning() const {
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        m_connection, xcb_intern_atom(m_connection, 0, 24, "_NET_SUPPORTING_WM_CHECK"), nullptr);
+    if (atom == nullptr) {
+        return false;
+    }
+    const auto read = [&](uint32_t window) -> uint32_t {
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(
+                m_connection,
+                xcb_get_property(m_connection, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+                nullptr),
+            &std::free);
+        if (!reply || reply->type != XCB_ATOM_WINDOW ||
+            xcb_get_property_value_length(reply.get()) < 4) {
+            return 0;
+        }
+        return *static_cast<uint32_t*>(xcb_get_property_value(reply.get()));
+    };
+    const uint32_t check = read(m_root);
+    const bool running = check != 0 && read(check) == check;
+    std::free(atom);
+    return running;
+}
+
+bool XvfbSession::StartWindowManager(std::string& error) {
+    if (m_connection == nullptr) {
+        error = "Xvfb is not running";
+        return false;
+    }
+    m_windowManager = Spawn({"openbox", "--sm-disable"});
+    if (m_windowManager < 0) {
+        error = "could not start openbox";
+        return false;
+    }
+    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (!WindowManagerRunning()) {
+        if (Clock::now() > deadline || WaitExit(m_windowManager, 0)) {
+            error = "openbox did not take over the screen";
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    // openbox announces itself before its event loop runs and drops map requests that
+    // arrive meanwhile: ready means a probe window got shown.
+    const uint32_t probe = xcb_generate_id(m_connection);
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, probe, m_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+    bool shown = false;
+    while (!shown && Clock::now() < deadline) {
+        shown = MapAndWait(probe, 250);
+    }
+    xcb_destroy_window(m_connection, probe);
+    xcb_flush(m_connection);
+    if (!shown) {
+        error = "openbox did not show a window";
+    }
+    return shown;
+}
+
+void XvfbSession::KillWindowManager() {
+    if (m_windowManager > 0) {
+        Signal(m_windowManager, SIGKILL);
+        WaitExit(m_windowManager, 5000);
+        m_windowManager = -1;
+    }
+}
+
+std::vector<std::string> XvfbSession::ChildEnvironment(
+    const std::vector<std::string>& extraEnv) const {
+    std::vector<std::string> env;
+    const auto overridden = [&](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        if (name == "DISPLAY=" || name == "WAYLAND_DISPLAY=") {
+            return true;
+        }
+        return std::any_of(extraEnv.begin(), extraEnv.end(),
+                           [&](const std::string& e) { return e.starts_with(name); });
+    };
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (!overridden(*e)) {
+            env.emplace_back(*e);
+        }
+    }
+    env.push_back("DISPLAY=" + m_display);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    return env;
+}
+
+pid_t XvfbSession::Spawn(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& extraEnv, const std::string& outputFile) {
+    int out = -1;
+    if (!outputFile.empty()) {
+        out = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    }
+    const pid_t pid = Launch(argv, ChildEnvironment(extraEnv), out, out);
+    if (out >= 0) {
+        close(out);
+    }
+    if (pid > 0) {
+        m_children.push_back(pid);
+    }
+    return pid;
+}
+
+int XvfbSession::Run(const std::vector<std::string>& argv, std::string* output, int timeoutMs) {
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        return -1;
+    }
+    const pid_t pid = Launch(argv, ChildEnvironment({}), fds[1], -1);
+    close(fds[1]);
+    if (pid < 0) {
+        close(fds[0]);
+        return -1;
+    }
+    m_children.push_back(pid);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::string text;
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
+            break;
+        }
+        char buffer[4096];
+        const ssize_t n = read(fds[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fds[0]);
+    int status = 0;
+    if (!WaitExit(pid, MsLeft(deadline), &status)) {
+        Stop(pid, 0);
+        return -1;
+    }
+    if (output != nullptr) {
+        *output = text;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void XvfbSession::Signal(pid_t pid, int signal) const {
+    if (pid > 0) {
+        kill(-pid, signal);
+    }
+}
+
+void XvfbSession::Forget(pid_t pid) {
+    m_children.erase(std::remove(m_children.begin(), m_children.end(), pid), m_children.end());
+}
+
+bool XvfbSession::WaitExit(pid_t pid, int timeoutMs, int* status) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    int result = 0;
+    for (;;) {
+        const pid_t done = waitpid(pid, &result, WNOHANG);
+        if (done == pid || (done < 0 && errno == ECHILD)) {
+            Forget(pid);
+            if (status != nullptr) {
+                *status = result;
+            }
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+int XvfbSession::Stop(pid_t pid, int graceMs) {
+    int status = 0;
+    Signal(pid, SIGTERM);
+    if (!WaitExit(pid, graceMs, &status)) {
+        Signal(pid, SIGKILL);
+        WaitExit(pid, 10000, &status);
+    }
+    Forget(pid);
+    return status;
+}
+
+uint32_t XvfbSession::WaitForWindow(const std::string& nameRegex, int timeoutMs) {
+    std::string output;
+    if (Run({"xdotool", "search", "--sync", "--name", nameRegex}, &output, timeoutMs) != 0) {
+        return 0;
+    }
+    return static_cast<uint32_t>(std::strtoul(output.c_str(), nullptr, 10));
+}
+
+bool XvfbSession::Activate(uint32_t window) {
+    return Run({"xdotool", "windowactivate", "--sync", std::to_string(window)}) == 0;
+}
+
+uint32_t XvfbSession::StartXterm(const std::string& title, pid_t* pid) {
+    const pid_t started = Spawn({"xterm", "-T", title, "-e", "sleep", "600"});
+    if (pid != nullptr) {
+        *pid = started;
+    }
+    if (started < 0) {
+        return 0;
+    }
+    return WaitForWindow("^" + title + "$");
+}
+
+bool XvfbSession::MapAndWait(uint32_t window, int timeoutMs) {
+    xcb_map_window(m_connection, window);
+    xcb_flush(m_connection);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, window), nullptr),
+            &std::free);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) {
+            return true;
+        }
+        if (!attributes || Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
