@@ -30,6 +30,9 @@ QLabel* LinkLabel(QWidget* parent, const QString& target, const QString& text) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Hourglint"));
+    // A fixed dialog: caption and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     setFixedSize(DuX(235), DuY(105));
 

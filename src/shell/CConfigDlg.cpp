@@ -67,6 +67,9 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
                        QWidget* parent)
     : QDialog(parent), values_(current), defaults_(defaults) {
     setWindowTitle(QStringLiteral("Options"));
+    // A fixed dialog: caption and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     setFixedSize(DuX(295), DuY(284));
 

@@ -57,8 +57,10 @@ bool CHGApp::InitInstance() {
 
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
-    connect(frame_.get(), &CMainFrame::Finished, this, &QCoreApplication::quit,
-            Qt::QueuedConnection);
+    // exit() rather than quit(): it also ends the loops of dialogs that are still open.
+    connect(
+        frame_.get(), &CMainFrame::Finished, this, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     connect(instance_.get(), &CSingleInstance::ActivationRequested, frame_.get(),
             &CMainFrame::BringForward);
 

@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QSplitter>
@@ -134,6 +135,13 @@ void CMainFrame::BringForward() {
     }
     raise();
     activateWindow();
+    // An open dialog must come forward too, or the window would sit blocked behind it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+        modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
+        modal->show();
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -149,6 +157,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !isMinimized() || !CShellTray::Available()) {
+        return;
+    }
+    // A modal dialog blocks the tray icon's clicks: hidden, the window could not come back.
+    if (QApplication::activeModalWidget() != nullptr) {
         return;
     }
     const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();

@@ -14,10 +14,7 @@ int main(int argc, char** argv) {
         if (problem.empty()) {
             problem = "No display: DISPLAY is not set.";
         }
-        std::fprintf(stderr,
-                     "Hourglint: %s\nHourglint measures X11 windows and needs an X11 session "
-                     "(set DISPLAY).\n",
-                     problem.c_str());
+        std::fprintf(stderr, "Hourglint: %s\n", problem.c_str());
         return 1;
     }
     CHGApp app(argc, argv);
