@@ -91,6 +91,15 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs) {
         // A file nobody may write is treated as read-only even for root, as the user
         // meant it.
         readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+        // A connection made while the file was read-only leaves its log files behind with
+        // the file's read-only mode, which would keep the file read-only for good.
+        for (const char* suffix : {"-wal", "-shm"}) {
+            const std::string side = path + suffix;
+            if (!readOnly && ::access(side.c_str(), F_OK) == 0 &&
+                ::access(side.c_str(), W_OK) != 0) {
+                ::chmod(side.c_str(), info.st_mode & 0666);
+            }
+        }
     } else if (errno == ENOENT) {
         // Created here rather than by the engine so it is owner-only from the start.
         MakeFolders(std::filesystem::path(path).parent_path());
