@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -45,8 +46,14 @@ pid_t Launch(std::vector<std::string> argv, std::vector<std::string> env, int st
     std::vector<char*> args = Pointers(argv);
     std::vector<char*> envp = Pointers(env);
     const int devNull = open("/dev/null", O_RDWR | O_CLOEXEC);
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
+        // A test that crashes must not leave servers and clients behind.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) {
+            _exit(127);
+        }
         setpgid(0, 0);
         dup2(devNull, STDIN_FILENO);
         dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
