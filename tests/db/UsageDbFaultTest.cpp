@@ -102,6 +102,8 @@ TEST_F(UsageDbFault, ATruncatedFileGivesAMessageWithoutCrashingAndKeepsThePendin
         }
         filler.Flush(Noon() + 500, Noon() + 500);
     }
+    const std::string backup = path_ + ".backup";
+    std::filesystem::copy_file(path_, backup);
     const auto size = std::filesystem::file_size(path_);
     ASSERT_GT(size, 8192u);
     std::filesystem::resize_file(path_, size / 3);
@@ -114,9 +116,19 @@ TEST_F(UsageDbFault, ATruncatedFileGivesAMessageWithoutCrashingAndKeepsThePendin
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], kFlushConnection + "database disk image is malformed");
     EXPECT_EQ(db.Pending().size(), 2u);
-    db.ReportProcess(Noon());
-    db.LoadDbForGroup(1000, 1000);
-    EXPECT_GE(messages_.size(), 2u);
+    EXPECT_TRUE(db.ReportProcess(Noon()).empty());
+    EXPECT_TRUE(db.LoadDbForGroup(1000, 1000).programs.empty());
+    EXPECT_EQ(messages_.size(), 3u);
+
+    // The user puts the backup back: the kept seconds are written once.
+    std::filesystem::copy_file(backup, path_, std::filesystem::copy_options::overwrite_existing);
+    db.Flush(Noon() + 4, Noon() + 4);
+    EXPECT_EQ(messages_.size(), 3u);
+    EXPECT_TRUE(db.Pending().empty());
+    RawDb raw(path_);
+    EXPECT_EQ(raw.Rows("SELECT name, seconds FROM titem, ttime WHERE titem.id = itemid "
+                       "AND name IN ('a', 'b') ORDER BY name"),
+              (std::vector<std::string>{"a|2", "b|1"}));
 }
 
 TEST_F(UsageDbFault, AReadOnlyFileRefusesTheFlushUntilItIsWritableAgain) {
