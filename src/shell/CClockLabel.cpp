@@ -18,10 +18,15 @@ void CClockLabel::SetText(const std::string& text) {
     QString digits;
     for (const size_t pos : {0u, 1u, 3u, 4u, 6u, 7u}) {
         const char c = text[pos];
-        // A stretch of a day or more ("days: ...") has no digits there; show dashes.
-        digits += (c >= '0' && c <= '9') ? QChar::fromLatin1(c)
-                  : c == '_'             ? QLatin1Char('0')
-                                         : QLatin1Char('-');
+        if (c == '_') {
+            digits += QLatin1Char('0');
+        } else if (c >= '0' && c <= '9') {
+            digits += QChar::fromLatin1(c);
+        } else {
+            // Not a stretch below a day ("days: ..."): six digits cannot show it.
+            digits = QStringLiteral("-- -- --");
+            break;
+        }
         if (pos == 1 || pos == 4) {
             digits += QLatin1Char(' ');
         }

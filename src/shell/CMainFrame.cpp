@@ -83,6 +83,9 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
 CMainFrame::~CMainFrame() {
     timer_.stop();
     tray_.DeleteIcon();
+    // The views refer to the image list and the tracker to the views: take the widgets
+    // down while those members still exist.
+    delete takeCentralWidget();
 }
 
 void CMainFrame::OnTimer() {
@@ -95,21 +98,24 @@ void CMainFrame::OnTimer() {
 }
 
 void CMainFrame::RequestExit() {
+    close();
+}
+
+bool CMainFrame::ConfirmExit() {
     // One question at a time; ticks and a session end may arrive while it is open.
-    if (shutDown_ || asking_) {
-        return;
+    if (asking_) {
+        return false;
     }
     asking_ = true;
     const bool ok = AskOkCancel(QStringLiteral("Do you want to exit the program?"));
     asking_ = false;
-    if (ok && !shutDown_) {
-        ShutDown();
-    }
+    return ok && !shutDown_;
 }
 
 void CMainFrame::EndSession() {
     if (!shutDown_) {
         ShutDown();
+        close();
     }
 }
 
@@ -119,7 +125,6 @@ void CMainFrame::ShutDown() {
     // No tick after the final flush, or its second would be lost.
     timer_.stop();
     tracker_.FlushNow();
-    close();
     emit Finished();
 }
 
@@ -149,9 +154,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The question may be answered while ticks go on; the close itself happens in ShutDown.
-    event->ignore();
-    RequestExit();
+    if (!ConfirmExit()) {
+        event->ignore();
+        return;
+    }
+    ShutDown();
+    event->accept();
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

@@ -64,6 +64,7 @@ class CMainFrame : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    bool ConfirmExit();
     void ShutDown();
 
     CAppSettings& settings_;

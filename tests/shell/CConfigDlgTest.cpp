@@ -1,0 +1,216 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "ShellTestSupport.h"
+#include "core/CAppSettings.h"
+#include "platform/CQtSettingsStore.h"
+#include "shell/CConfigDlg.h"
+#include "shell/CDesktopEffects.h"
+
+namespace {
+
+// Runs Edit() and drives the open dialog with act, which must close it.
+bool EditWith(CAppSettings& settings, ISettingsEffects& effects, ISettingsStore& store,
+              const std::function<void(CConfigDlg&)>& act) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CConfigDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no Options dialog open";
+            return;
+        }
+        acted = true;
+        act(*dialog);
+    });
+    const bool applied = CConfigDlg::Edit(settings, effects, store, nullptr);
+    EXPECT_TRUE(acted);
+    return applied;
+}
+
+class ConfigDlgTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        window_.setWindowOpacity(0.5);
+        opacity_ = window_.windowOpacity();  // as Qt keeps it, in 8 bits
+    }
+
+    QWidget window_;
+    double opacity_ = 0;
+    CDesktopEffects effects_{
+        window_, CAutorun(QStringLiteral("Hourglint"), QStringLiteral("/opt/hourglint/hourglint"))};
+};
+
+TEST_F(ConfigDlgTest, FreshSettingsShowTheDefaults) {
+    CAppSettings settings;
+    MemorySettingsStore none;
+    settings.Load(none);
+    CConfigDlg dialog(settings.Values(), settings.Defaults());
+    EXPECT_EQ(dialog.windowTitle(), "Options");
+    EXPECT_TRUE(dialog.RunOnStartupBox().isChecked());
+    EXPECT_FALSE(dialog.MinimizeBox().isChecked());
+    EXPECT_TRUE(dialog.LoadDbBox().isChecked());
+    EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
+    EXPECT_EQ(dialog.AlphaSlider().value(), 200);
+    EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+    EXPECT_EQ(dialog.AlphaSlider().minimum(), 63);
+    EXPECT_EQ(dialog.AlphaSlider().maximum(), 255);
+    EXPECT_EQ(dialog.AlphaSlider().tickInterval(), 64);
+    EXPECT_EQ(dialog.AlphaSlider().tickPosition(), QSlider::TicksAbove);
+    EXPECT_TRUE(dialog.OkButton().isDefault());
+    // 295 x 284 dialog units.
+    EXPECT_EQ(dialog.size(), QSize(443, 462));
+}
+
+TEST_F(ConfigDlgTest, EditsTakeDigitsOnlyButMayBeEmptied) {
+    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
+    QLineEdit& edit = dialog.AutoSaveEdit();
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral("1a-2 +3"));
+    EXPECT_EQ(edit.text(), "123");
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), "");
+}
+
+TEST_F(ConfigDlgTest, OutOfRangeSaveIntervalKeepsTheDialogOpen) {
+    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
+    dialog.show();
+    dialog.AutoSaveEdit().setText(QStringLiteral("4"));
+    dialog.AlarmEdit().clear();  // later in the exchange order: must not be reported
+    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], "Please enter an integer between 5 and 60.");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.focusWidget(), &dialog.AutoSaveEdit());
+    EXPECT_EQ(dialog.AutoSaveEdit().selectedText(), "4");
+}
+
+TEST_F(ConfigDlgTest, EmptyAlarmFieldIsNotAnInteger) {
+    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
+    dialog.show();
+    dialog.AlarmEdit().clear();
+    dialog.accept();
+    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), &dialog.AlarmEdit());
+}
+
+TEST_F(ConfigDlgTest, AlarmRangeIsFiveToADay) {
+    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
+    dialog.show();
+    dialog.AlarmEdit().setText(QStringLiteral("1441"));
+    dialog.accept();
+    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer between 5 and 1440."});
+    messages_.clear();
+    dialog.AlarmEdit().setText(QStringLiteral("1440"));
+    dialog.AutoSaveEdit().setText(QStringLiteral("60"));
+    dialog.accept();
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Values().iAlarmForMinutes, 1440);
+    EXPECT_EQ(dialog.Values().iAutoSave, 60);
+}
+
+TEST_F(ConfigDlgTest, StoredValuesOutsideTheRangesShowAsStored) {
+    MemorySettingsStore stored;
+    stored.values = {{"iAutoSave", 3}, {"iALPHA", 10}};
+    CAppSettings settings;
+    settings.Load(stored);
+    stored.writes.clear();
+    bool applied = EditWith(settings, effects_, stored, [&](CConfigDlg& dialog) {
+        EXPECT_EQ(dialog.AutoSaveEdit().text(), "3");
+        EXPECT_EQ(dialog.AlphaSlider().value(), 63);  // the trackbar cannot go lower
+        dialog.accept();
+        EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer between 5 and 60."});
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    EXPECT_FALSE(applied);
+    EXPECT_TRUE(stored.writes.empty());
+    EXPECT_EQ(settings.Values().iAutoSave, 3);
+}
+
+TEST_F(ConfigDlgTest, OkWithoutChangesRewritesAllSixAndTouchesNothingElse) {
+    CQtSettingsStore store;
+    CAppSettings settings;
+    settings.Load(store);
+    ASSERT_FALSE(QFile::exists(SettingsFile()));
+    const bool applied =
+        EditWith(settings, effects_, store, [](CConfigDlg& dialog) { dialog.accept(); });
+    EXPECT_TRUE(applied);
+    EXPECT_TRUE(messages_.empty());
+
+    QSettings file(SettingsFile(), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("Config"));
+    EXPECT_EQ(file.childKeys().size(), 6);
+    EXPECT_EQ(file.value("bRunOnWindowsStartup").toInt(), 1);
+    EXPECT_EQ(file.value("bMinimizeOnStartup").toInt(), 0);
+    EXPECT_EQ(file.value("bLoadDbOnStartup").toInt(), 1);
+    EXPECT_EQ(file.value("iAutoSave").toInt(), 10);
+    EXPECT_EQ(file.value("iALPHA").toInt(), 200);
+    EXPECT_EQ(file.value("iAlarmForMinutes").toInt(), 120);
+    // The run-at-logon box is ticked by default, yet no autostart entry appears unchanged.
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+    EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
+}
+
+TEST_F(ConfigDlgTest, ChangesApplyAutorunAndOpacityAtOnce) {
+    CQtSettingsStore store;
+    CAppSettings settings;
+    settings.Load(store);
+    EditWith(settings, effects_, store, [](CConfigDlg& dialog) {
+        dialog.RunOnStartupBox().setChecked(false);
+        dialog.AlphaSlider().setValue(255);
+        dialog.MinimizeBox().setChecked(true);
+        dialog.AlarmEdit().setText(QStringLiteral("5"));
+        dialog.accept();
+    });
+    EXPECT_NEAR(window_.windowOpacity(), 1.0, 0.01);
+    ASSERT_TRUE(QFile::exists(AutostartFile()));
+    EXPECT_FALSE(settings.Values().bRunOnWindowsStartup);
+    EXPECT_TRUE(settings.Values().bMinimizeOnStartup);
+    EXPECT_EQ(settings.Values().iAlarmForMinutes, 5);
+
+    CAppSettings reloaded;
+    reloaded.Load(CQtSettingsStore());
+    EXPECT_EQ(reloaded.Values(), settings.Values());
+}
+
+TEST_F(ConfigDlgTest, LoadDefaultThenCancelChangesNothing) {
+    MemorySettingsStore stored;
+    stored.values = {
+        {"bRunOnWindowsStartup", 0}, {"bMinimizeOnStartup", 1}, {"bLoadDbOnStartup", 0},
+        {"iAutoSave", 30},           {"iALPHA", 100},           {"iAlarmForMinutes", 15}};
+    CAppSettings settings;
+    settings.Load(stored);
+    const SettingsValues before = settings.Values();
+    stored.writes.clear();
+    const bool applied = EditWith(settings, effects_, stored, [](CConfigDlg& dialog) {
+        EXPECT_EQ(dialog.AutoSaveEdit().text(), "30");
+        QTest::mouseClick(&dialog.LoadDefaultButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.RunOnStartupBox().isChecked());
+        EXPECT_FALSE(dialog.MinimizeBox().isChecked());
+        EXPECT_TRUE(dialog.LoadDbBox().isChecked());
+        EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
+        EXPECT_EQ(dialog.AlphaSlider().value(), 200);
+        EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+        QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton);
+    });
+    EXPECT_FALSE(applied);
+    EXPECT_EQ(settings.Values(), before);
+    EXPECT_TRUE(stored.writes.empty());
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+    EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "ShellTestSupport.h"
+#include "platform/CAutorun.h"
+#include "platform/CQtSettingsStore.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+class DesktopPlatformTest : public ShellTest {};
+
+TEST_F(DesktopPlatformTest, AutorunOnWritesTheExecutableOffHidesTheEntry) {
+    const CAutorun autorun(QStringLiteral("Hourglint"), QStringLiteral("/opt/hg/hourglint"));
+    EXPECT_EQ(autorun.EntryPath(), AutostartFile());
+    ASSERT_TRUE(autorun.Set(true));
+    QString text = ReadAll(AutostartFile());
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/opt/hg/hourglint\"\n"));
+    EXPECT_TRUE(text.contains("\nName=Hourglint\n"));
+    EXPECT_FALSE(text.contains("Hidden=true"));
+
+    ASSERT_TRUE(autorun.Set(false));
+    text = ReadAll(AutostartFile());
+    EXPECT_TRUE(text.contains("\nHidden=true\n"));
+}
+
+TEST_F(DesktopPlatformTest, ExecValueEscapesWhatDesktopEntriesReserve) {
+    EXPECT_EQ(CAutorun::ExecValue("/a b/hourglint"), "\"/a b/hourglint\"");
+    // " ` $ \ take a backslash inside quotes, and the string escape doubles backslashes.
+    EXPECT_EQ(CAutorun::ExecValue("/x\"y"), "\"/x\\\\\"y\"");
+    EXPECT_EQ(CAutorun::ExecValue("/x$y`z"), "\"/x\\\\$y\\\\`z\"");
+    EXPECT_EQ(CAutorun::ExecValue("/x\\y"), "\"/x\\\\\\\\y\"");
+    EXPECT_EQ(CAutorun::ExecValue("/100%/hg"), "\"/100%%/hg\"");
+}
+
+TEST_F(DesktopPlatformTest, AutorunFailsQuietlyWhenTheFolderCannotBeMade) {
+    // A file where the autostart folder should be.
+    const QString folder = QFileInfo(AutostartFile()).absolutePath();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(CAutorun(QStringLiteral("Hourglint"), QStringLiteral("/x")).Set(true));
+    QFile::remove(folder);
+}
+
+TEST_F(DesktopPlatformTest, DatabaseFolderIsBesideTheExecutableWhenUsable) {
+    QTemporaryDir exeDir;
+    ASSERT_TRUE(exeDir.isValid());
+    EXPECT_EQ(ProgramFolderFor(exeDir.path()), exeDir.path().toStdString() + "/");
+}
+
+TEST_F(DesktopPlatformTest, ReadOnlyFolderWithoutDatabaseFallsBackToAppData) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root can write anywhere";
+    }
+    QTemporaryDir exeDir;
+    ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const std::string folder = ProgramFolderFor(exeDir.path());
+    QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(folder, data.toStdString() + "/");
+    EXPECT_TRUE(QFileInfo(data).isDir());
+}
+
+TEST_F(DesktopPlatformTest, ExistingDatabaseKeepsTheExecutableFolder) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root can write anywhere";
+    }
+    QTemporaryDir exeDir;
+    QFile db(exeDir.filePath("HG.mdb"));
+    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
+    db.close();
+    ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const std::string folder = ProgramFolderFor(exeDir.path());
+    QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(folder, exeDir.path().toStdString() + "/");
+}
+
+TEST_F(DesktopPlatformTest, SettingsStoreUsesTheConfigGroup) {
+    CQtSettingsStore store;
+    EXPECT_EQ(store.FileName(), SettingsFile());
+    EXPECT_FALSE(store.ReadInt("iAutoSave").has_value());
+    store.WriteInt("iAutoSave", 25);
+    EXPECT_EQ(CQtSettingsStore().ReadInt("iAutoSave"), 25);
+    {
+        QSettings file(SettingsFile(), QSettings::IniFormat);
+        EXPECT_EQ(file.value("Config/iAutoSave").toInt(), 25);
+        file.setValue("Config/iALPHA", "lots");  // a hand edit
+    }
+    EXPECT_FALSE(CQtSettingsStore().ReadInt("iALPHA").has_value());
+}
+
+}  // namespace

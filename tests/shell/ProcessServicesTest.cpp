@@ -1,0 +1,94 @@
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "ShellTestSupport.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CClockLabel.h"
+#include "shell/CSignalWatcher.h"
+#include "shell/CSingleInstance.h"
+#include "shell/VendorLinks.h"
+
+#include <QLabel>
+
+namespace {
+
+class ProcessServicesTest : public ShellTest {};
+
+TEST_F(ProcessServicesTest, SecondInstanceCallsTheFirstForward) {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    CSingleInstance first(runtime.path());
+    ASSERT_TRUE(first.Claim());
+    QSignalSpy activation(&first, &CSingleInstance::ActivationRequested);
+
+    CSingleInstance second(runtime.path());
+    EXPECT_FALSE(second.Claim());
+    EXPECT_TRUE(activation.wait(5000));
+    EXPECT_EQ(activation.count(), 1);
+}
+
+TEST_F(ProcessServicesTest, SocketLeftByACrashDoesNotBlockTheNextStart) {
+    QTemporaryDir runtime;
+    {
+        // A stale socket file, as a killed program leaves it.
+        QLocalServer stale;
+        stale.setSocketOptions(QLocalServer::UserAccessOption);
+        ASSERT_TRUE(stale.listen(runtime.filePath("hourglint.sock")));
+        stale.close();
+        QFile marker(runtime.filePath("hourglint.sock"));
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    }
+    CSingleInstance instance(runtime.path());
+    EXPECT_TRUE(instance.Claim());
+}
+
+TEST_F(ProcessServicesTest, TerminationSignalsArriveOnTheEventLoop) {
+    CSignalWatcher watcher;
+    ASSERT_TRUE(watcher.Installed());
+    QSignalSpy signalled(&watcher, &CSignalWatcher::Signalled);
+    std::raise(SIGHUP);
+    std::raise(SIGTERM);
+    ASSERT_TRUE(signalled.wait(5000) || signalled.count() > 0);
+    while (signalled.count() < 2 && signalled.wait(5000)) {
+    }
+    ASSERT_EQ(signalled.count(), 2);
+    EXPECT_EQ(signalled.at(0).at(0).toInt(), SIGHUP);
+    EXPECT_EQ(signalled.at(1).at(0).toInt(), SIGTERM);
+}
+
+TEST_F(ProcessServicesTest, ClockShowsTheStretchDigits) {
+    CClockLabel clock;
+    clock.SetText("__:__:07");
+    EXPECT_EQ(clock.Digits(), "00 00 07");
+    clock.SetText("01:02:03");
+    EXPECT_EQ(clock.Digits(), "01 02 03");
+    clock.SetText("short");  // refused
+    EXPECT_EQ(clock.Digits(), "01 02 03");
+    clock.SetText("days: 1, 00:00:05");
+    EXPECT_EQ(clock.Digits(), "-- -- --");
+    const QDate today = QDate::currentDate();
+    EXPECT_TRUE(clock.text().startsWith(
+        QString::asprintf("%02d-%02d-%04d", today.month(), today.day(), today.year())));
+}
+
+TEST_F(ProcessServicesTest, AboutBoxNamesVersionAndLinks) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Hourglint");
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains("Hourglint Version 1.0.1"));
+    EXPECT_TRUE(texts.contains("Support:"));
+    EXPECT_TRUE(texts.contains("Sales:"));
+    EXPECT_TRUE(texts.contains("Homepage:"));
+    EXPECT_TRUE(about.SupportLink().text().contains(
+        QStringLiteral("href=\"mailto:%1\"").arg(VendorLinks::kSupportMail)));
+    EXPECT_TRUE(about.SalesLink().text().contains(
+        QStringLiteral("href=\"mailto:%1\"").arg(VendorLinks::kSalesMail)));
+    EXPECT_TRUE(about.HomepageLink().text().contains(
+        QStringLiteral("href=\"%1\"").arg(VendorLinks::kHomepage)));
+}
+
+}  // namespace

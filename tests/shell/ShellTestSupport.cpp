@@ -1,0 +1,61 @@
+#include "ShellTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <ctime>
+
+void EnsureTestApplication() {
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "hourglint_shell_tests";
+        static char* argv[] = {name, nullptr};
+        auto* created = new QApplication(argc, argv);
+        created->setQuitOnLastWindowClosed(false);
+        return created;
+    }();
+    (void)app;
+}
+
+int64_t NoonTime() {
+    std::tm day{};
+    day.tm_year = 2026 - 1900;
+    day.tm_mon = 2;
+    day.tm_mday = 10;
+    day.tm_hour = 12;
+    day.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&day));
+}
+
+QString SettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Hourglint/Hourglint.conf");
+}
+
+QString AutostartFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/Hourglint.desktop");
+}
+
+void ShellTest::SetUp() {
+    EnsureTestApplication();
+    QFile::remove(SettingsFile());
+    QFile::remove(AutostartFile());
+    previousMessage_ =
+        SetMessageHandler([this](const std::string& text) { messages_.push_back(text); });
+    previousQuestion_ = SetQuestionHandler([this](const QString& text) {
+        questions_.append(text);
+        return answer_;
+    });
+}
+
+void ShellTest::TearDown() {
+    SetMessageHandler(previousMessage_);
+    SetQuestionHandler(previousQuestion_);
+    QFile::remove(SettingsFile());
+    QFile::remove(AutostartFile());
+}
