@@ -105,22 +105,6 @@ TEST_F(ConfigDlgTest, EmptyAlarmFieldIsNotAnInteger) {
     EXPECT_EQ(dialog.focusWidget(), &dialog.AlarmEdit());
 }
 
-TEST_F(ConfigDlgTest, AlarmRangeIsFiveToADay) {
-    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
-    dialog.show();
-    dialog.AlarmEdit().setText(QStringLiteral("1441"));
-    dialog.accept();
-    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer between 5 and 1440."});
-    messages_.clear();
-    dialog.AlarmEdit().setText(QStringLiteral("1440"));
-    dialog.AutoSaveEdit().setText(QStringLiteral("60"));
-    dialog.accept();
-    EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Values().iAlarmForMinutes, 1440);
-    EXPECT_EQ(dialog.Values().iAutoSave, 60);
-}
-
 TEST_F(ConfigDlgTest, StoredValuesOutsideTheRangesShowAsStored) {
     MemorySettingsStore stored;
     stored.values = {{"iAutoSave", 3}, {"iALPHA", 10}};

@@ -92,22 +92,6 @@ TEST_F(MainFrameTest, AHandEditedZeroAlphaStillLeavesTheWindowVisible) {
     EXPECT_NEAR(MakeFrame().windowOpacity(), 63 / 255.0, 0.005);
 }
 
-TEST_F(MainFrameTest, DialogBarButtonsAndTips) {
-    CMainDialogBar& bar = MakeFrame().DialogBar();
-    EXPECT_EQ(bar.LiveGraphButton().text(), "&LiveGraph");
-    EXPECT_EQ(bar.LiveGraphButton().toolTip(), "Show live graph");
-    EXPECT_EQ(bar.ReportButton().text(), "&Report");
-    EXPECT_EQ(bar.ReportButton().toolTip(), "Analyze and report");
-    EXPECT_EQ(bar.ConfigButton().text(), "&Config");
-    EXPECT_EQ(bar.ConfigButton().toolTip(), "Configuration and preference");
-    EXPECT_EQ(bar.AboutButton().text(), "&About");
-    EXPECT_EQ(bar.AboutButton().toolTip(), "About Hourglint");
-    // Their windows do not exist yet.
-    EXPECT_FALSE(bar.LiveGraphButton().isEnabled());
-    EXPECT_FALSE(bar.ReportButton().isEnabled());
-    EXPECT_TRUE(bar.ConfigButton().isEnabled());
-}
-
 TEST_F(MainFrameTest, ListColumns) {
     CMainFrame& frame = MakeFrame();
     struct Expected {

@@ -63,6 +63,14 @@ TEST_F(DesktopPlatformTest, DatabaseFolderIsBesideTheExecutableWhenUsable) {
     EXPECT_EQ(ProgramFolderFor(exeDir.path()), exeDir.path().toStdString() + "/");
 }
 
+TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(ProgramFolderFor(QStringLiteral("/nonexistent/hourglint/bin")),
+              data.toStdString() + "/");
+    EXPECT_EQ(ProgramFolderFor(QString()), data.toStdString() + "/");
+    EXPECT_TRUE(QFileInfo(data).isDir());
+}
+
 TEST_F(DesktopPlatformTest, ReadOnlyFolderWithoutDatabaseFallsBackToAppData) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root can write anywhere";

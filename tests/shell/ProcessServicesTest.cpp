@@ -3,13 +3,9 @@
 #include <csignal>
 
 #include "ShellTestSupport.h"
-#include "shell/CAboutDlg.h"
 #include "shell/CClockLabel.h"
 #include "shell/CSignalWatcher.h"
 #include "shell/CSingleInstance.h"
-#include "shell/VendorLinks.h"
-
-#include <QLabel>
 
 namespace {
 
@@ -70,25 +66,6 @@ TEST_F(ProcessServicesTest, ClockShowsTheStretchDigits) {
     const QDate today = QDate::currentDate();
     EXPECT_TRUE(clock.text().startsWith(
         QString::asprintf("%02d-%02d-%04d", today.month(), today.day(), today.year())));
-}
-
-TEST_F(ProcessServicesTest, AboutBoxNamesVersionAndLinks) {
-    CAboutDlg about;
-    EXPECT_EQ(about.windowTitle(), "About Hourglint");
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        texts << label->text();
-    }
-    EXPECT_TRUE(texts.contains("Hourglint Version 1.0.1"));
-    EXPECT_TRUE(texts.contains("Support:"));
-    EXPECT_TRUE(texts.contains("Sales:"));
-    EXPECT_TRUE(texts.contains("Homepage:"));
-    EXPECT_TRUE(about.SupportLink().text().contains(
-        QStringLiteral("href=\"mailto:%1\"").arg(VendorLinks::kSupportMail)));
-    EXPECT_TRUE(about.SalesLink().text().contains(
-        QStringLiteral("href=\"mailto:%1\"").arg(VendorLinks::kSalesMail)));
-    EXPECT_TRUE(about.HomepageLink().text().contains(
-        QStringLiteral("href=\"%1\"").arg(VendorLinks::kHomepage)));
 }
 
 }  // namespace
