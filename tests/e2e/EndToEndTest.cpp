@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QTreeView>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "XvfbSession.h"
+#include "core/CAppSettings.h"
+#include "core/Duration.h"
+#include "core/ISettingsStore.h"
+#include "db/CUsageDb.h"
+#include "platform/CX11ForegroundSampler.h"
+#include "shell/CHGView.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSystemClock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct DayTotal {
+    std::string path;
+    int seconds = 0;
+};
+
+// name -> today's seconds in the hours [firstHour, lastHour], read with plain SQL.
+std::map<std::string, DayTotal> ReadToday(const fs::path& db, int firstHour, int lastHour) {
+    std::map<std::string, DayTotal> totals;
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(handle);
+        return totals;
+    }
+    const char* sql =
+        "SELECT titem.name, titem.path, SUM(ttime.seconds) FROM ttime JOIN titem ON "
+        "titem.id = ttime.itemid WHERE ttime.d = date('now', 'localtime') AND ttime.h "
+        "BETWEEN ? AND ? GROUP BY titem.id";
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(handle, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+        sqlite3_bind_int(stmt, 1, firstHour);
+        sqlite3_bind_int(stmt, 2, lastHour);
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            const auto* path = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
+            totals[name ? name : ""] = {path ? path : "", sqlite3_column_int(stmt, 2)};
+        }
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(handle);
+    return totals;
+}
+
+int LocalHourNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_hour;
+}
+
+// A copy of the built program in a private folder, so its HG.mdb lands beside the copy,
+// with a private home for its settings.
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = fs::path(std::getenv("HOME")) / "e2e";
+        fs::create_directories(root_ / "bin");
+        fs::create_directories(root_ / "home");
+        fs::copy_file(HOURGLINT_EXECUTABLE, Executable(), fs::copy_options::overwrite_existing);
+        std::string error;
+        ASSERT_TRUE(x_.Start(error)) << error;
+        ASSERT_TRUE(x_.StartWindowManager(error)) << error;
+    }
+
+    fs::path Executable() const { return root_ / "bin" / "hourglint"; }
+    fs::path Database() const { return root_ / "bin" / "HG.mdb"; }
+
+    pid_t StartHourglint() {
+        const std::string home = (root_ / "home").string();
+        const pid_t pid =
+            x_.Spawn({Executable().string()},
+                     {"QT_QPA_PLATFORM=xcb", "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+                      "XDG_DATA_HOME=" + home + "/.local/share"},
+                     (root_ / "hourglint.log").string());
+        EXPECT_GT(pid, 0);
+        EXPECT_NE(x_.WaitForWindow("^Hourglint$", 15000), 0u) << "no main window";
+        return pid;
+    }
+
+    void EndLikeALogout(pid_t pid) {
+        x_.Signal(pid, SIGTERM);
+        int status = 0;
+        ASSERT_TRUE(x_.WaitExit(pid, 15000, &status)) << "did not end on SIGTERM";
+        EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+
+    fs::path root_;
+    XvfbSession x_;
+};
+
+TEST_F(EndToEndTest, TerminalSecondsAreStoredAndComeBackAfterARestart) {
+    const int firstHour = LocalHourNow();
+    const pid_t app = StartHourglint();
+    const uint32_t one = x_.StartXterm("Terminal one");
+    const uint32_t two = x_.StartXterm("Terminal two");
+    ASSERT_NE(one, 0u);
+    ASSERT_NE(two, 0u);
+
+    // Each terminal in front for a few seconds; xterm is one program whichever window.
+    ASSERT_TRUE(x_.Activate(one));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ASSERT_TRUE(x_.Activate(two));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EndLikeALogout(app);
+
+    const auto afterFirstRun = ReadToday(Database(), firstHour, LocalHourNow());
+    ASSERT_TRUE(afterFirstRun.count("xterm")) << "no xterm seconds under today's date and hour";
+    const DayTotal xterm = afterFirstRun.at("xterm");
+    EXPECT_EQ(xterm.path, "/usr/bin/xterm");
+    // Six seconds in front, give or take the tick that was running when focus moved.
+    EXPECT_GE(xterm.seconds, 4);
+    EXPECT_LE(xterm.seconds, 8);
+
+    // A restart loads today's totals into the live list: the same window, database file
+    // and sampler as the program, driven through its first tick.
+    {
+        int argc = 1;
+        char name[] = "hourglint-e2e";
+        char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication qtApp(argc, argv);
+        std::string error;
+        auto sampler = CX11ForegroundSampler::Connect(x_.Display().c_str(), error);
+        ASSERT_TRUE(sampler) << error;
+        CAppSettings settings;
+        CUsageDb db(Database().string(), settings);
+        CSystemClock clock;
+        class NoStore : public ISettingsStore {
+          public:
+            std::optional<long long> ReadInt(const std::string&) const override { return {}; }
+            void WriteInt(const std::string&, long long) override {}
+        } store;
+        CMainFrame frame(settings, store, clock, *sampler, db);
+        frame.OnTimer();
+        const QAbstractItemModel* model = frame.LiveView().model();
+        ASSERT_NE(model, nullptr);
+        int xtermRow = -1;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (model->index(row, 0).data().toString() == "xterm") {
+                xtermRow = row;
+            }
+        }
+        ASSERT_GE(xtermRow, 0) << "today's xterm total is not in the live list";
+        EXPECT_EQ(model->index(xtermRow, 2).data().toString().toStdString(),
+                  FormatDuration(xterm.seconds));
+    }
+
+    // A second run adds to the stored total; the loaded seconds are not written back.
+    const pid_t again = StartHourglint();
+    ASSERT_TRUE(x_.Activate(one));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EndLikeALogout(again);
+    const auto afterSecondRun = ReadToday(Database(), firstHour, LocalHourNow());
+    ASSERT_TRUE(afterSecondRun.count("xterm"));
+    EXPECT_GE(afterSecondRun.at("xterm").seconds, xterm.seconds + 1);
+    EXPECT_LE(afterSecondRun.at("xterm").seconds, xterm.seconds + 5);
+}
+
+}  // namespace
