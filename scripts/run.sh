@@ -55,7 +55,7 @@ for title in "Demo terminal one" "Demo terminal two" "Demo terminal one"; do
   sleep 4
 done
 
-win="$(xdotool search --name '^Hourglint$' | head -n1 || true)"
+win="$(xdotool search --onlyvisible --name '^Hourglint$' | head -n1 || true)"
 shot="$demo/hourglint-main-window.png"
 if [ -n "$win" ]; then
   import -window "$win" "$shot"

@@ -8,7 +8,7 @@ class ISettingsStore;
 
 // What applying the Options dialog's result touches outside the settings themselves.
 class ISettingsEffects {
-public:
+  public:
     virtual ~ISettingsEffects() = default;
     virtual void SetAutorun(bool enable) = 0;
     virtual void ApplyOpacity(uint8_t alpha) = 0;
@@ -16,7 +16,7 @@ public:
 
 // The program's settings: current values, defaults, program folder and database path.
 class CAppSettings {
-public:
+  public:
     CAppSettings();
 
     // Reads the six values; a missing value gives its default.
@@ -34,7 +34,7 @@ public:
     const std::string& ProgramFolder() const { return programFolder_; }
     const std::string& DatabasePath() const { return databasePath_; }
 
-private:
+  private:
     SettingsValues current_;
     SettingsValues defaults_;
     std::string programFolder_;

@@ -19,7 +19,7 @@ struct IconImage;
 // live list in step with the usage table, feeds the clock, raises alarms and hands the
 // second to the database.
 class CUsageTracker {
-public:
+  public:
     CUsageTracker(const CAppSettings& settings, IClock& clock, IForegroundSampler& sampler,
                   IUsageStore& store);
 
@@ -33,7 +33,7 @@ public:
     const UsageRecord* Current() const { return current_; }
     int64_t LastTick() const { return now_; }
 
-private:
+  private:
     void SampleForeground();
     void CreditSecond();
     void CheckAlarm(const UsageRecord& record, int64_t now);

@@ -4,7 +4,7 @@
 
 // Time source of the one-second step, replaceable so any instant can be tested.
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     virtual int64_t Now() = 0;  // seconds since the epoch
 };

@@ -4,7 +4,7 @@
 
 // The digital display: takes a duration text and shows its six digits beside today's date.
 class IClockLabel {
-public:
+  public:
     virtual ~IClockLabel() = default;
     virtual void SetText(const std::string& text) = 0;
 };

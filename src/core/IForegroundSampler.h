@@ -7,14 +7,14 @@
 
 // What one look at the foreground window gives.
 struct ForegroundSample {
-    std::string title;           // at most 99 characters; empty without a window
-    bool processFound = false;   // false: name and path could not be read
-    std::string name;            // executable base name
-    std::string path;            // full executable path; may be empty even when found
+    std::string title;          // at most 99 characters; empty without a window
+    bool processFound = false;  // false: name and path could not be read
+    std::string name;           // executable base name
+    std::string path;           // full executable path; may be empty even when found
 };
 
 class IForegroundSampler {
-public:
+  public:
     virtual ~IForegroundSampler() = default;
     virtual ForegroundSample Sample() = 0;
     // The executable's small icon; with useSampledWindow the last sampled window's own

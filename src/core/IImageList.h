@@ -4,7 +4,7 @@
 
 // The shared 16 x 16 icon list; entries are addressed by the index Add returns.
 class IImageList {
-public:
+  public:
     virtual ~IImageList() = default;
     virtual int Add(const IconImage& icon) = 0;
 };

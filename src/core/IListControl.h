@@ -7,7 +7,7 @@ class IImageList;
 
 // The operations the tracker performs on a report-style list (live list, alarm list).
 class IListControl {
-public:
+  public:
     virtual ~IListControl() = default;
     virtual void SetImageList(IImageList* images) = 0;
     // Inserts a row at index with the text of column 0, an image index (-1: none) and item data.

@@ -13,7 +13,7 @@ struct UsageTotal {
 
 // The persistence the tracker needs: the pending seconds and today's totals.
 class IUsageStore {
-public:
+  public:
     virtual ~IUsageStore() = default;
     virtual void AddSecond(int64_t now, const std::string& name, const std::string& path) = 0;
     virtual void Flush(int64_t now, int64_t when) = 0;

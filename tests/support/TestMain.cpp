@@ -7,7 +7,8 @@
 // Every test binary runs in a private home so no test touches a real user's settings or
 // database.
 int main(int argc, char** argv) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hourglint-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "hourglint-test-XXXXXX").string();
     const char* home = mkdtemp(pattern.data());
     if (home == nullptr) {
         return 2;
