@@ -14,6 +14,7 @@
 #include "core/IImageList.h"
 #include "core/IListControl.h"
 #include "core/IUsageStore.h"
+#include "core/LocalTime.h"
 #include "core/Utf8Text.h"
 
 namespace {
@@ -23,12 +24,8 @@ constexpr std::size_t kMaxPathChars = 259;
 constexpr int kLoadCapacity = 1000;
 
 bool IsLocalMidnight(int64_t t) {
-    const std::time_t tt = static_cast<std::time_t>(t);
     std::tm local{};
-    if (localtime_r(&tt, &local) == nullptr) {
-        return false;
-    }
-    return local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0;
+    return ToLocalTime(t, local) && local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0;
 }
 
 }  // namespace

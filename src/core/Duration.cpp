@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/LocalTime.h"
 #include "core/Utf8Text.h"
 
 namespace {
@@ -76,12 +77,5 @@ std::string FormatDuration(int64_t s) {
 }
 
 std::string FormatClockTime(int64_t t) {
-    const std::time_t tt = static_cast<std::time_t>(t);
-    std::tm local{};
-    if (localtime_r(&tt, &local) == nullptr) {
-        return {};
-    }
-    char buffer[128];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, "%H:%M:%S", &local);
-    return std::string(buffer, n);
+    return FormatLocalTime(t, "%H:%M:%S");
 }

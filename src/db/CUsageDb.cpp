@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/CAppSettings.h"
+#include "core/LocalTime.h"
 #include "core/Message.h"
 #include "db/DbText.h"
 #include "db/SqliteConnection.h"
@@ -82,11 +83,6 @@ const Period kLaterPeriods[] = {
     {30 * kDay, 0, 30, &ReportRow::month},
     {365 * kDay, 0, 365, &ReportRow::year},
 };
-
-bool LocalTime(int64_t t, std::tm& local) {
-    const std::time_t time = static_cast<std::time_t>(t);
-    return localtime_r(&time, &local) != nullptr;
-}
 
 void Merge(ReportTable& rows, int32_t key, const std::string& name, const std::string& path,
            int32_t ReportRow::*field, int32_t value) {
@@ -181,7 +177,7 @@ void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string
 
     const int32_t elapsed = static_cast<int32_t>(now - lastFlush_);
     std::tm local{};
-    const bool endOfHour = LocalTime(now, local) && local.tm_min == 59 && local.tm_sec == 59;
+    const bool endOfHour = ToLocalTime(now, local) && local.tm_min == 59 && local.tm_sec == 59;
     if (elapsed >= settings_.Values().iAutoSave || endOfHour) {
         Flush(now, now);
     }
@@ -192,7 +188,7 @@ void CUsageDb::Flush(int64_t now, int64_t when) {
     lastFlush_ = now;
 
     std::tm local{};
-    const int hour = LocalTime(when, local) ? local.tm_hour : -1;
+    const int hour = ToLocalTime(when, local) ? local.tm_hour : -1;
     const std::string day = FormatDbDate(when);
     const size_t count = pending_.size();
 

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "core/LocalTime.h"
 #include "core/Utf8Text.h"
 
 std::string CutUtf8(const std::string& text, size_t maxChars) {
@@ -15,14 +16,5 @@ std::string QuoteSqlText(const std::string& text) {
 }
 
 std::string FormatDbDate(int64_t t) {
-    const std::time_t time = static_cast<std::time_t>(t);
-    std::tm local{};
-    if (localtime_r(&time, &local) == nullptr) {
-        return {};
-    }
-    char buffer[32];
-    if (std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local) == 0) {
-        return {};
-    }
-    return buffer;
+    return FormatLocalTime(t, "%Y-%m-%d");
 }
