@@ -1,6 +1,7 @@
 #include "shell/CHGApp.h"
 
 #include <QSessionManager>
+#include <QTimer>
 #include <string>
 
 #include "core/CAppSettings.h"
@@ -74,6 +75,9 @@ bool CHGApp::InitInstance() {
     if (!frame_->StartsHidden()) {
         frame_->show();
     }
+    // Today's totals as soon as the event loop runs, not a second later; the timer's first
+    // timeout then credits the first second.
+    QTimer::singleShot(0, frame_.get(), &CMainFrame::OnTimer);
     return true;
 }
 

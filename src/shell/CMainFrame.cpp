@@ -64,7 +64,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     setWindowOpacity(std::max<int>(settings_.Values().iALPHA, kMinimumAlpha) / 255.0);
 
     timer_.setInterval(kTimerMs);
-    timer_.setTimerType(Qt::CoarseTimer);
+    // Precise: each timeout should stand for one wall-clock second.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &CMainFrame::OnTimer);
     timer_.start();
 
