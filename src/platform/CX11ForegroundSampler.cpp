@@ -286,8 +286,8 @@ void CX11ForegroundSampler::RequestInfo(uint32_t window, WindowInfo& info) {
     if (m_hasXRes) {
         // Asked along with the properties so a window without _NET_WM_PID costs no extra
         // round trip.
-        const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-        info.client = xcb_res_query_client_ids(c, 1, &spec);
+        const xcb_res_client_id_spec_t wanted{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+        info.client = xcb_res_query_client_ids(c, 1, &wanted);
     }
 }
 
@@ -333,8 +333,9 @@ void CX11ForegroundSampler::ReadInfo(WindowInfo& info, ForegroundSample& sample)
     if (pid == 0 && client) {
         auto ids = xcb_res_query_client_ids_ids_iterator(client.get());
         for (; ids.rem > 0; xcb_res_client_id_value_next(&ids)) {
-            if ((ids.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
-                xcb_res_client_id_value_value_length(ids.data) >= 1) {
+            const auto& [clientId, valueBytes] = *ids.data;
+            if ((clientId.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
+                valueBytes >= sizeof(uint32_t)) {
                 pid = *xcb_res_client_id_value_value(ids.data);
                 break;
             }
