@@ -5,10 +5,12 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "XvfbSession.h"
 #include "platform/CX11ForegroundSampler.h"
@@ -105,11 +107,22 @@ TEST_F(X11SamplerTest, XtermsActivatedInTurn) {
     const uint32_t bravo = m_session.StartXterm("Bravo terminal");
     ASSERT_NE(alpha, 0u);
     ASSERT_NE(bravo, 0u);
+    // Let openbox finish focusing the terminal it mapped last before activating others.
+    for (int i = 0; i < 100 && m_sampler->SampledWindow() != bravo; ++i) {
+        m_sampler->Sample();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     for (const auto& [window, title] : {std::pair{alpha, "Alpha terminal"},
                                         {bravo, "Bravo terminal"},
                                         {alpha, "Alpha terminal"}}) {
         ASSERT_TRUE(m_session.Activate(window));
-        const ForegroundSample sample = m_sampler->Sample();
+        // openbox may still be handing focus to the terminal mapped last; wait for it to
+        // settle on the activated one.
+        ForegroundSample sample = m_sampler->Sample();
+        for (int i = 0; i < 100 && m_sampler->SampledWindow() != window; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            sample = m_sampler->Sample();
+        }
         EXPECT_TRUE(sample.processFound);
         EXPECT_EQ(sample.name, "xterm");
         EXPECT_EQ(sample.path, "/usr/bin/xterm");
