@@ -272,10 +272,8 @@ TEST_F(X11SamplerTest, XtermIconFromItsDesktopEntry) {
     char name[] = "hourglint-test";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    const uint32_t window = m_session.StartXterm("Icon terminal");
-    ASSERT_TRUE(m_session.Activate(window));
-    const ForegroundSample sample = m_sampler->Sample();
-    const std::optional<IconImage> icon = m_sampler->ExtractIcon(sample.path, false);
+    // Without the window fallback only the desktop entry can give the icon.
+    const std::optional<IconImage> icon = m_sampler->ExtractIcon("/usr/bin/xterm", false);
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(icon->width, 16);
     int opaque = 0;
