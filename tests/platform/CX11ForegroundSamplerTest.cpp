@@ -93,6 +93,16 @@ class X11SamplerTest : public ::testing::Test {
         ASSERT_TRUE(m_session.MapAndWait(window));
         ASSERT_TRUE(m_session.Activate(window));
     }
+    // Samples until the window is the one in front (openbox may still be moving the focus
+    // to a window it mapped just before), at most about two seconds.
+    ForegroundSample SampleWhenInFront(uint32_t window) {
+        ForegroundSample sample = m_sampler->Sample();
+        for (int i = 0; i < 100 && m_sampler->SampledWindow() != window; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            sample = m_sampler->Sample();
+        }
+        return sample;
+    }
     void Focus(uint32_t window) {
         ASSERT_EQ(m_session.Run({"xdotool", "windowfocus", "--sync", std::to_string(window)}), 0);
     }
@@ -108,21 +118,12 @@ TEST_F(X11SamplerTest, XtermsActivatedInTurn) {
     ASSERT_NE(alpha, 0u);
     ASSERT_NE(bravo, 0u);
     // Let openbox finish focusing the terminal it mapped last before activating others.
-    for (int i = 0; i < 100 && m_sampler->SampledWindow() != bravo; ++i) {
-        m_sampler->Sample();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    SampleWhenInFront(bravo);
     for (const auto& [window, title] : {std::pair{alpha, "Alpha terminal"},
                                         {bravo, "Bravo terminal"},
                                         {alpha, "Alpha terminal"}}) {
         ASSERT_TRUE(m_session.Activate(window));
-        // openbox may still be handing focus to the terminal mapped last; wait for it to
-        // settle on the activated one.
-        ForegroundSample sample = m_sampler->Sample();
-        for (int i = 0; i < 100 && m_sampler->SampledWindow() != window; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            sample = m_sampler->Sample();
-        }
+        const ForegroundSample sample = SampleWhenInFront(window);
         EXPECT_TRUE(sample.processFound);
         EXPECT_EQ(sample.name, "xterm");
         EXPECT_EQ(sample.path, "/usr/bin/xterm");
@@ -137,7 +138,7 @@ TEST_F(X11SamplerTest, UnresolvableProcessGivesTheTitleOnly) {
     SetText(window, "_NET_WM_NAME", "UTF8_STRING", "Orphan window");
     SetCardinals(window, "_NET_WM_PID", {ImpossiblePid()});
     ShowAndActivate(window);
-    const ForegroundSample sample = m_sampler->Sample();
+    const ForegroundSample sample = SampleWhenInFront(window);
     EXPECT_FALSE(sample.processFound);
     EXPECT_EQ(sample.title, "Orphan window");
     EXPECT_EQ(sample.name, "");
@@ -149,7 +150,7 @@ TEST_F(X11SamplerTest, ProcessFromXResWithoutOrWithForeignPid) {
     const uint32_t plain = CreateWindow();
     SetText(plain, "WM_NAME", "STRING", "No pid");
     ShowAndActivate(plain);
-    ForegroundSample sample = m_sampler->Sample();
+    ForegroundSample sample = SampleWhenInFront(plain);
     EXPECT_TRUE(sample.processFound);
     EXPECT_EQ(sample.path, OwnExecutable());
     EXPECT_EQ(sample.name, fs::path(OwnExecutable()).filename().string());
@@ -160,7 +161,7 @@ TEST_F(X11SamplerTest, ProcessFromXResWithoutOrWithForeignPid) {
     SetText(remote, "WM_CLIENT_MACHINE", "STRING", "elsewhere.invalid");
     SetCardinals(remote, "_NET_WM_PID", {ImpossiblePid()});
     ShowAndActivate(remote);
-    sample = m_sampler->Sample();
+    sample = SampleWhenInFront(remote);
     EXPECT_EQ(sample.title, "Remote");
     EXPECT_TRUE(sample.processFound);
     EXPECT_EQ(sample.path, OwnExecutable());
@@ -171,7 +172,7 @@ TEST_F(X11SamplerTest, TitleEncodingsAndLength) {
     const uint32_t window = CreateWindow();
     SetText(window, "WM_NAME", "STRING", "Caf\xe9");
     ShowAndActivate(window);
-    EXPECT_EQ(m_sampler->Sample().title, "Caf\xc3\xa9");
+    EXPECT_EQ(SampleWhenInFront(window).title, "Caf\xc3\xa9");
 
     // _NET_WM_NAME wins over WM_NAME, and 150 characters keep their first 99, each whole.
     std::string longTitle;
@@ -179,7 +180,8 @@ TEST_F(X11SamplerTest, TitleEncodingsAndLength) {
         longTitle += i % 3 == 0 ? "\xe2\x82\xac" : "x";
     }
     SetText(window, "_NET_WM_NAME", "UTF8_STRING", longTitle);
-    xcb_flush(m_session.Connection());
+    xcb_connection_t* c = m_session.Connection();
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // a round trip
     const std::string title = m_sampler->Sample().title;
     EXPECT_EQ(title, longTitle.substr(0, 33 * 3 + 66));
 }
@@ -194,7 +196,7 @@ TEST_F(X11SamplerTest, ExecutableReplacedOnDiskKeepsItsPath) {
     ASSERT_NE(window, 0u);
     fs::remove(copy);
     ASSERT_TRUE(m_session.Activate(window));
-    const ForegroundSample sample = m_sampler->Sample();
+    const ForegroundSample sample = SampleWhenInFront(window);
     EXPECT_TRUE(sample.processFound);
     EXPECT_EQ(sample.path, copy.string());
     EXPECT_EQ(sample.name, "xterm-copy");
@@ -253,7 +255,7 @@ TEST_F(X11SamplerTest, WindowIconClosestTo16) {
     }
     SetCardinals(window, "_NET_WM_ICON", icon);
     ShowAndActivate(window);
-    ASSERT_TRUE(m_sampler->Sample().processFound);
+    ASSERT_TRUE(SampleWhenInFront(window).processFound);
     // This test binary has no desktop entry: the window's own icon serves.
     EXPECT_FALSE(m_sampler->ExtractIcon(OwnExecutable(), false).has_value());
     const std::optional<IconImage> image = m_sampler->ExtractIcon(OwnExecutable(), true);
