@@ -13,40 +13,24 @@ fi
 
 echo "No X11 display: showing Hourglint at work under Xvfb."
 demo="$(mktemp -d /tmp/hourglint-demo-XXXXXX)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
+# shellcheck source=private-x.sh
+. "$root/scripts/private-x.sh"
+trap private_x_stop EXIT
 
 # A private copy, home and database, so the demonstration touches no real data.
-mkdir -p "$demo/bin" "$demo/home" "$demo/runtime"
-chmod 700 "$demo/runtime"
+mkdir -p "$demo/bin"
 cp "$exe" "$demo/bin/hourglint"
-export HOME="$demo/home" XDG_CONFIG_HOME="$demo/home/.config" XDG_DATA_HOME="$demo/home/.local/share"
-export XDG_RUNTIME_DIR="$demo/runtime"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-exec 3> "$demo/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 50); do [ -s "$demo/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$demo/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+private_x_start "$demo"
 
 "$demo/bin/hourglint" >"$demo/hourglint.log" 2>&1 &
 app=$!
-pids+=($app)
+private_x_pids+=($app)
 sleep 2
 
 xterm -T "Demo terminal one" -geometry 80x20+500+100 >/dev/null 2>&1 &
-pids+=($!)
+private_x_pids+=($!)
 xterm -T "Demo terminal two" -geometry 80x20+520+500 >/dev/null 2>&1 &
-pids+=($!)
+private_x_pids+=($!)
 sleep 1
 for title in "Demo terminal one" "Demo terminal two" "Demo terminal one"; do
   w="$(xdotool search --sync --name "^$title\$" | head -n1)"

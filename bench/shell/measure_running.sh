@@ -8,38 +8,21 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$root/build}"
 seconds="${2:-60}"
 work="$(mktemp -d /tmp/hourglint-measure-XXXXXX)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../../scripts/private-x.sh
+. "$root/scripts/private-x.sh"
+trap 'private_x_stop; rm -rf "$work"' EXIT
 
-mkdir -p "$work/bin" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
+mkdir -p "$work/bin"
 cp "$build/src/shell/hourglint" "$work/bin/"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+private_x_start "$work"
 xterm -T "Measured terminal" >/dev/null 2>&1 &
-pids+=($!)
+private_x_pids+=($!)
 sleep 1
 
 start=$(date +%s%N)
 "$work/bin/hourglint" >"$work/log" 2>&1 &
 app=$!
-pids+=($app)
+private_x_pids+=($app)
 while [ ! -e "$work/bin/HG.mdb" ]; do
   sleep 0.005
   if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 10000 ]; then echo "no first tick in 10 s"; exit 1; fi
