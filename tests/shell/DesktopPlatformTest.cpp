@@ -1,9 +1,13 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "ShellTestSupport.h"
 #include "platform/CAutorun.h"
@@ -18,6 +22,31 @@ QString ReadAll(const QString& path) {
         return {};
     }
     return QString::fromUtf8(file.readAll());
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Root may write into any folder, so as root the check runs in a child process that has
+// become an ordinary user; the folders it uses are handed to that user first.
+bool AsOrdinaryUser(const QStringList& folders, const std::function<bool()>& check) {
+    if (geteuid() != 0) {
+        return check();
+    }
+    for (const QString& folder : folders) {
+        if (chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0) {
+            return false;
+        }
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+            _exit(2);
+        }
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 class DesktopPlatformTest : public ShellTest {};
@@ -72,30 +101,31 @@ TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
 }
 
 TEST_F(DesktopPlatformTest, ReadOnlyFolderWithoutDatabaseFallsBackToAppData) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root can write anywhere";
-    }
     QTemporaryDir exeDir;
+    QTemporaryDir dataHome;
+    ASSERT_TRUE(exeDir.isValid() && dataHome.isValid());
     ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const std::string folder = ProgramFolderFor(exeDir.path());
+    EXPECT_TRUE(AsOrdinaryUser({exeDir.path(), dataHome.path()}, [&] {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+        const std::string folder = ProgramFolderFor(exeDir.path());
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        return data.startsWith(dataHome.path()) && folder == data.toStdString() + "/" &&
+               QFileInfo(data).isDir();
+    }));
     QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    EXPECT_EQ(folder, data.toStdString() + "/");
-    EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
 TEST_F(DesktopPlatformTest, ExistingDatabaseKeepsTheExecutableFolder) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root can write anywhere";
-    }
     QTemporaryDir exeDir;
+    ASSERT_TRUE(exeDir.isValid());
     QFile db(exeDir.filePath("HG.mdb"));
     ASSERT_TRUE(db.open(QIODevice::WriteOnly));
     db.close();
     ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const std::string folder = ProgramFolderFor(exeDir.path());
+    EXPECT_TRUE(AsOrdinaryUser({exeDir.path()}, [&] {
+        return ProgramFolderFor(exeDir.path()) == exeDir.path().toStdString() + "/";
+    }));
     QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(folder, exeDir.path().toStdString() + "/");
 }
 
 TEST_F(DesktopPlatformTest, SettingsStoreUsesTheConfigGroup) {
