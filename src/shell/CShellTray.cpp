@@ -56,6 +56,9 @@ bool CShellTray::HideMinimized(Qt::WindowStates before) {
         return false;
     }
     restoreMaximized_ = before.testFlag(Qt::WindowMaximized);
+    // Hidden while still minimised, the window manager keeps it iconic and minimises it
+    // again as soon as it is shown: take the minimise back first.
+    main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
     main_->hide();
     visible_ = false;
     UpdateMenu();

@@ -1,0 +1,141 @@
+#include <xcb/xcb.h>
+
+#include <QAction>
+#include <QTest>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "MainFrameFixture.h"
+#include "XvfbSession.h"
+#include "shell/CShellTray.h"
+
+namespace {
+
+// True once a tray (trayer here) owns the system-tray selection of screen 0.
+bool TrayOwned(xcb_connection_t* c) {
+    const char name[] = "_NET_SYSTEM_TRAY_S0";
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr),
+        &std::free);
+    if (!atom) {
+        return false;
+    }
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
+        &std::free);
+    return owner && owner->owner != XCB_NONE;
+}
+
+// The main window on a real X server with openbox and a tray. The server lives as long as
+// the test process: the Qt application, made once, must never lose its display.
+class TrayTest : public MainFrameFixture {
+  protected:
+    static void SetUpTestSuite() {
+        static XvfbSession* session = [] {
+            auto* x = new XvfbSession;
+            std::string error;
+            if (!x->Start(error) || !x->StartWindowManager(error)) {
+                ADD_FAILURE() << error;
+                return x;
+            }
+            x->Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel",
+                      "--width", "100"});
+            for (int i = 0; i < 250 && !TrayOwned(x->Connection()); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            setenv("DISPLAY", x->Display().c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            return x;
+        }();
+        (void)session;
+    }
+
+    // Shows the frame and waits until the window manager has mapped it.
+    CMainFrame& ShownFrame() {
+        CMainFrame& frame = MakeFrame();
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        return frame;
+    }
+
+    // A person clicks some time after the last change; openbox's own answers to a
+    // minimise or a map arrive late, and must not be mistaken for new requests.
+    static void ClickTrayIcon(CMainFrame& frame) {
+        QTest::qWait(300);
+        emit frame.Tray().Icon().activated(QSystemTrayIcon::Trigger);
+        QTest::qWait(300);
+    }
+
+    static QString ToggleText(CMainFrame& frame) {
+        emit frame.Tray().Menu().aboutToShow();
+        return frame.Tray().ToggleAction().text();
+    }
+};
+
+TEST_F(TrayTest, LeftClicksHideAndShowTheWindow) {
+    ASSERT_TRUE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    EXPECT_TRUE(frame.Tray().Icon().isVisible());
+    EXPECT_EQ(ToggleText(frame), "&Hide Hourglint");
+
+    ClickTrayIcon(frame);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(ToggleText(frame), "&Show Hourglint");
+
+    ClickTrayIcon(frame);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }));
+    EXPECT_EQ(ToggleText(frame), "&Hide Hourglint");
+}
+
+TEST_F(TrayTest, MinimiseHidesIntoTheTrayAndAMaximisedWindowComesBackMaximised) {
+    ASSERT_TRUE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    frame.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.isMaximized(); }));
+
+    frame.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.isVisible(); }));
+    EXPECT_EQ(ToggleText(frame), "&Show Hourglint");
+    ClickTrayIcon(frame);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible() && frame.isMaximized(); }));
+
+    // After a restore it comes back at its normal size.
+    frame.showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.isMaximized(); }));
+    frame.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.isVisible(); }));
+    ClickTrayIcon(frame);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }));
+    EXPECT_FALSE(frame.isMaximized());
+    EXPECT_FALSE(frame.isMinimized());
+}
+
+TEST_F(TrayTest, MinimizeOnStartupShowsOnlyTheTrayIconUntilTheFirstClick) {
+    ASSERT_TRUE(CShellTray::Available());
+    store_.values["bMinimizeOnStartup"] = 1;
+    CMainFrame& frame = MakeFrame();
+    EXPECT_TRUE(frame.StartsHidden());
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(frame.Tray().Icon().isVisible());
+
+    ClickTrayIcon(frame);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }));
+}
+
+TEST_F(TrayTest, ExitFromTheTrayAsksAlsoWhileHiddenAndCancelKeepsTheIcon) {
+    ASSERT_TRUE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    ClickTrayIcon(frame);
+    ASSERT_FALSE(frame.isVisible());
+
+    answer_ = false;
+    frame.Tray().ExitAction().trigger();
+    EXPECT_EQ(questions_, QStringList{"Do you want to exit the program?"});
+    EXPECT_TRUE(frame.Tray().Icon().isVisible());
+    EXPECT_TRUE(frame.Timer().isActive());
+}
+
+}  // namespace
