@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "LocalInstant.h"
 #include "core/CAppSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
@@ -37,13 +38,7 @@ const std::filesystem::path& Folder() {
 }
 
 int64_t Anchor() {
-    std::tm tm{};
-    tm.tm_year = 2026 - 1900;
-    tm.tm_mon = 11;
-    tm.tm_mday = 6;
-    tm.tm_hour = 18;
-    tm.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&tm));
+    return LocalInstant(2026, 12, 6, 18);
 }
 
 // A failure here would make the figures meaningless.

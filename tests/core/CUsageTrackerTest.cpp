@@ -15,22 +15,11 @@
 #include "FakeSampler.h"
 #include "FakeSettingsStore.h"
 #include "FakeUsageStore.h"
+#include "LocalInstant.h"
 #include "core/CAppSettings.h"
 #include "core/Duration.h"
 
 namespace {
-
-int64_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&t));
-}
 
 std::vector<std::string> Names(const CUsageTable& table) {
     std::vector<std::string> names;
@@ -43,7 +32,7 @@ class TrackerTest : public ::testing::Test {
     void SetUp() override {
         setenv("TZ", "UTC", 1);
         tzset();
-        clock.now = LocalTime(2026, 12, 8, 10, 0, 0);
+        clock.now = LocalInstant(2026, 12, 8, 10, 0, 0);
         tracker.Attach(&live, &alarms, &label, &images);
     }
 
@@ -348,7 +337,7 @@ TEST_F(TrackerTest, EveryCreditedSecondReachesTheStoreAndFlushUsesTheLastTick) {
 TEST_F(TrackerTest, MidnightTickStartsANewDayButKeepsAlarms) {
     store.totals = {{"a", "/bin/a", 7199}, {"b", "/bin/b", 20}};
     sampler.iconPaths["/bin/a"] = true;
-    clock.now = LocalTime(2026, 12, 8, 23, 59, 57);
+    clock.now = LocalInstant(2026, 12, 8, 23, 59, 57);
     Start();
     Step("a", "/bin/a");  // 23:59:58, reaches 7200: an alarm
     Step("b", "/bin/b");  // 23:59:59
@@ -375,7 +364,7 @@ TEST_F(TrackerTest, MidnightTickStartsANewDayButKeepsAlarms) {
 }
 
 TEST_F(TrackerTest, NoResetWhenNoTickFallsOnMidnight) {
-    clock.now = LocalTime(2026, 12, 8, 23, 59, 58);
+    clock.now = LocalInstant(2026, 12, 8, 23, 59, 58);
     Start();
     Step("a", "/bin/a");  // 23:59:59
     clock.now += 1;       // the machine slept through 00:00:00

@@ -12,23 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "LocalInstant.h"
 #include "core/CAppSettings.h"
 #include "core/ISettingsStore.h"
 #include "core/Message.h"
-
-// Local time from its parts, so tests hold in any time zone.
-inline int64_t LocalTime(int year, int month, int day, int hour = 12, int minute = 0,
-                         int second = 0) {
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    tm.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&tm));
-}
 
 // Settings with a chosen auto-save interval.
 class AutoSaveStore : public ISettingsStore {

@@ -33,7 +33,7 @@ using TrackerWithDb = DbTest;
 TEST_F(TrackerWithDb, CarriesOnFromTheSavedDayAndWritesEveryCreditedSecondOnce) {
     SetClock clock;
     OneProgram sampler;
-    const int64_t start = LocalTime(2026, 12, 6, 9, 0, 0);
+    const int64_t start = LocalInstant(2026, 12, 6, 9, 0, 0);
     {
         CUsageDb db(path_, settings_);
         CUsageTracker tracker(settings_, clock, sampler, db);

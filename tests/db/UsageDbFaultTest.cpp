@@ -17,7 +17,7 @@ const std::string kFlushConnection = "Fail to connect to the DB when flush!\nErr
 const std::string kFlushStatement = "Fail to save data into Database!\nError Information: ";
 
 int64_t Noon() {
-    return LocalTime(2026, 12, 6, 12, 0, 0);
+    return LocalInstant(2026, 12, 6, 12, 0, 0);
 }
 
 // Three pending seconds of two programs, with the file not yet flushed.

@@ -83,10 +83,10 @@ TEST_F(UsageDbGroup, DeletesAllListedGroupsInOneStatementAndNothingForAnEmptyLis
 
 TEST_F(UsageDbGroup, RegroupsProgramsByNameAndStopsAtTheFailingPair) {
     CUsageDb db(path_, settings_);
-    db.AddSecond(LocalTime(2026, 12, 6), "O'Hare.exe", "/o");
+    db.AddSecond(LocalInstant(2026, 12, 6), "O'Hare.exe", "/o");
     db.Flush(1, 1);
-    db.AddSecond(LocalTime(2026, 12, 6), "b", "/b");
-    db.AddSecond(LocalTime(2026, 12, 6), "c", "/c");
+    db.AddSecond(LocalInstant(2026, 12, 6), "b", "/b");
+    db.AddSecond(LocalInstant(2026, 12, 6), "c", "/c");
     db.Flush(2, 2);
     {
         RawDb raw(path_);

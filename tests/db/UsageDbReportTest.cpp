@@ -52,7 +52,7 @@ class UsageDbReport : public DbTest {
         return ReportRow{key, name, path, today, yesterday, week, month, year};
     }
 
-    const int64_t day_ = LocalTime(2026, 12, 6, 18, 30, 0);
+    const int64_t day_ = LocalInstant(2026, 12, 6, 18, 30, 0);
 };
 
 }  // namespace

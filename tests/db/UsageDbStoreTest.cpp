@@ -23,7 +23,7 @@ mode_t ModeOf(const std::string& path) {
 TEST_F(UsageDbStore, CreatesAMissingFileWithItsFolderAndTablesForTheOwnerOnly) {
     const std::string path = (folder_ / "new" / "deeper" / "HG.mdb").string();
     CUsageDb db(path, settings_);
-    EXPECT_TRUE(db.LoadDb(LocalTime(2026, 12, 6), 1000).empty());
+    EXPECT_TRUE(db.LoadDb(LocalInstant(2026, 12, 6), 1000).empty());
     EXPECT_TRUE(messages_.empty());
 
     EXPECT_EQ(ModeOf(path), 0600u);
@@ -61,7 +61,7 @@ TEST_F(UsageDbStore, LeavesTheTablesOfAnExistingFileAloneAndAddsMissingIndexes) 
             "h INTEGER, seconds INTEGER)");
     }
     CUsageDb db(path_, settings_);
-    db.AddSecond(LocalTime(2026, 12, 6, 9), "a.exe", "/bin/a.exe");
+    db.AddSecond(LocalInstant(2026, 12, 6, 9), "a.exe", "/bin/a.exe");
     EXPECT_TRUE(messages_.empty());
 
     RawDb raw(path_);
@@ -72,7 +72,7 @@ TEST_F(UsageDbStore, LeavesTheTablesOfAnExistingFileAloneAndAddsMissingIndexes) 
 
 TEST_F(UsageDbStore, FlushesTheFirstSecondAtOnceAsANewProgramInDefault) {
     CUsageDb db(path_, settings_);
-    const int64_t t = LocalTime(2026, 12, 6, 14, 20, 5);
+    const int64_t t = LocalInstant(2026, 12, 6, 14, 20, 5);
     db.AddSecond(t, "editor", "/usr/bin/editor");
 
     EXPECT_TRUE(db.Pending().empty());
@@ -88,7 +88,7 @@ TEST_F(UsageDbStore, FlushesTheFirstSecondAtOnceAsANewProgramInDefault) {
 TEST_F(UsageDbStore, FlushesAfterTheIntervalAndAtTheLastSecondOfEveryHour) {
     SetAutoSave(600);
     CUsageDb db(path_, settings_);
-    const int64_t start = LocalTime(2026, 12, 6, 10, 59, 40);
+    const int64_t start = LocalInstant(2026, 12, 6, 10, 59, 40);
     db.AddSecond(start, "a", "/a");  // first second: flushed
     for (int i = 1; i < 19; ++i) {
         db.AddSecond(start + i, "a", "/a");
@@ -112,16 +112,16 @@ TEST_F(UsageDbStore, FlushesAfterTheIntervalAndAtTheLastSecondOfEveryHour) {
 
 TEST_F(UsageDbStore, AddsToTheHourRowWithinAnHourAndInsertsOneForANewHour) {
     CUsageDb db(path_, settings_);
-    db.AddSecond(LocalTime(2026, 12, 6, 8, 0, 0), "a", "/a");
-    db.AddSecond(LocalTime(2026, 12, 6, 8, 0, 1), "a", "/a");
-    db.AddSecond(LocalTime(2026, 12, 6, 8, 0, 2), "a", "/a");
-    db.Flush(LocalTime(2026, 12, 6, 8, 0, 3), LocalTime(2026, 12, 6, 8, 0, 3));
-    db.AddSecond(LocalTime(2026, 12, 6, 8, 0, 4), "a", "/a");
-    db.Flush(LocalTime(2026, 12, 6, 8, 30), LocalTime(2026, 12, 6, 8, 30));
-    db.AddSecond(LocalTime(2026, 12, 6, 9, 0, 0), "a", "/a");
-    db.Flush(LocalTime(2026, 12, 6, 9, 0, 1), LocalTime(2026, 12, 6, 9, 0, 1));
-    db.AddSecond(LocalTime(2026, 12, 7, 9, 0, 0), "a", "/a");
-    db.Flush(LocalTime(2026, 12, 7, 9, 0, 1), LocalTime(2026, 12, 7, 9, 0, 1));
+    db.AddSecond(LocalInstant(2026, 12, 6, 8, 0, 0), "a", "/a");
+    db.AddSecond(LocalInstant(2026, 12, 6, 8, 0, 1), "a", "/a");
+    db.AddSecond(LocalInstant(2026, 12, 6, 8, 0, 2), "a", "/a");
+    db.Flush(LocalInstant(2026, 12, 6, 8, 0, 3), LocalInstant(2026, 12, 6, 8, 0, 3));
+    db.AddSecond(LocalInstant(2026, 12, 6, 8, 0, 4), "a", "/a");
+    db.Flush(LocalInstant(2026, 12, 6, 8, 30), LocalInstant(2026, 12, 6, 8, 30));
+    db.AddSecond(LocalInstant(2026, 12, 6, 9, 0, 0), "a", "/a");
+    db.Flush(LocalInstant(2026, 12, 6, 9, 0, 1), LocalInstant(2026, 12, 6, 9, 0, 1));
+    db.AddSecond(LocalInstant(2026, 12, 7, 9, 0, 0), "a", "/a");
+    db.Flush(LocalInstant(2026, 12, 7, 9, 0, 1), LocalInstant(2026, 12, 7, 9, 0, 1));
 
     RawDb raw(path_);
     EXPECT_EQ(
@@ -132,7 +132,7 @@ TEST_F(UsageDbStore, AddsToTheHourRowWithinAnHourAndInsertsOneForANewHour) {
 
 TEST_F(UsageDbStore, KeepsNamesAsTypedFindsThemAgainAndReplacesAMovedPath) {
     CUsageDb db(path_, settings_);
-    const int64_t t = LocalTime(2026, 12, 6, 8);
+    const int64_t t = LocalInstant(2026, 12, 6, 8);
     const std::string longName(300, 'n');
     db.AddSecond(t, "O'Hare.exe", "/opt/O'Hare/O'Hare.exe");
     db.AddSecond(t + 1, longName, "/long");
@@ -160,7 +160,7 @@ TEST_F(UsageDbStore, KeepsNamesAsTypedFindsThemAgainAndReplacesAMovedPath) {
 
 TEST_F(UsageDbStore, LoadsTheDayTotalsPerProgramUpToTheCapacity) {
     CUsageDb db(path_, settings_);
-    const int64_t day = LocalTime(2026, 12, 6, 10);
+    const int64_t day = LocalInstant(2026, 12, 6, 10);
     db.AddSecond(day, "a", "/a");
     db.AddSecond(day + 1, "a", "/a");
     db.AddSecond(day + 2, "b", "/b");
@@ -170,7 +170,7 @@ TEST_F(UsageDbStore, LoadsTheDayTotalsPerProgramUpToTheCapacity) {
     db.AddSecond(day + 86400, "c", "/c");  // the next day
     db.Flush(day + 86401, day + 86401);
 
-    std::vector<UsageTotal> rows = db.LoadDb(LocalTime(2026, 12, 6, 23, 59, 59), 1000);
+    std::vector<UsageTotal> rows = db.LoadDb(LocalInstant(2026, 12, 6, 23, 59, 59), 1000);
     ASSERT_EQ(rows.size(), 2u);
     std::sort(rows.begin(), rows.end(), [](auto& l, auto& r) { return l.name < r.name; });
     EXPECT_EQ(rows[0].name, "a");
@@ -179,7 +179,7 @@ TEST_F(UsageDbStore, LoadsTheDayTotalsPerProgramUpToTheCapacity) {
     EXPECT_EQ(rows[1].name, "b");
     EXPECT_EQ(rows[1].seconds, 1);
 
-    EXPECT_EQ(db.LoadDb(LocalTime(2026, 12, 6), 1).size(), 1u);
-    EXPECT_TRUE(db.LoadDb(LocalTime(2026, 12, 5), 1000).empty());
+    EXPECT_EQ(db.LoadDb(LocalInstant(2026, 12, 6), 1).size(), 1u);
+    EXPECT_TRUE(db.LoadDb(LocalInstant(2026, 12, 5), 1000).empty());
     EXPECT_TRUE(messages_.empty());
 }

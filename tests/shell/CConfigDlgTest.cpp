@@ -35,6 +35,16 @@ bool EditWith(CAppSettings& settings, ISettingsEffects& effects, ISettingsStore&
     return applied;
 }
 
+// The controls as a fresh installation or "Load Default" shows them.
+void ExpectDefaultsShown(CConfigDlg& dialog) {
+    EXPECT_TRUE(dialog.RunOnStartupBox().isChecked());
+    EXPECT_FALSE(dialog.MinimizeBox().isChecked());
+    EXPECT_TRUE(dialog.LoadDbBox().isChecked());
+    EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
+    EXPECT_EQ(dialog.AlphaSlider().value(), 200);
+    EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+}
+
 class ConfigDlgTest : public ShellTest {
   protected:
     void SetUp() override {
@@ -55,12 +65,7 @@ TEST_F(ConfigDlgTest, FreshSettingsShowTheDefaults) {
     settings.Load(none);
     CConfigDlg dialog(settings.Values(), settings.Defaults());
     EXPECT_EQ(dialog.windowTitle(), "Options");
-    EXPECT_TRUE(dialog.RunOnStartupBox().isChecked());
-    EXPECT_FALSE(dialog.MinimizeBox().isChecked());
-    EXPECT_TRUE(dialog.LoadDbBox().isChecked());
-    EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
-    EXPECT_EQ(dialog.AlphaSlider().value(), 200);
-    EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+    ExpectDefaultsShown(dialog);
     EXPECT_EQ(dialog.AlphaSlider().minimum(), 63);
     EXPECT_EQ(dialog.AlphaSlider().maximum(), 255);
     EXPECT_EQ(dialog.AlphaSlider().tickInterval(), 64);
@@ -182,12 +187,7 @@ TEST_F(ConfigDlgTest, LoadDefaultThenCancelChangesNothing) {
     const bool applied = EditWith(settings, effects_, stored, [](CConfigDlg& dialog) {
         EXPECT_EQ(dialog.AutoSaveEdit().text(), "30");
         QTest::mouseClick(&dialog.LoadDefaultButton(), Qt::LeftButton);
-        EXPECT_TRUE(dialog.RunOnStartupBox().isChecked());
-        EXPECT_FALSE(dialog.MinimizeBox().isChecked());
-        EXPECT_TRUE(dialog.LoadDbBox().isChecked());
-        EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
-        EXPECT_EQ(dialog.AlphaSlider().value(), 200);
-        EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+        ExpectDefaultsShown(dialog);
         QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton);
     });
     EXPECT_FALSE(applied);

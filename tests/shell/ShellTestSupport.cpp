@@ -1,5 +1,7 @@
 #include "ShellTestSupport.h"
 
+#include "LocalInstant.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -22,13 +24,7 @@ void EnsureTestApplication() {
 }
 
 int64_t NoonTime() {
-    std::tm day{};
-    day.tm_year = 2026 - 1900;
-    day.tm_mon = 2;
-    day.tm_mday = 10;
-    day.tm_hour = 12;
-    day.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&day));
+    return LocalInstant(2026, 3, 10, 12);
 }
 
 QString SettingsFile() {
