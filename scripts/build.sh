@@ -4,5 +4,11 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 build="${HOURGLINT_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  # Paths relative to the checkout, so several checkouts share the cache.
+  export CCACHE_BASEDIR="$root"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
-  fonts-dejavu-core
+  fonts-dejavu-core ccache
 )
 
 missing=()
