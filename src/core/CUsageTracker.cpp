@@ -23,9 +23,10 @@ constexpr std::size_t kMaxTitleChars = 99;
 constexpr std::size_t kMaxPathChars = 259;
 constexpr int kLoadCapacity = 1000;
 
-bool IsLocalMidnight(int64_t t) {
+// The local calendar day of t as one number; -1 when it cannot be told.
+int LocalDay(int64_t t) {
     std::tm local{};
-    return ToLocalTime(t, local) && local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0;
+    return ToLocalTime(t, local) ? (local.tm_year + 1900) * 1000 + local.tm_yday : -1;
 }
 
 }  // namespace
@@ -45,10 +46,11 @@ void CUsageTracker::Attach(IListControl* liveList, IListControl* alarmList, IClo
 }
 
 void CUsageTracker::LoadToday() {
+    const int64_t now = clock_.Now();
+    day_ = LocalDay(now);
     if (!settings_.Values().bLoadDbOnStartup) {
         return;
     }
-    const int64_t now = clock_.Now();
     const std::vector<UsageTotal> rows = store_.LoadDb(now, kLoadCapacity);
     int row = static_cast<int>(table_.Size());
     for (const UsageTotal& total : rows) {
@@ -74,12 +76,17 @@ void CUsageTracker::LoadToday() {
 
 void CUsageTracker::Tick() {
     now_ = clock_.Now();
-    if (IsLocalMidnight(now_)) {
-        // A new day: today's table starts empty. The store keeps its own copies of names
-        // and paths, so pending seconds never refer to the records freed here.
+    // A new day, whether this tick falls on 00:00:00 or the machine slept over midnight or
+    // the clock jumped past it: today's table starts empty. The store keeps its own copies
+    // of names and paths, so pending seconds never refer to the records freed here.
+    const int day = LocalDay(now_);
+    if (day != -1 && day_ != -1 && day != day_) {
         current_ = nullptr;
         table_.Clear();
         if (liveList_ != nullptr) liveList_->DeleteAllRows();
+    }
+    if (day != -1) {
+        day_ = day;
     }
     SampleForeground();
     CreditSecond();

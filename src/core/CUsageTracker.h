@@ -60,4 +60,5 @@ class CUsageTracker {
     UsageRecord* current_ = nullptr;
     int64_t stretchStart_ = 0;
     int64_t now_ = 0;
+    int day_ = -1;  // local day of the last tick or of the start-up load
 };

@@ -12,16 +12,32 @@ MessageHandler& Handler() {
 
 }  // namespace
 
-void ShowMessage(const std::string& text) {
+void ShowMessage(const std::string& text, MessageClosed closed) {
     // Copy so a handler may replace itself while it runs.
     MessageHandler handler = Handler();
     if (handler) {
-        handler(text);
-    } else {
-        std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
+        handler(text, std::move(closed));
+        return;
+    }
+    std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
+    if (closed) {
+        closed();
     }
 }
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(Handler(), std::move(handler));
+}
+
+MessageHandler SetMessageHandler(std::function<void(const std::string& text)> handler) {
+    if (!handler) {
+        return SetMessageHandler(MessageHandler());
+    }
+    return SetMessageHandler(
+        [handler = std::move(handler)](const std::string& text, const MessageClosed& closed) {
+            handler(text);
+            if (closed) {
+                closed();
+            }
+        });
 }

@@ -5,8 +5,15 @@
 
 // The program's one way to tell the user about a failure. The shell installs a handler
 // that shows a message box captioned "Hourglint"; tests install one that records texts.
-using MessageHandler = std::function<void(const std::string&)>;
+//
+// A handler must return at once: messages are raised inside the one-second step, and a
+// handler that waited for the user would stop the clock. It calls closed, once, when the
+// user has dismissed the message (a recording handler: before it returns).
+using MessageClosed = std::function<void()>;
+using MessageHandler = std::function<void(const std::string& text, MessageClosed closed)>;
 
-void ShowMessage(const std::string& text);
-// Installs handler and returns the previous one.
+void ShowMessage(const std::string& text, MessageClosed closed = {});
+// Installs handler and returns the previous one. An empty handler prints to standard error.
 MessageHandler SetMessageHandler(MessageHandler handler);
+// For a handler that is done with the message when it returns.
+MessageHandler SetMessageHandler(std::function<void(const std::string& text)> handler);

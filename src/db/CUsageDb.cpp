@@ -1,7 +1,10 @@
 #include "db/CUsageDb.h"
 
+#include <algorithm>
 #include <ctime>
 #include <map>
+#include <mutex>
+#include <set>
 #include <utility>
 
 #include "core/CAppSettings.h"
@@ -121,12 +124,12 @@ CUsageDb::CUsageDb(std::string path, const CAppSettings& settings)
     : path_(std::move(path)), settings_(settings) {}
 
 template <typename Body>
-bool CUsageDb::Run(Operation operation, Body&& body) {
+bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
     Failure failure = Failure::None;
     std::string error;
     {
         SqliteConnection connection;
-        if (!connection.Open(path_, busyTimeoutMs_)) {
+        if (!connection.Open(path_, busyTimeoutMs < 0 ? busyTimeoutMs_ : busyTimeoutMs)) {
             failure = Failure::Connection;
             error = connection.ErrorText();
         } else {
@@ -138,8 +141,7 @@ bool CUsageDb::Run(Operation operation, Body&& body) {
             }
         }
     }
-    // Only now, with the connection gone: the message box runs a nested event loop in
-    // which the tick may start another operation.
+    // Only now, with the connection gone, so the message never holds a lock.
     if (failure != Failure::None) {
         Report(operation, failure, error);
     }
@@ -147,21 +149,21 @@ bool CUsageDb::Run(Operation operation, Body&& body) {
 }
 
 void CUsageDb::Report(Operation operation, Failure failure, const std::string& text) {
-    bool& showing = showing_[static_cast<size_t>(operation)];
-    if (showing) {
+    const size_t slot = static_cast<size_t>(operation);
+    if ((*showing_)[slot]) {
         return;
     }
-    const OperationTexts& texts = kTexts[static_cast<size_t>(operation)];
+    const OperationTexts& texts = kTexts[slot];
     const std::string message =
         (failure == Failure::Connection ? texts.connection : texts.statement) + text;
-    showing = true;
-    try {
-        ShowMessage(message);
-    } catch (...) {
-        showing = false;
-        throw;
-    }
-    showing = false;
+    (*showing_)[slot] = true;
+    // The box may outlive this object: the flag goes with the last of the two.
+    std::weak_ptr<ShowingFlags> flags = showing_;
+    ShowMessage(message, [flags, slot] {
+        if (const std::shared_ptr<ShowingFlags> alive = flags.lock()) {
+            (*alive)[slot] = false;
+        }
+    });
 }
 
 void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string& path) {
@@ -179,11 +181,17 @@ void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string
     std::tm local{};
     const bool endOfHour = ToLocalTime(now, local) && local.tm_min == 59 && local.tm_sec == 59;
     if (elapsed >= settings_.Values().iAutoSave || endOfHour) {
-        Flush(now, now);
+        // Inside the one-second step a long wait would cost measured seconds; what stays
+        // pending is written by a later flush.
+        FlushWaiting(now, now, std::min(busyTimeoutMs_, kTickBusyTimeoutMs));
     }
 }
 
 void CUsageDb::Flush(int64_t now, int64_t when) {
+    FlushWaiting(now, when, busyTimeoutMs_);
+}
+
+void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
     // Set first, so a failing flush is retried at the next interval, not every second.
     lastFlush_ = now;
 
@@ -192,83 +200,86 @@ void CUsageDb::Flush(int64_t now, int64_t when) {
     const std::string day = FormatDbDate(when);
     const size_t count = pending_.size();
 
-    const bool written = Run(Operation::Flush, [&](SqliteConnection& connection) {
-        if (count == 0) {
-            return;
-        }
-        // One transaction: after any failure nothing of this flush is written, so the
-        // pending table, kept whole, is never counted twice.
-        connection.Execute("BEGIN IMMEDIATE");
-        try {
-            SqliteStatement findItem(connection, kFindItem);
-            SqliteStatement insertItem(connection, kInsertItem);
-            SqliteStatement lastItemId(connection, kLastItemId);
-            SqliteStatement updatePath(connection, kUpdatePath);
-            SqliteStatement findHour(connection, kFindHour);
-            SqliteStatement insertHour(connection, kInsertHour);
-            SqliteStatement addToHour(connection, kAddToHour);
-            for (size_t i = 0; i < count; ++i) {
-                const PendingEntry& entry = pending_[i];
-                const std::string name = QuoteSqlText(entry.name);
-                const std::string path = QuoteSqlText(entry.path);
-
-                int64_t itemId = -1;
-                findItem.Reset();
-                findItem.Bind(1, name);
-                if (!findItem.Step()) {
-                    insertItem.Reset();
-                    insertItem.Bind(1, name);
-                    insertItem.Bind(2, int64_t{0});
-                    insertItem.Bind(3, path);
-                    insertItem.Run();
-                    lastItemId.Reset();
-                    if (lastItemId.Step()) {
-                        itemId = lastItemId.Int("c_id");
-                    }
-                } else {
-                    if (!findItem.IsNull("id")) {
-                        itemId = findItem.Int("id");
-                    }
-                    // Compared as stored, so a path longer than a stored text is not
-                    // rewritten at every flush.
-                    if (findItem.Text("path") != path) {
-                        updatePath.Reset();
-                        updatePath.Bind(1, path);
-                        updatePath.Bind(2, itemId);
-                        updatePath.Run();
-                    }
-                }
-
-                findHour.Reset();
-                findHour.Bind(1, itemId);
-                findHour.Bind(2, day);
-                findHour.Bind(3, int64_t{hour});
-                if (!findHour.Step()) {
-                    insertHour.Reset();
-                    insertHour.Bind(1, itemId);
-                    insertHour.Bind(2, day);
-                    insertHour.Bind(3, int64_t{hour});
-                    insertHour.Bind(4, int64_t{entry.seconds});
-                    insertHour.Run();
-                } else {
-                    const int64_t hourId = findHour.IsNull("id") ? -1 : findHour.Int("id");
-                    addToHour.Reset();
-                    addToHour.Bind(1, int64_t{entry.seconds});
-                    addToHour.Bind(2, hourId);
-                    addToHour.Run();
-                }
+    const bool written = Run(
+        Operation::Flush,
+        [&](SqliteConnection& connection) {
+            if (count == 0) {
+                return;
             }
-        } catch (const SqliteError&) {
-            connection.ExecuteQuietly("ROLLBACK");
-            throw;
-        }
-        try {
-            connection.Execute("COMMIT");
-        } catch (const SqliteError&) {
-            connection.ExecuteQuietly("ROLLBACK");
-            throw;
-        }
-    });
+            // One transaction: after any failure nothing of this flush is written, so the
+            // pending table, kept whole, is never counted twice.
+            connection.Execute("BEGIN IMMEDIATE");
+            try {
+                SqliteStatement findItem(connection, kFindItem);
+                SqliteStatement insertItem(connection, kInsertItem);
+                SqliteStatement lastItemId(connection, kLastItemId);
+                SqliteStatement updatePath(connection, kUpdatePath);
+                SqliteStatement findHour(connection, kFindHour);
+                SqliteStatement insertHour(connection, kInsertHour);
+                SqliteStatement addToHour(connection, kAddToHour);
+                for (size_t i = 0; i < count; ++i) {
+                    const PendingEntry& entry = pending_[i];
+                    const std::string name = QuoteSqlText(entry.name);
+                    const std::string path = QuoteSqlText(entry.path);
+
+                    int64_t itemId = -1;
+                    findItem.Reset();
+                    findItem.Bind(1, name);
+                    if (!findItem.Step()) {
+                        insertItem.Reset();
+                        insertItem.Bind(1, name);
+                        insertItem.Bind(2, int64_t{0});
+                        insertItem.Bind(3, path);
+                        insertItem.Run();
+                        lastItemId.Reset();
+                        if (lastItemId.Step()) {
+                            itemId = lastItemId.Int("c_id");
+                        }
+                    } else {
+                        if (!findItem.IsNull("id")) {
+                            itemId = findItem.Int("id");
+                        }
+                        // Compared as stored, so a path longer than a stored text is not
+                        // rewritten at every flush.
+                        if (findItem.Text("path") != path) {
+                            updatePath.Reset();
+                            updatePath.Bind(1, path);
+                            updatePath.Bind(2, itemId);
+                            updatePath.Run();
+                        }
+                    }
+
+                    findHour.Reset();
+                    findHour.Bind(1, itemId);
+                    findHour.Bind(2, day);
+                    findHour.Bind(3, int64_t{hour});
+                    if (!findHour.Step()) {
+                        insertHour.Reset();
+                        insertHour.Bind(1, itemId);
+                        insertHour.Bind(2, day);
+                        insertHour.Bind(3, int64_t{hour});
+                        insertHour.Bind(4, int64_t{entry.seconds});
+                        insertHour.Run();
+                    } else {
+                        const int64_t hourId = findHour.IsNull("id") ? -1 : findHour.Int("id");
+                        addToHour.Reset();
+                        addToHour.Bind(1, int64_t{entry.seconds});
+                        addToHour.Bind(2, hourId);
+                        addToHour.Run();
+                    }
+                }
+            } catch (const SqliteError&) {
+                connection.ExecuteQuietly("ROLLBACK");
+                throw;
+            }
+            try {
+                connection.Execute("COMMIT");
+            } catch (const SqliteError&) {
+                connection.ExecuteQuietly("ROLLBACK");
+                throw;
+            }
+        },
+        busyTimeoutMs);
     if (written) {
         // No message was shown, so nothing ran in between and the first count entries are
         // exactly the ones written.
@@ -290,6 +301,21 @@ std::vector<UsageTotal> CUsageDb::LoadDb(int64_t day, int capacity) {
         rows.clear();
     }
     return rows;
+}
+
+void CUsageDb::AddMissingIndexes() {
+    static std::mutex triedLock;
+    static std::set<std::string> tried;
+    {
+        const std::lock_guard<std::mutex> guard(triedLock);
+        if (!tried.insert(path_).second) {
+            return;
+        }
+    }
+    SqliteConnection connection;
+    if (connection.Open(path_, 0)) {
+        connection.AddMissingIndexes();
+    }
 }
 
 GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ class CUsageDb : public IUsageStore {
     // The day's totals per program, at most capacity rows; none after a failure.
     std::vector<UsageTotal> LoadDb(int64_t day, int capacity) override;
 
+    // Adds indexes missing from a file made by hand or an earlier build: once per file and
+    // process, at start-up, never waiting for a lock. A failed try waits for the next start.
+    void AddMissingIndexes();
+
     GroupStoreData LoadDbForGroup(int programCapacity, int groupCapacity);
     // The new group's id, or -1.
     int32_t AddGroup(const std::string& name);
@@ -45,6 +50,8 @@ class CUsageDb : public IUsageStore {
     // How long a statement waits for another connection's lock before it fails.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     static constexpr int kDefaultBusyTimeoutMs = 2000;
+    // The flushes of the one-second step wait no longer than this.
+    static constexpr int kTickBusyTimeoutMs = 250;
 
     enum class Operation {
         Flush,
@@ -63,8 +70,10 @@ class CUsageDb : public IUsageStore {
 
     // Opens a connection, runs body on it, closes it, then shows the operation's message
     // for a failure. True when everything succeeded.
+    // busyTimeoutMs < 0: the object's busy timeout.
     template <typename Body>
-    bool Run(Operation operation, Body&& body);
+    bool Run(Operation operation, Body&& body, int busyTimeoutMs = -1);
+    void FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs);
     void Report(Operation operation, Failure failure, const std::string& text);
 
     std::string path_;
@@ -74,5 +83,6 @@ class CUsageDb : public IUsageStore {
     std::vector<PendingEntry> pending_;
     // Set while an operation's message is on screen: the tick goes on under a message box,
     // and a repeated failure must not stack a second box on the first.
-    std::array<bool, static_cast<size_t>(Operation::Count)> showing_{};
+    using ShowingFlags = std::array<bool, static_cast<size_t>(Operation::Count)>;
+    std::shared_ptr<ShowingFlags> showing_ = std::make_shared<ShowingFlags>();
 };

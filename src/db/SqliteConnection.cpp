@@ -159,13 +159,23 @@ bool SqliteConnection::PrepareSchema() {
         return true;
     }
 
-    // Indexes only speed things up: add the missing ones when the file allows it.
+    return true;
+}
+
+bool SqliteConnection::AddMissingIndexes() {
+    if (db_ == nullptr) {
+        return false;
+    }
+    // Indexes only speed things up: never wait for another connection's lock for them.
+    sqlite3_busy_timeout(db_, 0);
+    bool added = true;
     for (const IndexDef& index : kIndexes) {
-        if (names.count(index.name) == 0 && names.count(index.table) != 0) {
-            sqlite3_exec(db_, index.sql, nullptr, nullptr, nullptr);
+        if (sqlite3_exec(db_, index.sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            added = false;
+            break;
         }
     }
-    return true;
+    return added;
 }
 
 void SqliteConnection::Execute(const char* sql) {

@@ -20,6 +20,10 @@ class SqliteConnection {
     bool IsOpen() const { return db_ != nullptr; }
     const std::string& ErrorText() const { return error_; }
 
+    // Adds the covering indexes a file made elsewhere may lack. Gives up at once, silently,
+    // when another connection holds a lock; false then.
+    bool AddMissingIndexes();
+
     // Runs statements without results; throws SqliteError.
     void Execute(const char* sql);
     // For ending a transaction after a failure: never throws.

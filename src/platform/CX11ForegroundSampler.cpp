@@ -70,6 +70,19 @@ std::optional<std::string> ExecutableOf(uint32_t pid) {
     return path;
 }
 
+// The local process id the X server has for the client, or 0.
+uint32_t ClientPid(xcb_res_query_client_ids_reply_t* reply) {
+    auto ids = xcb_res_query_client_ids_ids_iterator(reply);
+    for (; ids.rem > 0; xcb_res_client_id_value_next(&ids)) {
+        const auto& [clientId, valueBytes] = *ids.data;
+        if ((clientId.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
+            valueBytes >= sizeof(uint32_t)) {
+            return *xcb_res_client_id_value_value(ids.data);
+        }
+    }
+    return 0;
+}
+
 constexpr uint32_t kPointerRoot = 1;
 constexpr int kMaxTreeDepth = 64;
 // Enough 32-bit units for the longest title in UTF-8 (4 bytes a character).
@@ -330,21 +343,18 @@ void CX11ForegroundSampler::ReadInfo(WindowInfo& info, ForegroundSample& sample)
     if (pid != 0 && machine && !IsLocalMachine(std::string(PropertyBytes(machine.get())))) {
         pid = 0;
     }
-    if (pid == 0 && client) {
-        auto ids = xcb_res_query_client_ids_ids_iterator(client.get());
-        for (; ids.rem > 0; xcb_res_client_id_value_next(&ids)) {
-            const auto& [clientId, valueBytes] = *ids.data;
-            if ((clientId.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
-                valueBytes >= sizeof(uint32_t)) {
-                pid = *xcb_res_client_id_value_value(ids.data);
-                break;
-            }
+    std::optional<std::string> path;
+    if (pid != 0) {
+        path = ExecutableOf(pid);
+    }
+    // A program in its own process namespace, such as a sandboxed one, publishes a pid that
+    // means nothing here; the server knows the real process of the client.
+    if (!path && client) {
+        const uint32_t clientPid = ClientPid(client.get());
+        if (clientPid != 0 && clientPid != pid) {
+            path = ExecutableOf(clientPid);
         }
     }
-    if (pid == 0) {
-        return;
-    }
-    std::optional<std::string> path = ExecutableOf(pid);
     if (!path) {
         return;
     }

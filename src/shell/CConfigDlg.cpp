@@ -14,6 +14,7 @@
 #include "core/IntegerField.h"
 #include "core/Message.h"
 #include "shell/DialogUnits.h"
+#include "shell/ShellMessages.h"
 
 namespace {
 
@@ -185,6 +186,7 @@ void CConfigDlg::accept() {
 bool CConfigDlg::Edit(CAppSettings& settings, ISettingsEffects& effects, ISettingsStore& store,
                       QWidget* parent) {
     CConfigDlg dialog(settings.Values(), settings.Defaults(), parent);
+    BringAboveOwner(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

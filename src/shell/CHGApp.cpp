@@ -1,5 +1,6 @@
 #include "shell/CHGApp.h"
 
+#include <QEventLoop>
 #include <QSessionManager>
 #include <QTimer>
 #include <string>
@@ -29,7 +30,7 @@ CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CHGApp::~CHGApp() {
     frame_.reset();
-    SetMessageHandler({});
+    SetMessageHandler(MessageHandler());
 }
 
 bool CHGApp::InitInstance() {
@@ -48,13 +49,25 @@ bool CHGApp::InitInstance() {
     std::string error;
     sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
     if (!sampler_) {
-        // Without a sampler every second would be credited to nothing.
-        ShowMessage(error.empty() ? std::string("Cannot open the X11 display.") : error);
+        // Without a sampler every second would be credited to nothing. No timer runs yet,
+        // so the box may wait for the user before the program ends.
+        const std::string text =
+            error.empty() ? std::string("Cannot open the X11 display.") : error;
+        bool closed = false;
+        QEventLoop loop;
+        ShowMessage(text, [&closed, &loop] {
+            closed = true;
+            loop.quit();
+        });
+        if (!closed) {
+            loop.exec();
+        }
         exitCode_ = 1;
         return false;
     }
     clock_ = std::make_unique<CSystemClock>();
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
+    db_->AddMissingIndexes();
 
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
@@ -89,5 +102,6 @@ void CHGApp::OnCommitData(QSessionManager& manager) {
 
 void CHGApp::ShowAboutBox() {
     CAboutDlg about(frame_ ? frame_.get() : nullptr);
+    BringAboveOwner(&about);
     about.exec();
 }

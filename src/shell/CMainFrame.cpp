@@ -47,8 +47,6 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     alarmView_ = new CAlarmView(splitter_);
     splitter_->addWidget(liveView_);
     splitter_->addWidget(alarmView_);
-    // The upper pane starts about 300 pixels high; the lower one takes the rest.
-    splitter_->setSizes({300, kHeight - 300});
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
     column->addWidget(splitter_, 1);
@@ -79,9 +77,17 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     }
 
     resize(kWidth, kHeight);
+    // The upper pane starts about 300 pixels high and the lower one takes the rest; sizes
+    // only mean that once the layout has given the splitter its height.
+    layout()->activate();
+    splitter_->setSizes({kUpperPane, std::max(splitter_->height() - kUpperPane, 1)});
+
+    // Boxes raised while no window of ours is active belong to this window.
+    SetBoxOwner(this);
 }
 
 CMainFrame::~CMainFrame() {
+    SetBoxOwner(nullptr);
     timer_.stop();
     tray_.DeleteIcon();
     // The views refer to the image list and the tracker to the views: take the widgets
@@ -165,7 +171,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !CShellTray::Available()) {
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !tray_.IconShown()) {
         return;
     }
     // A modal dialog blocks the tray icon's clicks: hidden, the window could not come back.

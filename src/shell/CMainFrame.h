@@ -26,6 +26,7 @@ class CMainFrame : public QMainWindow {
     static constexpr int kTimerMs = 1000;
     static constexpr int kWidth = 435;
     static constexpr int kHeight = 500;
+    static constexpr int kUpperPane = 300;
 
     CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IClock& clock,
                IForegroundSampler& sampler, IUsageStore& store, QWidget* parent = nullptr);

@@ -20,6 +20,9 @@ CShellTray::CShellTray(QObject* parent) : QObject(parent) {
     connect(exit_, &QAction::triggered, this, &CShellTray::ExitRequested);
     connect(&menu_, &QMenu::aboutToShow, this, &CShellTray::UpdateMenu);
     connect(&icon_, &QSystemTrayIcon::activated, this, &CShellTray::OnActivated);
+    // A tray often starts after the program at log-on, and panels restart.
+    watch_.setInterval(kWatchMs);
+    connect(&watch_, &QTimer::timeout, this, &CShellTray::WatchTray);
 }
 
 bool CShellTray::Available() {
@@ -32,16 +35,33 @@ void CShellTray::AddIcon(QWidget* mainWindow, const QString& tip) {
     icon_.setIcon(ProgramIcon());
     icon_.setToolTip(tip);
     icon_.setContextMenu(&menu_);
-    if (Available()) {
-        icon_.show();
-    }
+    shown_ = false;
+    WatchTray();
+    watch_.start();
     visible_ = true;
     restoreMaximized_ = false;
     UpdateMenu();
 }
 
 void CShellTray::DeleteIcon() {
+    watch_.stop();
     icon_.hide();
+    shown_ = false;
+}
+
+void CShellTray::WatchTray() {
+    const bool available = Available();
+    if (available && !shown_) {
+        icon_.show();
+        shown_ = true;
+    } else if (!available && shown_) {
+        // Hidden now, so the next show docks the icon into the tray that comes back.
+        icon_.hide();
+        shown_ = false;
+        if (!visible_) {
+            Show();  // the window would be unreachable in a tray that no longer exists
+        }
+    }
 }
 
 bool CShellTray::Hide() {
@@ -52,7 +72,7 @@ bool CShellTray::Hide() {
 }
 
 bool CShellTray::HideMinimized(Qt::WindowStates before) {
-    if (main_ == nullptr || !Available()) {
+    if (main_ == nullptr || !IconShown()) {
         return false;
     }
     restoreMaximized_ = before.testFlag(Qt::WindowMaximized);

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 class QAction;
 
@@ -15,6 +16,8 @@ class CShellTray : public QObject {
     explicit CShellTray(QObject* parent = nullptr);
 
     static bool Available();
+    // How often a tray that starts, stops or restarts after the icon was added is noticed.
+    static constexpr int kWatchMs = 1000;
 
     void AddIcon(QWidget* mainWindow, const QString& tip);
     void DeleteIcon();
@@ -26,6 +29,8 @@ class CShellTray : public QObject {
     void Show();
     void Toggle();
     bool IsVisible() const { return visible_; }
+    // True while the icon sits in a tray, so a hidden window can be brought back.
+    bool IconShown() const { return shown_ && Available(); }
 
     QMenu& Menu() { return menu_; }
     QAction& ToggleAction() { return *toggle_; }
@@ -43,12 +48,16 @@ class CShellTray : public QObject {
 
   private:
     void UpdateMenu();
+    // Docks the icon into a tray that has appeared; shows the window when the tray is gone.
+    void WatchTray();
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
 
     QPointer<QWidget> main_;
     QString tip_;
     bool visible_ = false;
     bool restoreMaximized_ = false;
+    bool shown_ = false;
+    QTimer watch_;
     QMenu menu_;
     QAction* toggle_;
     QAction* report_;

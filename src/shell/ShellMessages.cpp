@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <utility>
-
-#include "core/Message.h"
 
 namespace {
 
@@ -13,15 +12,37 @@ QuestionHandler& Question() {
     return handler;
 }
 
-// Over whatever modal dialog is open, else over the active window.
+QPointer<QWidget>& Owner() {
+    static QPointer<QWidget> owner;
+    return owner;
+}
+
+}  // namespace
+
+void SetBoxOwner(QWidget* owner) {
+    Owner() = owner;
+}
+
 QWidget* BoxParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
+    // With another program in front there is no active window; a box without a parent
+    // would open under the always-on-top main window.
+    if (QWidget* owner = Owner()) {
+        return owner;
+    }
     return QApplication::activeWindow();
 }
 
-}  // namespace
+void BringAboveOwner(QWidget* window) {
+    // A transient of an always-on-top window must be on top too, or the window manager may
+    // stack it below its owner.
+    if (const QWidget* parent = window->parentWidget();
+        parent != nullptr && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+}
 
 bool AskOkCancel(const QString& text) {
     const QuestionHandler handler = Question();
@@ -31,6 +52,7 @@ bool AskOkCancel(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, BoxParent());
     box.setDefaultButton(QMessageBox::Ok);
+    BringAboveOwner(&box);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -38,13 +60,23 @@ QuestionHandler SetQuestionHandler(QuestionHandler handler) {
     return std::exchange(Question(), std::move(handler));
 }
 
-void ShowMessageBox(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hourglint"), text, QMessageBox::Ok,
-                    BoxParent());
-    box.exec();
+void OpenMessageBox(const QString& text, MessageClosed closed) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
+                                QMessageBox::Ok, BoxParent());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    BringAboveOwner(box);
+    if (closed) {
+        // Destroyed rather than finished: the box also goes when its owner closes first.
+        QObject::connect(box, &QObject::destroyed, [closed = std::move(closed)] { closed(); });
+    }
+    box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 void InstallMessageBoxHandler() {
-    SetMessageHandler(
-        [](const std::string& text) { ShowMessageBox(QString::fromStdString(text)); });
+    SetMessageHandler([](const std::string& text, MessageClosed closed) {
+        OpenMessageBox(QString::fromStdString(text), std::move(closed));
+    });
 }

@@ -363,15 +363,45 @@ TEST_F(TrackerTest, MidnightTickStartsANewDayButKeepsAlarms) {
     ExpectListMatchesTable();
 }
 
-TEST_F(TrackerTest, NoResetWhenNoTickFallsOnMidnight) {
-    clock.now = LocalInstant(2026, 12, 8, 23, 59, 58);
-    Start();
-    Step("a", "/bin/a");  // 23:59:59
-    clock.now += 1;       // the machine slept through 00:00:00
-    Step("a", "/bin/a");  // 00:00:01
-    EXPECT_EQ(live.deleteAllCount, 0);
-    ASSERT_EQ(tracker.Table().Size(), 1u);
-    EXPECT_EQ(tracker.Table().Front()->seconds, 2);
+TEST_F(TrackerTest, TheFirstTickOfANewDayStartsItWhateverTheGap) {
+    struct Case {
+        const char* what;
+        int64_t next;  // the tick after one at 09:59:59 on 8 December
+        bool newDay;
+    };
+    const Case cases[] = {
+        {"ticked at 00:00:00", LocalInstant(2026, 12, 9, 0, 0, 0), true},
+        {"slept through 00:00:00", LocalInstant(2026, 12, 9, 0, 0, 1), true},
+        {"clocks jumped to 01:00:00", LocalInstant(2026, 12, 9, 1, 0, 0), true},
+        {"slept over night", LocalInstant(2026, 12, 9, 7, 30, 0), true},
+        {"slept for days", LocalInstant(2026, 12, 12, 9, 0, 0), true},
+        {"clock set back a day", LocalInstant(2026, 12, 7, 12, 0, 0), true},
+        {"slept until late the same day", LocalInstant(2026, 12, 8, 23, 59, 59), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CUsageTracker tracker2(settings, clock, sampler, store);
+        FakeListControl live2;
+        FakeListControl alarms2;
+        tracker2.Attach(&live2, &alarms2, nullptr, nullptr);
+        store.totals = {{"a", "/bin/a", 599}};
+        Configure("iAlarmForMinutes", 10);
+        clock.now = LocalInstant(2026, 12, 8, 9, 59, 58);
+        tracker2.LoadToday();
+        clock.now += 1;
+        sampler.Set("a", "/bin/a");
+        tracker2.Tick();  // 600 s: an alarm
+        ASSERT_EQ(alarms2.rows.size(), 1u);
+
+        clock.now = c.next;
+        tracker2.Tick();
+        EXPECT_EQ(live2.deleteAllCount, c.newDay ? 1 : 0);
+        ASSERT_EQ(tracker2.Table().Size(), 1u);
+        // One second for the tick, never the gap; yesterday's total is gone on a new day.
+        EXPECT_EQ(tracker2.Table().Front()->seconds, c.newDay ? 1 : 601);
+        EXPECT_EQ(alarms2.rows.size(), 1u);
+        EXPECT_EQ(live2.rows.size(), 1u);
+    }
 }
 
 TEST_F(TrackerTest, WorksWithoutAttachedControls) {

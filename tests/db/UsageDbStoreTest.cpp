@@ -48,26 +48,41 @@ TEST_F(UsageDbStore, CreatesAMissingFileWithItsFolderAndTablesForTheOwnerOnly) {
     EXPECT_EQ(raw.Value("SELECT name FROM pragma_index_info('ix_ttime_day') WHERE seqno = 0"), "d");
 }
 
-TEST_F(UsageDbStore, LeavesTheTablesOfAnExistingFileAloneAndAddsMissingIndexes) {
+TEST_F(UsageDbStore, LeavesAnExistingFileAloneAndAddsMissingIndexesOnceWithoutWaiting) {
     const std::string legacy =
         "CREATE TABLE titem (id INTEGER PRIMARY KEY, name TEXT, "
         "compunit INTEGER, path TEXT, groupid INTEGER DEFAULT 0)";
-    {
-        RawDb raw(path_);
+    const auto makeLegacy = [&legacy](const std::string& path) {
+        RawDb raw(path);
         raw.Exec(legacy);
         raw.Exec("CREATE TABLE tgroup (id INTEGER PRIMARY KEY, name TEXT)");
         raw.Exec(
             "CREATE TABLE ttime (id INTEGER PRIMARY KEY, itemid INTEGER, d TEXT, "
             "h INTEGER, seconds INTEGER)");
-    }
+    };
+    const std::string countIndexes = "SELECT count(*) FROM sqlite_master WHERE type = 'index'";
+    makeLegacy(path_);
     CUsageDb db(path_, settings_);
     db.AddSecond(LocalInstant(2026, 12, 6, 9), "a.exe", "/bin/a.exe");
-    EXPECT_TRUE(messages_.empty());
-
     RawDb raw(path_);
     EXPECT_EQ(raw.Value("SELECT sql FROM sqlite_master WHERE name = 'titem'"), legacy);
-    EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index'"), "3");
     EXPECT_EQ(raw.Value("SELECT seconds FROM ttime"), "1");
+    EXPECT_EQ(raw.Value(countIndexes), "0") << "the tick's operations never add indexes";
+
+    // Another program reading: the try fails at once and is not repeated in this process.
+    raw.Exec("BEGIN");
+    raw.Value("SELECT count(*) FROM ttime");
+    db.SetBusyTimeout(60000);  // would hang the test if the try waited
+    db.AddMissingIndexes();
+    raw.Exec("COMMIT");
+    db.AddMissingIndexes();
+    EXPECT_EQ(raw.Value(countIndexes), "0");
+    EXPECT_TRUE(messages_.empty());
+
+    const std::string other = (folder_ / "other.mdb").string();
+    makeLegacy(other);
+    CUsageDb(other, settings_).AddMissingIndexes();
+    EXPECT_EQ(RawDb(other).Value(countIndexes), "3");
 }
 
 TEST_F(UsageDbStore, FlushesTheFirstSecondAtOnceAsANewProgramInDefault) {

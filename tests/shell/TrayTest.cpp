@@ -34,23 +34,43 @@ bool TrayOwned(xcb_connection_t* c) {
 class TrayTest : public MainFrameFixture {
   protected:
     static void SetUpTestSuite() {
-        static XvfbSession* session = [] {
-            auto* x = new XvfbSession;
+        static bool started = [] {
             std::string error;
-            if (!x->Start(error) || !x->StartWindowManager(error)) {
+            if (!Session().Start(error) || !Session().StartWindowManager(error)) {
                 ADD_FAILURE() << error;
-                return x;
+                return false;
             }
-            x->Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel",
-                      "--width", "100"});
-            for (int i = 0; i < 250 && !TrayOwned(x->Connection()); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            setenv("DISPLAY", x->Display().c_str(), 1);
+            StartTray();
+            setenv("DISPLAY", Session().Display().c_str(), 1);
             setenv("QT_QPA_PLATFORM", "xcb", 1);
-            return x;
+            return true;
         }();
-        (void)session;
+        (void)started;
+    }
+
+    static XvfbSession& Session() {
+        static auto* session = new XvfbSession;
+        return *session;
+    }
+
+    static pid_t& TrayPid() {
+        static pid_t pid = 0;
+        return pid;
+    }
+
+    static void StartTray() {
+        TrayPid() = Session().Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                     "pixel", "--width", "100"});
+        for (int i = 0; i < 250 && !TrayOwned(Session().Connection()); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    static void StopTray() {
+        Session().Stop(TrayPid());
+        for (int i = 0; i < 250 && TrayOwned(Session().Connection()); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     }
 
     // Shows the frame and waits until the window manager has mapped it.
@@ -136,6 +156,31 @@ TEST_F(TrayTest, ExitFromTheTrayAsksAlsoWhileHiddenAndCancelKeepsTheIcon) {
     EXPECT_EQ(questions_, QStringList{"Do you want to exit the program?"});
     EXPECT_TRUE(frame.Tray().Icon().isVisible());
     EXPECT_TRUE(frame.Timer().isActive());
+}
+
+TEST_F(TrayTest, ATrayStartedLaterGetsTheIconAndAGoneTrayGivesTheWindowBack) {
+    StopTray();
+    ASSERT_FALSE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    frame.showMinimized();
+    QTest::qWait(500);
+    EXPECT_TRUE(frame.isVisible()) << "hidden into a tray that does not exist";
+    frame.showNormal();
+
+    StartTray();
+    ASSERT_TRUE(CShellTray::Available());
+    const auto docked = [&] { return !frame.Tray().Icon().geometry().isEmpty(); };
+    EXPECT_TRUE(QTest::qWaitFor(docked, 5000)) << "the icon never docked";
+    EXPECT_TRUE(frame.Tray().IconShown());
+    frame.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.isVisible(); }));
+
+    // The tray goes away with the window in it: the window comes back; so does the icon
+    // when the tray restarts.
+    StopTray();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }, 5000));
+    StartTray();
+    EXPECT_TRUE(QTest::qWaitFor(docked, 5000));
 }
 
 }  // namespace
