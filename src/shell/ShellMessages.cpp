@@ -64,15 +64,23 @@ void OpenMessageBox(const QString& text, MessageClosed closed) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
                                 QMessageBox::Ok, BoxParent());
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
     BringAboveOwner(box);
     if (closed) {
         // Destroyed rather than finished: the box also goes when its owner closes first.
         QObject::connect(box, &QObject::destroyed, [closed = std::move(closed)] { closed(); });
     }
+    // With another program in front the box shows on top without taking the keyboard, so
+    // the user's typing and the measured seconds stay with that program.
+    // A modal window is always given the focus, so the box is modal only for a user who is
+    // working in one of our windows.
+    const bool ours = QApplication::activeWindow() != nullptr;
+    box->setWindowModality(ours ? Qt::ApplicationModal : Qt::NonModal);
+    box->setAttribute(Qt::WA_ShowWithoutActivating, !ours);
     box->show();
     box->raise();
-    box->activateWindow();
+    if (ours) {
+        box->activateWindow();
+    }
 }
 
 void InstallMessageBoxHandler() {

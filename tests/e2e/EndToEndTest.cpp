@@ -184,4 +184,38 @@ TEST_F(EndToEndTest, TerminalSecondsAreStoredAndComeBackAfterARestart) {
     EXPECT_LE(afterSecondRun.at("xterm").seconds, xterm.seconds + SecondsSince(secondRunStarted));
 }
 
+TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
+    const int firstHour = LocalHourNow();
+    const auto spawned = std::chrono::steady_clock::now();
+    const pid_t app = StartHourglint();
+    const auto shown = std::chrono::steady_clock::now();
+    const uint32_t terminal = x_.StartXterm("Locked terminal");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(x_.Activate(terminal));
+    for (int i = 0; i < 100 && !fs::exists(Database()); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
+    // Another program holds the write lock, as a backup tool or a sqlite3 shell would;
+    // the failure box opens and stays unanswered.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(Database().c_str(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::this_thread::sleep_for(std::chrono::seconds(9));
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EndLikeALogout(app);
+
+    int stored = 0;
+    for (const auto& [name, total] : ReadToday(Database(), firstHour, LocalHourNow())) {
+        stored += total.seconds;
+    }
+    // Every second the program ran, give or take the first tick and the last: never fewer
+    // because the box stopped the clock, never more because a failed flush was repeated.
+    EXPECT_GE(stored, SecondsSince(shown) - 3);
+    EXPECT_LE(stored, SecondsSince(spawned) + 1);
+}
+
 }  // namespace
