@@ -60,6 +60,7 @@ TEST_F(FailureBoxTest, TheClockRunsOnUnderOneBoxAndEverySecondIsWrittenOnce) {
     EXPECT_TRUE(
         boxes[0]->text().startsWith("Fail to save data into Database!\nError Information: "));
     EXPECT_EQ(boxes[0]->parentWidget(), &frame);
+    EXPECT_TRUE(boxes[0]->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(frame.Tracker().Current()->seconds, timeouts.count());
 
     // The lock goes; nobody presses OK. The next flush writes every second once.
