@@ -17,6 +17,13 @@ QPointer<QWidget>& Owner() {
     return owner;
 }
 
+// A message box sets its own window flags when first shown: on top only after that.
+void ShowBox(QMessageBox* box) {
+    box->show();
+    BringAboveOwner(box);
+    box->show();
+}
+
 }  // namespace
 
 void SetBoxOwner(QWidget* owner) {
@@ -52,7 +59,7 @@ bool AskOkCancel(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, BoxParent());
     box.setDefaultButton(QMessageBox::Ok);
-    BringAboveOwner(&box);
+    ShowBox(&box);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -64,7 +71,6 @@ void OpenMessageBox(const QString& text, MessageClosed closed) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
                                 QMessageBox::Ok, BoxParent());
     box->setAttribute(Qt::WA_DeleteOnClose);
-    BringAboveOwner(box);
     if (closed) {
         // Destroyed rather than finished: the box also goes when its owner closes first.
         QObject::connect(box, &QObject::destroyed, [closed = std::move(closed)] { closed(); });
@@ -76,7 +82,7 @@ void OpenMessageBox(const QString& text, MessageClosed closed) {
     const bool ours = QApplication::activeWindow() != nullptr;
     box->setWindowModality(ours ? Qt::ApplicationModal : Qt::NonModal);
     box->setAttribute(Qt::WA_ShowWithoutActivating, !ours);
-    box->show();
+    ShowBox(box);
     box->raise();
     if (ours) {
         box->activateWindow();
