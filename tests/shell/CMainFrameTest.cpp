@@ -42,6 +42,7 @@ TEST_F(MainFrameTest, WindowIsTheSmallTopmostTranslucentHourglint) {
     EXPECT_EQ(frame.Splitter().orientation(), Qt::Vertical);
     EXPECT_EQ(frame.Splitter().widget(0), &frame.LiveView());
     EXPECT_EQ(frame.Splitter().widget(1), &frame.AlarmView());
+    EXPECT_EQ(frame.Splitter().sizes().value(0), 300);
 }
 
 TEST_F(MainFrameTest, StoredAlphaIsTheWindowOpacity) {
