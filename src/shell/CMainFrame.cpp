@@ -77,10 +77,6 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     }
 
     resize(kWidth, kHeight);
-    // The upper pane starts about 300 pixels high and the lower one takes the rest; sizes
-    // only mean that once the layout has given the splitter its height.
-    layout()->activate();
-    splitter_->setSizes({kUpperPane, std::max(splitter_->height() - kUpperPane, 1)});
 
     // Boxes raised while no window of ours is active belong to this window.
     SetBoxOwner(this);
@@ -167,6 +163,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     ShutDown();
     event->accept();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!panesSized_) {
+        // The upper pane starts about 300 pixels high and the lower one takes the rest;
+        // sizes only mean that once the layout has given the splitter its height.
+        panesSized_ = true;
+        const int rest = splitter_->height() - splitter_->handleWidth() - kUpperPane;
+        splitter_->setSizes({kUpperPane, std::max(rest, 1)});
+    }
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

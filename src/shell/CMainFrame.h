@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     bool ConfirmExit();
@@ -82,4 +83,5 @@ class CMainFrame : public QMainWindow {
     bool firstTick_ = true;
     bool shutDown_ = false;
     bool asking_ = false;
+    bool panesSized_ = false;
 };

@@ -32,6 +32,7 @@ class MainFrameTest : public MainFrameFixture {};
 
 TEST_F(MainFrameTest, WindowIsTheSmallTopmostTranslucentHourglint) {
     CMainFrame& frame = MakeFrame();
+    frame.show();
     EXPECT_EQ(frame.windowTitle(), "Hourglint");
     EXPECT_EQ(frame.size(), QSize(435, 500));
     EXPECT_TRUE(frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
