@@ -123,6 +123,18 @@ void BM_RefreshHeavyYear(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshHeavyYear)->ArgName("group")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The query and the computation alone, to tell the window's share from the database's.
+void BM_ComputeHeavyYear(benchmark::State& state) {
+    FailOnMessage();
+    const std::string& path = HeavyYear();
+    const ReportMode mode = state.range(0) == 0 ? ReportMode::Process : ReportMode::Group;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CReportModel::Compute(path, Anchor(), mode));
+    }
+    state.SetLabel(state.range(0) == 0 ? "Process" : "Group");
+}
+BENCHMARK(BM_ComputeHeavyYear)->ArgName("group")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 ChartData TopFive() {
     ReportTable rows;
     for (int i = 0; i < 5; ++i) {

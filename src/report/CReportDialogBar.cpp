@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -25,7 +26,8 @@ QPushButton* BarButton(const QString& caption, const QString& tip, QStyle::Stand
     auto* button = new QPushButton(caption, parent);
     button->setToolTip(tip);
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setFixedSize(Dx(35), Dy(44) - 4);
+    // At least the bar's 35 units, wider where the caption needs it.
+    button->setFixedSize(std::max(Dx(35), button->sizeHint().width()), Dy(44) - 4);
     return button;
 }
 

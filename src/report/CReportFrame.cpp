@@ -50,7 +50,11 @@ struct BusyCursor {
 }  // namespace
 
 CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* owner)
-    : QMainWindow(owner, Qt::Window),
+    // An owned window stays in front of its owner; the owner is always on top, so this
+    // window must be too or it would open behind the main window.
+    : QMainWindow(owner, owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                             ? Qt::Window | Qt::WindowStaysOnTopHint
+                             : Qt::Window),
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
     setWindowTitle(QStringLiteral("Log Report"));
