@@ -79,6 +79,9 @@ void CBarChart::SetData(const ChartData& data) {
 }
 
 void CBarChart::SetClientSize(QSize size) {
+    if (size == client_) {
+        return;
+    }
     client_ = size;
     Redraw();
 }
