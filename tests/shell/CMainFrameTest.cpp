@@ -280,3 +280,16 @@ TEST_F(MainFrameTest, TrayMenuNamesTheToggleByTheWindowState) {
 }
 
 }  // namespace
+
+TEST_F(MainFrameTest, ReportButtonAndTrayMenuOpenOneReportWindowAboveTheFrame) {
+    CMainFrame& frame = MakeFrame();
+    ASSERT_TRUE(frame.DialogBar().ReportButton().isEnabled());
+    ASSERT_TRUE(frame.Tray().ReportAction().isEnabled());
+    frame.DialogBar().ReportButton().click();
+    CReportFrame* report = frame.Reports().Window();
+    ASSERT_NE(report, nullptr);
+    frame.Tray().ReportAction().trigger();
+    EXPECT_EQ(frame.Reports().Window(), report);
+    EXPECT_EQ(report->parentWidget(), &frame);
+    EXPECT_TRUE(report->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
