@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 
+#include "controls/BCMenu.h"
+
 class QAction;
 
 // The tray icon and its menu; hides the main window into the tray and brings it back.
@@ -27,7 +29,7 @@ class CShellTray : public QObject {
     void Toggle();
     bool IsVisible() const { return visible_; }
 
-    QMenu& Menu() { return menu_; }
+    BCMenu& Menu() { return menu_; }
     QAction& ToggleAction() { return *toggle_; }
     QAction& ReportAction() { return *report_; }
     QAction& ConfigAction() { return *config_; }
@@ -49,7 +51,7 @@ class CShellTray : public QObject {
     QString tip_;
     bool visible_ = false;
     bool restoreMaximized_ = false;
-    QMenu menu_;
+    BCMenu menu_;
     QAction* toggle_;
     QAction* report_;
     QAction* config_;

@@ -1,0 +1,34 @@
+#include "controls/ControlResources.h"
+
+// Q_INIT_RESOURCE must be used at global scope.
+static void InitControlResources() {
+    Q_INIT_RESOURCE(controls);
+}
+
+namespace ControlResources {
+
+void Init() {
+    static const bool done = [] {
+        InitControlResources();
+        return true;
+    }();
+    (void)done;
+}
+
+QString IconPath(int id) {
+    return QStringLiteral(":/icons/%1.png").arg(id);
+}
+
+QString BitmapPath(int id) {
+    return QStringLiteral(":/bitmaps/%1.png").arg(id);
+}
+
+QString ToolbarPath(int id) {
+    return QStringLiteral(":/toolbars/%1.png").arg(id);
+}
+
+QString SoundPath(int id) {
+    return QStringLiteral(":/sounds/%1.wav").arg(id);
+}
+
+}  // namespace ControlResources
