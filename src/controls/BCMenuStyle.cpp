@@ -21,17 +21,16 @@ int Spacing(bool flat) {
     return flat ? 7 : 4;
 }
 
-// The picture in one colour where it is not button face or highlight: the emboss layers.
-QImage Silhouette(const QImage& picture, const QColor& face, const QColor& light,
-                  const QColor& paint) {
+// The picture in one colour where it is darker than the button face: the emboss layers.
+// Pictures drawn on white as well as on the face keep only their outline and dark parts.
+QImage Silhouette(const QImage& picture, const QColor& face, const QColor& paint) {
     QImage layer(picture.size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
+    const int faceLightness = face.lightness();
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = picture.pixel(x, y);
-            const QRgb rgb = pixel & 0xFFFFFF;
-            if (qAlpha(pixel) >= 128 && rgb != (face.rgb() & 0xFFFFFF) &&
-                rgb != (light.rgb() & 0xFFFFFF)) {
+            if (qAlpha(pixel) >= 128 && QColor(pixel).lightness() < faceLightness) {
                 layer.setPixel(x, y, paint.rgb());
             }
         }
@@ -79,7 +78,8 @@ QSize BCMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
     const QFontMetrics metrics(item->font);
     const int menuHeight = MenuHeight(metrics);
     if (item->menuItemType == QStyleOptionMenuItem::Separator) {
-        return QSize(0, std::max((spacing + 15) / 2, menuHeight / 2));
+        // One pixel wide: the menu drops items of no width.
+        return QSize(1, std::max((spacing + 15) / 2, menuHeight / 2));
     }
     QString text = item->text;
     text.replace(QLatin1Char('\t'), QStringLiteral("    "));
@@ -232,8 +232,8 @@ void BCMenuStyle::drawControl(ControlElement element, const QStyleOption* option
             painter->drawImage(pictureAt, picture);
         } else {
             // Embossed: highlight one pixel down and right, shadow in place.
-            painter->drawImage(pictureAt + QPoint(1, 1), Silhouette(picture, face, light, light));
-            painter->drawImage(pictureAt, Silhouette(picture, face, light, shadow));
+            painter->drawImage(pictureAt + QPoint(1, 1), Silhouette(picture, face, light));
+            painter->drawImage(pictureAt, Silhouette(picture, face, shadow));
         }
     } else if (checked) {
         DrawCheckMark(painter, square, enabled ? menuText : grayText);

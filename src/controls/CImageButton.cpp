@@ -273,7 +273,9 @@ void CImageButton::changeEvent(QEvent* event) {
 bool CImageButton::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         if (tip_ != nullptr && tipActive_ && !tip_->Text().isEmpty()) {
-            tip_->ShowAt(static_cast<QHelpEvent*>(event)->globalPos());
+            // Below the button, pointing up at the cursor, so the caption stays readable.
+            const QPoint cursor = static_cast<QHelpEvent*>(event)->globalPos();
+            tip_->ShowAt(QPoint(cursor.x(), mapToGlobal(rect().bottomLeft()).y()));
         }
         return true;
     }
