@@ -133,6 +133,7 @@ void CImageButton::EnsureTip() {
 void CImageButton::SetTipText(const QString& text, bool activate) {
     EnsureTip();
     tip_->SetText(text);
+    setAccessibleDescription(text);
     tipActive_ = activate;
     if (!activate) {
         tip_->hide();

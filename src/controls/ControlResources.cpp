@@ -31,4 +31,20 @@ QString SoundPath(int id) {
     return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 
+QIcon Icon(int id) {
+    Init();
+    const QPixmap large(IconPath(id));
+    if (large.isNull()) {
+        return QIcon();
+    }
+    QIcon icon(large);
+    icon.addFile(QStringLiteral(":/icons/%1-16.png").arg(id), QSize(16, 16));
+    return icon;
+}
+
+QPixmap Bitmap(int id) {
+    Init();
+    return QPixmap(BitmapPath(id));
+}
+
 }  // namespace ControlResources

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <array>
 
@@ -40,5 +42,10 @@ QString IconPath(int id);     // ":/icons/<id>.png"
 QString BitmapPath(int id);   // ":/bitmaps/<id>.png"
 QString ToolbarPath(int id);  // ":/toolbars/<id>.png"
 QString SoundPath(int id);    // ":/sounds/<id>.wav"
+
+// For windows outside the kit: an icon in its 32 and 16 pixel sizes (the report window's
+// 152, the group icon 138), and a bitmap (the sort arrows 135 and 141). Null when unknown.
+QIcon Icon(int id);
+QPixmap Bitmap(int id);
 
 }  // namespace ControlResources

@@ -96,6 +96,8 @@ TEST_F(CImageButtonTest, SetUpOperationsReportTheirErrors) {
                                        QStringLiteral("Save the report as HTML file")),
               Button::kOk);
     EXPECT_EQ(button.IconSize(), QSize(32, 32));
+    EXPECT_EQ(ControlResources::Icon(ControlResources::kGroupIcon).availableSizes().size(), 2);
+    EXPECT_EQ(ControlResources::Bitmap(ControlResources::kSortUpBitmap).size(), QSize(9, 5));
     EXPECT_EQ(button.ImagePlacement(), Button::kImageAbove);
     EXPECT_EQ(button.Colour(Button::kTextHot), QColor(153, 0, 0));
     EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
