@@ -1,6 +1,7 @@
 #include "controls/CDigitLabel.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -79,6 +80,10 @@ void CDigitLabel::SetText(const std::string& text) {
         if (hours > 99) {
             hours = 99, minutes = 59, seconds = 59;
         }
+        // Every digit must name a cell of the strips.
+        hours = std::max(0LL, hours);
+        minutes = std::clamp(minutes, 0, 59);
+        seconds = std::clamp(seconds, 0, 59);
         const int h = static_cast<int>(hours);
         time_ = {h / 10, h % 10, minutes / 10 % 10, minutes % 10, seconds / 10 % 10, seconds % 10};
     } else {
