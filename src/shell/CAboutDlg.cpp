@@ -13,7 +13,7 @@
 
 namespace {
 
-// Set up as the About box always had them: no underline, never shown as visited.
+// As the About box sets them up: no underline, not visited.
 CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& text) {
     auto* label = new CHyperLink(text, parent);
     label->SetTarget(target);
