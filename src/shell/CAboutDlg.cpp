@@ -1,28 +1,24 @@
 #include "shell/CAboutDlg.h"
 
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
+#include "controls/CHyperLink.h"
 #include "shell/DialogUnits.h"
 #include "shell/ProgramIcon.h"
 #include "shell/VendorLinks.h"
 
 namespace {
 
-QLabel* LinkLabel(QWidget* parent, const QString& target, const QString& text) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::RichText);
-    label->setText(
-        QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), text.toHtmlEscaped()));
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setOpenExternalLinks(false);
-    QObject::connect(label, &QLabel::linkActivated,
-                     [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+// As the About box sets them up: no underline, not visited.
+CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& text) {
+    auto* label = new CHyperLink(text, parent);
+    label->SetTarget(target);
+    label->SetUnderline(false);
+    label->SetVisited(false);
     return label;
 }
 
@@ -60,7 +56,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     links->addWidget(sales_, 1, 1);
     links->addWidget(new QLabel(QStringLiteral("Homepage:"), this), 2, 0);
     links->addWidget(homepage_, 2, 1);
-    links->setColumnStretch(1, 1);
+    links->setColumnStretch(2, 1);
 
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));

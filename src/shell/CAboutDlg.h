@@ -2,19 +2,19 @@
 
 #include <QDialog>
 
-class QLabel;
+class CHyperLink;
 
 // The About box: program icon, version and the vendor's support, sales and home page links.
 class CAboutDlg : public QDialog {
   public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    QLabel& SupportLink() { return *support_; }
-    QLabel& SalesLink() { return *sales_; }
-    QLabel& HomepageLink() { return *homepage_; }
+    CHyperLink& SupportLink() { return *support_; }
+    CHyperLink& SalesLink() { return *sales_; }
+    CHyperLink& HomepageLink() { return *homepage_; }
 
   private:
-    QLabel* support_;
-    QLabel* sales_;
-    QLabel* homepage_;
+    CHyperLink* support_;
+    CHyperLink* sales_;
+    CHyperLink* homepage_;
 };

@@ -2,14 +2,17 @@
 
 #include <QHBoxLayout>
 
-#include "shell/CClockLabel.h"
+#include "controls/CDigitLabel.h"
+#include "controls/CImageButton.h"
+#include "controls/ControlResources.h"
 #include "shell/DialogUnits.h"
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& tip, double x) {
-    auto* button = new QPushButton(text, parent);
-    button->setToolTip(tip);
+CImageButton* MakeButton(QWidget* parent, const QString& text, int icon, const QString& tip,
+                         double x) {
+    auto* button = new CImageButton(text, parent);
+    button->SetUpForDialogBar(icon, tip);
     button->setFixedSize(DuX(x + 35) - DuX(x), DuY(44));
     button->setFocusPolicy(Qt::TabFocus);
     return button;
@@ -17,20 +20,24 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& tip
 
 }  // namespace
 
-CMainDialogBar::CMainDialogBar(QWidget* parent) : QWidget(parent) {
+CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent) {
+    using namespace ControlResources;
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     setFixedHeight(DuY(44));
     setMinimumWidth(DuX(288));
 
-    clock_ = new CClockLabel(this);
+    clock_ = new CDigitLabel(this, clock);
     clock_->setFixedSize(DuX(100), DuY(44));
-    liveGraph_ =
-        MakeButton(this, QStringLiteral("&LiveGraph"), QStringLiteral("Show live graph"), 101);
-    report_ =
-        MakeButton(this, QStringLiteral("&Report"), QStringLiteral("Analyze and report"), 137);
-    config_ = MakeButton(this, QStringLiteral("&Config"),
+    // Without its pictures the display stays a text label of the same size.
+    clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits, true);
+    liveGraph_ = MakeButton(this, QStringLiteral("&LiveGraph"), kLiveGraphIcon,
+                            QStringLiteral("Show live graph"), 101);
+    report_ = MakeButton(this, QStringLiteral("&Report"), kReportIcon,
+                         QStringLiteral("Analyze and report"), 137);
+    config_ = MakeButton(this, QStringLiteral("&Config"), kConfigIcon,
                          QStringLiteral("Configuration and preference"), 173);
-    about_ = MakeButton(this, QStringLiteral("&About"), QStringLiteral("About Hourglint"), 245);
+    about_ = MakeButton(this, QStringLiteral("&About"), kAboutIcon,
+                        QStringLiteral("About Hourglint"), 245);
 
     // Horizontal positions 0, 101, 137, 173 and 245 units; a gap where a fifth button
     // could go before About.
@@ -48,8 +55,8 @@ CMainDialogBar::CMainDialogBar(QWidget* parent) : QWidget(parent) {
     row->addWidget(about_);
     row->addStretch(1);
 
-    connect(liveGraph_, &QPushButton::clicked, this, &CMainDialogBar::LiveGraphClicked);
-    connect(report_, &QPushButton::clicked, this, &CMainDialogBar::ReportClicked);
-    connect(config_, &QPushButton::clicked, this, &CMainDialogBar::ConfigClicked);
-    connect(about_, &QPushButton::clicked, this, &CMainDialogBar::AboutClicked);
+    connect(liveGraph_, &QAbstractButton::clicked, this, &CMainDialogBar::LiveGraphClicked);
+    connect(report_, &QAbstractButton::clicked, this, &CMainDialogBar::ReportClicked);
+    connect(config_, &QAbstractButton::clicked, this, &CMainDialogBar::ConfigClicked);
+    connect(about_, &QAbstractButton::clicked, this, &CMainDialogBar::AboutClicked);
 }

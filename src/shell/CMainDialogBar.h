@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 
-class CClockLabel;
+#include "controls/CImageButton.h"
+
+class CDigitLabel;
+class IClock;
 
 // The bar across the top of the main window: the clock display and the four command
 // buttons, in the order and at the sizes of the original 288 x 44 unit bar.
 class CMainDialogBar : public QWidget {
     Q_OBJECT
   public:
-    explicit CMainDialogBar(QWidget* parent = nullptr);
+    // clock dates the display (the system clock when null).
+    explicit CMainDialogBar(QWidget* parent = nullptr, IClock* clock = nullptr);
 
-    CClockLabel& Clock() { return *clock_; }
-    QPushButton& LiveGraphButton() { return *liveGraph_; }
-    QPushButton& ReportButton() { return *report_; }
-    QPushButton& ConfigButton() { return *config_; }
-    QPushButton& AboutButton() { return *about_; }
+    CDigitLabel& Clock() { return *clock_; }
+    CImageButton& LiveGraphButton() { return *liveGraph_; }
+    CImageButton& ReportButton() { return *report_; }
+    CImageButton& ConfigButton() { return *config_; }
+    CImageButton& AboutButton() { return *about_; }
 
   signals:
     void LiveGraphClicked();
@@ -25,9 +28,9 @@ class CMainDialogBar : public QWidget {
     void AboutClicked();
 
   private:
-    CClockLabel* clock_;
-    QPushButton* liveGraph_;
-    QPushButton* report_;
-    QPushButton* config_;
-    QPushButton* about_;
+    CDigitLabel* clock_;
+    CImageButton* liveGraph_;
+    CImageButton* report_;
+    CImageButton* config_;
+    CImageButton* about_;
 };

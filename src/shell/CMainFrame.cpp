@@ -8,10 +8,10 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
+#include "controls/CDigitLabel.h"
 #include "core/CAppSettings.h"
 #include "core/IForegroundSampler.h"
 #include "shell/CAlarmView.h"
-#include "shell/CClockLabel.h"
 #include "shell/CConfigDlg.h"
 #include "shell/CHGView.h"
 #include "shell/CMainDialogBar.h"
@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    bar_ = new CMainDialogBar(client);
+    bar_ = new CMainDialogBar(client, &clock);
     column->addWidget(bar_);
     splitter_ = new QSplitter(Qt::Vertical, client);
     splitter_->setChildrenCollapsible(false);

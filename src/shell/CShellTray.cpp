@@ -2,16 +2,18 @@
 
 #include <QAction>
 
+#include "controls/ControlResources.h"
 #include "shell/ProgramIcon.h"
 
 CShellTray::CShellTray(QObject* parent) : QObject(parent) {
-    toggle_ = menu_.addAction(QStringLiteral("Show/Hide the Program"));
+    toggle_ = menu_.AppendItem(QStringLiteral("Show/Hide the Program"), 32772);
     menu_.addSeparator();
-    report_ = menu_.addAction(QStringLiteral("&Report"));
-    config_ = menu_.addAction(QStringLiteral("&Config"));
+    report_ = menu_.AppendItem(QStringLiteral("&Report"), 32774);
+    config_ = menu_.AppendItem(QStringLiteral("&Config"), 32773);
     menu_.addSeparator();
-    about_ = menu_.addAction(QStringLiteral("&About"));
-    exit_ = menu_.addAction(QStringLiteral("E&xit"));
+    about_ = menu_.AppendItem(QStringLiteral("&About"), 57664);
+    exit_ = menu_.AppendItem(QStringLiteral("E&xit"), 32783);
+    menu_.LoadToolbar(ControlResources::kTrayToolbar, ControlResources::kTrayToolbarCommands);
 
     connect(toggle_, &QAction::triggered, this, &CShellTray::Toggle);
     connect(report_, &QAction::triggered, this, &CShellTray::ReportRequested);

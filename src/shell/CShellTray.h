@@ -6,6 +6,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "controls/BCMenu.h"
+
 class QAction;
 
 // The tray icon and its menu; hides the main window into the tray and brings it back.
@@ -32,7 +34,7 @@ class CShellTray : public QObject {
     // True while the icon sits in a tray, so a hidden window can be brought back.
     bool IconShown() const { return shown_ && Available(); }
 
-    QMenu& Menu() { return menu_; }
+    BCMenu& Menu() { return menu_; }
     QAction& ToggleAction() { return *toggle_; }
     QAction& ReportAction() { return *report_; }
     QAction& ConfigAction() { return *config_; }
@@ -58,7 +60,7 @@ class CShellTray : public QObject {
     bool restoreMaximized_ = false;
     bool shown_ = false;
     QTimer watch_;
-    QMenu menu_;
+    BCMenu menu_;
     QAction* toggle_;
     QAction* report_;
     QAction* config_;

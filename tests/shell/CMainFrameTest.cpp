@@ -10,10 +10,10 @@
 
 #include "MainFrameFixture.h"
 #include "ShellTestSupport.h"
+#include "controls/CDigitLabel.h"
 #include "core/CAppSettings.h"
 #include "db/CUsageDb.h"
 #include "shell/CAlarmView.h"
-#include "shell/CClockLabel.h"
 #include "shell/CHGView.h"
 #include "shell/CMainDialogBar.h"
 #include "shell/CMainFrame.h"

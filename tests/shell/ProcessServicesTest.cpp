@@ -3,7 +3,6 @@
 #include <csignal>
 
 #include "ShellTestSupport.h"
-#include "shell/CClockLabel.h"
 #include "shell/CSignalWatcher.h"
 #include "shell/CSingleInstance.h"
 
@@ -51,21 +50,6 @@ TEST_F(ProcessServicesTest, TerminationSignalsArriveOnTheEventLoop) {
     ASSERT_EQ(signalled.count(), 2);
     EXPECT_EQ(signalled.at(0).at(0).toInt(), SIGHUP);
     EXPECT_EQ(signalled.at(1).at(0).toInt(), SIGTERM);
-}
-
-TEST_F(ProcessServicesTest, ClockShowsTheStretchDigits) {
-    CClockLabel clock;
-    clock.SetText("__:__:07");
-    EXPECT_EQ(clock.Digits(), "00 00 07");
-    clock.SetText("01:02:03");
-    EXPECT_EQ(clock.Digits(), "01 02 03");
-    clock.SetText("short");  // refused
-    EXPECT_EQ(clock.Digits(), "01 02 03");
-    clock.SetText("days: 1, 00:00:05");
-    EXPECT_EQ(clock.Digits(), "-- -- --");
-    const QDate today = QDate::currentDate();
-    EXPECT_TRUE(clock.text().startsWith(
-        QString::asprintf("%02d-%02d-%04d", today.month(), today.day(), today.year())));
 }
 
 }  // namespace

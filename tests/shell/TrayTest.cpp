@@ -1,6 +1,8 @@
 #include <xcb/xcb.h>
 
 #include <QAction>
+#include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <chrono>
 #include <cstdlib>
@@ -181,6 +183,41 @@ TEST_F(TrayTest, ATrayStartedLaterGetsTheIconAndAGoneTrayGivesTheWindowBack) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }, 5000));
     StartTray();
     EXPECT_TRUE(QTest::qWaitFor(docked, 5000));
+}
+
+TEST_F(TrayTest, RightClickOnTheIconOpensTheDrawnMenuWithItsPictures) {
+    ASSERT_TRUE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    QRect icon;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        icon = frame.Tray().Icon().geometry();
+        return icon.isValid();
+    }));
+    QTest::qWait(300);
+    const QPoint at = icon.center();
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove"), QString::number(at.x()),
+                           QString::number(at.y()), QStringLiteral("click"), QStringLiteral("3")}),
+        0);
+    BCMenu& menu = frame.Tray().Menu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QTest::qWait(200);
+
+    // On the screen, the Exit row carries its red picture at the left.
+    QRect row = menu.actionGeometry(&frame.Tray().ExitAction());
+    row.moveTopLeft(menu.mapToGlobal(row.topLeft()));
+    const QImage shown = menu.screen()->grabWindow(0, row.x(), row.y(), 26, row.height()).toImage();
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+        }
+    }
+    EXPECT_GT(red, 20);
+    menu.hide();
 }
 
 }  // namespace

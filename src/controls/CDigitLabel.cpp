@@ -1,0 +1,145 @@
+#include "controls/CDigitLabel.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "controls/ControlResources.h"
+#include "core/IClock.h"
+#include "core/LocalTime.h"
+
+namespace {
+
+constexpr QSize kLargeCell(24, 34);
+constexpr QSize kSmallCell(12, 17);
+
+// Top-left corners of the cells inside the background.
+constexpr QPoint kTimeCells[6] = {{5, 33}, {32, 33}, {65, 33}, {92, 33}, {120, 50}, {134, 50}};
+constexpr QPoint kDateCells[8] = {{5, 5},  {19, 5}, {41, 5},  {55, 5},
+                                  {77, 5}, {91, 5}, {105, 5}, {119, 5}};
+
+int DigitAt(const std::string& text, size_t pos) {
+    const char c = text[pos];
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+// "days: D, HH:MM:SS" as hours, minutes and seconds; false for any other text.
+bool ParseDays(const std::string& text, long long& hours, int& minutes, int& seconds) {
+    long long days = 0;
+    int h = 0;
+    if (std::sscanf(text.c_str(), "days: %lld, %d:%d:%d", &days, &h, &minutes, &seconds) != 4) {
+        return false;
+    }
+    hours = days * 24 + h;
+    return true;
+}
+
+}  // namespace
+
+CDigitLabel::CDigitLabel(QWidget* parent, IClock* clock) : QLabel(parent), clock_(clock) {
+    ControlResources::Init();
+    setAlignment(Qt::AlignCenter);
+    RefreshDate();
+    RefreshPlainText();
+}
+
+int CDigitLabel::Start(int background, int largeDigits, int smallDigits, bool monthFirst) {
+    if (started_) {
+        return kOk;
+    }
+    const QImage smallStrip(ControlResources::BitmapPath(smallDigits));
+    const QImage largeStrip(ControlResources::BitmapPath(largeDigits));
+    const QImage face(ControlResources::BitmapPath(background));
+    // A strip without its ten cells would paint garbage: as bad as a missing one.
+    if (smallStrip.width() < 10 * kSmallCell.width() || smallStrip.height() < kSmallCell.height() ||
+        largeStrip.width() < 10 * kLargeCell.width() || largeStrip.height() < kLargeCell.height() ||
+        face.isNull()) {
+        return kLoadFailed;
+    }
+    small_ = smallStrip.convertToFormat(QImage::Format_RGB32);
+    large_ = largeStrip.convertToFormat(QImage::Format_RGB32);
+    background_ = face.convertToFormat(QImage::Format_RGB32);
+    setFixedSize(background_.size());
+    monthFirst_ = monthFirst;
+    started_ = true;
+    // Every pixel is painted: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    RefreshDate();
+    update();
+    return kOk;
+}
+
+void CDigitLabel::SetText(const std::string& text) {
+    if (text.size() < 8) {
+        return;
+    }
+    long long hours = 0;
+    int minutes = 0, seconds = 0;
+    if (ParseDays(text, hours, minutes, seconds)) {
+        if (hours > 99) {
+            hours = 99, minutes = 59, seconds = 59;
+        }
+        // Every digit must name a cell of the strips.
+        hours = std::max(0LL, hours);
+        minutes = std::clamp(minutes, 0, 59);
+        seconds = std::clamp(seconds, 0, 59);
+        const int h = static_cast<int>(hours);
+        time_ = {h / 10, h % 10, minutes / 10 % 10, minutes % 10, seconds / 10 % 10, seconds % 10};
+    } else {
+        time_ = {DigitAt(text, 0), DigitAt(text, 1), DigitAt(text, 3),
+                 DigitAt(text, 4), DigitAt(text, 6), DigitAt(text, 7)};
+    }
+    RefreshDate();
+    RefreshPlainText();
+    update();
+}
+
+QString CDigitLabel::Digits() const {
+    return QString::asprintf("%d%d %d%d %d%d", time_[0], time_[1], time_[2], time_[3], time_[4],
+                             time_[5]);
+}
+
+void CDigitLabel::RefreshDate() {
+    const int64_t now =
+        clock_ != nullptr ? clock_->Now() : static_cast<int64_t>(std::time(nullptr));
+    std::tm local{};
+    if (!ToLocalTime(now, local)) {
+        return;
+    }
+    const int month = local.tm_mon + 1, day = local.tm_mday, year = local.tm_year + 1900;
+    date_ = monthFirst_ ? QString::asprintf("%02d-%02d-%04d", month, day, year)
+                        : QString::asprintf("%02d-%02d-%04d", day, month, year);
+    int i = 0;
+    for (const int pos : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        const QChar c = date_.at(pos);
+        dateDigits_[i++] = c.isDigit() ? c.digitValue() : 0;
+    }
+}
+
+void CDigitLabel::RefreshPlainText() {
+    setText(date_ + QLatin1Char('\n') + Digits());
+}
+
+void CDigitLabel::paintEvent(QPaintEvent* event) {
+    if (!started_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Composed off screen, then copied in one go.
+    frame_ = background_;
+    QPainter compose(&frame_);
+    for (int i = 0; i < 6; ++i) {
+        const bool large = i < 4;
+        const QImage& strip = large ? large_ : small_;
+        const QSize cell = large ? kLargeCell : kSmallCell;
+        compose.drawImage(kTimeCells[i], strip, QRect(QPoint(time_[i] * cell.width(), 0), cell));
+    }
+    for (int i = 0; i < 8; ++i) {
+        compose.drawImage(kDateCells[i], small_,
+                          QRect(QPoint(dateDigits_[i] * kSmallCell.width(), 0), kSmallCell));
+    }
+    compose.end();
+    QPainter p(this);
+    p.drawImage(0, 0, frame_);
+}

@@ -1,0 +1,103 @@
+#include "controls/CHyperLink.h"
+
+#include <QMouseEvent>
+
+#include "controls/OpenDocument.h"
+
+CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(parent) {
+    hover_ = palette().color(QPalette::Highlight);
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    target_ = text;
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(target_);
+    SetUnderline(true);
+    FitToText();
+    UpdateColour();
+}
+
+void CHyperLink::SetTarget(const QString& target) {
+    target_ = target;
+    if (text().isEmpty()) {
+        setText(target);
+    }
+    setToolTip(target);
+    FitToText();
+}
+
+void CHyperLink::SetUnderline(bool underline) {
+    QFont underlined = font();
+    underlined.setUnderline(underline);
+    setFont(underlined);
+    FitToText();
+    update();
+}
+
+void CHyperLink::SetVisited(bool visited) {
+    visited_ = visited;
+    UpdateColour();
+}
+
+void CHyperLink::SetAdjustToFit(bool adjust) {
+    adjustToFit_ = adjust;
+    FitToText();
+}
+
+void CHyperLink::SetColours(const QColor& link, const QColor& visited, const QColor& hover) {
+    link_ = link;
+    visitedColour_ = visited;
+    hover_ = hover;
+    UpdateColour();
+}
+
+QColor CHyperLink::TextColour() const {
+    return hovering_ ? hover_ : visited_ ? visitedColour_ : link_;
+}
+
+void CHyperLink::UpdateColour() {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, TextColour());
+    setPalette(colours);
+    update();
+}
+
+void CHyperLink::FitToText() {
+    // Only the text is clickable: the label takes exactly its text's size.
+    if (adjustToFit_) {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        resize(sizeHint());
+    } else {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    }
+    updateGeometry();
+}
+
+bool CHyperLink::Follow() {
+    const int result = OpenDocument(target_);
+    if (result > 32) {
+        SetVisited(true);
+        return true;
+    }
+    SetVisited(false);
+    ReportHyperlinkError(result);
+    return false;
+}
+
+void CHyperLink::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    hovering_ = true;
+    UpdateColour();
+}
+
+void CHyperLink::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    hovering_ = false;
+    UpdateColour();
+}
+
+void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Follow();
+    }
+}

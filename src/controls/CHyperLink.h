@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+// A label that behaves like a link in a web page: coloured and underlined text, a hand
+// cursor, its target as tool tip, another colour while the mouse is over it and after it
+// was followed. A click opens the target with the desktop's opener (OpenDocument).
+class CHyperLink : public QLabel {
+    Q_OBJECT
+  public:
+    // text is shown and, while no target is set, is the target too.
+    explicit CHyperLink(const QString& text = QString(), QWidget* parent = nullptr);
+
+    // Shown as the text too when the label has none.
+    void SetTarget(const QString& target);
+    QString Target() const { return target_; }
+    void SetUnderline(bool underline);
+    bool IsUnderlined() const { return font().underline(); }
+    void SetVisited(bool visited);
+    bool IsVisited() const { return visited_; }
+    bool IsHovering() const { return hovering_; }
+    void SetAdjustToFit(bool adjust);
+    void SetColours(const QColor& link, const QColor& visited, const QColor& hover);
+    // The colour the text is drawn in now.
+    QColor TextColour() const;
+
+    // Opens the target; on failure beeps and shows the reason. True when it opened.
+    bool Follow();
+
+  protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void UpdateColour();
+    void FitToText();
+
+    QColor link_{0, 0, 238};
+    QColor visitedColour_{85, 26, 139};
+    QColor hover_;
+    bool hovering_ = false;
+    bool visited_ = false;
+    bool adjustToFit_ = true;
+    QString target_;
+};
