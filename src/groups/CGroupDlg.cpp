@@ -1,0 +1,179 @@
+#include "groups/CGroupDlg.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <map>
+
+#include "core/Message.h"
+#include "db/CUsageDb.h"
+#include "groups/CDragDropTreeCtrl.h"
+#include "groups/GroupIcons.h"
+#include "shell/DialogUnits.h"
+
+namespace {
+
+constexpr int kItemHeight = 18;
+constexpr int kLoadCapacity = 1000;
+
+// Places a control at its dialog-unit rectangle, wider only where the font's text would
+// not fit. Returns the control's right edge in pixels.
+int Place(QWidget* control, double x, double y, double width, double height) {
+    const int pixels = std::max(DuX(width), control->sizeHint().width());
+    control->setGeometry(DuX(x), DuY(y), pixels, DuY(height));
+    return DuX(x) + pixels;
+}
+
+}  // namespace
+
+CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
+    : QDialog(parent), path_(databasePath), groupIcon_(GroupIcon()) {
+    setWindowTitle(QStringLiteral("Edit Group"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+
+    label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
+    tree_ = new CDragDropTreeCtrl(this);
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(true);
+    tree_->setIconSize(QSize(16, 16));
+    // Every row takes the first row's height, which "Default" sets below.
+    tree_->setUniformRowHeights(true);
+    // Long names scroll sideways instead of being cut.
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    name_ = new QLineEdit(this);
+    add_ = new QPushButton(QStringLiteral("Add New Group"), this);
+    delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
+    save_ = new QPushButton(QStringLiteral("Save"), this);
+    save_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+
+    int right = Place(label_, 7, 7, 75, 8);
+    right = std::max(right, Place(tree_, 7, 18, 152, 325));
+    right = std::max(right, Place(name_, 169, 18, 81, 14));
+    right = std::max(right, Place(add_, 169, 36, 81, 14));
+    right = std::max(right, Place(delete_, 170, 66, 80, 14));
+    right = std::max(right, Place(save_, 200, 308, 50, 14));
+    right = std::max(right, Place(cancel_, 200, 329, 50, 14));
+    setFixedSize(std::max(DuX(257), right + DuX(7)), DuY(350));
+
+    connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
+    connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);
+    connect(save_, &QPushButton::clicked, this, &CGroupDlg::accept);
+    connect(cancel_, &QPushButton::clicked, this, &CGroupDlg::reject);
+
+    Load();
+}
+
+QTreeWidgetItem* CGroupDlg::AddRoot(const QString& name, int32_t id) {
+    auto* root = new QTreeWidgetItem(tree_, QStringList(name));
+    root->setIcon(0, groupIcon_);
+    root->setData(0, kDataRole, id);
+    return root;
+}
+
+void CGroupDlg::Load() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    defaultRoot_ = AddRoot(QStringLiteral("Default"), 0);
+    defaultRoot_->setSizeHint(
+        0, QSize(tree_->fontMetrics().horizontalAdvance(QStringLiteral("Default")) +
+                     2 * tree_->iconSize().width(),
+                 kItemHeight));
+
+    const GroupStoreData data = CUsageDb(path_).LoadDbForGroup(kLoadCapacity, kLoadCapacity);
+    // The first root with an id takes its programs; 0 and vanished groups mean "Default".
+    std::map<int32_t, QTreeWidgetItem*> roots{{0, defaultRoot_}};
+    for (const GroupRow& group : data.groups) {
+        roots.emplace(group.id, AddRoot(QString::fromStdString(group.name), group.id));
+    }
+    QTreeWidgetItem* last = nullptr;
+    for (const GroupProgramRow& program : data.programs) {
+        const auto found = roots.find(program.groupid);
+        QTreeWidgetItem* parent = found != roots.end() ? found->second : defaultRoot_;
+        QIcon icon;
+        if (const std::optional<IconImage> image = programIcons_.IconFor(program.path)) {
+            icon = IconFromImage(*image);
+        }
+        last = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(program.name)));
+        last->setIcon(0, icon.isNull() ? groupIcon_ : icon);
+        last->setData(0, kDataRole, program.groupid);
+        parent->setExpanded(true);
+    }
+    if (last != nullptr) {
+        tree_->scrollToItem(last);
+    }
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void CGroupDlg::AddNewGroup() {
+    const QString text = name_->text();
+    // Characters as the user sees them, whatever their size in bytes.
+    const qsizetype length = text.toUcs4().size();
+    if (length > kMaxNameChars) {
+        ShowMessage("The length of group name should not be more than 50!");
+        return;
+    }
+    if (length == 0) {
+        ShowMessage("Please input a group name!");
+        return;
+    }
+    AddRoot(text, kNewGroup);
+}
+
+void CGroupDlg::DeleteSelectedGroup() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage("Can't delete. Please select a item to delete!");
+        return;
+    }
+    QTreeWidgetItem* group = selected.front();
+    if (group->parent() != nullptr) {
+        ShowMessage("Can't delete. Please select a group!");
+        return;
+    }
+    const int32_t id = group->data(0, kDataRole).toInt();
+    if (id == 0) {
+        ShowMessage("Can't delete default group!");
+        return;
+    }
+    if (id != kNewGroup) {
+        deletedGroups_.push_back(id);
+    }
+    // The programs keep their stored group id, so Save sees that they moved.
+    defaultRoot_->addChildren(group->takeChildren());
+    delete group;
+}
+
+void CGroupDlg::accept() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CUsageDb db(path_);
+    std::vector<GroupAssignment> moves;
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = tree_->topLevelItem(i);
+        int32_t id = group->data(0, kDataRole).toInt();
+        if (id == kNewGroup) {
+            id = db.AddGroup(group->text(0).toStdString());
+            // A group that could not be made leaves its programs in their stored groups
+            // rather than under an id that names no group.
+            if (id == kNewGroup) {
+                continue;
+            }
+            group->setData(0, kDataRole, id);
+        }
+        for (int c = 0; c < group->childCount(); ++c) {
+            const QTreeWidgetItem* program = group->child(c);
+            if (program->data(0, kDataRole).toInt() != id) {
+                moves.push_back(GroupAssignment{id, program->text(0).toStdString()});
+            }
+        }
+    }
+    db.UpdateItems(moves);
+    db.DeleteGroups(deletedGroups_);
+    QGuiApplication::restoreOverrideCursor();
+    QDialog::accept();
+}
