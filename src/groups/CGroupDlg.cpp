@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
 #include <map>
 
 #include "core/Message.h"
@@ -18,12 +20,18 @@ namespace {
 constexpr int kItemHeight = 18;
 constexpr int kLoadCapacity = 1000;
 
-// Places a control at its dialog-unit rectangle, wider only where the font's text would
-// not fit. Returns the control's right edge in pixels.
-int Place(QWidget* control, double x, double y, double width, double height) {
-    const int pixels = std::max(DuX(width), control->sizeHint().width());
-    control->setGeometry(DuX(x), DuY(y), pixels, DuY(height));
-    return DuX(x) + pixels;
+// Places a control at x, y and height in dialog units, width pixels wide.
+void Place(QWidget* control, double x, double y, int width, double height) {
+    control->setGeometry(DuX(x), DuY(y), width, DuY(height));
+}
+
+// The column's width in dialog units, wider where the font's texts would not fit.
+int ColumnWidth(double units, std::initializer_list<const QWidget*> controls) {
+    int width = DuX(units);
+    for (const QWidget* control : controls) {
+        width = std::max(width, control->sizeHint().width());
+    }
+    return width;
 }
 
 }  // namespace
@@ -53,14 +61,18 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
     save_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
 
-    int right = Place(label_, 7, 7, 75, 8);
-    right = std::max(right, Place(tree_, 7, 18, 152, 325));
-    right = std::max(right, Place(name_, 169, 18, 81, 14));
-    right = std::max(right, Place(add_, 169, 36, 81, 14));
-    right = std::max(right, Place(delete_, 170, 66, 80, 14));
-    right = std::max(right, Place(save_, 200, 308, 50, 14));
-    right = std::max(right, Place(cancel_, 200, 329, 50, 14));
-    setFixedSize(std::max(DuX(257), right + DuX(7)), DuY(350));
+    // The right-hand column grows, and the dialog with it, where a text would not fit.
+    const int side = ColumnWidth(81, {name_, add_, delete_});
+    const int buttons = ColumnWidth(50, {save_, cancel_});
+    const double buttonsX = 169 + (side - buttons) / 1.5;
+    Place(label_, 7, 7, ColumnWidth(75, {label_}), 8);
+    Place(tree_, 7, 18, DuX(152), 325);
+    Place(name_, 169, 18, side, 14);
+    Place(add_, 169, 36, side, 14);
+    Place(delete_, 170, 66, side - DuX(1), 14);
+    Place(save_, buttonsX, 308, buttons, 14);
+    Place(cancel_, buttonsX, 329, buttons, 14);
+    setFixedSize(DuX(169 + 7) + side, DuY(350));
 
     connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
     connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);
