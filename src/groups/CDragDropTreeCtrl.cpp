@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
 
 #include "core/Message.h"
 
@@ -12,6 +14,9 @@ namespace {
 
 // The drag picture sits beside the pointer, so the pointer never rests on it.
 const QPoint kImageOffset(12, 8);
+// A group out of sight comes into reach when the pointer rests this close to an edge.
+constexpr int kScrollEdge = 12;
+constexpr int kScrollIntervalMs = 60;
 
 }  // namespace
 
@@ -24,6 +29,9 @@ CDragDropTreeCtrl::CDragDropTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
     dragImage_->setAttribute(Qt::WA_ShowWithoutActivating);
     dragImage_->setWindowOpacity(0.75);
     dragImage_->hide();
+    scrollTimer_ = new QTimer(this);
+    scrollTimer_->setInterval(kScrollIntervalMs);
+    connect(scrollTimer_, &QTimer::timeout, this, &CDragDropTreeCtrl::ScrollStep);
     // An item going away under a press or a drag must not be touched afterwards.
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] {
         pressItem_ = nullptr;
@@ -171,7 +179,17 @@ void CDragDropTreeCtrl::BeginDrag(QTreeWidgetItem* item, QPoint pressGlobalPos) 
 }
 
 void CDragDropTreeCtrl::DragTo(QPoint viewportPos, QPoint globalPos) {
+    lastPos_ = viewportPos;
+    lastGlobalPos_ = globalPos;
     dragImage_->move(globalPos + kImageOffset);
+    const bool atEdge =
+        viewportPos.x() >= 0 && viewportPos.x() < viewport()->width() &&
+        (viewportPos.y() < kScrollEdge || viewportPos.y() >= viewport()->height() - kScrollEdge);
+    if (!atEdge) {
+        scrollTimer_->stop();
+    } else if (!scrollTimer_->isActive()) {
+        scrollTimer_->start();
+    }
     const QWidget* under = QApplication::widgetAt(globalPos);
     const bool overTree =
         viewport()->rect().contains(viewportPos) && (under == viewport() || under == dragImage_);
@@ -203,10 +221,19 @@ void CDragDropTreeCtrl::EndDrag() {
         return;
     }
     dragItem_ = nullptr;
+    scrollTimer_->stop();
     dragImage_->hide();
     viewport()->releaseMouse();
     QGuiApplication::restoreOverrideCursor();
     SetDropTarget(nullptr);
+}
+
+void CDragDropTreeCtrl::ScrollStep() {
+    QScrollBar* bar = verticalScrollBar();
+    const int step = lastPos_.y() < kScrollEdge ? -bar->singleStep() : bar->singleStep();
+    bar->setValue(bar->value() + step);
+    // The rows moved under a resting pointer.
+    DragTo(lastPos_, lastGlobalPos_);
 }
 
 void CDragDropTreeCtrl::SetDropTarget(QTreeWidgetItem* item) {

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 class QLabel;
+class QTimer;
 
 // A tree of groups (roots) and programs (their children) in which the user drags a program
 // onto a group with the left mouse button. The drag runs on plain mouse events with the
@@ -46,10 +47,14 @@ class CDragDropTreeCtrl : public QTreeWidget {
     void Drop();
     void EndDrag();
     void SetDropTarget(QTreeWidgetItem* item);
+    void ScrollStep();
 
     QTreeWidgetItem* pressItem_ = nullptr;  // program under a left press, until a drag starts
     QPoint pressPos_;
     QTreeWidgetItem* dragItem_ = nullptr;
     QPersistentModelIndex dropTarget_;
-    QLabel* dragImage_ = nullptr;  // the row's picture following the pointer
+    QLabel* dragImage_ = nullptr;    // the row's picture following the pointer
+    QTimer* scrollTimer_ = nullptr;  // scrolls while the pointer rests at the top or bottom edge
+    QPoint lastPos_;                 // of the pointer in the drag, viewport and global
+    QPoint lastGlobalPos_;
 };
