@@ -294,7 +294,7 @@ std::vector<UsageTotal> CUsageDb::LoadDb(int64_t day, int capacity) {
 
 GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) {
     GroupStoreData data;
-    Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
+    data.complete = Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
         {
             SqliteStatement programs(connection, "SELECT name, path, groupid FROM titem");
             while (static_cast<int>(data.programs.size()) < programCapacity && programs.Step()) {

@@ -119,6 +119,9 @@ void CGroupDlg::Load() {
     if (last != nullptr) {
         tree_->scrollToItem(last);
     }
+    // After a failed read the tree is partial: programs whose group was not read sit under
+    // "Default", and Save would take them out of their groups.
+    save_->setEnabled(data.complete);
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -158,6 +161,7 @@ void CGroupDlg::DeleteSelectedGroup() {
     }
     // The programs keep their stored group id, so Save sees that they moved.
     defaultRoot_->addChildren(group->takeChildren());
+    defaultRoot_->setExpanded(true);
     delete group;
 }
 

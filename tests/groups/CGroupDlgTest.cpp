@@ -106,6 +106,15 @@ TEST_F(GroupDlgTest, OpensWithDefaultThenStoredGroups) {
     EXPECT_TRUE(Item(dialog, "Work")->isExpanded());
 }
 
+TEST_F(GroupDlgTest, APartialReadCannotBeSaved) {
+    RawDb(path_).Exec("UPDATE titem SET groupid = 'x' WHERE name = 'tool'");
+    CGroupDlg dialog(path_);
+    EXPECT_EQ(Layout(dialog.Tree()), "Default[shell,editor]");
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Fail to load data from Database!\nError Information: ", 0), 0u);
+    EXPECT_FALSE(dialog.SaveButton().isEnabled());
+}
+
 TEST_F(GroupDlgTest, AddAndDeleteRefuseWithTheirMessages) {
     struct Case {
         QString name;    // typed for "Add New Group"
