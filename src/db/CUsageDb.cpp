@@ -342,11 +342,11 @@ void CUsageDb::DeleteGroups(const std::vector<int32_t>& ids) {
     });
 }
 
-void CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
+bool CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
     if (assignments.empty()) {
-        return;
+        return true;
     }
-    Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
+    return Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
         SqliteStatement update(connection, "UPDATE titem SET groupid = ? WHERE name = ?");
         for (const GroupAssignment& assignment : assignments) {
             update.Reset();

@@ -188,8 +188,11 @@ void CGroupDlg::accept() {
             }
         }
     }
-    db.UpdateItems(moves);
-    db.DeleteGroups(deletedGroups_);
+    // Deleting groups whose programs could not all be moved out would leave those programs
+    // in a group that no longer exists; the groups stay for another try.
+    if (db.UpdateItems(moves)) {
+        db.DeleteGroups(deletedGroups_);
+    }
     QGuiApplication::restoreOverrideCursor();
     QDialog::accept();
 }

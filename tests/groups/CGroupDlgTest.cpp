@@ -215,3 +215,17 @@ TEST_F(GroupDlgTest, SaveStoresWhatTheTreeShows) {
     EXPECT_EQ(Stored(), (std::vector<std::string>{"2|Games", "3|Bob's games", "chess|3", "editor|0",
                                                   "old|0", "shell|0", "tool|2"}));
 }
+
+TEST_F(GroupDlgTest, AFailedRegroupingKeepsTheDeletedGroups) {
+    RawDb(path_).Exec(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON titem WHEN NEW.name = 'editor' "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    const std::vector<std::string> before = Stored();
+    CGroupDlg dialog(path_);
+    Click(dialog, dialog.DeleteButton(), "Work");
+    Click(dialog, dialog.SaveButton());
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Fail to update item!\nError Information: ", 0), 0u);
+    // editor failed, so tool was not run either, and Work still holds both.
+    EXPECT_EQ(Stored(), before);
+}
