@@ -20,12 +20,12 @@ namespace {
 constexpr int kItemHeight = 18;
 constexpr int kLoadCapacity = 1000;
 
-// Places a control at x, y and height in dialog units, width pixels wide.
-void Place(QWidget* control, double x, double y, int width, double height) {
-    control->setGeometry(DuX(x), DuY(y), width, DuY(height));
+// Places a control at y and height in dialog units, with left and width in pixels.
+void Place(QWidget* control, int left, double y, int width, double height) {
+    control->setGeometry(left, DuY(y), width, DuY(height));
 }
 
-// The column's width in dialog units, wider where the font's texts would not fit.
+// A column's width in pixels: units dialog units, wider where the font's texts would not fit.
 int ColumnWidth(double units, std::initializer_list<const QWidget*> controls) {
     int width = DuX(units);
     for (const QWidget* control : controls) {
@@ -64,14 +64,14 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
     // The right-hand column grows, and the dialog with it, where a text would not fit.
     const int side = ColumnWidth(81, {name_, add_, delete_});
     const int buttons = ColumnWidth(50, {save_, cancel_});
-    const double buttonsX = 169 + (side - buttons) / 1.5;
-    Place(label_, 7, 7, ColumnWidth(75, {label_}), 8);
-    Place(tree_, 7, 18, DuX(152), 325);
-    Place(name_, 169, 18, side, 14);
-    Place(add_, 169, 36, side, 14);
-    Place(delete_, 170, 66, side - DuX(1), 14);
-    Place(save_, buttonsX, 308, buttons, 14);
-    Place(cancel_, buttonsX, 329, buttons, 14);
+    const int buttonsLeft = DuX(169) + side - buttons;
+    Place(label_, DuX(7), 7, ColumnWidth(75, {label_}), 8);
+    Place(tree_, DuX(7), 18, DuX(152), 325);
+    Place(name_, DuX(169), 18, side, 14);
+    Place(add_, DuX(169), 36, side, 14);
+    Place(delete_, DuX(170), 66, side - DuX(1), 14);
+    Place(save_, buttonsLeft, 308, buttons, 14);
+    Place(cancel_, buttonsLeft, 329, buttons, 14);
     setFixedSize(DuX(169 + 7) + side, DuY(350));
 
     connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
