@@ -320,7 +320,7 @@ void CUsageDb::AddMissingIndexes() {
 
 GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) {
     GroupStoreData data;
-    Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
+    data.complete = Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
         {
             SqliteStatement programs(connection, "SELECT name, path, groupid FROM titem");
             while (static_cast<int>(data.programs.size()) < programCapacity && programs.Step()) {
@@ -368,11 +368,11 @@ void CUsageDb::DeleteGroups(const std::vector<int32_t>& ids) {
     });
 }
 
-void CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
+bool CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
     if (assignments.empty()) {
-        return;
+        return true;
     }
-    Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
+    return Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
         SqliteStatement update(connection, "UPDATE titem SET groupid = ? WHERE name = ?");
         for (const GroupAssignment& assignment : assignments) {
             update.Reset();

@@ -38,7 +38,8 @@ class CUsageDb : public IUsageStore {
     // The new group's id, or -1.
     int32_t AddGroup(const std::string& name);
     void DeleteGroups(const std::vector<int32_t>& ids);
-    void UpdateItems(const std::vector<GroupAssignment>& assignments);
+    // False when a pair failed: the pairs before it are written, the rest are not.
+    bool UpdateItems(const std::vector<GroupAssignment>& assignments);
 
     ReportTable ReportProcess(int64_t day);
     ReportTable ReportGroup(int64_t day);

@@ -23,6 +23,7 @@ struct GroupRow {
 struct GroupStoreData {
     std::vector<GroupProgramRow> programs;
     std::vector<GroupRow> groups;
+    bool complete = true;  // false after a failure: the rows are only those read before it
 };
 
 // Moves the program called name into the group groupid.

@@ -4,8 +4,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "core/VendorLinks.h"
 #include "report/HtmlReportText.h"
-#include "shell/VendorLinks.h"
 
 CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const Input& input) {
     Result result;

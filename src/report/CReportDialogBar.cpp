@@ -1,5 +1,9 @@
 #include "report/CReportDialogBar.h"
 
+#include "controls/CImageButton.h"
+#include "controls/ControlResources.h"
+#include "controls/DialogUnits.h"
+
 #include <QButtonGroup>
 #include <QDateTimeEdit>
 #include <QGridLayout>
@@ -8,26 +12,15 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 
 namespace {
 
-// Dialog units of the 8-point dialog font at 96 dpi.
-int Dx(int units) {
-    return units * 3 / 2;
-}
-int Dy(int units) {
-    return units * 13 / 8;
-}
-
-QPushButton* BarButton(const QString& caption, const QString& tip, QStyle::StandardPixmap icon,
-                       QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(tip);
-    button->setIcon(parent->style()->standardIcon(icon));
+CImageButton* BarButton(const QString& caption, int icon, const QString& tip, QWidget* parent) {
+    auto* button = new CImageButton(caption, parent);
+    button->SetUpForDialogBar(icon, tip);
     // At least the bar's 35 units, wider where the caption needs it.
-    button->setFixedSize(std::max(Dx(35), button->sizeHint().width()), Dy(44) - 4);
+    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()), DuY(44) - 4);
     return button;
 }
 
@@ -35,20 +28,19 @@ QPushButton* BarButton(const QString& caption, const QString& tip, QStyle::Stand
 
 CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(Dx(1), 2, Dx(2), 2);
-    row->setSpacing(Dx(1));
+    row->setContentsMargins(DuX(1), 2, DuX(2), 2);
+    row->setSpacing(DuX(1));
 
-    save_ = BarButton(QStringLiteral("&Save"), QStringLiteral("Save the report as HTML file"),
-                      QStyle::SP_DialogSaveButton, this);
-    setGroup_ =
-        BarButton(QStringLiteral("Set &Group"), QStringLiteral("Manage groups and programs"),
-                  QStyle::SP_FileDialogDetailedView, this);
+    save_ = BarButton(QStringLiteral("&Save"), ControlResources::kSaveIcon,
+                      QStringLiteral("Save the report as HTML file"), this);
+    setGroup_ = BarButton(QStringLiteral("Set &Group"), ControlResources::kSetGroupIcon,
+                          QStringLiteral("Manage groups and programs"), this);
     row->addWidget(save_);
     row->addWidget(setGroup_);
-    row->addSpacing(Dx(30));
+    row->addSpacing(DuX(30));
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(Dx(2));
+    grid->setHorizontalSpacing(DuX(2));
     grid->setVerticalSpacing(0);
     grid->addWidget(new QLabel(QStringLiteral("Show:"), this), 0, 0, 2, 1);
     process_ = new QRadioButton(QStringLiteral("Process"), this);
@@ -63,13 +55,13 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     date_->setCalendarPopup(true);
-    date_->setMinimumWidth(Dx(65));
+    date_->setMinimumWidth(DuX(65));
     grid->addWidget(date_, 2, 1);
     row->addLayout(grid);
-    row->addSpacing(Dx(19));
+    row->addSpacing(DuX(19));
 
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
-    refresh_->setFixedSize(Dx(50), Dy(14));
+    refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     row->addStretch(1);
 }

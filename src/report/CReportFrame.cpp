@@ -1,4 +1,8 @@
 #include "report/CReportFrame.h"
+#include "controls/ControlResources.h"
+#include "controls/OpenDocument.h"
+#include "groups/CGroupDlg.h"
+#include "groups/GroupIcons.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,27 +21,8 @@
 #include "report/CReportDialogBar.h"
 #include "report/CReportModel.h"
 #include "report/CReportTopView.h"
-#include "report/OpenDocument.h"
 
 namespace {
-
-QIcon ToIcon(const IconImage& icon) {
-    if (icon.IsNull() ||
-        icon.argb.size() < static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height)) {
-        return {};
-    }
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-    for (int y = 0; y < icon.height; ++y) {
-        auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
-        for (int x = 0; x < icon.width; ++x) {
-            line[x] = icon.argb[static_cast<size_t>(y) * icon.width + x];
-        }
-    }
-    if (image.width() != 16 || image.height() != 16) {
-        image = image.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return QIcon(QPixmap::fromImage(image));
-}
 
 // Restores the cursor however the work ends.
 struct BusyCursor {
@@ -58,6 +43,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
     setWindowTitle(QStringLiteral("Log Report"));
+    setWindowIcon(ControlResources::Icon(ControlResources::kReportIcon));
     // Closing ends this report; the next Open starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -96,8 +82,6 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     connect(&bar_->RefreshButton(), &QPushButton::clicked, this, [this] { Refresh(); });
     connect(&bar_->SaveButton(), &QPushButton::clicked, this, [this] { Save(); });
     connect(&bar_->SetGroupButton(), &QPushButton::clicked, this, [this] { SetGroup(); });
-    // The group editor is not part of this window yet; SetGroup() is where it opens.
-    bar_->SetGroupButton().setEnabled(false);
 
     resize(kWidth, kHeight);
 }
@@ -112,8 +96,8 @@ void CReportFrame::Refresh() {
     BusyCursor busy;
     list_->Model().Clear();
     // Image 0: the group icon, or a plain one for programs without an icon of their own.
-    const QIcon fallback = style()->standardIcon(mode_ == ReportMode::Group ? QStyle::SP_DirIcon
-                                                                            : QStyle::SP_FileIcon);
+    const QIcon fallback =
+        mode_ == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
     const CReportModel report = CReportModel::Compute(databasePath_, anchor, mode_);
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
@@ -122,7 +106,7 @@ void CReportFrame::Refresh() {
         }
         if (mode_ == ReportMode::Process && icons_ && !row.path.empty()) {
             if (const std::optional<IconImage> icon = icons_(row.path)) {
-                item.icon = ToIcon(*icon);
+                item.icon = IconFromImage(*icon);
             }
         }
         if (item.icon.isNull()) {
@@ -190,14 +174,14 @@ void CReportFrame::Save() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    const int code = OpenDocument(path);
-    if (code <= 32) {
-        QApplication::beep();
-        ShowMessage(OpenDocumentErrorText(code));
+    if (const int code = OpenDocument(path); code <= 32) {
+        ReportHyperlinkError(code);
     }
 }
 
 void CReportFrame::SetGroup() {
-    // The group editor opens here, modal, on this window's database; nothing is
-    // recomputed when it closes.
+    // Modal, on this window's database; the report shows the new groups at the next
+    // Refresh, not before.
+    CGroupDlg dialog(databasePath_, this);
+    dialog.exec();
 }

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "controls/CHyperLink.h"
-#include "shell/DialogUnits.h"
+#include "controls/DialogUnits.h"
+#include "core/VendorLinks.h"
 #include "shell/ProgramIcon.h"
-#include "shell/VendorLinks.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "controls/DialogUnits.h"
 #include "core/CAppSettings.h"
 #include "core/IntegerField.h"
 #include "core/Message.h"
-#include "shell/DialogUnits.h"
 #include "shell/ShellMessages.h"
 
 namespace {

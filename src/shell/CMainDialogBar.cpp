@@ -5,7 +5,7 @@
 #include "controls/CDigitLabel.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
-#include "shell/DialogUnits.h"
+#include "controls/DialogUnits.h"
 
 namespace {
 

@@ -56,7 +56,7 @@ TEST_F(UsageDbFault, EveryOperationGivesItsConnectionMessageAndNoResultWhenTheFi
         EXPECT_TRUE(data.programs.empty() && data.groups.empty());
         EXPECT_EQ(db.AddGroup("g"), -1);
         db.DeleteGroups({1});
-        db.UpdateItems({{1, "a"}});
+        EXPECT_FALSE(db.UpdateItems({{1, "a"}}));
         EXPECT_TRUE(db.ReportProcess(Noon()).empty());
         EXPECT_TRUE(db.ReportGroup(Noon()).empty());
         EXPECT_EQ(db.Pending().size(), 1u);

@@ -1,0 +1,198 @@
+#include "groups/CGroupDlg.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
+#include <map>
+
+#include "controls/DialogUnits.h"
+#include "core/Message.h"
+#include "db/CUsageDb.h"
+#include "groups/CDragDropTreeCtrl.h"
+#include "groups/GroupIcons.h"
+
+namespace {
+
+constexpr int kItemHeight = 18;
+constexpr int kLoadCapacity = 1000;
+
+// Places a control at y and height in dialog units, with left and width in pixels.
+void Place(QWidget* control, int left, double y, int width, double height) {
+    control->setGeometry(left, DuY(y), width, DuY(height));
+}
+
+// A column's width in pixels: units dialog units, wider where the font's texts would not fit.
+int ColumnWidth(double units, std::initializer_list<const QWidget*> controls) {
+    int width = DuX(units);
+    for (const QWidget* control : controls) {
+        width = std::max(width, control->sizeHint().width());
+    }
+    return width;
+}
+
+}  // namespace
+
+CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
+    : QDialog(parent), path_(databasePath), groupIcon_(GroupIcon()) {
+    setWindowTitle(QStringLiteral("Edit Group"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+
+    label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
+    tree_ = new CDragDropTreeCtrl(this);
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(true);
+    tree_->setIconSize(QSize(16, 16));
+    // Every row takes the first row's height, which "Default" sets below.
+    tree_->setUniformRowHeights(true);
+    // Long names scroll sideways instead of being cut.
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    name_ = new QLineEdit(this);
+    add_ = new QPushButton(QStringLiteral("Add New Group"), this);
+    delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
+    save_ = new QPushButton(QStringLiteral("Save"), this);
+    save_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+
+    // The right-hand column grows, and the dialog with it, where a text would not fit.
+    const int side = ColumnWidth(81, {name_, add_, delete_});
+    const int buttons = ColumnWidth(50, {save_, cancel_});
+    const int buttonsLeft = DuX(169) + side - buttons;
+    Place(label_, DuX(7), 7, ColumnWidth(75, {label_}), 8);
+    Place(tree_, DuX(7), 18, DuX(152), 325);
+    Place(name_, DuX(169), 18, side, 14);
+    Place(add_, DuX(169), 36, side, 14);
+    Place(delete_, DuX(170), 66, side - DuX(1), 14);
+    Place(save_, buttonsLeft, 308, buttons, 14);
+    Place(cancel_, buttonsLeft, 329, buttons, 14);
+    setFixedSize(DuX(169 + 7) + side, DuY(350));
+
+    connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
+    connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);
+    connect(save_, &QPushButton::clicked, this, &CGroupDlg::accept);
+    connect(cancel_, &QPushButton::clicked, this, &CGroupDlg::reject);
+
+    Load();
+}
+
+QTreeWidgetItem* CGroupDlg::AddRoot(const QString& name, int32_t id) {
+    auto* root = new QTreeWidgetItem(tree_, QStringList(name));
+    root->setIcon(0, groupIcon_);
+    root->setData(0, kDataRole, id);
+    return root;
+}
+
+void CGroupDlg::Load() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    defaultRoot_ = AddRoot(QStringLiteral("Default"), 0);
+    defaultRoot_->setSizeHint(
+        0, QSize(tree_->fontMetrics().horizontalAdvance(QStringLiteral("Default")) +
+                     2 * tree_->iconSize().width(),
+                 kItemHeight));
+
+    const GroupStoreData data = CUsageDb(path_).LoadDbForGroup(kLoadCapacity, kLoadCapacity);
+    // The first root with an id takes its programs; 0 and vanished groups mean "Default".
+    std::map<int32_t, QTreeWidgetItem*> roots{{0, defaultRoot_}};
+    for (const GroupRow& group : data.groups) {
+        roots.emplace(group.id, AddRoot(QString::fromStdString(group.name), group.id));
+    }
+    QTreeWidgetItem* last = nullptr;
+    for (const GroupProgramRow& program : data.programs) {
+        const auto found = roots.find(program.groupid);
+        QTreeWidgetItem* parent = found != roots.end() ? found->second : defaultRoot_;
+        QIcon icon;
+        if (const std::optional<IconImage> image = programIcons_.IconFor(program.path)) {
+            icon = IconFromImage(*image);
+        }
+        last = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(program.name)));
+        last->setIcon(0, icon.isNull() ? groupIcon_ : icon);
+        last->setData(0, kDataRole, program.groupid);
+        parent->setExpanded(true);
+    }
+    if (last != nullptr) {
+        tree_->scrollToItem(last);
+    }
+    // After a failed read the tree is partial: programs whose group was not read sit under
+    // "Default", and Save would take them out of their groups.
+    save_->setEnabled(data.complete);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void CGroupDlg::AddNewGroup() {
+    const QString text = name_->text();
+    // Characters as the user sees them, whatever their size in bytes.
+    const qsizetype length = text.toUcs4().size();
+    if (length > kMaxNameChars) {
+        ShowMessage("The length of group name should not be more than 50!");
+        return;
+    }
+    if (length == 0) {
+        ShowMessage("Please input a group name!");
+        return;
+    }
+    AddRoot(text, kNewGroup);
+}
+
+void CGroupDlg::DeleteSelectedGroup() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage("Can't delete. Please select a item to delete!");
+        return;
+    }
+    QTreeWidgetItem* group = selected.front();
+    if (group->parent() != nullptr) {
+        ShowMessage("Can't delete. Please select a group!");
+        return;
+    }
+    const int32_t id = group->data(0, kDataRole).toInt();
+    if (id == 0) {
+        ShowMessage("Can't delete default group!");
+        return;
+    }
+    if (id != kNewGroup) {
+        deletedGroups_.push_back(id);
+    }
+    // The programs keep their stored group id, so Save sees that they moved.
+    defaultRoot_->addChildren(group->takeChildren());
+    defaultRoot_->setExpanded(true);
+    delete group;
+}
+
+void CGroupDlg::accept() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CUsageDb db(path_);
+    std::vector<GroupAssignment> moves;
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = tree_->topLevelItem(i);
+        int32_t id = group->data(0, kDataRole).toInt();
+        if (id == kNewGroup) {
+            id = db.AddGroup(group->text(0).toStdString());
+            // A group that could not be made leaves its programs in their stored groups
+            // rather than under an id that names no group.
+            if (id == kNewGroup) {
+                continue;
+            }
+            group->setData(0, kDataRole, id);
+        }
+        for (int c = 0; c < group->childCount(); ++c) {
+            const QTreeWidgetItem* program = group->child(c);
+            if (program->data(0, kDataRole).toInt() != id) {
+                moves.push_back(GroupAssignment{id, program->text(0).toStdString()});
+            }
+        }
+    }
+    // Deleting groups whose programs could not all be moved out would leave those programs
+    // in a group that no longer exists; the groups stay for another try.
+    if (db.UpdateItems(moves)) {
+        db.DeleteGroups(deletedGroups_);
+    }
+    QGuiApplication::restoreOverrideCursor();
+    QDialog::accept();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/DesktopEntryIcons.h"
+
+class CDragDropTreeCtrl;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidgetItem;
+
+// "Edit Group": the user makes and deletes groups and drags programs onto them. The
+// database is read once when the dialog is made; every change stays in the tree until
+// Save writes it (new groups, then re-groupings, then deletions). Cancel and the close box
+// write nothing.
+//
+//     CGroupDlg dialog(databasePath, parent);
+//     dialog.exec();
+class CGroupDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // Item data of a root: the group's id, 0 for "Default", kNewGroup for a group added
+    // here. Item data of a program: its group id as stored when the dialog opened.
+    static constexpr int kDataRole = Qt::UserRole;
+    static constexpr int32_t kNewGroup = -1;
+    static constexpr int kMaxNameChars = 50;
+
+    explicit CGroupDlg(const std::string& databasePath, QWidget* parent = nullptr);
+
+    CDragDropTreeCtrl& Tree() { return *tree_; }
+    QTreeWidgetItem* DefaultRoot() const { return defaultRoot_; }
+    QLineEdit& NameEdit() { return *name_; }
+    QPushButton& AddButton() { return *add_; }
+    QPushButton& DeleteButton() { return *delete_; }
+    QPushButton& SaveButton() { return *save_; }
+    QPushButton& CancelButton() { return *cancel_; }
+
+  public slots:
+    void AddNewGroup();
+    void DeleteSelectedGroup();
+    // Save.
+    void accept() override;
+
+  private:
+    void Load();
+    QTreeWidgetItem* AddRoot(const QString& name, int32_t id);
+
+    std::string path_;
+    CDesktopEntryIcons programIcons_;
+    QIcon groupIcon_;
+    std::vector<int32_t> deletedGroups_;  // stored groups deleted here, in deletion order
+    QLabel* label_;
+    CDragDropTreeCtrl* tree_;
+    QLineEdit* name_;
+    QPushButton* add_;
+    QPushButton* delete_;
+    QPushButton* save_;
+    QPushButton* cancel_;
+    QTreeWidgetItem* defaultRoot_ = nullptr;
+};

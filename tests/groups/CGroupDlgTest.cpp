@@ -1,0 +1,231 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "DbTestSupport.h"
+#include "db/CUsageDb.h"
+#include "groups/CDragDropTreeCtrl.h"
+#include "groups/CGroupDlg.h"
+
+namespace {
+
+// "Default[shell] Work[editor,tool]": the tree as the user reads it.
+std::string Layout(CDragDropTreeCtrl& tree) {
+    QStringList groups;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QStringList programs;
+        for (int c = 0; c < tree.topLevelItem(i)->childCount(); ++c) {
+            programs << tree.topLevelItem(i)->child(c)->text(0);
+        }
+        groups << tree.topLevelItem(i)->text(0) + "[" + programs.join(",") + "]";
+    }
+    return groups.join(" ").toStdString();
+}
+
+QTreeWidgetItem* Item(CGroupDlg& dialog, const QString& text) {
+    const auto found = dialog.Tree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void Click(CGroupDlg& dialog, QPushButton& button, const QString& select = {}) {
+    if (!select.isNull()) dialog.Tree().setCurrentItem(Item(dialog, select));
+    QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void AddGroup(CGroupDlg& dialog, const QString& name) {
+    dialog.NameEdit().setText(name);
+    Click(dialog, dialog.AddButton());
+}
+
+// Presses the left button on from, moves over each step (an item, "@out": beside the tree,
+// "@empty": below the last row, "@escape": the Escape key) and releases. Gives the group
+// highlighted just before the release.
+std::string Drag(CGroupDlg& dialog, const QString& from, const QStringList& steps,
+                 Qt::KeyboardModifiers atDrop = {}) {
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    CDragDropTreeCtrl& tree = dialog.Tree();
+    QWindow* window = dialog.windowHandle();
+    const auto at = [&](const QString& step) {
+        if (step == "@out") return dialog.NameEdit().geometry().center();
+        const QPoint point =
+            step == "@empty" ? QPoint(5, 300) : tree.visualItemRect(Item(dialog, step)).center();
+        return tree.viewport()->mapTo(&dialog, point);
+    };
+    QPoint pos = at(from);
+    QTest::mousePress(window, Qt::LeftButton, {}, pos);
+    QTest::mouseMove(window, pos += QPoint(QApplication::startDragDistance() + 2, 0));
+    for (const QString& step : steps) {
+        step == "@escape" ? QTest::keyClick(&tree, Qt::Key_Escape)
+                          : QTest::mouseMove(window, pos = at(step));
+    }
+    const std::string highlighted =
+        tree.DropTarget() ? tree.DropTarget()->text(0).toStdString() : "";
+    QTest::mouseRelease(window, Qt::LeftButton, atDrop, pos);
+    return highlighted;
+}
+
+const char* const kAsStored = "Default[shell] Work[editor,tool] Games[chess]";
+
+class GroupDlgTest : public DbTest {
+  protected:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "hourglint_groups_tests";
+        static char* argv[] = {name, nullptr};
+        static QApplication* app = new QApplication(argc, argv);
+        (void)app;
+        DbTest::SetUp();
+        CUsageDb(path_).LoadDbForGroup(1, 1);  // creates the file and its tables
+        RawDb(path_).Exec(
+            "INSERT INTO tgroup(name) VALUES ('Work'), ('Games');"
+            "INSERT INTO titem(name, compunit, path, groupid) VALUES "
+            "('shell', 1, '/bin/shell', 0), ('editor', 1, '/usr/bin/editor', 1), "
+            "('tool', 1, '/opt/tool/tool', 1), ('chess', 1, '/usr/games/chess', 2);");
+    }
+
+    // Groups as "id|name", then programs as "name|groupid".
+    std::vector<std::string> Stored() {
+        return RawDb(path_).Rows(
+            "SELECT b, c FROM (SELECT 0 AS a, id AS b, name AS c FROM tgroup UNION ALL "
+            "SELECT 1, name, groupid FROM titem) ORDER BY a, b");
+    }
+};
+
+}  // namespace
+
+TEST_F(GroupDlgTest, OpensWithDefaultThenStoredGroups) {
+    CGroupDlg dialog(path_);
+    EXPECT_TRUE(dialog.SaveButton().isDefault());
+    EXPECT_EQ(Layout(dialog.Tree()), kAsStored);
+    // No desktop entry names these programs: they show the group icon.
+    EXPECT_EQ(Item(dialog, "shell")->icon(0).cacheKey(), dialog.DefaultRoot()->icon(0).cacheKey());
+    EXPECT_EQ(Item(dialog, "Games")->data(0, CGroupDlg::kDataRole).toInt(), 2);
+    EXPECT_EQ(Item(dialog, "chess")->data(0, CGroupDlg::kDataRole).toInt(), 2);
+    EXPECT_TRUE(Item(dialog, "Work")->isExpanded());
+}
+
+TEST_F(GroupDlgTest, APartialReadCannotBeSaved) {
+    RawDb(path_).Exec("UPDATE titem SET groupid = 'x' WHERE name = 'tool'");
+    CGroupDlg dialog(path_);
+    EXPECT_EQ(Layout(dialog.Tree()), "Default[shell,editor]");
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Fail to load data from Database!\nError Information: ", 0), 0u);
+    EXPECT_FALSE(dialog.SaveButton().isEnabled());
+}
+
+TEST_F(GroupDlgTest, AddAndDeleteRefuseWithTheirMessages) {
+    struct Case {
+        QString name;    // typed for "Add New Group"
+        QString select;  // else selected for "Delete Selected Group"
+        std::vector<std::string> said;
+    };
+    const QString e(QChar(0xE9));  // two bytes in UTF-8, one character
+    const std::vector<std::string> tooLong{"The length of group name should not be more than 50!"};
+    const Case cases[] = {
+        {QString(51, 'a'), {}, tooLong},
+        {e.repeated(50), {}, {}},
+        {e.repeated(51), {}, tooLong},
+        {"", {}, {"Please input a group name!"}},
+        {{}, "none", {"Can't delete. Please select a item to delete!"}},
+        {{}, "editor", {"Can't delete. Please select a group!"}},
+        {{}, "Default", {"Can't delete default group!"}},
+    };
+    CGroupDlg dialog(path_);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString() + c.select.toStdString());
+        messages_.clear();
+        const int roots = dialog.Tree().topLevelItemCount();
+        c.select.isNull() ? AddGroup(dialog, c.name)
+                          : Click(dialog, dialog.DeleteButton(), c.select);
+        EXPECT_EQ(messages_, c.said);
+        EXPECT_EQ(dialog.Tree().topLevelItemCount(), roots + (c.said.empty() ? 1 : 0));
+    }
+}
+
+TEST_F(GroupDlgTest, DragsFollowTheMouse) {
+    struct Case {
+        QString from;
+        QStringList steps;
+        Qt::KeyboardModifiers atDrop;
+        std::string highlighted;
+        std::string layout;
+        std::vector<std::string> said;
+    };
+    const std::string moved = "Default[shell] Work[tool] Games[chess,editor]";
+    const Case cases[] = {
+        {"editor", {"Games"}, {}, "Games", moved, {}},
+        {"editor", {"Games"}, Qt::ControlModifier, "Games", moved, {}},
+        {"editor", {"Work"}, {}, "Work", kAsStored, {}},
+        {"editor", {"chess"}, {}, "chess", kAsStored, {"Please drop on a group!"}},
+        {"editor", {"Games", "@out"}, {}, "Games", moved, {}},
+        {"editor", {"Games", "@empty", "@out"}, {}, "", kAsStored, {}},
+        {"editor", {"Games", "@escape"}, {}, "", kAsStored, {}},
+        {"Work", {"Games"}, {}, "", kAsStored, {}},  // groups stay put
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.from + ">" + c.steps.join(",")).toStdString());
+        messages_.clear();
+        CGroupDlg dialog(path_);
+        EXPECT_EQ(Drag(dialog, c.from, c.steps, c.atDrop), c.highlighted);
+        EXPECT_FALSE(dialog.Tree().IsDragging());
+        EXPECT_EQ(Layout(dialog.Tree()), c.layout);
+        EXPECT_EQ(messages_, c.said);
+        EXPECT_EQ(Item(dialog, "editor")->data(0, CGroupDlg::kDataRole).toInt(), 1);
+    }
+}
+
+TEST_F(GroupDlgTest, UndoneEditsWriteNothing) {
+    const std::vector<std::string> before = Stored();
+    {
+        CGroupDlg dialog(path_);
+        Drag(dialog, "editor", {"Games"});
+        Drag(dialog, "editor", {"Work"});
+        AddGroup(dialog, "Temp");
+        dialog.Tree().MoveItem(Item(dialog, "shell"), Item(dialog, "Temp"));
+        Click(dialog, dialog.DeleteButton(), "Temp");
+        EXPECT_EQ(Layout(dialog.Tree()), "Default[shell] Work[tool,editor] Games[chess]");
+        Click(dialog, dialog.SaveButton());
+    }
+    EXPECT_EQ(Stored(), before);
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(GroupDlgTest, SaveStoresWhatTheTreeShows) {
+    RawDb(path_).Exec(
+        "INSERT INTO titem(name, compunit, path, groupid) VALUES ('old', 1, '/bin/old', 99);"
+        "CREATE TRIGGER refuse BEFORE INSERT ON tgroup WHEN NEW.name = 'Refused' "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    CGroupDlg dialog(path_);
+    EXPECT_EQ(Layout(dialog.Tree()), "Default[shell,old] Work[editor,tool] Games[chess]");
+    AddGroup(dialog, "Bob's games");
+    AddGroup(dialog, "Refused");
+    CDragDropTreeCtrl& tree = dialog.Tree();
+    tree.MoveItem(Item(dialog, "chess"), Item(dialog, "Bob's games"));
+    tree.MoveItem(Item(dialog, "tool"), Item(dialog, "Games"));
+    tree.MoveItem(Item(dialog, "shell"), Item(dialog, "Refused"));
+    Click(dialog, dialog.DeleteButton(), "Work");
+    EXPECT_EQ(Layout(tree), "Default[old,editor] Games[tool] Bob's games[chess] Refused[shell]");
+    Click(dialog, dialog.SaveButton());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Fail to add group from Database!\nError Information: ", 0), 0u);
+    // The group that could not be made leaves shell in its stored group, not in -1.
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"2|Games", "3|Bob's games", "chess|3", "editor|0",
+                                                  "old|0", "shell|0", "tool|2"}));
+}
+
+TEST_F(GroupDlgTest, AFailedRegroupingKeepsTheDeletedGroups) {
+    RawDb(path_).Exec(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON titem WHEN NEW.name = 'editor' "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    const std::vector<std::string> before = Stored();
+    CGroupDlg dialog(path_);
+    Click(dialog, dialog.DeleteButton(), "Work");
+    Click(dialog, dialog.SaveButton());
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Fail to update item!\nError Information: ", 0), 0u);
+    // editor failed, so tool was not run either, and Work still holds both.
+    EXPECT_EQ(Stored(), before);
+}
