@@ -56,8 +56,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
 
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
 
-    bar_->LiveGraphButton().setEnabled(false);
     bar_->ReportButton().setEnabled(false);
+    connect(bar_, &CMainDialogBar::LiveGraphClicked, this, &CMainFrame::ShowLiveGraph);
     connect(bar_, &CMainDialogBar::ConfigClicked, this, &CMainFrame::ShowConfig);
     connect(bar_, &CMainDialogBar::AboutClicked, this, &CMainFrame::AboutRequested);
 
@@ -86,6 +86,7 @@ CMainFrame::~CMainFrame() {
     tray_.DeleteIcon();
     // The views refer to the image list and the tracker to the views: take the widgets
     // down while those members still exist.
+    delete liveGraph_.Window();
     delete takeCentralWidget();
 }
 
@@ -131,6 +132,10 @@ void CMainFrame::ShutDown() {
 
 void CMainFrame::ShowConfig() {
     CConfigDlg::Edit(settings_, effects_, settingsStore_, this);
+}
+
+void CMainFrame::ShowLiveGraph() {
+    liveGraph_.Show(this, &tracker_.LiveInput(), &images_);
 }
 
 void CMainFrame::BringForward() {
