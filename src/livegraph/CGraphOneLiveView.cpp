@@ -82,6 +82,11 @@ void CGraphOneLiveView::Layout() {
 
 void CGraphOneLiveView::OnTick() {
     SampleInput();
+    // A hidden window gets its resize event only when shown; lay out for the size it has.
+    if (width() != width_ || height() != height_) {
+        Layout();
+        fullRepaint_ = true;
+    }
 
     // The layout stays that of the last resize; only the lanes follow the row count.
     geom_.stripWidth = geom_.right - geom_.left - kStripOffset;

@@ -28,6 +28,8 @@ class LiveViewTest : public ShellTest {
         for (int i = 0; i < 3; ++i) images_.Add(icon);
         view_.SetClock(&clock_);
         view_.resize(400, 500);
+        view_.setAttribute(Qt::WA_DontShowOnScreen);
+        view_.show();
     }
 
     void Tick(const std::string& name, int icon = 0) {
@@ -42,9 +44,9 @@ class LiveViewTest : public ShellTest {
         const auto& g = view_.Geom();
         return g.top + 1 + CLaneTimeline::BarTop(row, g.rowHeight);
     }
-    void ExpectWindowIsFullRepaint() {
-        const QImage shown = view_.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(shown == view_.FullRepaintPicture()) << "after " << view_.Timeline().Total();
+    static void ExpectWindowIsFullRepaint(CGraphOneLiveView& view) {
+        const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == view.FullRepaintPicture()) << "after " << view.Timeline().Total();
     }
 
     FakeClock clock_{LocalInstant(2026, 3, 10, 10, 23, 30)};
@@ -70,15 +72,27 @@ TEST_F(LiveViewTest, WindowAlwaysShowsWhatAFullRepaintDraws) {
             QTest::mouseClick(&view_, Qt::LeftButton, {}, QPoint(300, 200));
             ASSERT_TRUE(view_.CursorShown());
         }
-        if (tick % 50 == 0) ExpectWindowIsFullRepaint();
+        if (tick == 240) view_.resize(520, 440);
+        if (tick % 50 == 0) ExpectWindowIsFullRepaint(view_);
     }
     EXPECT_EQ(view_.Timeline().RowCount(), 100);
-    ExpectWindowIsFullRepaint();
+    ExpectWindowIsFullRepaint(view_);
 
-    // A strip wider than the ring: the oldest seconds leave white columns behind.
-    view_.resize(1600, 300);
-    for (int i = 0; i < 1400; ++i) Tick(i % 300 < 200 ? "editor" : pick());
-    ExpectWindowIsFullRepaint();
+    // A strip wider than the ring: long runs are cut at its left end, white columns beyond.
+    CLiveView wide(&input_, &images_);
+    wide.SetClock(&clock_);
+    wide.setAttribute(Qt::WA_DontShowOnScreen);
+    wide.resize(1500, 300);
+    wide.show();
+    for (int i = 0; i < 1400; ++i) {
+        input_.SetCurrent(i % 300 < 150   ? "editor"
+                          : i % 300 < 200 ? "mail"
+                                          : "program" + std::to_string(i % 7),
+                          0);
+        clock_.Advance();
+        wide.OnTick();
+        if (i % 200 == 199) ExpectWindowIsFullRepaint(wide);
+    }
 }
 
 TEST_F(LiveViewTest, BarsGrowAtTheRightEndAndChangeColourWithTheCurrentRow) {
