@@ -3,7 +3,9 @@
 #include "livegraph/CLiveView.h"
 
 CLiveFrame::CLiveFrame(CLiveInputData* input, const IGraphImageList* images, QWidget* owner)
-    : QMainWindow(owner, Qt::Window) {
+    // A window of its own (own task-bar entry), kept on top like its always-on-top owner,
+    // which would otherwise cover it where the two overlap.
+    : QMainWindow(owner, Qt::Window | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Live Graph"));
     // The owner's icon: the program icon.

@@ -6,8 +6,8 @@ class CLiveInputData;
 class CLiveView;
 class IGraphImageList;
 
-// The "Live Graph" window: a top-level window of its own (own task-bar entry) owned by the
-// main window, holding the live view. It deletes itself when closed, taking its history.
+// The "Live Graph" window, owned by the main window and holding the live view. It deletes
+// itself when closed, taking its history with it.
 class CLiveFrame : public QMainWindow {
     Q_OBJECT
   public:

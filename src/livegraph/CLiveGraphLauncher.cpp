@@ -14,4 +14,6 @@ void CLiveGraphLauncher::Show(QWidget* mainWindow, CLiveInputData* input,
         window_->resize(rect.right - rect.left, rect.bottom - rect.top);
     }
     window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
