@@ -91,6 +91,7 @@ void CUsageTracker::Tick() {
     SampleForeground();
     CreditSecond();
     store_.AddSecond(now_, sampleName_, current_->path);
+    liveInput_.SetCurrent(current_->name, current_->icon);
 }
 
 void CUsageTracker::FlushNow() {

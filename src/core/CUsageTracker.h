@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CLiveInputData.h"
 #include "core/UsageTable.h"
 
 class CAppSettings;
@@ -32,6 +33,8 @@ class CUsageTracker {
     const CUsageTable& Table() const { return table_; }
     const UsageRecord* Current() const { return current_; }
     int64_t LastTick() const { return now_; }
+    // The live graph's source: the program credited by the latest step.
+    CLiveInputData& LiveInput() { return liveInput_; }
 
   private:
     void SampleForeground();
@@ -61,4 +64,5 @@ class CUsageTracker {
     int64_t stretchStart_ = 0;
     int64_t now_ = 0;
     int day_ = -1;  // local day of the last tick or of the start-up load
+    CLiveInputData liveInput_;
 };

@@ -4,15 +4,16 @@
 #include <QList>
 
 #include "core/IImageList.h"
+#include "livegraph/IGraphImageList.h"
 
 // The 16 x 16 program icons shared by the live list, the alarm list and the live graph.
-class CImageList : public IImageList {
+class CImageList : public IImageList, public IGraphImageList {
   public:
     static constexpr int kSize = 16;
 
     int Add(const IconImage& icon) override;
     // A null icon for -1 or any index not handed out.
-    QIcon Icon(int index) const;
+    QIcon Icon(int index) const override;
     int Count() const { return static_cast<int>(icons_.size()); }
 
   private:

@@ -57,8 +57,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
 
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
 
-    bar_->LiveGraphButton().setEnabled(false);
     connect(bar_, &CMainDialogBar::ReportClicked, this, &CMainFrame::OpenReport);
+    connect(bar_, &CMainDialogBar::LiveGraphClicked, this, &CMainFrame::ShowLiveGraph);
     connect(bar_, &CMainDialogBar::ConfigClicked, this, &CMainFrame::ShowConfig);
     connect(bar_, &CMainDialogBar::AboutClicked, this, &CMainFrame::AboutRequested);
 
@@ -91,6 +91,7 @@ CMainFrame::~CMainFrame() {
     tray_.DeleteIcon();
     // The views refer to the image list and the tracker to the views: take the widgets
     // down while those members still exist.
+    delete liveGraph_.Window();
     delete takeCentralWidget();
 }
 
@@ -140,6 +141,10 @@ void CMainFrame::ShowConfig() {
 
 void CMainFrame::OpenReport() {
     reports_.Open();
+}
+
+void CMainFrame::ShowLiveGraph() {
+    liveGraph_.Show(this, &tracker_.LiveInput(), &images_);
 }
 
 void CMainFrame::BringForward() {

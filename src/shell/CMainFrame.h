@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/CUsageTracker.h"
+#include "livegraph/CLiveGraphLauncher.h"
 #include "report/CReportLauncher.h"
 #include "shell/CDesktopEffects.h"
 #include "shell/CImageList.h"
@@ -45,6 +46,7 @@ class CMainFrame : public QMainWindow {
     const QTimer& Timer() const { return timer_; }
     CImageList& Images() { return images_; }
     CReportLauncher& Reports() { return reports_; }
+    CLiveGraphLauncher& LiveGraph() { return liveGraph_; }
 
   public slots:
     // One timer tick: the start-up load on the first, the one-second step after it.
@@ -55,6 +57,7 @@ class CMainFrame : public QMainWindow {
     void EndSession();
     void ShowConfig();
     void OpenReport();
+    void ShowLiveGraph();
     // A second start asked for the window.
     void BringForward();
 
@@ -77,6 +80,7 @@ class CMainFrame : public QMainWindow {
     CImageList images_;
     CUsageTracker tracker_;
     CDesktopEffects effects_;
+    CLiveGraphLauncher liveGraph_;
     CShellTray tray_;
     CReportLauncher reports_;
     QTimer timer_;

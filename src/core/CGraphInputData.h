@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The live graph's data source: asked once a second for the item in front. Kept in core,
+// where the one-second step that feeds it lives.
+class CGraphInputData {
+  public:
+    virtual ~CGraphInputData() = default;
+    virtual void GetCurrent(std::string& label, std::string& key, int& icon) = 0;
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+#include "livegraph/CLaneTimeline.h"
+
+class CGraphInputData;
+class IClock;
+class IGraphImageList;
+class QPainter;
+
+// A scrolling lane timeline: once a second it asks its data source for the current item and
+// adds one pixel column; each distinct item has its own lane of hatched bars, with a label
+// column at the left, time axes above and below and an optional title.
+//
+// All drawing goes to off-screen images: the unchanging background, a strip image used as a
+// ring (a second's column stays where it was drawn, so an ordinary tick repaints only the
+// lanes that changed instead of scrolling the whole strip), the label column and the
+// composite the window shows. The hatch is anchored to the second it belongs to, so a bar
+// drawn at any tick looks exactly as a full repaint would draw it.
+class CGraphOneLiveView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kLabelWidth = 170;
+    static constexpr int kStripOffset = 174;  // label column and gap
+
+    struct Geometry {
+        int left = 0, right = 0, top = 0, bottom = 0;
+        int stripWidth = 0, plotHeight = 0, rowHeight = 0, barHeight = 0;
+    };
+
+    explicit CGraphOneLiveView(QWidget* parent = nullptr);
+    ~CGraphOneLiveView() override;
+
+    void Configure(QColor normalText, QColor normalBar, QColor currentText, QColor currentBar,
+                   int leftMargin, int rightMargin, int topMargin, int bottomMargin,
+                   int maxRowHeight, int titleHeight, const QString& title, CGraphInputData* input,
+                   const IGraphImageList* images);
+    // The axes read the local time from here; the system clock when none is set.
+    void SetClock(IClock* clock) { clock_ = clock; }
+
+    const CLaneTimeline& Timeline() const { return timeline_; }
+    const Geometry& Geom() const { return geom_; }
+    bool CursorShown() const { return cursorShown_; }
+    const QTimer& Timer() const { return timer_; }
+    // What the window shows.
+    const QImage& Picture() const { return composite_; }
+    // The current state drawn from scratch, leaving the view's own images alone.
+    QImage FullRepaintPicture() const;
+
+  public slots:
+    void OnTick();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    struct Layers {
+        QImage background;  // title and frames
+        QImage strip;       // the bars; column of second n at (n - stripBase) mod width
+        QImage labels;      // x = 0 lies two pixels left of the label column's inner edge
+        int64_t stripBase = 0;
+        Geometry geom;  // the geometry they were built for
+    };
+
+    void Layout();
+    void SampleInput();
+    void BuildLayers(Layers& layers) const;
+    void RepaintLanes();
+    void DrawLane(Layers& layers, int row) const;
+    void DrawBar(QPainter& painter, const Layers& layers, int row, int age, int length) const;
+    void DrawLabel(Layers& layers, int row) const;
+    void Compose(QImage& target, const Layers& layers) const;
+    void DrawAxis(QPainter& painter, const Geometry& geom) const;
+    int StripColumn(const Layers& layers, int64_t second) const;
+    bool HasStrip() const;
+
+    // Configuration
+    QColor normalText_{Qt::black};
+    QColor normalBar_{Qt::blue};
+    QColor currentText_{Qt::red};
+    QColor currentBar_{Qt::red};
+    int leftMargin_ = 20, rightMargin_ = 20, topMargin_ = 20, bottomMargin_ = 20;
+    int maxRowHeight_ = 18;
+    int titleHeight_ = 0;
+    QString title_;
+    CGraphInputData* input_ = nullptr;
+    const IGraphImageList* images_ = nullptr;
+    IClock* clock_ = nullptr;
+
+    CLaneTimeline timeline_;
+    Geometry geom_;
+    int width_ = 0, height_ = 0;
+    Layers layers_;
+    QImage composite_;
+    int64_t axisTime_ = 0;
+    QTimer timer_;
+    bool firstPaintPending_ = true;
+    bool fullRepaint_ = true;
+    bool cursorShown_ = false;
+    int cursorOffset_ = 0;
+    bool inputWarned_ = false;
+};

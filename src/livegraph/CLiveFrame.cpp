@@ -1,0 +1,16 @@
+#include "livegraph/CLiveFrame.h"
+
+#include "controls/ControlResources.h"
+#include "livegraph/CLiveView.h"
+
+CLiveFrame::CLiveFrame(CLiveInputData* input, const IGraphImageList* images, QWidget* owner)
+    // A window of its own (own task-bar entry), kept on top like its always-on-top owner,
+    // which would otherwise cover it where the two overlap.
+    : QMainWindow(owner, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Live Graph"));
+    setWindowIcon(ControlResources::Icon(ControlResources::kLiveGraphIcon));
+    view_ = new CLiveView(input, images, this);
+    setCentralWidget(view_);
+    view_->setFocus();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CLiveInputData;
+class CLiveView;
+class IGraphImageList;
+
+// The "Live Graph" window, owned by the main window and holding the live view. It deletes
+// itself when closed, taking its history with it.
+class CLiveFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CLiveFrame(CLiveInputData* input, const IGraphImageList* images, QWidget* owner);
+
+    CLiveView& View() { return *view_; }
+
+  private:
+    CLiveView* view_;
+};
