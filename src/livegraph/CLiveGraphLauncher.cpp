@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "controls/ScreenPlacement.h"
+
 #include "livegraph/LiveWindowPlacement.h"
 
 void CLiveGraphLauncher::Show(QWidget* mainWindow, CLiveInputData* input,
@@ -10,8 +12,8 @@ void CLiveGraphLauncher::Show(QWidget* mainWindow, CLiveInputData* input,
         const QPoint corner = mainWindow->frameGeometry().topLeft();
         const WindowRect rect = LiveWindowPlacement(corner.x(), corner.y());
         window_ = new CLiveFrame(input, images, mainWindow);
-        window_->move(rect.left, rect.top);
-        window_->resize(rect.right - rect.left, rect.bottom - rect.top);
+        PlaceOnScreen(window_,
+                      QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
     }
     window_->show();
     window_->raise();

@@ -1,5 +1,7 @@
 #include "report/CReportLauncher.h"
 
+#include "controls/ScreenPlacement.h"
+
 #include <utility>
 
 CReportLauncher::CReportLauncher(QWidget* mainWindow, std::string databasePath,
@@ -18,8 +20,7 @@ CReportFrame* CReportLauncher::Open() {
         frame_ = new CReportFrame(databasePath_, icons_, mainWindow_);
         const QRect place = InitialGeometry(mainWindow_ != nullptr ? mainWindow_->frameGeometry()
                                                                    : QRect(0, 0, 0, 0));
-        frame_->move(place.topLeft());
-        frame_->resize(place.size());
+        PlaceOnScreen(frame_, place);
     }
     if (frame_->isMinimized()) {
         frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// wanted moved (and, only where it is larger than the screen, shrunk) so the whole window
+// lies inside available. The placement rules of the windows know nothing of the screen's
+// size; a window whose bottom or right edge is off screen cannot be resized back.
+QRect KeepOnScreen(const QRect& wanted, const QRect& available);
+
+// Places window at wanted, kept on the available area of the screen under wanted's centre.
+void PlaceOnScreen(QWidget* window, const QRect& wanted);
