@@ -126,7 +126,9 @@ bool CUsageDb::Run(Operation operation, Body&& body) {
     std::string error;
     {
         SqliteConnection connection;
-        if (!connection.Open(path_, busyTimeoutMs_)) {
+        const auto mode =
+            readOnly_ ? SqliteConnection::Mode::ReadOnly : SqliteConnection::Mode::ReadWrite;
+        if (!connection.Open(path_, busyTimeoutMs_, mode)) {
             failure = Failure::Connection;
             error = connection.ErrorText();
         } else {

@@ -45,6 +45,8 @@ class CUsageDb : public IUsageStore {
     // How long a statement waits for another connection's lock before it fails.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     static constexpr int kDefaultBusyTimeoutMs = 2000;
+    // Read-only: operations open the file without creating or changing it; writes fail.
+    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     enum class Operation {
         Flush,
@@ -70,6 +72,7 @@ class CUsageDb : public IUsageStore {
     std::string path_;
     const CAppSettings& settings_;
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
+    bool readOnly_ = false;
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
     // Set while an operation's message is on screen: the tick goes on under a message box,

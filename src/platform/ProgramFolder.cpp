@@ -37,3 +37,8 @@ std::string ProgramFolderFor(const QString& executableDir) {
 std::string ProgramFolder() {
     return ProgramFolderFor(QCoreApplication::applicationDirPath());
 }
+
+void SetApplicationNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Hourglint"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hourglint"));
+}

@@ -8,3 +8,6 @@
 std::string ProgramFolder();
 // The same rule for a given executable folder; "./" when no folder can be used.
 std::string ProgramFolderFor(const QString& executableDir);
+// Names the application "Hourglint" of "Hourglint", which places the per-user data folder
+// and the settings. Call once the application object exists.
+void SetApplicationNames();
