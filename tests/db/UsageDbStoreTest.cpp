@@ -46,6 +46,8 @@ TEST_F(UsageDbStore, CreatesAMissingFileWithItsFolderAndTablesForTheOwnerOnly) {
     EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_ttime_item_day_hour')"),
               (std::vector<std::string>{"itemid", "d", "h", "seconds"}));
     EXPECT_EQ(raw.Value("SELECT name FROM pragma_index_info('ix_ttime_day') WHERE seqno = 0"), "d");
+    EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_titem_group')"),
+              (std::vector<std::string>{"groupid", "id"}));
 }
 
 TEST_F(UsageDbStore, LeavesTheTablesOfAnExistingFileAloneAndAddsMissingIndexes) {
@@ -66,7 +68,7 @@ TEST_F(UsageDbStore, LeavesTheTablesOfAnExistingFileAloneAndAddsMissingIndexes) 
 
     RawDb raw(path_);
     EXPECT_EQ(raw.Value("SELECT sql FROM sqlite_master WHERE name = 'titem'"), legacy);
-    EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index'"), "3");
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index'"), "4");
     EXPECT_EQ(raw.Value("SELECT seconds FROM ttime"), "1");
 }
 
