@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "core/CAppSettings.h"
+#include "core/IForegroundSampler.h"
 #include "shell/CAlarmView.h"
 #include "shell/CClockLabel.h"
 #include "shell/CConfigDlg.h"
@@ -31,7 +32,9 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
       settingsStore_(settingsStore),
       tracker_(settings, clock, sampler, store),
       effects_(*this,
-               CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())) {
+               CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())),
+      reports_(this, settings.DatabasePath(),
+               [&sampler](const std::string& path) { return sampler.ExtractIcon(path, false); }) {
     setWindowTitle(QStringLiteral("Hourglint"));
     setWindowIcon(ProgramIcon());
 
@@ -57,7 +60,7 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
 
     bar_->LiveGraphButton().setEnabled(false);
-    bar_->ReportButton().setEnabled(false);
+    connect(bar_, &CMainDialogBar::ReportClicked, this, &CMainFrame::OpenReport);
     connect(bar_, &CMainDialogBar::ConfigClicked, this, &CMainFrame::ShowConfig);
     connect(bar_, &CMainDialogBar::AboutClicked, this, &CMainFrame::AboutRequested);
 
@@ -70,7 +73,7 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     timer_.start();
 
     tray_.AddIcon(this, QStringLiteral("Hourglint"));
-    tray_.ReportAction().setEnabled(false);
+    connect(&tray_, &CShellTray::ReportRequested, this, &CMainFrame::OpenReport);
     connect(&tray_, &CShellTray::ConfigRequested, this, &CMainFrame::ShowConfig);
     connect(&tray_, &CShellTray::AboutRequested, this, &CMainFrame::AboutRequested);
     connect(&tray_, &CShellTray::ExitRequested, this, &CMainFrame::RequestExit);
@@ -131,6 +134,10 @@ void CMainFrame::ShutDown() {
 
 void CMainFrame::ShowConfig() {
     CConfigDlg::Edit(settings_, effects_, settingsStore_, this);
+}
+
+void CMainFrame::OpenReport() {
+    reports_.Open();
 }
 
 void CMainFrame::BringForward() {

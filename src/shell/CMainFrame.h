@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/CUsageTracker.h"
+#include "report/CReportLauncher.h"
 #include "shell/CDesktopEffects.h"
 #include "shell/CImageList.h"
 #include "shell/CShellTray.h"
@@ -42,6 +43,7 @@ class CMainFrame : public QMainWindow {
     CShellTray& Tray() { return tray_; }
     const QTimer& Timer() const { return timer_; }
     CImageList& Images() { return images_; }
+    CReportLauncher& Reports() { return reports_; }
 
   public slots:
     // One timer tick: the start-up load on the first, the one-second step after it.
@@ -51,6 +53,7 @@ class CMainFrame : public QMainWindow {
     // End of the session or a termination signal: flushes and closes without asking.
     void EndSession();
     void ShowConfig();
+    void OpenReport();
     // A second start asked for the window.
     void BringForward();
 
@@ -73,6 +76,7 @@ class CMainFrame : public QMainWindow {
     CUsageTracker tracker_;
     CDesktopEffects effects_;
     CShellTray tray_;
+    CReportLauncher reports_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
     CHGView* liveView_ = nullptr;

@@ -1,0 +1,290 @@
+#include "report/CBarChart.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017452006980802792;
+
+const std::array<QColor, 20> kPalette = {
+    QColor(0, 128, 255),  QColor(225, 150, 0),   QColor(60, 196, 90),   QColor(128, 128, 255),
+    QColor(128, 128, 0),  QColor(128, 64, 64),   QColor(28, 255, 255),  QColor(225, 128, 0),
+    QColor(128, 0, 255),  QColor(0, 255, 128),   QColor(252, 53, 18),   QColor(252, 199, 75),
+    QColor(187, 252, 37), QColor(248, 232, 241), QColor(121, 131, 253), QColor(146, 52, 20),
+    QColor(132, 125, 51), QColor(128, 194, 95),  QColor(7, 115, 120),   QColor(2, 15, 168)};
+
+QFont Arial(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+int Trunc(double value) {
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+CBarChart::CBarChart() : surface_(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32) {
+    surface_.fill(Qt::white);
+}
+
+QColor CBarChart::Darker(QColor colour) {
+    return QColor(std::max(colour.red() - 70, 0), std::max(colour.green() - 70, 0),
+                  std::max(colour.blue() - 70, 0));
+}
+
+QColor CBarChart::Lighter(QColor colour) {
+    const auto up = [](int channel) { return channel > 184 ? 255 : channel + 70; };
+    return QColor(up(colour.red()), up(colour.green()), up(colour.blue()));
+}
+
+void CBarChart::SetData(const ChartData& data) {
+    ChartData checked = data;
+    ValidateChartLayout(checked);
+    top_ = checked.topMargin;
+    bottom_ = checked.bottomMargin;
+    left_ = checked.leftMargin;
+    right_ = checked.rightMargin;
+    angle_ = checked.angleDegrees * kDegreesToRadians;
+    ratio_ = checked.ratio;
+    title_ = QString::fromStdString(checked.title);
+
+    const int seriesCount = std::min<int>({static_cast<int>(checked.series.size()),
+                                           static_cast<int>(checked.values.size()), kMaxSeries});
+    const int itemCount = std::min<int>(static_cast<int>(checked.items.size()), kMaxItems);
+    values_.assign(seriesCount, std::vector<int32_t>(itemCount, 0));
+    series_.clear();
+    colours_.clear();
+    for (int s = 0; s < seriesCount; ++s) {
+        const auto& row = checked.values[s];
+        std::copy_n(row.begin(), std::min<size_t>(row.size(), itemCount), values_[s].begin());
+        series_.append(QString::fromStdString(checked.series[s]));
+        colours_.push_back(static_cast<size_t>(s) < checked.colours.size()
+                               ? QColor::fromRgb(checked.colours[s])
+                               : kPalette[s % kPalette.size()]);
+    }
+    items_.clear();
+    for (int i = 0; i < itemCount; ++i) {
+        items_.append(QString::fromStdString(checked.items[i]));
+    }
+    hasData_ = true;
+    Redraw();
+}
+
+void CBarChart::SetClientSize(QSize size) {
+    client_ = size;
+    Redraw();
+}
+
+QImage CBarChart::Picture() const {
+    const QSize size = client_.boundedTo(surface_.size());
+    return surface_.copy(0, 0, std::max(size.width(), 1), std::max(size.height(), 1));
+}
+
+void CBarChart::Redraw() {
+    surface_.fill(Qt::white);
+    // Before the first data nothing of the layout is defined: the chart stays white.
+    if (!hasData_) {
+        return;
+    }
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    Layout(painter);
+    DrawBox(painter);
+    DrawTitle(painter);
+    DrawBars(painter);
+}
+
+void CBarChart::Layout(QPainter& painter) {
+    int32_t largest = 0;
+    for (const auto& row : values_) {
+        for (const int32_t value : row) {
+            largest = std::max(largest, value);
+        }
+    }
+    QString longest;
+    for (const QString& name : series_) {
+        if (name.size() > longest.size()) {
+            longest = name;
+        }
+    }
+    painter.setFont(Arial(16));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int labelWidth = metrics.horizontalAdvance(QString::number(largest) + "000");
+    nameWidth_ = metrics.horizontalAdvance(longest);
+
+    plotTop_ = top_ + 40;
+    plotBottom_ = client_.height() - bottom_ - 20;
+    plotLeft_ = left_ + labelWidth;
+    plotRight_ = client_.width() - right_ - nameWidth_;
+
+    const int w = plotRight_ - plotLeft_;
+    const int h = plotBottom_ - plotTop_;
+    const double sine = std::sin(angle_);
+    const double cosine = std::cos(angle_);
+    frontWidth_ = Trunc(w / (cosine * ratio_ + 1));
+    depth_ = Trunc(frontWidth_ * ratio_);
+    frontHeight_ = Trunc(h - sine * depth_);
+    // A deep box in a flat pane: a third of the height at most, and the box centred.
+    if (3 * depth_ * sine > h) {
+        depth_ = Trunc((h / 3) / sine);
+        frontWidth_ = Trunc(depth_ / ratio_);
+        frontHeight_ = Trunc(h - depth_ * sine);
+        const int shift = (w - Trunc(depth_ * cosine + frontWidth_)) / 2;
+        plotLeft_ += shift;
+        plotRight_ -= shift;
+    }
+    scale_ = ComputeChartScale(largest);
+}
+
+void CBarChart::DrawBox(QPainter& painter) {
+    if (!(plotTop_ + 5 < plotBottom_) || !(plotLeft_ < plotRight_ - frontWidth_ - 2) ||
+        plotRight_ - 5 < plotLeft_) {
+        return;
+    }
+    const double sine = std::sin(angle_);
+    const double cosine = std::cos(angle_);
+    const int backLeft = plotLeft_ + Trunc(depth_ * cosine);
+    const int backBottom = plotBottom_ - Trunc(depth_ * sine);
+
+    // Back wall; the outline covers the right and bottom edges exclusively, as a GDI
+    // rectangle does.
+    painter.setPen(Qt::white);
+    painter.setBrush(wall_);
+    const QRect back(QPoint(backLeft, backBottom - frontHeight_ - 1),
+                     QPoint(backLeft + frontWidth_ + 1, backBottom - 1));
+    painter.drawRect(back.adjusted(0, 0, -1, -1));
+
+    // Side wall.
+    painter.setPen(sideWall_);
+    painter.setBrush(sideWall_);
+    painter.drawPolygon(QPolygon({QPoint(plotLeft_, plotBottom_),
+                                  QPoint(plotRight_ - frontWidth_, plotTop_ + frontHeight_),
+                                  QPoint(plotRight_ - frontWidth_, plotTop_),
+                                  QPoint(plotLeft_, plotBottom_ - frontHeight_)}));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(line_);
+    painter.drawPolyline(
+        QPolygon({QPoint(plotLeft_, plotBottom_), QPoint(plotLeft_ + frontWidth_, plotBottom_),
+                  QPoint(plotRight_, plotTop_ + frontHeight_), QPoint(plotRight_, plotTop_),
+                  QPoint(plotRight_ - frontWidth_, plotTop_),
+                  QPoint(plotLeft_, plotBottom_ - frontHeight_), QPoint(plotLeft_, plotBottom_)}));
+
+    const int gap = frontHeight_ / scale_.steps;
+    QPen dashed(line_, 1, Qt::DashLine);
+    painter.setPen(dashed);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (int i = 1; i < scale_.steps; ++i) {
+        const int y = backBottom - gap * i;
+        painter.drawLine(backLeft, y, plotRight_ - 1, y);
+        painter.drawLine(backLeft, y, plotLeft_ + 1, plotBottom_ - gap * i);
+    }
+
+    painter.setPen(line_);
+    painter.setFont(Arial(16));
+    for (int i = 0; i <= scale_.steps; ++i) {
+        const int y = plotBottom_ - gap * i;
+        painter.drawLine(plotLeft_ + 1, y, plotLeft_ - 8, y);
+        const QRect box(QPoint(plotLeft_ - nameWidth_ - 8, y - 8), QPoint(plotLeft_ - 8, y + 8));
+        painter.drawText(box,
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                         QString::number(int64_t{i} * scale_.step));
+    }
+}
+
+void CBarChart::DrawTitle(QPainter& painter) {
+    painter.setPen(line_);
+    painter.setFont(Arial(28));
+    const QRect band(QPoint(0, plotTop_ - 40), QPoint(client_.width(), plotTop_));
+    painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, title_);
+}
+
+void CBarChart::DrawBars(QPainter& painter) {
+    const int n = static_cast<int>(series_.size());
+    const int m = static_cast<int>(items_.size());
+    if (plotRight_ - 5 < plotLeft_ || !(plotTop_ + 5 < plotBottom_) || n == 0 || m == 0) {
+        return;
+    }
+    const double sine = std::sin(angle_);
+    const double cosine = std::cos(angle_);
+    const int backLeft = plotLeft_ + Trunc(depth_ * cosine);
+    const int backBottom = plotBottom_ - Trunc(depth_ * sine);
+
+    const int rowDepth = depth_ / n;
+    const int rowRise = Trunc(sine * rowDepth);
+    const int rowShift = Trunc(rowDepth * cosine);
+    const int barUnit = frontWidth_ / (2 * m);
+    const int spare = frontWidth_ - 2 * m * barUnit;
+    const int riseCorrection = (Trunc(sine * depth_ - n * rowRise) - 1) / n + 1;
+    const int64_t maximum = std::max<int32_t>(scale_.maximum, 1);
+
+    painter.setBackgroundMode(Qt::TransparentMode);
+    int rowX = backLeft;
+    int rowY = backBottom;
+    // Back to front, so nearer rows cover farther ones.
+    for (int s = n - 1; s >= 0; --s) {
+        const bool front = s == 0;
+        const QColor colour = colours_[s];
+        const QColor side = Darker(colour);
+        const QColor top = Lighter(colour);
+        int x = rowX + barUnit / 2;
+        for (int k = 0; k < m; ++k) {
+            const int extra = spare - 1 - k >= 0 ? (spare - 1 - k) / m + 1 : 0;
+            const int width = barUnit + extra;
+            const int height =
+                static_cast<int>(int64_t{std::max(values_[s][k], 0)} * frontHeight_ / maximum);
+            const int left = x - rowShift;
+            const int bottom = front ? plotBottom_ : rowY + rowRise;
+            const int topY = rowY + rowRise + riseCorrection - height;
+            // A zero bar has no faces at all.
+            if (height > 0 && width > 0 && topY <= bottom) {
+                painter.fillRect(QRect(left, topY, width, bottom - topY + 1), colour);
+                const int right = left + width;
+                painter.setPen(side);
+                painter.setBrush(side);
+                painter.drawPolygon(QPolygon({QPoint(right, bottom), QPoint(right, topY),
+                                              QPoint(right + rowShift, topY - rowRise),
+                                              QPoint(right + rowShift, bottom - rowRise)}));
+                painter.setPen(top);
+                painter.setBrush(top);
+                painter.drawPolygon(QPolygon({QPoint(left, topY - 1), QPoint(right - 1, topY - 1),
+                                              QPoint(right - 1 + rowShift, topY - 1 - rowRise),
+                                              QPoint(left + rowShift, topY - 1 - rowRise)}));
+            }
+            if (front) {
+                painter.setPen(line_);
+                painter.setFont(Arial(12));
+                const QRect box(QPoint(left - barUnit / 2, plotBottom_ + 8),
+                                QPoint(left + barUnit + barUnit / 2, plotBottom_ + 20));
+                painter.drawText(
+                    box,
+                    Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                    items_[k]);
+            }
+            x += width + barUnit;
+        }
+        const int rowEnd = x;
+        painter.setPen(line_);
+        painter.drawLine(rowEnd - barUnit / 2, rowY, rowEnd - barUnit / 2 + 8, rowY);
+        painter.setFont(Arial(12));
+        const int nameLeft = Trunc(rowEnd - 0.75 * barUnit);
+        const QRect nameBox(QPoint(nameLeft + 16, rowY + rowRise / 2 - 4),
+                            QPoint(nameLeft + 300, rowY + rowRise / 2 + 8));
+        painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         series_[s]);
+        // The next row stands one row depth nearer; computed from the back corner so the
+        // truncations do not add up.
+        const double step = static_cast<double>(depth_) / n * (n - s);
+        rowX = Trunc(backLeft - cosine * step);
+        rowY = Trunc(backBottom + sine * step + riseCorrection);
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "report/CStaticBarVView.h"
+
+// The report window's chart pane.
+class CReportBottomView : public CStaticBarVView {
+  public:
+    using CStaticBarVView::CStaticBarVView;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QDateTimeEdit;
+class QPushButton;
+class QRadioButton;
+
+// The bar across the top of the report window: Save, Set Group, the mode, the day and
+// Refresh, in the order and grouping of the original 276 x 44 unit bar.
+class CReportDialogBar : public QWidget {
+  public:
+    explicit CReportDialogBar(QWidget* parent = nullptr);
+
+    QPushButton& SaveButton() { return *save_; }
+    QPushButton& SetGroupButton() { return *setGroup_; }
+    QRadioButton& ProcessRadio() { return *process_; }
+    QRadioButton& GroupRadio() { return *group_; }
+    QDateTimeEdit& DatePicker() { return *date_; }
+    QPushButton& RefreshButton() { return *refresh_; }
+
+  private:
+    QPushButton* save_;
+    QPushButton* setGroup_;
+    QRadioButton* process_;
+    QRadioButton* group_;
+    QDateTimeEdit* date_;
+    QPushButton* refresh_;
+};

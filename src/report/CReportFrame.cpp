@@ -1,0 +1,203 @@
+#include "report/CReportFrame.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "core/Message.h"
+#include "report/CReportBottomView.h"
+#include "report/CReportDialogBar.h"
+#include "report/CReportModel.h"
+#include "report/CReportTopView.h"
+#include "report/OpenDocument.h"
+
+namespace {
+
+QIcon ToIcon(const IconImage& icon) {
+    if (icon.IsNull() ||
+        icon.argb.size() < static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height)) {
+        return {};
+    }
+    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
+    for (int y = 0; y < icon.height; ++y) {
+        auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < icon.width; ++x) {
+            line[x] = icon.argb[static_cast<size_t>(y) * icon.width + x];
+        }
+    }
+    if (image.width() != 16 || image.height() != 16) {
+        image = image.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
+// Restores the cursor however the work ends.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* owner)
+    // An owned window stays in front of its owner; the owner is always on top, so this
+    // window must be too or it would open behind the main window.
+    : QMainWindow(owner, owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                             ? Qt::Window | Qt::WindowStaysOnTopHint
+                             : Qt::Window),
+      databasePath_(std::move(databasePath)),
+      icons_(std::move(icons)) {
+    setWindowTitle(QStringLiteral("Log Report"));
+    // Closing ends this report; the next Open starts afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    bar_ = new CReportDialogBar(client);
+    column->addWidget(bar_);
+    splitter_ = new QSplitter(Qt::Vertical, client);
+    splitter_->setChildrenCollapsible(false);
+    list_ = new CReportTopView(splitter_);
+    chart_ = new CReportBottomView(splitter_);
+    splitter_->addWidget(list_);
+    splitter_->addWidget(chart_);
+    splitter_->setSizes({320, 300});
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    column->addWidget(splitter_, 1);
+    setCentralWidget(client);
+
+    list_->SetRegistryName(QStringLiteral("ReportTopView"));
+    list_->setIconSize(QSize(16, 16));
+    list_->Model().SetColumns({QString::fromLatin1(ReportModeText(mode_)), "Today", "Yesterday",
+                               "Week Average", "Month Average", "Year Average"},
+                              {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight,
+                               Qt::AlignRight, Qt::AlignRight});
+    const int widths[] = {160, 85, 95, 100, 100, 100};
+    for (int i = 0; i < 6; ++i) {
+        list_->setColumnWidth(i, widths[i]);
+        if (i > 0) {
+            list_->AddNumericColumn(i);
+        }
+    }
+
+    connect(&bar_->RefreshButton(), &QPushButton::clicked, this, [this] { Refresh(); });
+    connect(&bar_->SaveButton(), &QPushButton::clicked, this, [this] { Save(); });
+    connect(&bar_->SetGroupButton(), &QPushButton::clicked, this, [this] { SetGroup(); });
+    // The group editor is not part of this window yet; SetGroup() is where it opens.
+    bar_->SetGroupButton().setEnabled(false);
+
+    resize(kWidth, kHeight);
+}
+
+CReportFrame::~CReportFrame() = default;
+
+void CReportFrame::Refresh() {
+    mode_ = bar_->ProcessRadio().isChecked() ? ReportMode::Process : ReportMode::Group;
+    list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
+    const int64_t anchor = bar_->DatePicker().dateTime().toSecsSinceEpoch();
+
+    BusyCursor busy;
+    list_->Model().Clear();
+    // Image 0: the group icon, or a plain one for programs without an icon of their own.
+    const QIcon fallback = style()->standardIcon(mode_ == ReportMode::Group ? QStyle::SP_DirIcon
+                                                                            : QStyle::SP_FileIcon);
+    const CReportModel report = CReportModel::Compute(databasePath_, anchor, mode_);
+    for (const ReportRow& row : report.Rows()) {
+        CSortListModel::Row item;
+        for (const std::string& cell : CReportModel::Cells(row)) {
+            item.cells.append(QString::fromStdString(cell));
+        }
+        if (mode_ == ReportMode::Process && icons_ && !row.path.empty()) {
+            if (const std::optional<IconImage> icon = icons_(row.path)) {
+                item.icon = ToIcon(*icon);
+            }
+        }
+        if (item.icon.isNull()) {
+            item.icon = fallback;
+        }
+        item.data = row.key;
+        list_->Model().Append(std::move(item));
+    }
+    totals_ = report.Totals();
+    chart_->SetData(report.Chart());
+}
+
+std::vector<ReportCells> CReportFrame::DisplayedRows() const {
+    std::vector<ReportCells> rows;
+    const CSortListModel& model = list_->Model();
+    rows.reserve(static_cast<size_t>(model.Count()));
+    for (int r = 0; r < model.Count(); ++r) {
+        ReportCells cells;
+        const QStringList& texts = model.At(r).cells;
+        for (size_t c = 0; c < cells.size() && static_cast<int>(c) < texts.size(); ++c) {
+            cells[c] = texts[static_cast<int>(c)].toStdString();
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+CHtmlReportExport::Result CReportFrame::SaveTo(const QString& path) {
+    BusyCursor busy;
+    CHtmlReportExport::Input input;
+    input.mode = mode_;
+    // The day shown now, even if changed since the last Refresh; mode and totals are that
+    // Refresh's.
+    input.reportDay = bar_->DatePicker().dateTime().toSecsSinceEpoch();
+    input.savedAt = QDateTime::currentSecsSinceEpoch();
+    input.totals = totals_;
+    input.rows = DisplayedRows();
+    input.chart = chart_->Chart().Picture();
+    return CHtmlReportExport::Save(path, input);
+}
+
+void CReportFrame::Save() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Hourglint Report Files (*.htm)"), QStringLiteral("All Files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("htm"));
+    dialog.selectFile(QStringLiteral("report.htm"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    const CHtmlReportExport::Result result = SaveTo(path);
+    if (!result.htmlWritten) {
+        // Saving is the user's own request: a file that did not appear must be said.
+        ShowMessage("Cannot write the report file " + path.toStdString() + ":\n" +
+                    result.error.toStdString());
+        return;
+    }
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Hourglint"),
+                              QStringLiteral("Report generated successfully!\n\nView Now?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        return;
+    }
+    const int code = OpenDocument(path);
+    if (code <= 32) {
+        QApplication::beep();
+        ShowMessage(OpenDocumentErrorText(code));
+    }
+}
+
+void CReportFrame::SetGroup() {
+    // The group editor opens here, modal, on this window's database; nothing is
+    // recomputed when it closes.
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/IconImage.h"
+#include "report/CHtmlReportExport.h"
+#include "report/ReportData.h"
+
+class CReportBottomView;
+class CReportDialogBar;
+class CReportTopView;
+class QSplitter;
+
+// "Log Report": the dialog bar, the sortable list above the top-five chart. Nothing is
+// computed until Refresh; Save writes what the window shows.
+class CReportFrame : public QMainWindow {
+  public:
+    // A program's small icon by its executable path; nullopt when it has none.
+    using IconSource = std::function<std::optional<IconImage>(const std::string& path)>;
+
+    static constexpr int kWidth = 700;
+    static constexpr int kHeight = 800;
+
+    // owner: the main window, so the report stays above it and goes down with it.
+    CReportFrame(std::string databasePath, IconSource icons, QWidget* owner);
+    ~CReportFrame() override;
+
+    CReportDialogBar& DialogBar() { return *bar_; }
+    CReportTopView& List() { return *list_; }
+    CReportBottomView& ChartView() { return *chart_; }
+    QSplitter& Splitter() { return *splitter_; }
+
+    ReportMode Mode() const { return mode_; }
+    const ReportTotals& Totals() const { return totals_; }
+    // The list's rows as they are shown now.
+    std::vector<ReportCells> DisplayedRows() const;
+
+    // Computes the report for the picked day and mode and shows it.
+    void Refresh();
+    // Asks for a file, writes it and offers to open it.
+    void Save();
+    // Writes the report to path as Save does after its dialog.
+    CHtmlReportExport::Result SaveTo(const QString& path);
+    // Opens the group editor.
+    void SetGroup();
+
+  private:
+    std::string databasePath_;
+    IconSource icons_;
+    CReportDialogBar* bar_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    CReportTopView* list_ = nullptr;
+    CReportBottomView* chart_ = nullptr;
+    ReportMode mode_ = ReportMode::Process;
+    ReportTotals totals_;
+};

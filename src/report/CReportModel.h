@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "db/DbRows.h"
+#include "report/ReportData.h"
+
+// One computed report: the rows in report order (never re-sorted here), the mode, the five
+// totals and the top-five extract for the chart.
+class CReportModel {
+  public:
+    static constexpr int kChartItems = 5;
+
+    CReportModel() = default;
+    CReportModel(ReportMode mode, ReportTable rows);
+
+    // Runs the mode's report over a database connection of its own. A failure has already
+    // been shown by the database layer; the rows read before it are kept.
+    static CReportModel Compute(const std::string& databasePath, int64_t anchor, ReportMode mode);
+
+    ReportMode Mode() const { return mode_; }
+    const ReportTable& Rows() const { return rows_; }
+    const ReportTotals& Totals() const { return totals_; }
+    // The first five rows in report order, five series, colours and layout of the report.
+    ChartData Chart() const;
+
+    static ReportCells Cells(const ReportRow& row);
+
+  private:
+    ReportMode mode_ = ReportMode::Process;
+    ReportTable rows_;
+    ReportTotals totals_;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "report/CMultiColumnSortListView.h"
+
+// The report window's list pane.
+class CReportTopView : public CMultiColumnSortListView {
+  public:
+    using CMultiColumnSortListView::CMultiColumnSortListView;
+};

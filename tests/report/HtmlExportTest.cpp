@@ -1,0 +1,74 @@
+#include <QFile>
+#include <QImage>
+
+#include "ReportTestSupport.h"
+#include "report/CHtmlReportExport.h"
+#include "report/HtmlReportText.h"
+#include "report/OpenDocument.h"
+
+namespace {
+
+std::string ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing " + path.toStdString() + ">";
+    return file.readAll().toStdString();
+}
+
+}  // namespace
+
+TEST(HtmlExport, TheImageTakesTheReportsNameWithItsExtensionReplaced) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/tmp/report.htm", "/tmp/report.jpg"}, {"/tmp/report.html", "/tmp/report.jpg"},
+        {"/tmp/report", "/tmp/report.jpg"},     {"/tmp/my.dir/report", "/tmp/my.dir/report.jpg"},
+        {"/tmp/.report", "/tmp/.report.jpg"},   {"a.b.htm", "a.b.jpg"}};
+    for (const auto& [report, image] : cases) {
+        EXPECT_EQ(ChartImagePath(report), image) << report;
+    }
+    EXPECT_EQ(OpenDocumentErrorText(26),
+              "Unable to open hyperlink:\n\nA sharing violation occurred. ");
+    EXPECT_EQ(OpenDocumentErrorText(4), "Unable to open hyperlink:\n\nUnknown Error (4) occurred.");
+}
+
+// Set HOURGLINT_WRITE_GOLDEN=1 to rewrite the golden files after a deliberate change.
+TEST_F(ReportTest, TheSavedFileMatchesItsGoldenCopyByteForByte) {
+    EnsureTestApplication();
+    struct Case {
+        const char* golden;
+        CHtmlReportExport::Input input;
+    };
+    QImage chart(600, 300, QImage::Format_RGB32);
+    chart.fill(Qt::white);
+    CHtmlReportExport::Input empty;
+    empty.reportDay = LocalInstant(2026, 12, 6, 18);
+    empty.savedAt = LocalInstant(2026, 12, 8, 9);
+    empty.chart = chart;
+    CHtmlReportExport::Input names = empty;
+    names.mode = ReportMode::Group;
+    names.totals = {4000, 100, 571, 133, 10};
+    names.rows = {{"<script>alert(1)</script>", "3600", "0", "514", "120", "9"},
+                  {"Tom & Jerry \"café\"", "400", "100", "57", "13", "1"},
+                  {"été.bin", "0", "0", "0", "0", "0"}};
+    const std::vector<Case> cases = {{"empty.htm", empty}, {"names.htm", names}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.golden);
+        const QString path = QString::fromStdString((folder_ / "report.htm").string());
+        const auto result = CHtmlReportExport::Save(path, c.input);
+        EXPECT_TRUE(result.htmlWritten);
+        EXPECT_TRUE(result.imageWritten);
+        EXPECT_EQ(QImage(result.imagePath).size(), QSize(600, 300));
+        const QString golden = QStringLiteral(HOURGLINT_REPORT_TEST_DATA "/") + c.golden;
+        if (std::getenv("HOURGLINT_WRITE_GOLDEN") != nullptr) {
+            QFile::remove(golden);
+            QFile::copy(path, golden);
+        }
+        EXPECT_EQ(ReadFile(path), ReadFile(golden));
+    }
+}
+
+TEST_F(ReportTest, AFileThatCannotBeWrittenSaysWhy) {
+    CHtmlReportExport::Input input;
+    const auto result = CHtmlReportExport::Save(
+        QString::fromStdString((folder_ / "no-such-folder" / "report.htm").string()), input);
+    EXPECT_FALSE(result.htmlWritten);
+    EXPECT_FALSE(result.error.isEmpty());
+}
