@@ -85,5 +85,9 @@ BENCHMARK_CAPTURE(BM_ReportCommand, group_csv, std::vector<std::string>{"--group
 BENCHMARK_CAPTURE(BM_ReportCommand, process_json, std::vector<std::string>{"--format", "json"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportCommand, process_html,
+                  std::vector<std::string>{"--format", "html", "--output", "OUTPUT"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

@@ -13,6 +13,9 @@
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/ProgramFolder.h"
+#include "report/CBarChart.h"
+#include "report/CHtmlReportExport.h"
+#include "report/CReportModel.h"
 
 namespace {
 
@@ -50,7 +53,7 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     }
 
     // The database layer reports its failures through ShowMessage: here they go to the
-    // terminal and make the report count as failed.
+    // terminal and make the report count as failed, so nothing partial is written.
     bool failed = false;
     MessageHandler previous = SetMessageHandler([&](const std::string& text) {
         err << "hourglint: " << text << '\n';
@@ -58,35 +61,59 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     });
     CUsageDb db(path);
     db.SetReadOnly(true);
-    const bool group = options_.GroupMode();
-    const int64_t anchor = Anchor();
-    const ReportTable rows = group ? db.ReportGroup(anchor) : db.ReportProcess(anchor);
+    const CReportModel report = CReportModel::Compute(
+        db, Anchor(), options_.GroupMode() ? ReportMode::Group : ReportMode::Process);
     SetMessageHandler(std::move(previous));
     if (failed) {
         return CCommandLine::kExitFailure;
     }
 
-    ReportTotalsText totals;
-    for (const ReportRow& row : rows) {
-        totals.today += row.today;
-        totals.yesterday += row.yesterday;
-        totals.week += row.week;
-        totals.month += row.month;
-        totals.year += row.year;
-    }
+    bool written = false;
     switch (options_.GetFormat()) {
         case CCommandLine::Format::Csv:
-            return WriteText(ReportCsv(rows, group), out, err) ? CCommandLine::kExitOk
-                                                               : CCommandLine::kExitFailure;
+            written = WriteText(ReportCsv(report), out, err);
+            break;
         case CCommandLine::Format::Json:
-            return WriteText(ReportJson(DateText(), group, rows, totals), out, err)
-                       ? CCommandLine::kExitOk
-                       : CCommandLine::kExitFailure;
+            written = WriteText(ReportJson(DateText(), report), out, err);
+            break;
         case CCommandLine::Format::Html:
-            err << "hourglint: the html format is not available yet\n";
-            return CCommandLine::kExitFailure;
+            written = WriteHtml(report, err);
+            break;
     }
-    return CCommandLine::kExitFailure;
+    return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
+}
+
+bool CReportCommand::WriteHtml(const CReportModel& report, std::ostream& err) const {
+    // The report window's Save, with the chart at its pane's first size.
+    CBarChart chart;
+    chart.SetClientSize(kChartSize);
+    chart.SetData(report.Chart());
+    CHtmlReportExport::Input input;
+    input.mode = report.Mode();
+    input.reportDay = Anchor();
+    input.savedAt = QDateTime::currentSecsSinceEpoch();
+    input.totals = report.Totals();
+    for (const ReportRow& row : report.Rows()) {
+        ReportCells cells = CReportModel::Cells(row);
+        // As the report list holds the name: as text, with broken bytes replaced.
+        cells[0] = QString::fromStdString(cells[0]).toStdString();
+        input.rows.push_back(std::move(cells));
+    }
+    input.chart = chart.Picture();
+    const CHtmlReportExport::Result result =
+        CHtmlReportExport::Save(QFile::decodeName(options_.Output().c_str()), input);
+    if (!result.htmlWritten) {
+        err << "hourglint: cannot write " << options_.Output() << ": " << result.error.toStdString()
+            << '\n';
+        return false;
+    }
+    if (!result.imageWritten) {
+        // The page refers to it: a report without its chart is not a success.
+        err << "hourglint: cannot write the chart image "
+            << QFile::encodeName(result.imagePath).toStdString() << '\n';
+        return false;
+    }
+    return true;
 }
 
 bool CReportCommand::WriteText(const std::string& text, std::ostream& out,

@@ -1,16 +1,22 @@
 #pragma once
 
+#include <QSize>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 
 #include "cli/CCommandLine.h"
 
+class CReportModel;
+
 // --report: computes one day's report from the database, read-only, and writes it as CSV,
 // JSON or HTML. Needs an application object (a QGuiApplication for html); failures go to
 // err, never to a message box.
 class CReportCommand {
   public:
+    // The chart's size in an html report: the report window's chart pane when it opens.
+    static inline const QSize kChartSize{600, 300};
+
     explicit CReportCommand(const CCommandLine& options);
 
     // The exit status: 0, or 1 when the database or the output could not be used; nothing
@@ -26,6 +32,7 @@ class CReportCommand {
 
   private:
     bool WriteText(const std::string& text, std::ostream& out, std::ostream& err) const;
+    bool WriteHtml(const CReportModel& report, std::ostream& err) const;
 
     CCommandLine options_;
 };

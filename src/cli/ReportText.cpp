@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/Utf8Text.h"
+#include "report/CReportModel.h"
 
 namespace {
 
@@ -61,34 +62,36 @@ std::string JsonValues(const Values& v) {
 
 }  // namespace
 
-std::string ReportCsv(const ReportTable& rows, bool groupMode) {
-    std::string csv = groupMode ? "Group" : "Process";
+std::string ReportCsv(const CReportModel& report) {
+    std::string csv = ReportModeText(report.Mode());
     csv += ",Today,Yesterday,Week Average,Month Average,Year Average\n";
-    for (const ReportRow& row : rows) {
-        csv += CsvField(row.name);
-        for (const int32_t value : {row.today, row.yesterday, row.week, row.month, row.year}) {
+    for (const ReportRow& row : report.Rows()) {
+        const ReportCells cells = CReportModel::Cells(row);
+        csv += CsvField(cells[0]);
+        for (size_t i = 1; i < cells.size(); ++i) {
             csv += ',';
-            csv += std::to_string(value);
+            csv += cells[i];
         }
         csv += '\n';
     }
     return csv;
 }
 
-std::string ReportJson(const std::string& date, bool groupMode, const ReportTable& rows,
-                       const ReportTotalsText& totals) {
+std::string ReportJson(const std::string& date, const CReportModel& report) {
+    const bool process = report.Mode() == ReportMode::Process;
     std::string json = "{\n  \"date\": " + JsonString(date) + ",\n  \"mode\": \"" +
-                       (groupMode ? "Group" : "Process") + "\",\n  \"rows\": [";
+                       ReportModeText(report.Mode()) + "\",\n  \"rows\": [";
+    const ReportTable& rows = report.Rows();
     for (size_t i = 0; i < rows.size(); ++i) {
         const ReportRow& row = rows[i];
         json += i == 0 ? "\n    {\"name\": " : ",\n    {\"name\": ";
         json += JsonString(row.name);
-        if (!groupMode) {
+        if (process) {
             json += ", \"path\": " + JsonString(row.path);
         }
         json += ", " + JsonValues(row) + "}";
     }
     json += rows.empty() ? "],\n" : "\n  ],\n";
-    json += "  \"totals\": {" + JsonValues(totals) + "}\n}\n";
+    json += "  \"totals\": {" + JsonValues(report.Totals()) + "}\n}\n";
     return json;
 }

@@ -26,6 +26,13 @@ int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
             break;
     }
 
+    // Qt's notes about the platform or the runtime folder would only get in the way of a
+    // script that reads standard error; real failures still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "hourglint: %s\n", qPrintable(text));
+        }
+    });
     std::unique_ptr<QCoreApplication> app;
     if (commandLine.GetFormat() == CCommandLine::Format::Html) {
         // The chart is drawn into an image: no display is needed, and none is used.

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "cli/CCommandLine.h"
 #include "db/CUsageDb.h"
 
@@ -42,10 +42,7 @@ struct Case {
 };
 
 TEST(CommandLineTest, ExitCodesAndMessages) {
-    int argc = 1;
-    char name[] = "hourglint_cli_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    EnsureTestApplication();
 
     const std::filesystem::path home(std::getenv("HOME"));
     const std::string database = (home / "HG.mdb").string();

@@ -1,17 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <QDateTimeEdit>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSplitter>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "DbTestSupport.h"
 #include "cli/CCommandLine.h"
 #include "cli/CReportCommand.h"
 #include "db/CUsageDb.h"
+#include "report/CReportBottomView.h"
+#include "report/CReportDialogBar.h"
+#include "report/CReportFrame.h"
+#include "report/CReportModel.h"
 
 namespace {
 
@@ -81,9 +89,9 @@ class ReportCommandTest : public DbTest {
 
     // The report as the report window computes it from the same file.
     ReportTable WindowRows(bool group) const {
-        CUsageDb db(path_);
-        const int64_t anchor = LocalInstant(2026, 12, 7);
-        return group ? db.ReportGroup(anchor) : db.ReportProcess(anchor);
+        return CReportModel::Compute(path_, LocalInstant(2026, 12, 7),
+                                     group ? ReportMode::Group : ReportMode::Process)
+            .Rows();
     }
 };
 
@@ -138,6 +146,45 @@ TEST_F(ReportCommandTest, CsvAndJsonHoldTheWindowsRows) {
         const QJsonObject jsonTotals = object["totals"].toObject();
         EXPECT_EQ(jsonTotals["today"].toInt(-1), totals[0]);
         EXPECT_EQ(jsonTotals["year"].toInt(-1), totals[4]);
+    }
+}
+
+QByteArray FileBytes(const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(ReportCommandTest, HtmlIsTheWindowsSaveOfTheSameReport) {
+    EnsureTestApplication();
+    CReportFrame frame(path_, {}, nullptr);
+    frame.DialogBar().DatePicker().setDateTime(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
+    frame.show();
+    // The chart pane at the size the command line draws.
+    frame.resize(CReportCommand::kChartSize.width(), CReportFrame::kHeight);
+    QApplication::processEvents();
+    const int total = frame.Splitter().sizes().value(0) + frame.Splitter().sizes().value(1);
+    frame.Splitter().setSizes(
+        {total - CReportCommand::kChartSize.height(), CReportCommand::kChartSize.height()});
+    QApplication::processEvents();
+    ASSERT_EQ(frame.ChartView().size(), CReportCommand::kChartSize);
+    frame.Refresh();
+    std::filesystem::create_directories(folder_ / "window");
+    ASSERT_TRUE(frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string()))
+                    .htmlWritten);
+
+    std::filesystem::create_directories(folder_ / "cli");
+    std::ostringstream out, err;
+    EXPECT_EQ(CReportCommand(Options({"--format", "html", "--output",
+                                      (folder_ / "cli" / "report.htm").string()}))
+                  .Run(out, err),
+              0)
+        << err.str();
+    EXPECT_EQ(out.str(), "");
+    for (const char* name : {"report.htm", "report.jpg"}) {
+        SCOPED_TRACE(name);
+        const QByteArray window = FileBytes(folder_ / "window" / name);
+        EXPECT_GT(window.size(), 1000);
+        EXPECT_TRUE(FileBytes(folder_ / "cli" / name) == window);
     }
 }
 
