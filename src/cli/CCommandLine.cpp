@@ -144,7 +144,7 @@ const char* CCommandLine::HelpText() {
            "    --group            one row per group instead of one per program\n"
            "    --format FORMAT    csv (default) or json, written to standard output, or\n"
            "                       html, written to --output with the chart image beside it\n"
-           "                       (the file's name with its last three characters \"jpg\")\n"
+           "                       (FILE with its extension replaced by .jpg)\n"
            "    --output FILE      write to FILE instead of standard output\n"
            "    --database FILE    the database to read (default: HG.mdb beside the program,\n"
            "                       or in ~/.local/share/Hourglint/Hourglint/)\n"
