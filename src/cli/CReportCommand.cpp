@@ -1,6 +1,5 @@
 #include "cli/CReportCommand.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,16 +16,11 @@
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
 
-namespace {
-
-QDate ChosenDate(const CCommandLine& options) {
-    return options.HasDate() ? QDate(options.Year(), options.Month(), options.Day())
-                             : QDate::currentDate();
-}
-
-}  // namespace
-
-CReportCommand::CReportCommand(const CCommandLine& options) : options_(options) {}
+// Today is fixed once, so a report run at midnight names one day throughout.
+CReportCommand::CReportCommand(const CCommandLine& options)
+    : options_(options),
+      date_(options.HasDate() ? QDate(options.Year(), options.Month(), options.Day())
+                              : QDate::currentDate()) {}
 
 std::string CReportCommand::DatabasePath() const {
     if (!options_.Database().empty()) {
@@ -38,11 +32,11 @@ std::string CReportCommand::DatabasePath() const {
 }
 
 int64_t CReportCommand::Anchor() const {
-    return QDateTime(ChosenDate(options_), QTime(12, 0)).toSecsSinceEpoch();
+    return QDateTime(date_, QTime(12, 0)).toSecsSinceEpoch();
 }
 
 std::string CReportCommand::DateText() const {
-    return ChosenDate(options_).toString(Qt::ISODate).toStdString();
+    return date_.toString(Qt::ISODate).toStdString();
 }
 
 int CReportCommand::Run(std::ostream& out, std::ostream& err) const {

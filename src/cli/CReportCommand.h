@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QSize>
 #include <cstdint>
 #include <iosfwd>
@@ -35,4 +36,5 @@ class CReportCommand {
     bool WriteHtml(const CReportModel& report, std::ostream& err) const;
 
     CCommandLine options_;
+    QDate date_;
 };
