@@ -78,7 +78,7 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
 }
 
 bool CReportCommand::WriteHtml(const CReportModel& report, std::ostream& err) const {
-    // The report window's Save, with the chart at its pane's first size.
+    // The report window's Save, with the chart at about its pane's size in a new window.
     CBarChart chart;
     chart.SetClientSize(kChartSize);
     chart.SetData(report.Chart());

@@ -15,8 +15,8 @@ class CReportModel;
 // err, never to a message box.
 class CReportCommand {
   public:
-    // The chart's size in an html report: the report window's chart pane when it opens.
-    static inline const QSize kChartSize{600, 300};
+    // The chart's size in an html report: about the report window's chart pane when it opens.
+    static inline const QSize kChartSize{700, 400};
 
     explicit CReportCommand(const CCommandLine& options);
 
