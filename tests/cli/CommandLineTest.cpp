@@ -2,6 +2,8 @@
 
 #include <QProcess>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,7 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
     const std::string database = (home / "HG.mdb").string();
     CUsageDb(database).LoadDb(0, 1);  // an empty database with its tables
     const std::string missing = (home / "absent" / "HG.mdb").string();
+    const std::string output = (home / "groups.csv").string();
     const std::string version = std::string("Hourglint ") + HOURGLINT_VERSION + "\n";
     const std::string header = "Process,Today,Yesterday,Week Average,Month Average,Year Average\n";
 
@@ -57,6 +60,7 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
         {{"--version"}, 0, version, ""},
         {{"-v"}, 0, version, ""},
         {{"--report", "--database", database, "--date", "2026-12-07"}, 0, header, ""},
+        {{"--report", "--database", database, "--group", "--output", output}, 0, "", ""},
         {{"--report", "--database", missing}, 1, "", "hourglint: no database at " + missing},
         {{"--bogus"}, 2, "", "hourglint: unknown option '--bogus'"},
         {{"stray"}, 2, "", "hourglint: unexpected argument 'stray'"},
@@ -95,6 +99,9 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
             EXPECT_EQ(outcome.err, c.err + "\n" + CCommandLine::UsageHint() + "\n");
         }
     }
+    std::ifstream written(output);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              "Group" + header.substr(header.find(',')));
     // The report only reads: the missing file and its folder stay missing.
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(missing).parent_path()));
 }
