@@ -12,6 +12,7 @@ PACKAGES=(
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
+  dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

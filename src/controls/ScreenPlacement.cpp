@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -22,8 +23,12 @@ void PlaceOnScreen(QWidget* window, const QRect& wanted) {
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
+    // wanted is the client area; the window manager adds a title bar above it, whose
+    // height is only known once the window is shown: reckon with the style's.
+    const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect outer = wanted.adjusted(0, 0, 0, title);
     const QRect placed =
-        screen != nullptr ? KeepOnScreen(wanted, screen->availableGeometry()) : wanted;
+        screen != nullptr ? KeepOnScreen(outer, screen->availableGeometry()) : outer;
     window->move(placed.topLeft());
-    window->resize(placed.size());
+    window->resize(placed.width(), placed.height() - title);
 }

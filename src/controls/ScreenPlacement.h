@@ -9,5 +9,6 @@ class QWidget;
 // size; a window whose bottom or right edge is off screen cannot be resized back.
 QRect KeepOnScreen(const QRect& wanted, const QRect& available);
 
-// Places window at wanted, kept on the available area of the screen under wanted's centre.
+// Places window (move: its frame's corner; resize: its client size) at wanted, kept with its
+// title bar on the available area of the screen under wanted's centre.
 void PlaceOnScreen(QWidget* window, const QRect& wanted);

@@ -33,3 +33,51 @@ void TruncateUtf8(std::string& text, std::size_t maxChars) {
     }
     text.resize(pos);
 }
+
+namespace {
+
+// Length of the well-formed character at pos, or 0 when the bytes there are not one.
+std::size_t WellFormedLength(const std::string& text, std::size_t pos) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // allowed range of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size() || byte(pos + 1) < low || byte(pos + 1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string ValidUtf8(const std::string& text) {
+    std::string valid;
+    valid.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = WellFormedLength(text, pos);
+        if (length == 0) {
+            valid += "\xEF\xBF\xBD";
+            ++pos;
+        } else {
+            valid.append(text, pos, length);
+            pos += length;
+        }
+    }
+    return valid;
+}

@@ -7,3 +7,6 @@
 void TruncateUtf8(std::string& text, std::size_t maxChars);
 // Length in bytes of the UTF-8 character starting with lead (1 for stray bytes).
 std::size_t Utf8CharLength(unsigned char lead);
+// text with every byte that is not part of a well-formed UTF-8 character (stray, overlong,
+// surrogate, beyond U+10FFFF or cut short) replaced by U+FFFD.
+std::string ValidUtf8(const std::string& text);

@@ -129,7 +129,9 @@ bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
     std::string error;
     {
         SqliteConnection connection;
-        if (!connection.Open(path_, busyTimeoutMs < 0 ? busyTimeoutMs_ : busyTimeoutMs)) {
+        const auto mode =
+            readOnly_ ? SqliteConnection::Mode::ReadOnly : SqliteConnection::Mode::ReadWrite;
+        if (!connection.Open(path_, busyTimeoutMs < 0 ? busyTimeoutMs_ : busyTimeoutMs, mode)) {
             failure = Failure::Connection;
             error = connection.ErrorText();
         } else {

@@ -53,6 +53,8 @@ class CUsageDb : public IUsageStore {
     static constexpr int kDefaultBusyTimeoutMs = 2000;
     // The flushes of the one-second step wait no longer than this.
     static constexpr int kTickBusyTimeoutMs = 250;
+    // Read-only: operations open the file without creating or changing it; writes fail.
+    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     enum class Operation {
         Flush,
@@ -80,6 +82,7 @@ class CUsageDb : public IUsageStore {
     std::string path_;
     const CAppSettings& settings_;
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
+    bool readOnly_ = false;
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
     // Set while an operation's message is on screen: the tick goes on under a message box,

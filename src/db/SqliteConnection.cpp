@@ -34,6 +34,9 @@ const IndexDef kIndexes[] = {
     {"ix_ttime_item_day_hour", "ttime",
      "CREATE INDEX IF NOT EXISTS ix_ttime_item_day_hour ON ttime(itemid, d, h, seconds)"},
     {"ix_ttime_day", "ttime", "CREATE INDEX IF NOT EXISTS ix_ttime_day ON ttime(d)"},
+    // The group report walks the programs group by group, so its sums stream instead of
+    // sorting every hour row of the year by group.
+    {"ix_titem_group", "titem", "CREATE INDEX IF NOT EXISTS ix_titem_group ON titem(groupid, id)"},
 };
 
 // A new file is empty, so the engine would plan its first reports as if every table stayed
@@ -78,9 +81,20 @@ bool SqliteConnection::Fail(const std::string& text) {
     return false;
 }
 
-bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs) {
+bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mode) {
     Close();
     error_.clear();
+    readOnly_ = mode == Mode::ReadOnly;
+
+    if (readOnly_) {
+        // A reader leaves the file as it is: no creation, no mode change, no schema work.
+        const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+        if (rc != SQLITE_OK) {
+            return Fail(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+        }
+        sqlite3_busy_timeout(db_, busyTimeoutMs);
+        return PrepareSchema();
+    }
 
     bool readOnly = false;
     struct stat info {};
@@ -136,6 +150,9 @@ bool SqliteConnection::PrepareSchema() {
         return Fail(sqlite3_errmsg(db_));
     }
 
+    if (readOnly_) {
+        return true;
+    }
     if (names.empty()) {
         // A new or empty file: it gets the three tables. A file that has any schema is
         // never altered.

@@ -6,16 +6,19 @@ struct sqlite3;
 
 // One open database connection, closed when the object goes away. Opening creates a
 // missing file (owner-only) with its tables and checks that an existing file really is a
-// database, so a damaged file fails here rather than at the first statement.
+// database, so a damaged file fails here rather than at the first statement. A read-only
+// connection creates and changes nothing: a missing file fails.
 class SqliteConnection {
   public:
+    enum class Mode { ReadWrite, ReadOnly };
+
     SqliteConnection() = default;
     ~SqliteConnection();
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
     // False on failure; ErrorText() then says why.
-    bool Open(const std::string& path, int busyTimeoutMs);
+    bool Open(const std::string& path, int busyTimeoutMs, Mode mode = Mode::ReadWrite);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     const std::string& ErrorText() const { return error_; }
@@ -36,5 +39,6 @@ class SqliteConnection {
     bool PrepareSchema();
 
     sqlite3* db_ = nullptr;
+    bool readOnly_ = false;
     std::string error_;
 };

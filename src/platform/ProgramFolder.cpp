@@ -16,13 +16,22 @@ std::string WithSlash(const QString& dir) {
     return QFile::encodeName(folder).toStdString();
 }
 
+// Installed beside its desktop entry (prefix/bin and prefix/share/applications): the
+// program's folder is no place for data even where it could write there, as root under
+// /usr/bin or with a prefix in the home folder.
+bool IsInstalled(const QString& executableDir) {
+    return QFileInfo::exists(
+        QDir(executableDir)
+            .filePath(QStringLiteral("../share/applications/org.hourglint.Hourglint.desktop")));
+}
+
 }  // namespace
 
 std::string ProgramFolderFor(const QString& executableDir) {
     if (!executableDir.isEmpty()) {
         const QFileInfo dir(executableDir);
         if (QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("HG.mdb"))) ||
-            (dir.isDir() && dir.isWritable())) {
+            (dir.isDir() && dir.isWritable() && !IsInstalled(executableDir))) {
             return WithSlash(dir.absoluteFilePath());
         }
     }
@@ -36,4 +45,9 @@ std::string ProgramFolderFor(const QString& executableDir) {
 
 std::string ProgramFolder() {
     return ProgramFolderFor(QCoreApplication::applicationDirPath());
+}
+
+void SetApplicationNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Hourglint"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hourglint"));
 }

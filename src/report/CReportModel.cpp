@@ -32,6 +32,10 @@ CReportModel::CReportModel(ReportMode mode, ReportTable rows)
 CReportModel CReportModel::Compute(const std::string& databasePath, int64_t anchor,
                                    ReportMode mode) {
     CUsageDb db(databasePath);
+    return Compute(db, anchor, mode);
+}
+
+CReportModel CReportModel::Compute(CUsageDb& db, int64_t anchor, ReportMode mode) {
     return CReportModel(
         mode, mode == ReportMode::Process ? db.ReportProcess(anchor) : db.ReportGroup(anchor));
 }

@@ -6,6 +6,8 @@
 #include "db/DbRows.h"
 #include "report/ReportData.h"
 
+class CUsageDb;
+
 // One computed report: the rows in report order (never re-sorted here), the mode, the five
 // totals and the top-five extract for the chart.
 class CReportModel {
@@ -18,6 +20,8 @@ class CReportModel {
     // Runs the mode's report over a database connection of its own. A failure has already
     // been shown by the database layer; the rows read before it are kept.
     static CReportModel Compute(const std::string& databasePath, int64_t anchor, ReportMode mode);
+    // The same over a given database, e.g. a read-only one for a command-line report.
+    static CReportModel Compute(CUsageDb& db, int64_t anchor, ReportMode mode);
 
     ReportMode Mode() const { return mode_; }
     const ReportTable& Rows() const { return rows_; }

@@ -20,8 +20,7 @@
 #include "shell/ShellMessages.h"
 
 CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setOrganizationName(QStringLiteral("Hourglint"));
-    setApplicationName(QStringLiteral("Hourglint"));
+    SetApplicationNames();
     setApplicationVersion(QStringLiteral(HOURGLINT_VERSION));
     setWindowIcon(ProgramIcon());
     // The window may sit hidden in the tray while a dialog closes; only Exit ends the program.

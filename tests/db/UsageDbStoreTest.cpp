@@ -46,6 +46,8 @@ TEST_F(UsageDbStore, CreatesAMissingFileWithItsFolderAndTablesForTheOwnerOnly) {
     EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_ttime_item_day_hour')"),
               (std::vector<std::string>{"itemid", "d", "h", "seconds"}));
     EXPECT_EQ(raw.Value("SELECT name FROM pragma_index_info('ix_ttime_day') WHERE seqno = 0"), "d");
+    EXPECT_EQ(raw.Rows("SELECT name FROM pragma_index_info('ix_titem_group')"),
+              (std::vector<std::string>{"groupid", "id"}));
 }
 
 TEST_F(UsageDbStore, LeavesAnExistingFileAloneAndAddsMissingIndexesOnceWithoutWaiting) {
@@ -82,7 +84,7 @@ TEST_F(UsageDbStore, LeavesAnExistingFileAloneAndAddsMissingIndexesOnceWithoutWa
     const std::string other = (folder_ / "other.mdb").string();
     makeLegacy(other);
     CUsageDb(other, settings_).AddMissingIndexes();
-    EXPECT_EQ(RawDb(other).Value(countIndexes), "3");
+    EXPECT_EQ(RawDb(other).Value(countIndexes), "4");
 }
 
 TEST_F(UsageDbStore, FlushesTheFirstSecondAtOnceAsANewProgramInDefault) {

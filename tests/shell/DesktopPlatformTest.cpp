@@ -128,6 +128,22 @@ TEST_F(DesktopPlatformTest, ExistingDatabaseKeepsTheExecutableFolder) {
     QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+TEST_F(DesktopPlatformTest, InstalledProgramKeepsItsDataWithTheUserUnlessItsFolderHasOne) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(prefix.filePath("share/applications")));
+    QFile entry(prefix.filePath("share/applications/org.hourglint.Hourglint.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(ProgramFolderFor(bin), data.toStdString() + "/");
+    QFile db(QDir(bin).filePath("HG.mdb"));
+    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
+    db.close();
+    EXPECT_EQ(ProgramFolderFor(bin), bin.toStdString() + "/");
+}
+
 TEST_F(DesktopPlatformTest, SettingsStoreUsesTheConfigGroup) {
     CQtSettingsStore store;
     EXPECT_EQ(store.FileName(), SettingsFile());

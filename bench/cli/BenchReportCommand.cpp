@@ -1,0 +1,93 @@
+// `hourglint --report` over the heavy synthetic year (200 programs, 24 hours a day, 365
+// days): the whole process, from start to exit, as a script or cron job sees it. Beside the
+// wall time, "program_cpu_ms" is the program's own processor time (user + system), which
+// other work on a busy machine does not inflate.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "LocalInstant.h"
+#include "SyntheticYear.h"
+
+extern char** environ;
+
+namespace {
+
+struct TempFolder {
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "hourglint-bench-cli-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        path = pattern;
+        database = (path / "HG.mdb").string();
+        WriteSyntheticYear(database, 200, 24, LocalInstant(2026, 12, 6, 18));
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+    std::string database;
+};
+
+const TempFolder& Folder() {
+    static const TempFolder folder;
+    return folder;
+}
+
+// Runs the program with its standard output thrown away; aborts unless it exits with 0.
+// Returns the program's processor time in milliseconds.
+double RunReport(const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {HOURGLINT_EXECUTABLE, "--report", "--database",
+                                     Folder().database,    "--date",   "2026-12-06"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) std::abort();
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+void BM_ReportCommand(benchmark::State& state, std::vector<std::string> extra) {
+    if (extra.size() > 1 && extra.back() == "OUTPUT") {
+        extra.back() = (Folder().path / "report.htm").string();
+    }
+    Folder();
+    double cpu = 0;
+    for (auto _ : state) {
+        cpu += RunReport(extra);
+    }
+    state.counters["program_cpu_ms"] =
+        benchmark::Counter(cpu / static_cast<double>(state.iterations()));
+}
+BENCHMARK_CAPTURE(BM_ReportCommand, process_csv, std::vector<std::string>{})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportCommand, group_csv, std::vector<std::string>{"--group"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportCommand, process_json, std::vector<std::string>{"--format", "json"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportCommand, process_html,
+                  std::vector<std::string>{"--format", "html", "--output", "OUTPUT"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace

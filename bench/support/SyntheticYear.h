@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Benchmark programs: "program<i>.bin" in /opt/programs/.
+std::string SyntheticProgramName(int i);
+std::string SyntheticProgramPath(int i);
+
+// Writes a database at path holding a year of history ending on the day of anchor: every
+// program used every day in hours 0 to hours - 1, spread over four groups and "Default".
+void WriteSyntheticYear(const std::string& path, int programs, int hours, int64_t anchor);

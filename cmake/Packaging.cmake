@@ -1,0 +1,23 @@
+# The Debian package, built by scripts/package.sh with cpack. Its dependencies are computed
+# by dpkg-shlibdeps from the libraries the program links; Qt's platform and image plugins
+# come with those libraries' packages.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME hourglint)
+set(CPACK_PACKAGE_VENDOR "Hourglint")
+set(CPACK_PACKAGE_CONTACT "Hourglint <support@hourglint.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://hourglint.org")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "measures how long each program is in the foreground")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Hourglint credits every second to the program whose window is in front, keeps the\n\
+history per program, day and hour in a local SQLite database, shows today's totals in\n\
+a small always-on-top window and reports a day against the average day of the last\n\
+week, month and year, in its window or from the command line.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# The package lands in build/package/.
+set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)
+include(CPack)

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Checks a built Debian package: its file list, its computed dependencies, the desktop
+# entry and AppStream metadata, and that the unpacked program runs.
+# Usage: scripts/check-package.sh build/package/hourglint_<version>_<arch>.deb
+set -euo pipefail
+deb="$1"
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+
+fail() { echo "package check: $*" >&2; exit 1; }
+
+files="$(dpkg-deb -c "$deb" | awk '{print $NF}')"
+for expected in \
+    ./usr/bin/hourglint \
+    ./usr/share/applications/org.hourglint.Hourglint.desktop \
+    ./usr/share/metainfo/org.hourglint.Hourglint.metainfo.xml \
+    ./usr/share/icons/hicolor/16x16/apps/hourglint.png \
+    ./usr/share/icons/hicolor/32x32/apps/hourglint.png \
+    ./usr/share/icons/hicolor/48x48/apps/hourglint.png \
+    ./usr/share/icons/hicolor/64x64/apps/hourglint.png \
+    ./usr/share/icons/hicolor/scalable/apps/hourglint.svg \
+    ./usr/share/man/man1/hourglint.1.gz; do
+  grep -qxF "$expected" <<<"$files" || fail "missing $expected"
+done
+# Nothing but the program's own files: no tests, benchmarks or libraries of the build.
+unexpected="$(grep -v -e '/$' <<<"$files" | grep -v -x -F \
+    -e ./usr/bin/hourglint \
+    -e ./usr/share/applications/org.hourglint.Hourglint.desktop \
+    -e ./usr/share/metainfo/org.hourglint.Hourglint.metainfo.xml \
+    -e ./usr/share/man/man1/hourglint.1.gz | grep -v '^./usr/share/icons/hicolor/' || true)"
+[ -z "$unexpected" ] || fail "unexpected files: $unexpected"
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for library in libc6 libqt6widgets6 libsqlite3-0 libxcb1; do
+  grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+dpkg -x "$deb" "$unpacked"
+desktop-file-validate "$unpacked/usr/share/applications/org.hourglint.Hourglint.desktop"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.hourglint.Hourglint.metainfo.xml"
+zcat "$unpacked/usr/share/man/man1/hourglint.1.gz" | groff -man -ww -z
+
+# No display: the option is answered before anything needs one.
+said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin/hourglint" --version)"
+[ "$said" = "Hourglint $(dpkg-deb -f "$deb" Version)" ] || fail "the packaged program says '$said'"
+echo "package check: $(basename "$deb") passed (${depends})"

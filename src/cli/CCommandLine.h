@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The program's options, read before anything needs a display. Without options the
+// program starts its window; otherwise it answers on the terminal and exits.
+class CCommandLine {
+  public:
+    enum class Action { Start, Help, Version, Report, BadUse };
+    enum class Format { Csv, Json, Html };
+
+    // Exit statuses of the terminal commands.
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitFailure = 1;  // the database or a file could not be used
+    static constexpr int kExitBadUse = 2;
+
+    // args: the arguments after the program name.
+    static CCommandLine Parse(const std::vector<std::string>& args);
+    static CCommandLine Parse(int argc, char** argv);
+
+    Action GetAction() const { return action_; }
+    // BadUse: what is wrong, in one line.
+    const std::string& Problem() const { return problem_; }
+
+    // Report options. No date: today.
+    bool HasDate() const { return year_ != 0; }
+    int Year() const { return year_; }
+    int Month() const { return month_; }
+    int Day() const { return day_; }
+    bool GroupMode() const { return group_; }
+    Format GetFormat() const { return format_; }
+    // Empty: standard output (not for html).
+    const std::string& Output() const { return output_; }
+    // Empty: the program's own database.
+    const std::string& Database() const { return database_; }
+
+    static const char* HelpText();
+    // The line under a bad-use message.
+    static const char* UsageHint();
+    static std::string VersionText();
+
+  private:
+    CCommandLine& Fail(std::string problem);
+
+    Action action_ = Action::Start;
+    std::string problem_;
+    int year_ = 0;
+    int month_ = 0;
+    int day_ = 0;
+    bool group_ = false;
+    Format format_ = Format::Csv;
+    std::string output_;
+    std::string database_;
+};

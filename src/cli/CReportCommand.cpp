@@ -1,0 +1,135 @@
+#include "cli/CReportCommand.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTime>
+#include <ostream>
+
+#include "cli/ReportText.h"
+#include "core/CAppSettings.h"
+#include "core/Message.h"
+#include "db/CUsageDb.h"
+#include "platform/ProgramFolder.h"
+#include "report/CBarChart.h"
+#include "report/CHtmlReportExport.h"
+#include "report/CReportModel.h"
+
+// Today is fixed once, so a report run at midnight names one day throughout.
+CReportCommand::CReportCommand(const CCommandLine& options)
+    : options_(options),
+      date_(options.HasDate() ? QDate(options.Year(), options.Month(), options.Day())
+                              : QDate::currentDate()) {}
+
+std::string CReportCommand::DatabasePath() const {
+    if (!options_.Database().empty()) {
+        return options_.Database();
+    }
+    CAppSettings settings;
+    settings.SetProgramFolder(ProgramFolder());
+    return settings.DatabasePath();
+}
+
+int64_t CReportCommand::Anchor() const {
+    return QDateTime(date_, QTime(12, 0)).toSecsSinceEpoch();
+}
+
+std::string CReportCommand::DateText() const {
+    return date_.toString(Qt::ISODate).toStdString();
+}
+
+int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
+    const std::string path = DatabasePath();
+    if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
+        err << "hourglint: no database at " << path << '\n';
+        return CCommandLine::kExitFailure;
+    }
+
+    // The database layer reports its failures through ShowMessage: here they go to the
+    // terminal and make the report count as failed, so nothing partial is written.
+    bool failed = false;
+    MessageHandler previous = SetMessageHandler([&](const std::string& text) {
+        err << "hourglint: " << text << '\n';
+        failed = true;
+    });
+    CUsageDb db(path);
+    db.SetReadOnly(true);
+    const CReportModel report = CReportModel::Compute(
+        db, Anchor(), options_.GroupMode() ? ReportMode::Group : ReportMode::Process);
+    SetMessageHandler(std::move(previous));
+    if (failed) {
+        return CCommandLine::kExitFailure;
+    }
+
+    bool written = false;
+    switch (options_.GetFormat()) {
+        case CCommandLine::Format::Csv:
+            written = WriteText(ReportCsv(report), out, err);
+            break;
+        case CCommandLine::Format::Json:
+            written = WriteText(ReportJson(DateText(), report), out, err);
+            break;
+        case CCommandLine::Format::Html:
+            written = WriteHtml(report, err);
+            break;
+    }
+    return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
+}
+
+bool CReportCommand::WriteHtml(const CReportModel& report, std::ostream& err) const {
+    // The report window's Save, with the chart at about its pane's size in a new window.
+    CBarChart chart;
+    chart.SetClientSize(kChartSize);
+    chart.SetData(report.Chart());
+    CHtmlReportExport::Input input;
+    input.mode = report.Mode();
+    input.reportDay = Anchor();
+    input.savedAt = QDateTime::currentSecsSinceEpoch();
+    input.totals = report.Totals();
+    for (const ReportRow& row : report.Rows()) {
+        ReportCells cells = CReportModel::Cells(row);
+        // As the report list holds the name: as text, with broken bytes replaced.
+        cells[0] = QString::fromStdString(cells[0]).toStdString();
+        input.rows.push_back(std::move(cells));
+    }
+    input.chart = chart.Picture();
+    const CHtmlReportExport::Result result =
+        CHtmlReportExport::Save(QFile::decodeName(options_.Output().c_str()), input);
+    if (!result.htmlWritten) {
+        err << "hourglint: cannot write " << options_.Output() << ": " << result.error.toStdString()
+            << '\n';
+        return false;
+    }
+    if (!result.imageWritten) {
+        // The page refers to it: a report without its chart is not a success.
+        err << "hourglint: cannot write the chart image "
+            << QFile::encodeName(result.imagePath).toStdString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool CReportCommand::WriteText(const std::string& text, std::ostream& out,
+                               std::ostream& err) const {
+    if (options_.Output().empty()) {
+        out << text;
+        out.flush();
+        if (!out) {
+            err << "hourglint: cannot write the report to standard output\n";
+            return false;
+        }
+        return true;
+    }
+    // Written whole or not at all.
+    QSaveFile file(QFile::decodeName(options_.Output().c_str()));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        err << "hourglint: cannot write " << options_.Output() << ": "
+            << file.errorString().toStdString() << '\n';
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QSize>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "cli/CCommandLine.h"
+
+class CReportModel;
+
+// --report: computes one day's report from the database, read-only, and writes it as CSV,
+// JSON or HTML. Needs an application object (a QGuiApplication for html); failures go to
+// err, never to a message box.
+class CReportCommand {
+  public:
+    // The chart's size in an html report: about the report window's chart pane when it opens.
+    static inline const QSize kChartSize{700, 400};
+
+    explicit CReportCommand(const CCommandLine& options);
+
+    // The exit status: 0, or 1 when the database or the output could not be used; nothing
+    // is written when the report could not be read whole.
+    int Run(std::ostream& out, std::ostream& err) const;
+
+    // The database the report reads: --database, else the program's own.
+    std::string DatabasePath() const;
+    // The chosen day (default today) at local noon, far from any daylight-saving switch.
+    int64_t Anchor() const;
+    // The chosen day as YYYY-MM-DD.
+    std::string DateText() const;
+
+  private:
+    bool WriteText(const std::string& text, std::ostream& out, std::ostream& err) const;
+    bool WriteHtml(const CReportModel& report, std::ostream& err) const;
+
+    CCommandLine options_;
+    QDate date_;
+};

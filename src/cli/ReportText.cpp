@@ -1,0 +1,97 @@
+#include "cli/ReportText.h"
+
+#include <cstdio>
+
+#include "core/Utf8Text.h"
+#include "report/CReportModel.h"
+
+namespace {
+
+std::string CsvField(const std::string& text) {
+    const std::string valid = ValidUtf8(text);
+    if (valid.find_first_of(",\"\r\n") == std::string::npos) {
+        return valid;
+    }
+    std::string quoted = "\"";
+    for (const char c : valid) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string JsonString(const std::string& text) {
+    std::string json = "\"";
+    for (const char c : ValidUtf8(text)) {
+        switch (c) {
+            case '"':
+                json += "\\\"";
+                break;
+            case '\\':
+                json += "\\\\";
+                break;
+            case '\n':
+                json += "\\n";
+                break;
+            case '\r':
+                json += "\\r";
+                break;
+            case '\t':
+                json += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                    json += escape;
+                } else {
+                    json += c;
+                }
+        }
+    }
+    return json + '"';
+}
+
+template <typename Values>
+std::string JsonValues(const Values& v) {
+    return "\"today\": " + std::to_string(v.today) +
+           ", \"yesterday\": " + std::to_string(v.yesterday) +
+           ", \"week\": " + std::to_string(v.week) + ", \"month\": " + std::to_string(v.month) +
+           ", \"year\": " + std::to_string(v.year);
+}
+
+}  // namespace
+
+std::string ReportCsv(const CReportModel& report) {
+    std::string csv = ReportModeText(report.Mode());
+    csv += ",Today,Yesterday,Week Average,Month Average,Year Average\n";
+    for (const ReportRow& row : report.Rows()) {
+        const ReportCells cells = CReportModel::Cells(row);
+        csv += CsvField(cells[0]);
+        for (size_t i = 1; i < cells.size(); ++i) {
+            csv += ',';
+            csv += cells[i];
+        }
+        csv += '\n';
+    }
+    return csv;
+}
+
+std::string ReportJson(const std::string& date, const CReportModel& report) {
+    const bool process = report.Mode() == ReportMode::Process;
+    std::string json = "{\n  \"date\": " + JsonString(date) + ",\n  \"mode\": \"" +
+                       ReportModeText(report.Mode()) + "\",\n  \"rows\": [";
+    const ReportTable& rows = report.Rows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ReportRow& row = rows[i];
+        json += i == 0 ? "\n    {\"name\": " : ",\n    {\"name\": ";
+        json += JsonString(row.name);
+        if (process) {
+            json += ", \"path\": " + JsonString(row.path);
+        }
+        json += ", " + JsonValues(row) + "}";
+    }
+    json += rows.empty() ? "],\n" : "\n  ],\n";
+    json += "  \"totals\": {" + JsonValues(report.Totals()) + "}\n}\n";
+    return json;
+}

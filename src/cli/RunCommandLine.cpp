@@ -1,0 +1,46 @@
+#include "cli/RunCommandLine.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "cli/CReportCommand.h"
+#include "platform/ProgramFolder.h"
+
+int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
+    switch (commandLine.GetAction()) {
+        case CCommandLine::Action::Help:
+            std::fputs(CCommandLine::HelpText(), stdout);
+            return CCommandLine::kExitOk;
+        case CCommandLine::Action::Version:
+            std::printf("%s\n", CCommandLine::VersionText().c_str());
+            return CCommandLine::kExitOk;
+        case CCommandLine::Action::BadUse:
+            std::fprintf(stderr, "hourglint: %s\n%s\n", commandLine.Problem().c_str(),
+                         CCommandLine::UsageHint());
+            return CCommandLine::kExitBadUse;
+        case CCommandLine::Action::Start:
+        case CCommandLine::Action::Report:
+            break;
+    }
+
+    // Qt's notes about the platform or the runtime folder would only get in the way of a
+    // script that reads standard error; real failures still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "hourglint: %s\n", qPrintable(text));
+        }
+    });
+    std::unique_ptr<QCoreApplication> app;
+    if (commandLine.GetFormat() == CCommandLine::Format::Html) {
+        // The chart is drawn into an image: no display is needed, and none is used.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    SetApplicationNames();
+    return CReportCommand(commandLine).Run(std::cout, std::cerr);
+}

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Utf8Text.h"
+
+namespace {
+
+TEST(Utf8TextTest, ValidUtf8ReplacesEveryBrokenByte) {
+    const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+    const struct {
+        std::string text;
+        std::string valid;
+    } cases[] = {
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+        {"\xE2\x82-\xC3", r + r + "-" + r},   // cut short, inside and at the end
+        {"\xC0\xAF", r + r},                  // overlong '/'
+        {"\xED\xA0\x80", r + r + r},          // surrogate
+        {"\xF4\x90\x80\x80", r + r + r + r},  // beyond U+10FFFF
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ValidUtf8(c.text), c.valid) << c.text;
+    }
+}
+
+}  // namespace
