@@ -3,19 +3,13 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "controls/IconPicture.h"
+
 int CImageList::Add(const IconImage& icon) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     // A malformed image still takes its slot, so the returned index stays meaningful.
-    if (!icon.IsNull() &&
-        icon.argb.size() >= static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height)) {
-        QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-        for (int y = 0; y < icon.height; ++y) {
-            auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
-            for (int x = 0; x < icon.width; ++x) {
-                line[x] = icon.argb[static_cast<size_t>(y) * icon.width + x];
-            }
-        }
+    if (QImage image = IconPicture(icon); !image.isNull()) {
         if (image.size() != QSize(kSize, kSize)) {
             image = image.scaled(kSize, kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
