@@ -10,41 +10,21 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "LocalInstant.h"
+#include "BenchSupport.h"
 #include "SyntheticYear.h"
 
 extern char** environ;
 
 namespace {
 
-struct TempFolder {
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "hourglint-bench-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        path = pattern;
-        database = (path / "HG.mdb").string();
-        WriteSyntheticYear(database, 200, 24, LocalInstant(2026, 12, 6, 18));
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-    std::string database;
-};
-
-const TempFolder& Folder() {
-    static const TempFolder folder;
-    return folder;
-}
-
 // Runs the program with its standard output thrown away; aborts unless it exits with 0.
 // Returns the program's processor time in milliseconds.
 double RunReport(const std::vector<std::string>& extra) {
     std::vector<std::string> args = {HOURGLINT_EXECUTABLE, "--report", "--database",
-                                     Folder().database,    "--date",   "2026-12-06"};
+                                     HeavyYearFile(),      "--date",   "2026-12-06"};
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
@@ -66,9 +46,9 @@ double RunReport(const std::vector<std::string>& extra) {
 
 void BM_ReportCommand(benchmark::State& state, std::vector<std::string> extra) {
     if (extra.size() > 1 && extra.back() == "OUTPUT") {
-        extra.back() = (Folder().path / "report.htm").string();
+        extra.back() = (BenchFolder() / "report.htm").string();
     }
-    Folder();
+    HeavyYearFile();
     double cpu = 0;
     for (auto _ : state) {
         cpu += RunReport(extra);

@@ -2,18 +2,15 @@
 // pending table, and the two reports over a year of history.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <map>
 #include <string>
 
-#include "LocalInstant.h"
+#include "BenchSupport.h"
 #include "SyntheticYear.h"
 #include "core/CAppSettings.h"
-#include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "db/DbText.h"
 #include "db/SqliteConnection.h"
@@ -21,55 +18,20 @@
 
 namespace {
 
-// Holds the benchmark files; removed at exit.
-struct TempFolder {
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "hourglint-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        path = pattern;
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
-const std::filesystem::path& Folder() {
-    static const TempFolder folder;
-    return folder.path;
-}
-
-int64_t Anchor() {
-    return LocalInstant(2026, 12, 6, 18);
-}
-
-// A failure here would make the figures meaningless.
-void FailOnMessage() {
-    SetMessageHandler([](const std::string& text) {
-        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-        std::abort();
-    });
-}
-
-std::string ProgramName(int i) {
-    return SyntheticProgramName(i);
-}
-std::string ProgramPath(int i) {
-    return SyntheticProgramPath(i);
-}
-
 constexpr int kPrograms = 50;
 
 void FillPending(CUsageDb& db, int64_t now) {
-    for (int i = 0; i < kPrograms; ++i) db.AddSecond(now, ProgramName(i), ProgramPath(i));
+    for (int i = 0; i < kPrograms; ++i)
+        db.AddSecond(now, SyntheticProgramName(i), SyntheticProgramPath(i));
 }
 
 // The flush as the program runs it: one transaction for all 50 programs.
 void BM_Flush50Transaction(benchmark::State& state) {
     FailOnMessage();
-    const std::string path = (Folder() / "flush-transaction.mdb").string();
+    const std::string path = (BenchFolder() / "flush-transaction.mdb").string();
     CAppSettings settings;
     CUsageDb db(path, settings);
-    int64_t now = Anchor();
+    int64_t now = BenchAnchor();
     db.Flush(now, now);
     FillPending(db, now);
     db.Flush(now, now);  // every program known, every hour row there
@@ -85,16 +47,16 @@ BENCHMARK(BM_Flush50Transaction)->Unit(benchmark::kMillisecond);
 // The same statements, each in its own autocommit transaction.
 void BM_Flush50Autocommit(benchmark::State& state) {
     FailOnMessage();
-    const std::string path = (Folder() / "flush-autocommit.mdb").string();
+    const std::string path = (BenchFolder() / "flush-autocommit.mdb").string();
     CAppSettings settings;
     {
         CUsageDb db(path, settings);
-        FillPending(db, Anchor());
-        db.Flush(Anchor(), Anchor());
+        FillPending(db, BenchAnchor());
+        db.Flush(BenchAnchor(), BenchAnchor());
     }
-    const std::string day = FormatDbDate(Anchor());
+    const std::string day = FormatDbDate(BenchAnchor());
     std::tm local{};
-    const std::time_t t = Anchor();
+    const std::time_t t = BenchAnchor();
     localtime_r(&t, &local);
     for (auto _ : state) {
         SqliteConnection connection;
@@ -106,7 +68,7 @@ void BM_Flush50Autocommit(benchmark::State& state) {
                                   "UPDATE ttime SET seconds = seconds + ? WHERE id = ?");
         for (int i = 0; i < kPrograms; ++i) {
             findItem.Reset();
-            findItem.Bind(1, QuoteSqlText(ProgramName(i)));
+            findItem.Bind(1, QuoteSqlText(SyntheticProgramName(i)));
             findItem.Step();
             const int64_t itemId = findItem.Int("id");
             findHour.Reset();
@@ -128,9 +90,10 @@ const std::string& YearFile(int programs, int hours) {
     static std::map<std::pair<int, int>, std::string> files;
     std::string& path = files[{programs, hours}];
     if (!path.empty()) return path;
-    path = (Folder() / ("year-" + std::to_string(programs) + "x" + std::to_string(hours) + ".mdb"))
+    path = (BenchFolder() /
+            ("year-" + std::to_string(programs) + "x" + std::to_string(hours) + ".mdb"))
                .string();
-    WriteSyntheticYear(path, programs, hours, Anchor());
+    WriteSyntheticYear(path, programs, hours, BenchAnchor());
     return path;
 }
 
@@ -142,7 +105,8 @@ void BM_Report(benchmark::State& state) {
     CAppSettings settings;
     for (auto _ : state) {
         CUsageDb db(path, settings);
-        ReportTable rows = kGroups ? db.ReportGroup(Anchor()) : db.ReportProcess(Anchor());
+        ReportTable rows =
+            kGroups ? db.ReportGroup(BenchAnchor()) : db.ReportProcess(BenchAnchor());
         if (rows.empty()) std::abort();
         benchmark::DoNotOptimize(rows);
     }

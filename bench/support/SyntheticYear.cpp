@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "BenchSupport.h"
 #include "core/CAppSettings.h"
 #include "db/CUsageDb.h"
 #include "db/DbText.h"
@@ -54,4 +55,13 @@ void WriteSyntheticYear(const std::string& path, int programs, int hours, int64_
     sqlite3_finalize(time);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
+}
+
+const std::string& HeavyYearFile() {
+    static const std::string path = [] {
+        const std::string file = (BenchFolder() / "HG.mdb").string();
+        WriteSyntheticYear(file, 200, 24, BenchAnchor());
+        return file;
+    }();
+    return path;
 }

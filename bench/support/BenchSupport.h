@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+// A temporary folder for the benchmark's files, made on first use and removed at exit.
+const std::filesystem::path& BenchFolder();
+
+// The hour the synthetic history ends on: 6 December 2026, 18:00 local time.
+int64_t BenchAnchor();
+
+// Aborts on any message the program would show: a failure makes the figures meaningless.
+void FailOnMessage();
