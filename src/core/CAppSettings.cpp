@@ -47,7 +47,9 @@ void CAppSettings::Load(const ISettingsStore& store) {
 
 void CAppSettings::Apply(const SettingsValues& edited, ISettingsEffects& effects,
                          ISettingsStore& store) {
-    if (edited.bRunOnWindowsStartup != current_.bRunOnWindowsStartup) {
+    // Against the entry itself, not the stored value: they part when the entry was never
+    // written or was edited by hand, and OK must leave the two alike.
+    if (edited.bRunOnWindowsStartup != effects.AutorunEnabled()) {
         effects.SetAutorun(edited.bRunOnWindowsStartup);
     }
     if (edited.iALPHA != current_.iALPHA) {

@@ -11,6 +11,8 @@ class ISettingsEffects {
   public:
     virtual ~ISettingsEffects() = default;
     virtual void SetAutorun(bool enable) = 0;
+    // Whether the program really starts at logon now, whatever the stored value says.
+    virtual bool AutorunEnabled() const = 0;
     virtual void ApplyOpacity(uint8_t alpha) = 0;
 };
 
@@ -21,8 +23,8 @@ class CAppSettings {
 
     // Reads the six values; a missing value gives its default.
     void Load(const ISettingsStore& store);
-    // The Options dialog's OK: autorun only when it changed, opacity only when it changed,
-    // then all six values stored and written.
+    // The Options dialog's OK: autorun only when the entry differs from the edited value,
+    // opacity only when it changed, then all six values stored and written.
     void Apply(const SettingsValues& edited, ISettingsEffects& effects, ISettingsStore& store);
 
     const SettingsValues& Values() const { return current_; }

@@ -7,6 +7,7 @@
 #include <QSettings>
 #else
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -28,6 +29,15 @@ bool CAutorun::Set(bool enable) const {
     run.setValue(name_, enable ? QDir::toNativeSeparators(executable_) : QString());
     run.sync();
     return run.status() == QSettings::NoError;
+}
+
+bool CAutorun::IsEnabled() const {
+    const QSettings run(
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
+        QSettings::NativeFormat);
+    const QString value = run.value(name_).toString();
+    return !value.isEmpty() &&
+           QDir::cleanPath(QDir::fromNativeSeparators(value)) == QDir::cleanPath(executable_);
 }
 
 #else
@@ -70,6 +80,75 @@ bool CAutorun::Set(bool enable) const {
     }
     file.write(text.toUtf8());
     return file.commit();
+}
+
+QString CAutorun::ExecProgram(const QString& value) {
+    // The string-level escapes first, then the quoting of the argument.
+    QString text;
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] == QLatin1Char('\\') && i + 1 < value.size()) {
+            const QChar next = value[++i];
+            text += next == QLatin1Char('s')   ? QChar(QLatin1Char(' '))
+                    : next == QLatin1Char('t') ? QChar(QLatin1Char('\t'))
+                                               : next;
+        } else {
+            text += value[i];
+        }
+    }
+    text = text.trimmed();
+    QString program;
+    if (text.startsWith(QLatin1Char('"'))) {
+        for (int i = 1; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('"')) {
+                break;
+            }
+            if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
+                ++i;
+            }
+            program += text[i];
+        }
+    } else {
+        program = text.section(QLatin1Char(' '), 0, 0);
+    }
+    return program.replace(QStringLiteral("%%"), QStringLiteral("%"));
+}
+
+bool CAutorun::IsEnabled() const {
+    QFile file(EntryPath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return false;
+    }
+    bool inEntry = false;
+    bool hidden = false;
+    QString program;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (!inEntry || equals < 0) {
+            continue;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == QLatin1String("Hidden")) {
+            hidden = value == QLatin1String("true");
+        } else if (key == QLatin1String("X-GNOME-Autostart-enabled") &&
+                   value == QLatin1String("false")) {
+            hidden = true;
+        } else if (key == QLatin1String("Exec")) {
+            program = ExecProgram(value);
+        }
+    }
+    if (hidden || program.isEmpty()) {
+        return false;
+    }
+    // The same file under another spelling (a symlinked folder) counts as us.
+    const QString ours = QFileInfo(executable_).canonicalFilePath();
+    return program == executable_ ||
+           (!ours.isEmpty() && QFileInfo(program).canonicalFilePath() == ours);
 }
 
 #endif

@@ -1,6 +1,8 @@
-# Settings store, autorun and program folder.
+# Settings store, autorun, program folder, private folders and the database lock.
 target_sources(hourglint_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CQtSettingsStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CAutorun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PrivateFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CDatabaseLock.cpp
 )

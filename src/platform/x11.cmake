@@ -4,4 +4,5 @@ target_sources(hourglint_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DesktopEntryIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11IconScale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11Text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11InputFocus.cpp
 )

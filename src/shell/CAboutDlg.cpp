@@ -24,13 +24,14 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(const QString& databasePath, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Hourglint"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    setFixedSize(DuX(235), DuY(105));
+    // One line more than the links need: which database this copy counts into.
+    setFixedSize(DuX(235), DuY(121));
 
     const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
     const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
@@ -70,7 +71,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     top->addLayout(text, 1);
     top->addWidget(ok, 0, Qt::AlignTop);
 
+    // The folder beside the program or the per-user one: say which, in full on hover, as a
+    // path that may be far wider than the box.
+    database_ = new QLabel(this);
+    database_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    database_->setToolTip(databasePath);
+    const QString prefix = QStringLiteral("Database: ");
+    database_->setText(prefix + database_->fontMetrics().elidedText(
+                                    databasePath, Qt::ElideMiddle,
+                                    DuX(221) - database_->fontMetrics().horizontalAdvance(prefix)));
+
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
     page->addLayout(top);
+    page->addWidget(database_);
 }

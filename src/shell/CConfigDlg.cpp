@@ -185,7 +185,10 @@ void CConfigDlg::accept() {
 
 bool CConfigDlg::Edit(CAppSettings& settings, ISettingsEffects& effects, ISettingsStore& store,
                       QWidget* parent) {
-    CConfigDlg dialog(settings.Values(), settings.Defaults(), parent);
+    // The box shows what logging on will do, which the stored value may not.
+    SettingsValues shown = settings.Values();
+    shown.bRunOnWindowsStartup = effects.AutorunEnabled();
+    CConfigDlg dialog(shown, settings.Defaults(), parent);
     BringAboveOwner(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -10,6 +10,10 @@ void CDesktopEffects::SetAutorun(bool enable) {
     autorun_.Set(enable);
 }
 
+bool CDesktopEffects::AutorunEnabled() const {
+    return autorun_.IsEnabled();
+}
+
 void CDesktopEffects::ApplyOpacity(uint8_t alpha) {
     window_.setWindowOpacity(alpha / 255.0);
 }

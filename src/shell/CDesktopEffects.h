@@ -12,6 +12,7 @@ class CDesktopEffects : public ISettingsEffects {
     CDesktopEffects(QWidget& window, CAutorun autorun);
 
     void SetAutorun(bool enable) override;
+    bool AutorunEnabled() const override;
     void ApplyOpacity(uint8_t alpha) override;
 
   private:

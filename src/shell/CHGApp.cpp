@@ -3,11 +3,13 @@
 #include <QEventLoop>
 #include <QSessionManager>
 #include <QTimer>
+#include <cstdio>
 #include <string>
 
 #include "core/CAppSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
+#include "platform/CDatabaseLock.h"
 #include "platform/CQtSettingsStore.h"
 #include "platform/CX11ForegroundSampler.h"
 #include "platform/ProgramFolder.h"
@@ -36,33 +38,37 @@ bool CHGApp::InitInstance() {
     InstallMessageBoxHandler();
 
     instance_ = std::make_unique<CSingleInstance>();
-    if (!instance_->Claim()) {
-        exitCode_ = 0;  // the running program has been asked to come forward
-        return false;
+    switch (instance_->Claim()) {
+        case CSingleInstance::Outcome::First:
+            break;
+        case CSingleInstance::Outcome::HandedOver:
+            exitCode_ = 0;  // the running program has been asked to come forward
+            return false;
+        case CSingleInstance::Outcome::Failed:
+            return FailToStart(instance_->Problem().toStdString());
     }
 
     settingsStore_ = std::make_unique<CQtSettingsStore>();
-    TheSettings().SetProgramFolder(ProgramFolder());
+    std::string problem;
+    const std::string folder = PrepareProgramFolder(problem);
+    if (folder.empty()) {
+        return FailToStart(problem);
+    }
+    TheSettings().SetProgramFolder(folder);
     TheSettings().Load(*settingsStore_);
+
+    // Another login or runtime folder has its own single-instance lock, but must not count
+    // the same seconds into the same file.
+    dbLock_ = std::make_unique<CDatabaseLock>(TheSettings().DatabasePath());
+    if (!dbLock_->Acquire()) {
+        return FailToStart(dbLock_->Problem());
+    }
 
     std::string error;
     sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
     if (!sampler_) {
-        // Without a sampler every second would be credited to nothing. No timer runs yet,
-        // so the box may wait for the user before the program ends.
-        const std::string text =
-            error.empty() ? std::string("Cannot open the X11 display.") : error;
-        bool closed = false;
-        QEventLoop loop;
-        ShowMessage(text, [&closed, &loop] {
-            closed = true;
-            loop.quit();
-        });
-        if (!closed) {
-            loop.exec();
-        }
-        exitCode_ = 1;
-        return false;
+        // Without a sampler every second would be credited to nothing.
+        return FailToStart(error.empty() ? std::string("Cannot open the X11 display.") : error);
     }
     clock_ = std::make_unique<CSystemClock>();
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
@@ -93,6 +99,23 @@ bool CHGApp::InitInstance() {
     return true;
 }
 
+bool CHGApp::FailToStart(const std::string& text) {
+    // Standard error too: a start from a script or a terminal should say why it ended.
+    std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
+    // No timer runs yet, so the box may wait for the user before the program ends.
+    bool closed = false;
+    QEventLoop loop;
+    ShowMessage(text, [&closed, &loop] {
+        closed = true;
+        loop.quit();
+    });
+    if (!closed) {
+        loop.exec();
+    }
+    exitCode_ = 1;
+    return false;
+}
+
 void CHGApp::OnCommitData(QSessionManager& manager) {
     // The session ends: no question, the seconds go to the database.
     manager.setRestartHint(QSessionManager::RestartNever);
@@ -100,7 +123,8 @@ void CHGApp::OnCommitData(QSessionManager& manager) {
 }
 
 void CHGApp::ShowAboutBox() {
-    CAboutDlg about(frame_ ? frame_.get() : nullptr);
+    CAboutDlg about(QString::fromStdString(TheSettings().DatabasePath()),
+                    frame_ ? frame_.get() : nullptr);
     BringAboveOwner(&about);
     about.exec();
 }

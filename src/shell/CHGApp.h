@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
+class CDatabaseLock;
 class CMainFrame;
 class CQtSettingsStore;
 class CSignalWatcher;
@@ -28,10 +30,14 @@ class CHGApp : public QApplication {
 
   private:
     void OnCommitData(QSessionManager& manager);
+    // Tells the user why the program cannot run (box and standard error) and waits for the
+    // box to close; returns false for InitInstance, with exit code 1.
+    bool FailToStart(const std::string& text);
 
     int exitCode_ = 0;
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CQtSettingsStore> settingsStore_;
+    std::unique_ptr<CDatabaseLock> dbLock_;
     std::unique_ptr<IForegroundSampler> sampler_;
     std::unique_ptr<CSystemClock> clock_;
     std::unique_ptr<CUsageDb> db_;

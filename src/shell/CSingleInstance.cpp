@@ -1,9 +1,13 @@
 #include "shell/CSingleInstance.h"
 
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+
+#include "platform/PrivateFolder.h"
 
 namespace {
 
@@ -11,52 +15,50 @@ const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 constexpr int kConnectTries = 20;
 constexpr int kWaitMs = 250;
 
-QString RuntimeFolder(const QString& folder) {
-    if (!folder.isEmpty()) {
-        return folder;
+// $XDG_RUNTIME_DIR when it is the user's private folder, else hourglint-<uid> in the
+// temporary folder, made private. The uid, not a user name from the environment: the
+// name may be unset, and then every user would share one lock.
+QString RuntimeFolder(QString& problem) {
+    const uid_t uid = getuid();
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) &&
+        PrivateFolderProblem(QFile::encodeName(runtime).toStdString(), uid).empty()) {
+        return runtime;
     }
-#ifdef _WIN32
-    return QString();
-#else
-    // Per user; Qt falls back to a private folder under /tmp without XDG_RUNTIME_DIR.
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-}
-
-QString LockPath(const QString& folder) {
-    const QString dir = RuntimeFolder(folder);
-    if (dir.isEmpty()) {
-        return QDir::temp().filePath(QStringLiteral("hourglint-") +
-                                     qEnvironmentVariable("USERNAME") + QStringLiteral(".lock"));
-    }
-    return QDir(dir).filePath(QStringLiteral("hourglint.lock"));
-}
-
-QString ServerName(const QString& folder) {
-    const QString dir = RuntimeFolder(folder);
-    if (dir.isEmpty()) {
-        return QStringLiteral("Hourglint-") + qEnvironmentVariable("USERNAME");
-    }
-    return QDir(dir).filePath(QStringLiteral("hourglint.sock"));
+    const QString fallback = QDir::temp().filePath(QStringLiteral("hourglint-%1").arg(uid));
+    problem =
+        QString::fromStdString(MakePrivateFolder(QFile::encodeName(fallback).toStdString(), uid));
+    return fallback;
 }
 
 }  // namespace
 
 CSingleInstance::CSingleInstance(QString folder, QObject* parent)
-    : QObject(parent), socketName_(ServerName(folder)), lock_(LockPath(folder)) {
-    // The lock is held for the program's whole life; a crashed holder's lock goes stale.
-    lock_.setStaleLockTime(0);
+    : QObject(parent),
+      folder_(folder.isEmpty() ? RuntimeFolder(problem_) : std::move(folder)),
+      socketName_(QDir(folder_).filePath(QStringLiteral("hourglint.sock"))) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
 }
 
-bool CSingleInstance::Claim() {
-    if (lock_.tryLock(0)) {
+CSingleInstance::Outcome CSingleInstance::Claim() {
+    if (!problem_.isEmpty()) {
+        return Outcome::Failed;
+    }
+    const QString lockPath = QDir(folder_).filePath(QStringLiteral("hourglint.lock"));
+    lock_ = std::make_unique<QLockFile>(lockPath);
+    // Held for the program's whole life; a crashed holder's lock goes stale.
+    lock_->setStaleLockTime(0);
+    if (lock_->tryLock(0)) {
         // A socket left by a crashed run would make listen fail.
         QLocalServer::removeServer(socketName_);
         // Without the socket the program still runs; it just cannot be called forward.
         server_.listen(socketName_);
-        return true;
+        return Outcome::First;
+    }
+    if (lock_->error() != QLockFile::LockFailedError) {
+        problem_ = QStringLiteral("Cannot create the lock file %1.").arg(lockPath);
+        return Outcome::Failed;
     }
     // The first instance may still be starting up: give it a moment to listen.
     for (int attempt = 0; attempt < kConnectTries; ++attempt) {
@@ -66,11 +68,20 @@ bool CSingleInstance::Claim() {
             socket.write(kShowRequest);
             socket.waitForBytesWritten(kWaitMs);
             socket.disconnectFromServer();
-            return false;
+            return Outcome::HandedOver;
         }
         QThread::msleep(kWaitMs);
     }
-    return false;
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    lock_->getLockInfo(&pid, &host, &app);
+    problem_ = QStringLiteral(
+                   "Hourglint is already running (process %1, lock file %2), but it "
+                   "does not answer. End that process and start Hourglint again.")
+                   .arg(pid)
+                   .arg(lockPath);
+    return Outcome::Failed;
 }
 
 void CSingleInstance::OnNewConnection() {

@@ -5,16 +5,24 @@
 #include <QObject>
 #include <memory>
 
-// One running program per user. The first start holds a lock and listens on a local
-// socket; a later start asks it to bring its window forward and ends.
+// One running program per user and runtime folder. The first start holds a lock and
+// listens on a local socket; a later start asks it to bring its window forward and ends.
 class CSingleInstance : public QObject {
     Q_OBJECT
   public:
-    // folder: where the lock and the socket live; empty for the user's runtime folder.
+    enum class Outcome {
+        First,       // this start runs and listens
+        HandedOver,  // the running program was asked to come forward
+        Failed,      // neither: Problem() says why
+    };
+
+    // folder: where the lock and the socket live; empty for the user's runtime folder, or a
+    // private folder of the user's own in the temporary folder when there is none.
     explicit CSingleInstance(QString folder = QString(), QObject* parent = nullptr);
 
-    // True for the first instance, which then listens. False after telling the running one.
-    bool Claim();
+    Outcome Claim();
+    // The sentence for the user after Failed.
+    QString Problem() const { return problem_; }
 
     QString SocketName() const { return socketName_; }
 
@@ -24,7 +32,9 @@ class CSingleInstance : public QObject {
   private:
     void OnNewConnection();
 
+    QString problem_;  // before folder_, which may set it
+    QString folder_;
     QString socketName_;
-    QLockFile lock_;
+    std::unique_ptr<QLockFile> lock_;
     QLocalServer server_;
 };

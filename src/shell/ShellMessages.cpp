@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <utility>
 
+#include "platform/X11InputFocus.h"
+
 namespace {
 
 QuestionHandler& Question() {
@@ -15,6 +17,18 @@ QuestionHandler& Question() {
 QPointer<QWidget>& Owner() {
     static QPointer<QWidget> owner;
     return owner;
+}
+
+// Whether one of our windows has the keyboard right now. On X11 the server is asked: Qt's
+// active window is only updated when the event loop reads the focus change, and a flush that
+// waits on a busy database keeps it from reading, so a terminal opened a moment before the
+// box would still count as ours and lose the focus to it.
+bool OurWindowIsActive() {
+    if (const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        const uint32_t focus = X11InputFocusNow(x11->connection());
+        return focus != 0 && QWidget::find(focus) != nullptr;
+    }
+    return QApplication::activeWindow() != nullptr;
 }
 
 // A message box sets its own window flags when first shown: on top only after that.
@@ -79,7 +93,7 @@ void OpenMessageBox(const QString& text, MessageClosed closed) {
     // the user's typing and the measured seconds stay with that program.
     // A modal window is always given the focus, so the box is modal only for a user who is
     // working in one of our windows.
-    const bool ours = QApplication::activeWindow() != nullptr;
+    const bool ours = OurWindowIsActive();
     box->setWindowModality(ours ? Qt::ApplicationModal : Qt::NonModal);
     box->setAttribute(Qt::WA_ShowWithoutActivating, !ours);
     ShowBox(box);

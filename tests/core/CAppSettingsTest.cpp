@@ -14,11 +14,16 @@ namespace {
 class RecordingEffects : public ISettingsEffects {
   public:
     explicit RecordingEffects(std::vector<std::string>& log) : log_(log) {}
-    void SetAutorun(bool enable) override { log_.push_back(enable ? "autorun on" : "autorun off"); }
+    void SetAutorun(bool enable) override {
+        entry_ = enable;
+        log_.push_back(enable ? "autorun on" : "autorun off");
+    }
+    bool AutorunEnabled() const override { return entry_; }
     void ApplyOpacity(uint8_t alpha) override { log_.push_back("alpha " + std::to_string(alpha)); }
 
   private:
     std::vector<std::string>& log_;
+    bool entry_ = true;
 };
 
 // Logs writes into the same sequence as the effects, to check the order of both.

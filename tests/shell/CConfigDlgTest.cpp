@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -142,13 +144,13 @@ TEST_F(ConfigDlgTest, OkWithoutChangesRewritesAllSixAndTouchesNothingElse) {
     QSettings file(SettingsFile(), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Config"));
     EXPECT_EQ(file.childKeys().size(), 6);
-    EXPECT_EQ(file.value("bRunOnWindowsStartup").toInt(), 1);
+    // No autostart entry: the box shows it off, so OK stores off and writes no entry.
+    EXPECT_EQ(file.value("bRunOnWindowsStartup").toInt(), 0);
     EXPECT_EQ(file.value("bMinimizeOnStartup").toInt(), 0);
     EXPECT_EQ(file.value("bLoadDbOnStartup").toInt(), 1);
     EXPECT_EQ(file.value("iAutoSave").toInt(), 10);
     EXPECT_EQ(file.value("iALPHA").toInt(), 200);
     EXPECT_EQ(file.value("iAlarmForMinutes").toInt(), 120);
-    // The run-at-logon box is ticked by default, yet no autostart entry appears unchanged.
     EXPECT_FALSE(QFile::exists(AutostartFile()));
     EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
 }
@@ -158,15 +160,15 @@ TEST_F(ConfigDlgTest, ChangesApplyAutorunAndOpacityAtOnce) {
     CAppSettings settings;
     settings.Load(store);
     EditWith(settings, effects_, store, [](CConfigDlg& dialog) {
-        dialog.RunOnStartupBox().setChecked(false);
+        dialog.RunOnStartupBox().setChecked(true);
         dialog.AlphaSlider().setValue(255);
         dialog.MinimizeBox().setChecked(true);
         dialog.AlarmEdit().setText(QStringLiteral("5"));
         dialog.accept();
     });
     EXPECT_NEAR(window_.windowOpacity(), 1.0, 0.01);
-    ASSERT_TRUE(QFile::exists(AutostartFile()));
-    EXPECT_FALSE(settings.Values().bRunOnWindowsStartup);
+    EXPECT_TRUE(effects_.AutorunEnabled());
+    EXPECT_TRUE(settings.Values().bRunOnWindowsStartup);
     EXPECT_TRUE(settings.Values().bMinimizeOnStartup);
     EXPECT_EQ(settings.Values().iAlarmForMinutes, 5);
 
@@ -195,6 +197,44 @@ TEST_F(ConfigDlgTest, LoadDefaultThenCancelChangesNothing) {
     EXPECT_TRUE(stored.writes.empty());
     EXPECT_FALSE(QFile::exists(AutostartFile()));
     EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
+}
+
+// Whatever the stored value says (on, here), the box shows what logging on will do, and an
+// OK that only moves the slider leaves the entry as it was.
+TEST_F(ConfigDlgTest, AutorunBoxShowsTheEntryAndOkLeavesItAlone) {
+    const struct {
+        const char* entry;  // nullptr: no entry
+        bool shown;
+    } cases[] = {
+        {nullptr, false},
+        {"Exec=\"/opt/hourglint/hourglint\"\nHidden=true\n", false},
+        {"Exec=\"/usr/bin/other\"\n", false},
+        {"Exec=\"/opt/hourglint/hourglint\"\nX-GNOME-Autostart-enabled=true\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry ? c.entry : "no entry");
+        QFile::remove(AutostartFile());
+        QByteArray before;
+        if (c.entry != nullptr) {
+            before = QByteArray("[Desktop Entry]\nType=Application\n") + c.entry;
+            QFile file(AutostartFile());
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        MemorySettingsStore stored;
+        stored.values = {{"bRunOnWindowsStartup", 1}};
+        CAppSettings settings;
+        settings.Load(stored);
+        EditWith(settings, effects_, stored, [&](CConfigDlg& dialog) {
+            EXPECT_EQ(dialog.RunOnStartupBox().isChecked(), c.shown);
+            dialog.AlphaSlider().setValue(100);
+            dialog.accept();
+        });
+        QFile after(AutostartFile());
+        EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), before);
+        EXPECT_EQ(settings.Values().bRunOnWindowsStartup, c.shown);
+    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,10 +9,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 #include "ShellTestSupport.h"
 #include "platform/CAutorun.h"
+#include "platform/CDatabaseLock.h"
 #include "platform/CQtSettingsStore.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
@@ -73,6 +77,10 @@ TEST_F(DesktopPlatformTest, ExecValueEscapesWhatDesktopEntriesReserve) {
     EXPECT_EQ(CAutorun::ExecValue("/x$y`z"), "\"/x\\\\$y\\\\`z\"");
     EXPECT_EQ(CAutorun::ExecValue("/x\\y"), "\"/x\\\\\\\\y\"");
     EXPECT_EQ(CAutorun::ExecValue("/100%/hg"), "\"/100%%/hg\"");
+    // Read back, each names the program again.
+    for (const char* path : {"/a b/hourglint", "/x\"y", "/x$y`z", "/x\\y", "/100%/hg"}) {
+        EXPECT_EQ(CAutorun::ExecProgram(CAutorun::ExecValue(path)), path);
+    }
 }
 
 TEST_F(DesktopPlatformTest, AutorunFailsQuietlyWhenTheFolderCannotBeMade) {
@@ -86,46 +94,131 @@ TEST_F(DesktopPlatformTest, AutorunFailsQuietlyWhenTheFolderCannotBeMade) {
     QFile::remove(folder);
 }
 
-TEST_F(DesktopPlatformTest, DatabaseFolderIsBesideTheExecutableWhenUsable) {
-    QTemporaryDir exeDir;
-    ASSERT_TRUE(exeDir.isValid());
-    EXPECT_EQ(ProgramFolderFor(exeDir.path()), exeDir.path().toStdString() + "/");
-}
-
 TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     EXPECT_EQ(ProgramFolderFor(QStringLiteral("/nonexistent/hourglint/bin")),
               data.toStdString() + "/");
     EXPECT_EQ(ProgramFolderFor(QString()), data.toStdString() + "/");
-    EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
-TEST_F(DesktopPlatformTest, ReadOnlyFolderWithoutDatabaseFallsBackToAppData) {
-    QTemporaryDir exeDir;
-    QTemporaryDir dataHome;
-    ASSERT_TRUE(exeDir.isValid() && dataHome.isValid());
-    ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_TRUE(AsOrdinaryUser({exeDir.path(), dataHome.path()}, [&] {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
-        const std::string folder = ProgramFolderFor(exeDir.path());
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        return data.startsWith(dataHome.path()) && folder == data.toStdString() + "/" &&
-               QFileInfo(data).isDir();
-    }));
-    QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+// The folder beside the program only when this user can read and write the database there,
+// or create one where there is none; checked as an ordinary user, as root may do anything.
+TEST_F(DesktopPlatformTest, DatabaseBesideTheExecutableOnlyWhenThisUserCanUseIt) {
+    const struct {
+        const char* name;
+        int databaseMode;  // -1: no database
+        bool othersDatabase;
+        bool folderWritable;
+        bool beside;
+    } cases[] = {
+        {"no database, writable folder", -1, false, true, true},
+        {"no database, read-only folder", -1, false, false, false},
+        {"own database in a read-only folder", 0600, false, false, true},
+        {"own database, read only", 0400, false, true, false},
+        {"another user's database (0600)", 0600, true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir exeDir;
+        QTemporaryDir dataHome;
+        ASSERT_TRUE(exeDir.isValid() && dataHome.isValid());
+        QStringList owned{exeDir.path(), dataHome.path()};
+        const QString database = exeDir.filePath(QStringLiteral("HG.mdb"));
+        if (c.databaseMode >= 0) {
+            QFile file(database);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            // Not root: the file is ours whatever we do, so "another user's" is one we
+            // cannot read.
+            const bool otherUser = c.othersDatabase && geteuid() == 0;
+            ASSERT_EQ(chmod(QFile::encodeName(database).constData(),
+                            c.othersDatabase && !otherUser ? 0 : c.databaseMode),
+                      0);
+            if (!c.othersDatabase) {
+                owned.append(database);
+            }
+        }
+        ASSERT_TRUE(QFile::setPermissions(
+            exeDir.path(), QFile::ReadOwner | QFile::ExeOwner |
+                               (c.folderWritable ? QFile::WriteOwner : QFile::Permissions())));
+        EXPECT_TRUE(AsOrdinaryUser(owned, [&] {
+            qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+            const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            const QString expected = c.beside ? exeDir.path() : data;
+            return ProgramFolderFor(exeDir.path()) == expected.toStdString() + "/";
+        }));
+        QFile::setPermissions(exeDir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 }
 
-TEST_F(DesktopPlatformTest, ExistingDatabaseKeepsTheExecutableFolder) {
-    QTemporaryDir exeDir;
-    ASSERT_TRUE(exeDir.isValid());
-    QFile db(exeDir.filePath("HG.mdb"));
-    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
-    db.close();
-    ASSERT_TRUE(QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_TRUE(AsOrdinaryUser({exeDir.path()}, [&] {
-        return ProgramFolderFor(exeDir.path()) == exeDir.path().toStdString() + "/";
-    }));
-    QFile::setPermissions(exeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+// The runtime fallback must be the user's alone; anything else is named, never used.
+TEST_F(DesktopPlatformTest, PrivateFolderIsMadeOrRefusedWithAMessage) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const uid_t me = geteuid();
+    const std::string base = QFile::encodeName(root.path()).toStdString();
+    const struct {
+        const char* name;
+        int mode;  // -1: missing; -2: a file; -3: a symlink to a private folder
+        uid_t owner;
+        const char* problem;  // empty: usable
+    } cases[] = {
+        {"missing", -1, me, ""},
+        {"private", 0700, me, ""},
+        {"open to others", 0755, me, "its mode is 0755"},
+        {"group writable", 0770, me, "its mode is 0770"},
+        {"another user's", 0700, me + 1, "belongs to user"},
+        {"a file", -2, me, "is not a folder"},
+        {"a symlink", -3, me, "is not a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string folder = base + "/" + c.name;
+        if (c.mode >= 0) {
+            ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+            ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
+        } else if (c.mode == -2) {
+            QFile file(QString::fromStdString(folder));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        } else if (c.mode == -3) {
+            ASSERT_EQ(mkdir((folder + ".target").c_str(), 0700), 0);
+            ASSERT_EQ(symlink((folder + ".target").c_str(), folder.c_str()), 0);
+        }
+        const std::string problem = MakePrivateFolder(folder, c.owner);
+        if (*c.problem == '\0') {
+            EXPECT_EQ(problem, "");
+            struct stat info {};
+            ASSERT_EQ(lstat(folder.c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 0777, 0700u);
+        } else {
+            EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+            EXPECT_NE(problem.find(folder), std::string::npos) << problem;
+        }
+    }
+    // The data folder and each parent it makes are the user's alone.
+    ASSERT_EQ(MakeFolderPath(base + "/data/Hourglint/Hourglint"), "");
+    EXPECT_EQ(PrivateFolderProblem(base + "/data", me), "");
+    EXPECT_EQ(PrivateFolderProblem(base + "/data/Hourglint/Hourglint", me), "");
+}
+
+TEST_F(DesktopPlatformTest, OneDatabaseLockAtATimeNamingTheHolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string database = QFile::encodeName(dir.filePath("HG.mdb")).toStdString();
+    auto first = std::make_unique<CDatabaseLock>(database);
+    CDatabaseLock second(database);
+    ASSERT_TRUE(first->Acquire());
+    struct stat info {};
+    ASSERT_EQ(stat((database + ".lock").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    // Another open of the file is another holder, as another process would be.
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_EQ(second.HolderPid(), getpid());
+    EXPECT_NE(second.Problem().find(database), std::string::npos);
+    EXPECT_NE(second.Problem().find("process " + std::to_string(getpid())), std::string::npos);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(database)));
+    first.reset();
+    EXPECT_TRUE(second.Acquire());
 }
 
 TEST_F(DesktopPlatformTest, InstalledProgramKeepsItsDataWithTheUserUnlessItsFolderHasOne) {

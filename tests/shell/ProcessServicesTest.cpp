@@ -14,11 +14,11 @@ TEST_F(ProcessServicesTest, SecondInstanceCallsTheFirstForward) {
     QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
     CSingleInstance first(runtime.path());
-    ASSERT_TRUE(first.Claim());
+    ASSERT_EQ(first.Claim(), CSingleInstance::Outcome::First);
     QSignalSpy activation(&first, &CSingleInstance::ActivationRequested);
 
     CSingleInstance second(runtime.path());
-    EXPECT_FALSE(second.Claim());
+    EXPECT_EQ(second.Claim(), CSingleInstance::Outcome::HandedOver);
     EXPECT_TRUE(activation.wait(5000));
     EXPECT_EQ(activation.count(), 1);
 }
@@ -35,7 +35,7 @@ TEST_F(ProcessServicesTest, SocketLeftByACrashDoesNotBlockTheNextStart) {
         ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     }
     CSingleInstance instance(runtime.path());
-    EXPECT_TRUE(instance.Claim());
+    EXPECT_EQ(instance.Claim(), CSingleInstance::Outcome::First);
 }
 
 TEST_F(ProcessServicesTest, TerminationSignalsArriveOnTheEventLoop) {
