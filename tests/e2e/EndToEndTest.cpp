@@ -8,10 +8,13 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "XvfbSession.h"
 #include "core/CAppSettings.h"
@@ -89,16 +92,48 @@ class EndToEndTest : public ::testing::Test {
     fs::path Executable() const { return root_ / "bin" / "hourglint"; }
     fs::path Database() const { return root_ / "bin" / "HG.mdb"; }
 
-    pid_t StartHourglint() {
+    // runtime: the copy's own XDG_RUNTIME_DIR, as another login would have; empty: the
+    // test's. Without waitForWindow it returns as soon as the copy is started.
+    pid_t StartHourglint(const std::string& runtime = {}, bool waitForWindow = true,
+                         const std::string& log = "hourglint.log") {
         const std::string home = (root_ / "home").string();
-        const pid_t pid =
-            x_.Spawn({Executable().string()},
-                     {"QT_QPA_PLATFORM=xcb", "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
-                      "XDG_DATA_HOME=" + home + "/.local/share"},
-                     (root_ / "hourglint.log").string());
+        std::vector<std::string> env{"QT_QPA_PLATFORM=xcb", "HOME=" + home,
+                                     "XDG_CONFIG_HOME=" + home + "/.config",
+                                     "XDG_DATA_HOME=" + home + "/.local/share"};
+        if (!runtime.empty()) {
+            fs::create_directories(runtime);
+            fs::permissions(runtime, fs::perms::owner_all);
+            env.push_back("XDG_RUNTIME_DIR=" + runtime);
+        }
+        const pid_t pid = x_.Spawn({Executable().string()}, env, (root_ / log).string());
         EXPECT_GT(pid, 0);
-        EXPECT_NE(x_.WaitForWindow("^Hourglint$", 15000), 0u) << "no main window";
+        if (waitForWindow) {
+            EXPECT_NE(x_.WaitForWindow("^Hourglint$", 15000), 0u) << "no main window";
+        }
         return pid;
+    }
+
+    // A window titled "Hourglint" of the given process; 0 when none came within 15 s.
+    uint32_t WaitForWindowOf(pid_t pid) {
+        for (int i = 0; i < 150; ++i) {
+            std::string found;
+            if (x_.Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", std::to_string(pid),
+                        "--name", "^Hourglint$"},
+                       &found) == 0 &&
+                !found.empty()) {
+                return static_cast<uint32_t>(std::stoul(found));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return 0;
+    }
+
+    uint32_t ActiveWindow() {
+        std::string active;
+        if (x_.Run({"xdotool", "getactivewindow"}, &active) != 0 || active.empty()) {
+            return 0;
+        }
+        return static_cast<uint32_t>(std::stoul(active));
     }
 
     void EndLikeALogout(pid_t pid) {
@@ -215,6 +250,55 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     // Every second the program ran, give or take the first tick and the last: never fewer
     // because the box stopped the clock, never more because a failed flush was repeated.
     EXPECT_GE(stored, SecondsSince(shown) - 3);
+    EXPECT_LE(stored, SecondsSince(spawned) + 1);
+}
+
+// A second login, or a start with another runtime folder, passes the single-instance lock
+// but must not count the same seconds into the same file a second time.
+TEST_F(EndToEndTest, ASecondCopyOnTheSameDatabaseStopsAndSaysWhy) {
+    const int firstHour = LocalHourNow();
+    const auto spawned = std::chrono::steady_clock::now();
+    const pid_t first = StartHourglint((root_ / "runtime-one").string());
+    const uint32_t terminal = x_.StartXterm("Terminal in front");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(x_.Activate(terminal));
+
+    const pid_t second = StartHourglint((root_ / "runtime-two").string(), false, "second.log");
+    const uint32_t box = WaitForWindowOf(second);
+    ASSERT_NE(box, 0u) << "the second copy showed no message";
+    // The box waits for the user without taking the keyboard from the terminal.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_EQ(ActiveWindow(), terminal);
+
+    // Reports read the database while the first copy holds it.
+    std::string report;
+    EXPECT_EQ(
+        x_.Run({Executable().string(), "--report", "--database", Database().string()}, &report), 0);
+    EXPECT_EQ(report.rfind("Process,Today,Yesterday,", 0), 0u) << report;
+
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    ASSERT_TRUE(x_.Activate(box));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    x_.Run({"xdotool", "key", "--clearmodifiers", "Return"});
+    int status = 0;
+    ASSERT_TRUE(x_.WaitExit(second, 10000, &status)) << "the second copy kept running";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+    std::ifstream log(root_ / "second.log");
+    const std::string said((std::istreambuf_iterator<char>(log)), {});
+    EXPECT_NE(said.find("is already counting into the database " + Database().string()),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("(process " + std::to_string(first) + ")"), std::string::npos) << said;
+
+    ASSERT_TRUE(x_.Activate(terminal));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EndLikeALogout(first);
+    int stored = 0;
+    for (const auto& [name, total] : ReadToday(Database(), firstHour, LocalHourNow())) {
+        stored += total.seconds;
+    }
+    // One counter: never more seconds than the run lasted.
+    EXPECT_GE(stored, 3);
     EXPECT_LE(stored, SecondsSince(spawned) + 1);
 }
 
