@@ -1,6 +1,7 @@
 #include <xcb/xcb.h>
 
 #include <QAction>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -218,6 +219,31 @@ TEST_F(TrayTest, RightClickOnTheIconOpensTheDrawnMenuWithItsPictures) {
     }
     EXPECT_GT(red, 20);
     menu.hide();
+}
+
+// A flush that fails while Qt has not yet read that a terminal took the focus: the box must
+// not take it back, because the user's typing and the measured seconds go to the terminal.
+TEST_F(TrayTest, AFailureBoxLeavesTheFocusWithTheProgramInFront) {
+    CMainFrame& frame = ShownFrame();
+    ASSERT_TRUE(Session().Activate(static_cast<uint32_t>(frame.winId())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &frame; }));
+    pid_t xterm = 0;
+    const uint32_t terminal = Session().StartXterm("Terminal in front", &xterm);
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(Session().Activate(terminal));
+    ASSERT_EQ(QApplication::activeWindow(), &frame);  // no event read yet: Qt lags behind
+
+    InstallMessageBoxHandler();
+    ShowMessage("Fail to save data into Database!");
+    QTest::qWait(1000);
+    std::string active;
+    Session().Run({"xdotool", "getactivewindow"}, &active);
+    EXPECT_EQ(active, std::to_string(terminal) + "\n");
+    const auto boxes = frame.findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->isVisible());
+    EXPECT_EQ(boxes[0]->windowModality(), Qt::NonModal);
+    Session().Stop(xterm);
 }
 
 }  // namespace
