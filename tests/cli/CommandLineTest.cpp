@@ -51,7 +51,8 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
     CUsageDb(database).LoadDb(0, 1);  // an empty database with its tables
     const std::string missing = (home / "absent" / "HG.mdb").string();
     const std::string output = (home / "groups.csv").string();
-    const std::string version = std::string("Hourglint ") + HOURGLINT_VERSION + "\n";
+    const std::string version =
+        std::string("Hourglint ") + HOURGLINT_VERSION + "\nLicense GPLv3+: GNU GPL version 3";
     const std::string header = "Process,Today,Yesterday,Week Average,Month Average,Year Average\n";
 
     const std::vector<Case> cases = {
