@@ -197,11 +197,16 @@ bool SqliteConnection::AddMissingIndexes() {
 
 void SqliteConnection::Execute(const char* sql) {
     char* message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
         const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
         sqlite3_free(message);
-        throw SqliteError(text);
+        throw SqliteError(text, rc);
     }
+}
+
+bool SqliteConnection::InTransaction() const {
+    return db_ != nullptr && sqlite3_get_autocommit(db_) == 0;
 }
 
 void SqliteConnection::ExecuteQuietly(const char* sql) noexcept {

@@ -32,6 +32,9 @@ class SqliteConnection {
     // For ending a transaction after a failure: never throws.
     void ExecuteQuietly(const char* sql) noexcept;
 
+    // False once a failure has rolled the whole transaction back.
+    bool InTransaction() const;
+
     sqlite3* Handle() const { return db_; }
 
   private:
