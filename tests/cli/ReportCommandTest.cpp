@@ -162,7 +162,7 @@ TEST_F(ReportCommandTest, HtmlIsTheWindowsSaveOfTheSameReport) {
     frame.Refresh();
     std::filesystem::create_directories(folder_ / "window");
     ASSERT_TRUE(frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string()))
-                    .htmlWritten);
+                    .written);
 
     std::filesystem::create_directories(folder_ / "cli");
     std::ostringstream out, err;
