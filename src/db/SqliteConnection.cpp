@@ -101,10 +101,8 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mod
             return false;
         }
         if (::access((path + "-wal").c_str(), F_OK) == 0) {
-            return Fail(path +
-                        "-wal holds changes that cannot be read in a folder you "
-                        "cannot write: " +
-                        error_);
+            return Fail("the changes waiting in " + path +
+                        "-wal cannot be read from a folder you cannot write (" + error_ + ")");
         }
         if (!OpenReader(path, busyTimeoutMs, true)) {
             return false;
