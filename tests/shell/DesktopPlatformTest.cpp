@@ -94,6 +94,9 @@ TEST_F(DesktopPlatformTest, DatabaseFolderIsBesideTheExecutableWhenUsable) {
 
 TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A report names the folder without making it.
+    EXPECT_EQ(ProgramFolderFor(QString(), false), data.toStdString() + "/");
+    EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_EQ(ProgramFolderFor(QStringLiteral("/nonexistent/hourglint/bin")),
               data.toStdString() + "/");
     EXPECT_EQ(ProgramFolderFor(QString()), data.toStdString() + "/");
