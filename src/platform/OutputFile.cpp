@@ -106,6 +106,11 @@ struct Staged {
 bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
     struct stat old {};
     staged.existed = ::stat(staged.target.c_str(), &old) == 0;
+    // A swap would move a folder or device aside: only files are replaced.
+    if (staged.existed && !S_ISREG(old.st_mode)) {
+        error = "it is not a regular file";
+        return false;
+    }
     std::random_device random;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
