@@ -248,6 +248,7 @@ bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
             failure = Failure::Connection;
             error = connection.ErrorText();
         } else {
+            readImmutable_ = readImmutable_ || connection.IsImmutable();
             try {
                 body(connection);
             } catch (const SqliteError& e) {

@@ -58,6 +58,8 @@ class CUsageDb : public IUsageStore {
     static constexpr int kTickBusyTimeoutMs = 250;
     // Read-only: operations open the file without creating or changing it; writes fail.
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // A read-only operation read the file as unchanging: its folder could not be written.
+    bool ReadImmutable() const { return readImmutable_; }
 
     enum class Operation {
         Flush,
@@ -87,6 +89,7 @@ class CUsageDb : public IUsageStore {
     const CAppSettings& settings_;
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
     bool readOnly_ = false;
+    bool readImmutable_ = false;
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
     std::set<std::string> reportedRows_;  // pending programs whose failure has been told

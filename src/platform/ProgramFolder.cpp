@@ -27,7 +27,7 @@ bool IsInstalled(const QString& executableDir) {
 
 }  // namespace
 
-std::string ProgramFolderFor(const QString& executableDir) {
+std::string ProgramFolderFor(const QString& executableDir, bool create) {
     if (!executableDir.isEmpty()) {
         const QFileInfo dir(executableDir);
         if (QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("HG.mdb"))) ||
@@ -37,14 +37,14 @@ std::string ProgramFolderFor(const QString& executableDir) {
     }
     // Installed read-only (e.g. /usr/bin): keep the data with the user.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty() || !QDir().mkpath(data)) {
+    if (data.isEmpty() || (create && !QDir().mkpath(data))) {
         return "./";
     }
     return WithSlash(data);
 }
 
-std::string ProgramFolder() {
-    return ProgramFolderFor(QCoreApplication::applicationDirPath());
+std::string ProgramFolder(bool create) {
+    return ProgramFolderFor(QCoreApplication::applicationDirPath(), create);
 }
 
 void SetApplicationNames() {

@@ -1,6 +1,7 @@
-# Settings store, autorun and program folder.
+# Settings store, autorun, program folder and the files a report writes.
 target_sources(hourglint_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CQtSettingsStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CAutorun.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutputFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
 )

@@ -161,8 +161,8 @@ TEST_F(ReportCommandTest, HtmlIsTheWindowsSaveOfTheSameReport) {
     ASSERT_EQ(frame.ChartView().size(), CReportCommand::kChartSize);
     frame.Refresh();
     std::filesystem::create_directories(folder_ / "window");
-    ASSERT_TRUE(frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string()))
-                    .htmlWritten);
+    ASSERT_TRUE(
+        frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string())).written);
 
     std::filesystem::create_directories(folder_ / "cli");
     std::ostringstream out, err;

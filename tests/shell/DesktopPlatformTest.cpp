@@ -12,6 +12,7 @@
 #include "ShellTestSupport.h"
 #include "platform/CAutorun.h"
 #include "platform/CQtSettingsStore.h"
+#include "platform/OutputFile.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
@@ -94,6 +95,9 @@ TEST_F(DesktopPlatformTest, DatabaseFolderIsBesideTheExecutableWhenUsable) {
 
 TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A report names the folder without making it.
+    EXPECT_EQ(ProgramFolderFor(QString(), false), data.toStdString() + "/");
+    EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_EQ(ProgramFolderFor(QStringLiteral("/nonexistent/hourglint/bin")),
               data.toStdString() + "/");
     EXPECT_EQ(ProgramFolderFor(QString()), data.toStdString() + "/");
@@ -142,6 +146,28 @@ TEST_F(DesktopPlatformTest, InstalledProgramKeepsItsDataWithTheUserUnlessItsFold
     ASSERT_TRUE(db.open(QIODevice::WriteOnly));
     db.close();
     EXPECT_EQ(ProgramFolderFor(bin), bin.toStdString() + "/");
+}
+
+TEST_F(DesktopPlatformTest, FilesAreReplacedAllOrNone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string chart = dir.filePath("r.jpg").toStdString();
+    const std::string page = dir.filePath("r.htm").toStdString();
+    ASSERT_TRUE(QDir().mkdir(dir.filePath("folder")));
+    std::string error;
+    ASSERT_TRUE(ReplaceFiles({{chart, "old"}}, error)) << error;
+    // The second cannot be written: the first keeps its old bytes, no temporary is left.
+    for (const std::string& second :
+         {dir.filePath("missing/r.htm").toStdString(), dir.filePath("folder").toStdString()}) {
+        EXPECT_FALSE(ReplaceFiles({{chart, "new"}, {second, "page"}}, error));
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"folder", "r.jpg"}));
+    }
+    ASSERT_TRUE(ReplaceFiles({{chart, "new"}, {page, "page"}}, error)) << error;
+    QFile file(QString::fromStdString(chart));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "new");
 }
 
 TEST_F(DesktopPlatformTest, SettingsStoreUsesTheConfigGroup) {
