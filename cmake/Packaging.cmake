@@ -7,11 +7,13 @@ set(CPACK_PACKAGE_VENDOR "Hourglint")
 set(CPACK_PACKAGE_CONTACT "Hourglint <support@hourglint.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://hourglint.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "measures how long each program is in the foreground")
+# Wrapped at 80 columns, as Debian's long descriptions are.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Hourglint credits every second to the program whose window is in front, keeps the\n\
-history per program, day and hour in a local SQLite database, shows today's totals in\n\
-a small always-on-top window and reports a day against the average day of the last\n\
-week, month and year, in its window or from the command line.")
+  "Hourglint credits every second to the program whose window is in front,\n\
+keeps the history per program, day and hour in a local SQLite database, shows\n\
+today's totals in a small always-on-top window and reports a day against the\n\
+average day of the last week, month and year, in its window or from the\n\
+command line.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -19,7 +19,9 @@ for expected in \
     ./usr/share/icons/hicolor/48x48/apps/hourglint.png \
     ./usr/share/icons/hicolor/64x64/apps/hourglint.png \
     ./usr/share/icons/hicolor/scalable/apps/hourglint.svg \
-    ./usr/share/man/man1/hourglint.1.gz; do
+    ./usr/share/man/man1/hourglint.1.gz \
+    ./usr/share/doc/hourglint/copyright \
+    ./usr/share/doc/hourglint/changelog.gz; do
   grep -qxF "$expected" <<<"$files" || fail "missing $expected"
 done
 # Nothing but the program's own files: no tests, benchmarks or libraries of the build.
@@ -27,7 +29,9 @@ unexpected="$(grep -v -e '/$' <<<"$files" | grep -v -x -F \
     -e ./usr/bin/hourglint \
     -e ./usr/share/applications/org.hourglint.Hourglint.desktop \
     -e ./usr/share/metainfo/org.hourglint.Hourglint.metainfo.xml \
-    -e ./usr/share/man/man1/hourglint.1.gz | grep -v '^./usr/share/icons/hicolor/' || true)"
+    -e ./usr/share/man/man1/hourglint.1.gz \
+    -e ./usr/share/doc/hourglint/copyright \
+    -e ./usr/share/doc/hourglint/changelog.gz | grep -v '^./usr/share/icons/hicolor/' || true)"
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
@@ -41,6 +45,12 @@ appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.hourglint.Hourg
 zcat "$unpacked/usr/share/man/man1/hourglint.1.gz" | groff -man -ww -z
 
 # No display: the option is answered before anything needs one.
-said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin/hourglint" --version)"
+said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin/hourglint" --version | head -n 1)"
 [ "$said" = "Hourglint $(dpkg-deb -f "$deb" Version)" ] || fail "the packaged program says '$said'"
+# Debian's own checker: any error or warning fails. A tag that must stay would get an
+# override file in the package, with its reason; none is needed now.
+lintian_out="$(lintian --fail-on error,warning "$deb" 2>&1)" \
+  || fail "lintian: $lintian_out"
+grep -E "^[EW]: " <<<"$lintian_out" && fail "lintian: $lintian_out"
+[ -z "$lintian_out" ] || echo "$lintian_out" >&2
 echo "package check: $(basename "$deb") passed (${depends})"

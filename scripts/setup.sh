@@ -12,7 +12,7 @@ PACKAGES=(
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
-  dpkg-dev file desktop-file-utils appstream groff-base
+  dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 
 missing=()
@@ -30,5 +30,5 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

@@ -163,5 +163,8 @@ const char* CCommandLine::UsageHint() {
 }
 
 std::string CCommandLine::VersionText() {
-    return std::string("Hourglint ") + HOURGLINT_VERSION;
+    return std::string("Hourglint ") + HOURGLINT_VERSION +
+           "\nLicense GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it. There is NO "
+           "WARRANTY.";
 }

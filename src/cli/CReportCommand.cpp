@@ -1,16 +1,17 @@
 #include "cli/CReportCommand.h"
 
+#include <sys/stat.h>
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTime>
+
 #include <ostream>
 
 #include "cli/ReportText.h"
 #include "core/CAppSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
+#include "platform/OutputFile.h"
 #include "platform/ProgramFolder.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
@@ -27,7 +28,7 @@ std::string CReportCommand::DatabasePath() const {
         return options_.Database();
     }
     CAppSettings settings;
-    settings.SetProgramFolder(ProgramFolder());
+    settings.SetProgramFolder(ProgramFolder());  // names the folder, never makes it
     return settings.DatabasePath();
 }
 
@@ -41,9 +42,19 @@ std::string CReportCommand::DateText() const {
 
 int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     const std::string path = DatabasePath();
-    if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         err << "hourglint: no database at " << path << '\n';
         return CCommandLine::kExitFailure;
+    }
+    // Opening a pipe would wait for a writer for ever; a folder or device is no database.
+    if (!S_ISREG(info.st_mode)) {
+        err << "hourglint: the database " << path << " is not a regular file\n";
+        return CCommandLine::kExitFailure;
+    }
+    // Before any work, so a refused output costs nothing.
+    if (const int refused = CheckOutput(path, err); refused != CCommandLine::kExitOk) {
+        return refused;
     }
 
     // The database layer reports its failures through ShowMessage: here they go to the
@@ -61,23 +72,66 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     if (failed) {
         return CCommandLine::kExitFailure;
     }
+    if (db.ReadImmutable()) {
+        err << "hourglint: " << path
+            << " was read as an unchanging file: its folder cannot be written\n";
+    }
 
     bool written = false;
     switch (options_.GetFormat()) {
         case CCommandLine::Format::Csv:
-            written = WriteText(ReportCsv(report), out, err);
+            written = WriteText(ReportCsv(report), path, out, err);
             break;
         case CCommandLine::Format::Json:
-            written = WriteText(ReportJson(DateText(), report), out, err);
+            written = WriteText(ReportJson(DateText(), report), path, out, err);
             break;
         case CCommandLine::Format::Html:
-            written = WriteHtml(report, err);
+            written = WriteHtml(report, path, err);
             break;
     }
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
 }
 
-bool CReportCommand::WriteHtml(const CReportModel& report, std::ostream& err) const {
+int CReportCommand::CheckOutput(const std::string& database, std::ostream& err) const {
+    const std::string& output = options_.Output();
+    if (output.empty()) {
+        return CCommandLine::kExitOk;
+    }
+    const bool html = options_.GetFormat() == CCommandLine::Format::Html;
+    std::string file = output;
+    OutputTarget target;
+    if (!html) {
+        target = CheckOutputTarget(output, database);
+    } else if (const auto refusal =
+                   CHtmlReportExport::Check(QFile::decodeName(output.c_str()), database)) {
+        file = QFile::encodeName(refusal->path).toStdString();
+        target = refusal->target;
+    }
+    switch (target.kind) {
+        case OutputTarget::Kind::New:
+        case OutputTarget::Kind::Regular:
+        case OutputTarget::Kind::Stream:
+            return CCommandLine::kExitOk;
+        case OutputTarget::Kind::Database:
+            err << "hourglint: output " << file << " is the database\n";
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::NotAFile:
+            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            // The page and its chart are files; naming anything else is bad use.
+            if (html) {
+                err << CCommandLine::UsageHint() << '\n';
+                return CCommandLine::kExitBadUse;
+            }
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::Unwritable:
+            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            return CCommandLine::kExitFailure;
+    }
+    return CCommandLine::kExitFailure;
+}
+
+bool CReportCommand::WriteHtml(const CReportModel& report, const std::string& database,
+                               std::ostream& err) const {
     // The report window's Save, with the chart at about its pane's size in a new window.
     CBarChart chart;
     chart.SetClientSize(kChartSize);
@@ -94,25 +148,20 @@ bool CReportCommand::WriteHtml(const CReportModel& report, std::ostream& err) co
         input.rows.push_back(std::move(cells));
     }
     input.chart = chart.Picture();
+    input.databasePath = database;
     const CHtmlReportExport::Result result =
         CHtmlReportExport::Save(QFile::decodeName(options_.Output().c_str()), input);
-    if (!result.htmlWritten) {
+    if (!result.written) {
         err << "hourglint: cannot write " << options_.Output() << ": " << result.error.toStdString()
             << '\n';
-        return false;
     }
-    if (!result.imageWritten) {
-        // The page refers to it: a report without its chart is not a success.
-        err << "hourglint: cannot write the chart image "
-            << QFile::encodeName(result.imagePath).toStdString() << '\n';
-        return false;
-    }
-    return true;
+    return result.written;
 }
 
-bool CReportCommand::WriteText(const std::string& text, std::ostream& out,
-                               std::ostream& err) const {
-    if (options_.Output().empty()) {
+bool CReportCommand::WriteText(const std::string& text, const std::string& database,
+                               std::ostream& out, std::ostream& err) const {
+    const std::string& output = options_.Output();
+    if (output.empty()) {
         out << text;
         out.flush();
         if (!out) {
@@ -121,15 +170,13 @@ bool CReportCommand::WriteText(const std::string& text, std::ostream& out,
         }
         return true;
     }
-    // Written whole or not at all.
-    QSaveFile file(QFile::decodeName(options_.Output().c_str()));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        err << "hourglint: cannot write " << options_.Output() << ": "
-            << file.errorString().toStdString() << '\n';
-        return false;
+    // A pipe or device is written into; a file whole or not at all.
+    std::string error;
+    const bool written = CheckOutputTarget(output, database).kind == OutputTarget::Kind::Stream
+                             ? WriteIntoStream(output, text, error)
+                             : ReplaceFiles({{output, text}}, error);
+    if (!written) {
+        err << "hourglint: cannot write " << output << ": " << error << '\n';
     }
-    return true;
+    return written;
 }

@@ -20,8 +20,9 @@ class CReportCommand {
 
     explicit CReportCommand(const CCommandLine& options);
 
-    // The exit status: 0, or 1 when the database or the output could not be used; nothing
-    // is written when the report could not be read whole.
+    // The exit status: 0, 1 when the database or the output could not be used, 2 when an
+    // html page or chart names something other than a file; nothing is written when the
+    // report could not be read whole, and never the database or its side files.
     int Run(std::ostream& out, std::ostream& err) const;
 
     // The database the report reads: --database, else the program's own.
@@ -32,8 +33,12 @@ class CReportCommand {
     std::string DateText() const;
 
   private:
-    bool WriteText(const std::string& text, std::ostream& out, std::ostream& err) const;
-    bool WriteHtml(const CReportModel& report, std::ostream& err) const;
+    // The exit status for an output that may not be written, kExitOk for one that may.
+    int CheckOutput(const std::string& database, std::ostream& err) const;
+    bool WriteText(const std::string& text, const std::string& database, std::ostream& out,
+                   std::ostream& err) const;
+    bool WriteHtml(const CReportModel& report, const std::string& database,
+                   std::ostream& err) const;
 
     CCommandLine options_;
     QDate date_;

@@ -1,9 +1,12 @@
 #include "db/CUsageDb.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <ctime>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -49,35 +52,47 @@ const char* const kLastItemId = "SELECT MAX(id) as c_id FROM titem";
 const char* const kUpdatePath = "UPDATE titem SET path = ? WHERE id = ?";
 const char* const kFindHour = "SELECT id FROM ttime WHERE itemid = ? AND d = ? AND h = ?";
 const char* const kInsertHour = "INSERT INTO ttime(itemid, d, h, seconds) VALUES ( ?, ?, ?, ?)";
-const char* const kAddToHour = "UPDATE ttime SET seconds = seconds + ? WHERE id = ?";
+const char* const kAddToHour = "UPDATE ttime SET seconds = COALESCE(seconds, 0) + ? WHERE id = ?";
+
+// A day's or period's seconds: null and text count as 0, and a sum too large for 64 bits
+// reads as the largest value instead of failing the statement.
+#define HG_SECONDS_AS_SS "COALESCE(CAST(TOTAL(seconds) AS INTEGER), 0) AS ss "
 
 const char* const kLoadDay =
-    "SELECT titem.name as name, titem.path as path, SUM(seconds) as ss FROM ttime,titem "
-    "WHERE d = ? and titem.id = ttime.itemid GROUP BY name, path";
+    "SELECT titem.name as name, titem.path as path, " HG_SECONDS_AS_SS
+    "FROM ttime,titem WHERE d = ? and titem.id = ttime.itemid GROUP BY name, path";
 
 const char* const kProcessDay =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS
     "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ? "
-    "GROUP BY name, path, titem.id ORDER BY SUM(seconds) DESC";
+    "GROUP BY name, path, titem.id ORDER BY ss DESC";
 const char* const kProcessRange =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS
     "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ? AND d > ? "
-    "GROUP BY name, path, titem.id ORDER BY SUM(seconds) DESC";
+    "GROUP BY name, path, titem.id ORDER BY ss DESC";
 const char* const kGroupNames = "SELECT id, name FROM tgroup";
 const char* const kGroupDay =
-    "SELECT groupid, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
-    "AND d = ? GROUP BY groupid ORDER BY SUM(seconds) DESC";
+    "SELECT groupid, " HG_SECONDS_AS_SS
+    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ? GROUP BY groupid ORDER BY ss DESC";
 const char* const kGroupRange =
-    "SELECT groupid, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
-    "AND d <= ? AND d > ? GROUP BY groupid ORDER BY SUM(seconds) DESC";
+    "SELECT groupid, " HG_SECONDS_AS_SS
+    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ? AND d > ? "
+    "GROUP BY groupid ORDER BY ss DESC";
+
+#undef HG_SECONDS_AS_SS
 
 constexpr int64_t kDay = 86400;
+
+// A sum or average as a report cell shows it: the largest value when it does not fit.
+int32_t CellValue(int64_t seconds) {
+    return static_cast<int32_t>(std::clamp<int64_t>(seconds, INT32_MIN, INT32_MAX));
+}
 
 // The periods after the chosen day, in the order their rows are merged.
 struct Period {
     int64_t lowerOffset;  // 0: a single day
     int64_t dayOffset;
-    int32_t divisor;
+    int64_t divisor;
     int32_t ReportRow::*field;
 };
 const Period kLaterPeriods[] = {
@@ -87,7 +102,7 @@ const Period kLaterPeriods[] = {
     {365 * kDay, 0, 365, &ReportRow::year},
 };
 
-void Merge(ReportTable& rows, int32_t key, const std::string& name, const std::string& path,
+void Merge(ReportTable& rows, int64_t key, const std::string& name, const std::string& path,
            int32_t ReportRow::*field, int32_t value) {
     for (ReportRow& row : rows) {
         if (row.key == key) {
@@ -116,6 +131,104 @@ void BindPeriod(SqliteStatement& statement, int64_t day, const Period& period) {
     }
 }
 
+// Failures of the file or the connection rather than of one row: every other row would
+// meet them too, so the whole flush fails and keeps everything pending.
+bool FailsEveryRow(const SqliteError& error) {
+    switch (error.Code()) {
+        case SQLITE_READONLY:
+        case SQLITE_IOERR:
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+        case SQLITE_NOMEM:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_INTERRUPT:
+        case SQLITE_PROTOCOL:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The statements that write one pending row under a day and hour, prepared once a flush.
+class RowWriter {
+  public:
+    RowWriter(SqliteConnection& connection, std::string day, int hour)
+        : findItem_(connection, kFindItem),
+          insertItem_(connection, kInsertItem),
+          lastItemId_(connection, kLastItemId),
+          updatePath_(connection, kUpdatePath),
+          findHour_(connection, kFindHour),
+          insertHour_(connection, kInsertHour),
+          addToHour_(connection, kAddToHour),
+          day_(std::move(day)),
+          hour_(hour) {}
+
+    void Write(const PendingEntry& entry) {
+        const std::string name = QuoteSqlText(entry.name);
+        const std::string path = QuoteSqlText(entry.path);
+
+        int64_t itemId = -1;
+        findItem_.Reset();
+        findItem_.Bind(1, name);
+        if (!findItem_.Step()) {
+            insertItem_.Reset();
+            insertItem_.Bind(1, name);
+            insertItem_.Bind(2, int64_t{0});
+            insertItem_.Bind(3, path);
+            insertItem_.Run();
+            lastItemId_.Reset();
+            if (lastItemId_.Step()) {
+                itemId = lastItemId_.Int("c_id");
+            }
+        } else {
+            if (!findItem_.IsNull("id")) {
+                itemId = findItem_.Int("id");
+            }
+            // Compared as stored, so a path longer than a stored text is not rewritten at
+            // every flush.
+            if (findItem_.Text("path") != path) {
+                updatePath_.Reset();
+                updatePath_.Bind(1, path);
+                updatePath_.Bind(2, itemId);
+                updatePath_.Run();
+            }
+        }
+
+        findHour_.Reset();
+        findHour_.Bind(1, itemId);
+        findHour_.Bind(2, day_);
+        findHour_.Bind(3, hour_);
+        if (!findHour_.Step()) {
+            insertHour_.Reset();
+            insertHour_.Bind(1, itemId);
+            insertHour_.Bind(2, day_);
+            insertHour_.Bind(3, hour_);
+            insertHour_.Bind(4, int64_t{entry.seconds});
+            insertHour_.Run();
+        } else {
+            const int64_t hourId = findHour_.IsNull("id") ? -1 : findHour_.Int("id");
+            addToHour_.Reset();
+            addToHour_.Bind(1, int64_t{entry.seconds});
+            addToHour_.Bind(2, hourId);
+            addToHour_.Run();
+        }
+    }
+
+  private:
+    SqliteStatement findItem_;
+    SqliteStatement insertItem_;
+    SqliteStatement lastItemId_;
+    SqliteStatement updatePath_;
+    SqliteStatement findHour_;
+    SqliteStatement insertHour_;
+    SqliteStatement addToHour_;
+    std::string day_;
+    int64_t hour_;
+};
+
 }  // namespace
 
 CUsageDb::CUsageDb(std::string path) : CUsageDb(std::move(path), TheSettings()) {}
@@ -135,6 +248,7 @@ bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
             failure = Failure::Connection;
             error = connection.ErrorText();
         } else {
+            readImmutable_ = readImmutable_ || connection.IsImmutable();
             try {
                 body(connection);
             } catch (const SqliteError& e) {
@@ -150,10 +264,10 @@ bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
     return failure == Failure::None;
 }
 
-void CUsageDb::Report(Operation operation, Failure failure, const std::string& text) {
+bool CUsageDb::Report(Operation operation, Failure failure, const std::string& text) {
     const size_t slot = static_cast<size_t>(operation);
     if ((*showing_)[slot]) {
-        return;
+        return false;
     }
     const OperationTexts& texts = kTexts[slot];
     const std::string message =
@@ -166,6 +280,7 @@ void CUsageDb::Report(Operation operation, Failure failure, const std::string& t
             (*alive)[slot] = false;
         }
     });
+    return true;
 }
 
 void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string& path) {
@@ -201,91 +316,80 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
     const int hour = ToLocalTime(when, local) ? local.tm_hour : -1;
     const std::string day = FormatDbDate(when);
     const size_t count = pending_.size();
+    // Why a row could not be written; the rows without a reason were.
+    std::vector<std::optional<std::string>> failed(count);
 
-    const bool written = Run(
+    const bool committed = Run(
         Operation::Flush,
         [&](SqliteConnection& connection) {
             if (count == 0) {
                 return;
             }
-            // One transaction: after any failure nothing of this flush is written, so the
-            // pending table, kept whole, is never counted twice.
-            connection.Execute("BEGIN IMMEDIATE");
-            try {
-                SqliteStatement findItem(connection, kFindItem);
-                SqliteStatement insertItem(connection, kInsertItem);
-                SqliteStatement lastItemId(connection, kLastItemId);
-                SqliteStatement updatePath(connection, kUpdatePath);
-                SqliteStatement findHour(connection, kFindHour);
-                SqliteStatement insertHour(connection, kInsertHour);
-                SqliteStatement addToHour(connection, kAddToHour);
-                for (size_t i = 0; i < count; ++i) {
-                    const PendingEntry& entry = pending_[i];
-                    const std::string name = QuoteSqlText(entry.name);
-                    const std::string path = QuoteSqlText(entry.path);
-
-                    int64_t itemId = -1;
-                    findItem.Reset();
-                    findItem.Bind(1, name);
-                    if (!findItem.Step()) {
-                        insertItem.Reset();
-                        insertItem.Bind(1, name);
-                        insertItem.Bind(2, int64_t{0});
-                        insertItem.Bind(3, path);
-                        insertItem.Run();
-                        lastItemId.Reset();
-                        if (lastItemId.Step()) {
-                            itemId = lastItemId.Int("c_id");
+            RowWriter writer(connection, day, hour);
+            // One transaction, each row under a savepoint of its own: a failing row is undone
+            // alone and the others still commit together. A failure that ends the whole
+            // transaction starts it again without that row, so nothing is written twice.
+            for (bool again = true; again;) {
+                again = false;
+                connection.Execute("BEGIN IMMEDIATE");
+                try {
+                    for (size_t i = 0; i < count && !again; ++i) {
+                        if (failed[i]) {
+                            continue;
                         }
-                    } else {
-                        if (!findItem.IsNull("id")) {
-                            itemId = findItem.Int("id");
-                        }
-                        // Compared as stored, so a path longer than a stored text is not
-                        // rewritten at every flush.
-                        if (findItem.Text("path") != path) {
-                            updatePath.Reset();
-                            updatePath.Bind(1, path);
-                            updatePath.Bind(2, itemId);
-                            updatePath.Run();
+                        connection.Execute("SAVEPOINT flush_row");
+                        try {
+                            writer.Write(pending_[i]);
+                            connection.Execute("RELEASE flush_row");
+                        } catch (const SqliteError& e) {
+                            if (FailsEveryRow(e)) {
+                                throw;
+                            }
+                            failed[i] = e.what();
+                            again = !connection.InTransaction();
+                            if (!again) {
+                                connection.Execute("ROLLBACK TO flush_row");
+                                connection.Execute("RELEASE flush_row");
+                            }
                         }
                     }
-
-                    findHour.Reset();
-                    findHour.Bind(1, itemId);
-                    findHour.Bind(2, day);
-                    findHour.Bind(3, int64_t{hour});
-                    if (!findHour.Step()) {
-                        insertHour.Reset();
-                        insertHour.Bind(1, itemId);
-                        insertHour.Bind(2, day);
-                        insertHour.Bind(3, int64_t{hour});
-                        insertHour.Bind(4, int64_t{entry.seconds});
-                        insertHour.Run();
-                    } else {
-                        const int64_t hourId = findHour.IsNull("id") ? -1 : findHour.Int("id");
-                        addToHour.Reset();
-                        addToHour.Bind(1, int64_t{entry.seconds});
-                        addToHour.Bind(2, hourId);
-                        addToHour.Run();
+                    if (!again) {
+                        connection.Execute("COMMIT");
                     }
+                } catch (const SqliteError&) {
+                    connection.ExecuteQuietly("ROLLBACK");
+                    throw;
                 }
-            } catch (const SqliteError&) {
-                connection.ExecuteQuietly("ROLLBACK");
-                throw;
-            }
-            try {
-                connection.Execute("COMMIT");
-            } catch (const SqliteError&) {
-                connection.ExecuteQuietly("ROLLBACK");
-                throw;
             }
         },
         busyTimeoutMs);
-    if (written) {
-        // No message was shown, so nothing ran in between and the first count entries are
-        // exactly the ones written.
-        pending_.erase(pending_.begin(), pending_.begin() + static_cast<ptrdiff_t>(count));
+    if (!committed) {
+        return;  // nothing was written and every row stays pending
+    }
+    // No message was shown, so nothing ran in between and the first count entries are
+    // exactly the ones tried.
+    std::vector<PendingEntry> kept;
+    std::vector<std::string> newlyFailed;
+    std::string text;
+    for (size_t i = 0; i < count; ++i) {
+        PendingEntry& entry = pending_[i];
+        if (!failed[i]) {
+            reportedRows_.erase(entry.name);
+            continue;
+        }
+        // Told once: a row failing at every flush must not raise a box at every flush.
+        if (reportedRows_.insert(entry.name).second) {
+            text += (newlyFailed.empty() ? "" : "\n") + entry.name + ": " + *failed[i];
+            newlyFailed.push_back(entry.name);
+        }
+        kept.push_back(std::move(entry));
+    }
+    pending_ = std::move(kept);
+    if (!newlyFailed.empty() && !Report(Operation::Flush, Failure::Statement, text)) {
+        // Another box of the flush is open: these are told once it is closed.
+        for (const std::string& name : newlyFailed) {
+            reportedRows_.erase(name);
+        }
     }
 }
 
@@ -296,7 +400,8 @@ std::vector<UsageTotal> CUsageDb::LoadDb(int64_t day, int capacity) {
         SqliteStatement select(connection, kLoadDay);
         select.Bind(1, dayText);
         while (static_cast<int>(rows.size()) < capacity && select.Step()) {
-            rows.push_back(UsageTotal{select.Text("name"), select.Text("path"), select.Int("ss")});
+            rows.push_back(
+                UsageTotal{select.Text("name"), select.Text("path"), CellValue(select.Int("ss"))});
         }
     });
     if (!loaded) {
@@ -324,10 +429,11 @@ GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) 
     GroupStoreData data;
     data.complete = Run(Operation::LoadDbForGroup, [&](SqliteConnection& connection) {
         {
-            SqliteStatement programs(connection, "SELECT name, path, groupid FROM titem");
+            SqliteStatement programs(connection, "SELECT id, name, path, groupid FROM titem");
             while (static_cast<int>(data.programs.size()) < programCapacity && programs.Step()) {
-                data.programs.push_back(GroupProgramRow{
-                    programs.Text("name"), programs.Text("path"), programs.Int("groupid")});
+                data.programs.push_back(GroupProgramRow{programs.Int("id"), programs.Text("name"),
+                                                        programs.Text("path"),
+                                                        programs.Int("groupid")});
             }
         }
         SqliteStatement groups(connection, "SELECT name, id FROM tgroup");
@@ -338,8 +444,8 @@ GroupStoreData CUsageDb::LoadDbForGroup(int programCapacity, int groupCapacity) 
     return data;
 }
 
-int32_t CUsageDb::AddGroup(const std::string& name) {
-    int32_t id = -1;
+int64_t CUsageDb::AddGroup(const std::string& name) {
+    int64_t id = -1;
     Run(Operation::AddGroup, [&](SqliteConnection& connection) {
         SqliteStatement insert(connection, "INSERT INTO tgroup(name) VALUES ( ?)");
         insert.Bind(1, QuoteSqlText(name));
@@ -352,7 +458,7 @@ int32_t CUsageDb::AddGroup(const std::string& name) {
     return id;
 }
 
-void CUsageDb::DeleteGroups(const std::vector<int32_t>& ids) {
+void CUsageDb::DeleteGroups(const std::vector<int64_t>& ids) {
     if (ids.empty()) {
         return;
     }
@@ -364,7 +470,7 @@ void CUsageDb::DeleteGroups(const std::vector<int32_t>& ids) {
     Run(Operation::DeleteGroups, [&](SqliteConnection& connection) {
         SqliteStatement remove(connection, sql);
         for (size_t i = 0; i < ids.size(); ++i) {
-            remove.Bind(static_cast<int>(i + 1), int64_t{ids[i]});
+            remove.Bind(static_cast<int>(i + 1), ids[i]);
         }
         remove.Run();
     });
@@ -375,11 +481,11 @@ bool CUsageDb::UpdateItems(const std::vector<GroupAssignment>& assignments) {
         return true;
     }
     return Run(Operation::UpdateItems, [&](SqliteConnection& connection) {
-        SqliteStatement update(connection, "UPDATE titem SET groupid = ? WHERE name = ?");
+        SqliteStatement update(connection, "UPDATE titem SET groupid = ? WHERE id = ?");
         for (const GroupAssignment& assignment : assignments) {
             update.Reset();
-            update.Bind(1, int64_t{assignment.groupid});
-            update.Bind(2, QuoteSqlText(assignment.name));
+            update.Bind(1, assignment.groupid);
+            update.Bind(2, assignment.id);
             update.Run();
         }
     });
@@ -397,7 +503,7 @@ ReportTable CUsageDb::ReportProcess(int64_t day) {
             row.key = single.Int("id");
             row.name = single.Text("name");
             row.path = single.Text("path");
-            row.today = single.Int("ss");
+            row.today = CellValue(single.Int("ss"));
             rows.push_back(std::move(row));
         }
         todayRead = true;
@@ -406,7 +512,7 @@ ReportTable CUsageDb::ReportProcess(int64_t day) {
             BindPeriod(statement, day, period);
             for (size_t read = 0; read < kReportRows && statement.Step(); ++read) {
                 Merge(rows, statement.Int("id"), statement.Text("name"), statement.Text("path"),
-                      period.field, statement.Int("ss") / period.divisor);
+                      period.field, CellValue(statement.Int("ss") / period.divisor));
             }
         }
     });
@@ -419,14 +525,14 @@ ReportTable CUsageDb::ReportProcess(int64_t day) {
 ReportTable CUsageDb::ReportGroup(int64_t day) {
     ReportTable rows;
     Run(Operation::ReportGroup, [&](SqliteConnection& connection) {
-        std::map<int32_t, std::string> names{{0, "Default"}};
+        std::map<int64_t, std::string> names{{0, "Default"}};
         {
             SqliteStatement groups(connection, kGroupNames);
             for (size_t read = 0; read < kReportRows && groups.Step(); ++read) {
                 names[groups.Int("id")] = groups.Text("name");
             }
         }
-        const auto nameOf = [&names](int32_t id) {
+        const auto nameOf = [&names](int64_t id) {
             const auto found = names.find(id);
             return found != names.end() ? found->second : std::string();
         };
@@ -435,15 +541,16 @@ ReportTable CUsageDb::ReportGroup(int64_t day) {
         SqliteStatement range(connection, kGroupRange);
         single.Bind(1, FormatDbDate(day));
         for (size_t read = 0; read < kReportRows && single.Step(); ++read) {
-            const int32_t id = single.Int("groupid");
-            Merge(rows, id, nameOf(id), {}, &ReportRow::today, single.Int("ss"));
+            const int64_t id = single.Int("groupid");
+            Merge(rows, id, nameOf(id), {}, &ReportRow::today, CellValue(single.Int("ss")));
         }
         for (const Period& period : kLaterPeriods) {
             SqliteStatement& statement = period.lowerOffset == 0 ? single : range;
             BindPeriod(statement, day, period);
             for (size_t read = 0; read < kReportRows && statement.Step(); ++read) {
-                const int32_t id = statement.Int("groupid");
-                Merge(rows, id, nameOf(id), {}, period.field, statement.Int("ss") / period.divisor);
+                const int64_t id = statement.Int("groupid");
+                Merge(rows, id, nameOf(id), {}, period.field,
+                      CellValue(statement.Int("ss") / period.divisor));
             }
         }
     });

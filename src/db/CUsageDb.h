@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,10 @@ class CUsageDb : public IUsageStore {
     // Adds the second to the pending table; flushes when the auto-save interval has passed
     // and at hh:59:59.
     void AddSecond(int64_t now, const std::string& name, const std::string& path) override;
-    // Writes the whole pending table under the day and hour of when, as one transaction.
-    // now becomes the last-flush time even when the flush fails.
+    // Writes the pending table under the day and hour of when, as one transaction. A row
+    // that cannot be written stays pending and is told once, until it is written; the
+    // other rows are written all the same. now becomes the last-flush time even when the
+    // flush fails.
     void Flush(int64_t now, int64_t when) override;
     // The day's totals per program, at most capacity rows; none after a failure.
     std::vector<UsageTotal> LoadDb(int64_t day, int capacity) override;
@@ -36,8 +39,8 @@ class CUsageDb : public IUsageStore {
 
     GroupStoreData LoadDbForGroup(int programCapacity, int groupCapacity);
     // The new group's id, or -1.
-    int32_t AddGroup(const std::string& name);
-    void DeleteGroups(const std::vector<int32_t>& ids);
+    int64_t AddGroup(const std::string& name);
+    void DeleteGroups(const std::vector<int64_t>& ids);
     // False when a pair failed: the pairs before it are written, the rest are not.
     bool UpdateItems(const std::vector<GroupAssignment>& assignments);
 
@@ -55,6 +58,8 @@ class CUsageDb : public IUsageStore {
     static constexpr int kTickBusyTimeoutMs = 250;
     // Read-only: operations open the file without creating or changing it; writes fail.
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // A read-only operation read the file as unchanging: its folder could not be written.
+    bool ReadImmutable() const { return readImmutable_; }
 
     enum class Operation {
         Flush,
@@ -77,14 +82,17 @@ class CUsageDb : public IUsageStore {
     template <typename Body>
     bool Run(Operation operation, Body&& body, int busyTimeoutMs = -1);
     void FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs);
-    void Report(Operation operation, Failure failure, const std::string& text);
+    // False when the operation's message is already on screen and this one was not shown.
+    bool Report(Operation operation, Failure failure, const std::string& text);
 
     std::string path_;
     const CAppSettings& settings_;
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
     bool readOnly_ = false;
+    bool readImmutable_ = false;
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
+    std::set<std::string> reportedRows_;  // pending programs whose failure has been told
     // Set while an operation's message is on screen: the tick goes on under a message box,
     // and a repeated failure must not stack a second box on the first.
     using ShowingFlags = std::array<bool, static_cast<size_t>(Operation::Count)>;

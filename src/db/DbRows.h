@@ -8,14 +8,15 @@
 
 // A program as the group editor sees it.
 struct GroupProgramRow {
+    int64_t id = 0;  // titem.id: the name may not survive conversion to text
     std::string name;
     std::string path;
-    int32_t groupid = 0;
+    int64_t groupid = 0;
 };
 
 // A user-defined group; id 0, "Default", has no row.
 struct GroupRow {
-    int32_t id = 0;
+    int64_t id = 0;
     std::string name;
 };
 
@@ -26,16 +27,17 @@ struct GroupStoreData {
     bool complete = true;  // false after a failure: the rows are only those read before it
 };
 
-// Moves the program called name into the group groupid.
+// Moves the program with titem.id id into the group groupid.
 struct GroupAssignment {
-    int32_t groupid = 0;
-    std::string name;
+    int64_t groupid = 0;
+    int64_t id = 0;
 };
 
 // One program or group of a report: the chosen day, the day before and the average day of
-// the last 7, 30 and 365 days, in seconds.
+// the last 7, 30 and 365 days, in seconds. Computed in 64 bits; a value beyond a cell's
+// range shows as the largest one.
 struct ReportRow {
-    int32_t key = 0;  // titem.id or groupid
+    int64_t key = 0;  // titem.id or groupid
     std::string name;
     std::string path;  // programs only
     int32_t today = 0;

@@ -1,5 +1,6 @@
 #include "db/DbText.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "core/LocalTime.h"
@@ -16,5 +17,13 @@ std::string QuoteSqlText(const std::string& text) {
 }
 
 std::string FormatDbDate(int64_t t) {
-    return FormatLocalTime(t, "%Y-%m-%d");
+    // Four digits always: days are compared as text, and strftime's %Y gives "203" for 203.
+    std::tm local{};
+    if (!ToLocalTime(t, local)) {
+        return {};
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday);
+    return buffer;
 }

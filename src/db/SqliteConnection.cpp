@@ -85,15 +85,30 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mod
     Close();
     error_.clear();
     readOnly_ = mode == Mode::ReadOnly;
+    immutable_ = false;
 
     if (readOnly_) {
         // A reader leaves the file as it is: no creation, no mode change, no schema work.
-        const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
-        if (rc != SQLITE_OK) {
-            return Fail(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+        if (OpenReader(path, busyTimeoutMs, false)) {
+            return true;
         }
-        sqlite3_busy_timeout(db_, busyTimeoutMs);
-        return PrepareSchema();
+        // A write-ahead-log file needs its -shm and -wal files, which the engine cannot
+        // make in a folder this user cannot write. With no -wal file nothing is waiting to
+        // be checkpointed, so the file alone is the whole database and may be read as
+        // unchanging. A -wal file that exists is never removed: a writer may rely on it.
+        const std::string folder = std::filesystem::path(path).parent_path().string();
+        if (::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0) {
+            return false;
+        }
+        if (::access((path + "-wal").c_str(), F_OK) == 0) {
+            return Fail("the changes waiting in " + path +
+                        "-wal cannot be read from a folder you cannot write (" + error_ + ")");
+        }
+        if (!OpenReader(path, busyTimeoutMs, true)) {
+            return false;
+        }
+        immutable_ = true;
+        return true;
     }
 
     bool readOnly = false;
@@ -125,6 +140,33 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mod
 
     const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        return Fail(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    }
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
+    return PrepareSchema();
+}
+
+bool SqliteConnection::OpenReader(const std::string& path, int busyTimeoutMs, bool immutable) {
+    int rc = SQLITE_OK;
+    if (immutable) {
+        // As a URI: the characters it reserves are escaped.
+        std::string uri = "file:";
+        for (const char c : std::filesystem::absolute(path).string()) {
+            if (c == '%' || c == '?' || c == '#') {
+                static const char kHex[] = "0123456789ABCDEF";
+                uri += '%';
+                uri += kHex[static_cast<unsigned char>(c) >> 4];
+                uri += kHex[c & 0xF];
+            } else {
+                uri += c;
+            }
+        }
+        uri += "?immutable=1";
+        rc = sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    } else {
+        rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+    }
     if (rc != SQLITE_OK) {
         return Fail(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
     }
@@ -197,11 +239,16 @@ bool SqliteConnection::AddMissingIndexes() {
 
 void SqliteConnection::Execute(const char* sql) {
     char* message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
         const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
         sqlite3_free(message);
-        throw SqliteError(text);
+        throw SqliteError(text, rc);
     }
+}
+
+bool SqliteConnection::InTransaction() const {
+    return db_ != nullptr && sqlite3_get_autocommit(db_) == 0;
 }
 
 void SqliteConnection::ExecuteQuietly(const char* sql) noexcept {

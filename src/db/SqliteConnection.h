@@ -7,7 +7,8 @@ struct sqlite3;
 // One open database connection, closed when the object goes away. Opening creates a
 // missing file (owner-only) with its tables and checks that an existing file really is a
 // database, so a damaged file fails here rather than at the first statement. A read-only
-// connection creates and changes nothing: a missing file fails.
+// connection creates and changes nothing: a missing file fails. In a folder it cannot
+// write, a reader falls back to reading the file as unchanging when no -wal file exists.
 class SqliteConnection {
   public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -22,6 +23,8 @@ class SqliteConnection {
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     const std::string& ErrorText() const { return error_; }
+    // A reader that opened the file as unchanging (SQLite's immutable), see above.
+    bool IsImmutable() const { return immutable_; }
 
     // Adds the covering indexes a file made elsewhere may lack. Gives up at once, silently,
     // when another connection holds a lock; false then.
@@ -32,13 +35,18 @@ class SqliteConnection {
     // For ending a transaction after a failure: never throws.
     void ExecuteQuietly(const char* sql) noexcept;
 
+    // False once a failure has rolled the whole transaction back.
+    bool InTransaction() const;
+
     sqlite3* Handle() const { return db_; }
 
   private:
     bool Fail(const std::string& text);
+    bool OpenReader(const std::string& path, int busyTimeoutMs, bool immutable);
     bool PrepareSchema();
 
     sqlite3* db_ = nullptr;
     bool readOnly_ = false;
+    bool immutable_ = false;
     std::string error_;
 };

@@ -7,5 +7,11 @@
 // operation's own first line.
 class SqliteError : public std::runtime_error {
   public:
-    explicit SqliteError(const std::string& text) : std::runtime_error(text) {}
+    // code: the engine's primary result code, 0 for a failure found by our own checks.
+    explicit SqliteError(const std::string& text, int code = 0)
+        : std::runtime_error(text), code_(code & 0xff) {}
+    int Code() const { return code_; }
+
+  private:
+    int code_;
 };

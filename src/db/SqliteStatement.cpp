@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 #include "db/DbText.h"
 #include "db/SqliteConnection.h"
@@ -23,11 +22,12 @@ const char* const kOverflow = "Overflow.";
 
 SqliteStatement::SqliteStatement(SqliteConnection& connection, const std::string& sql)
     : connection_(connection) {
-    if (sqlite3_prepare_v2(connection_.Handle(), sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
+    const int rc = sqlite3_prepare_v2(connection_.Handle(), sql.c_str(), -1, &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
         const std::string text = sqlite3_errmsg(connection_.Handle());
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
-        throw SqliteError(text);
+        throw SqliteError(text, rc);
     }
 }
 
@@ -36,7 +36,7 @@ SqliteStatement::~SqliteStatement() {
 }
 
 void SqliteStatement::Throw() const {
-    throw SqliteError(sqlite3_errmsg(connection_.Handle()));
+    throw SqliteError(sqlite3_errmsg(connection_.Handle()), sqlite3_errcode(connection_.Handle()));
 }
 
 void SqliteStatement::Bind(int index, int64_t value) {
@@ -101,7 +101,7 @@ std::string SqliteStatement::Text(std::string_view column, size_t maxChars) cons
                    maxChars);
 }
 
-int32_t SqliteStatement::Int(std::string_view column) const {
+int64_t SqliteStatement::Int(std::string_view column) const {
     const int index = ColumnIndex(column);
     int64_t value = 0;
     switch (sqlite3_column_type(stmt_, index)) {
@@ -129,9 +129,5 @@ int32_t SqliteStatement::Int(std::string_view column) const {
         default:
             throw SqliteError(kTypeMismatch);
     }
-    if (value < std::numeric_limits<int32_t>::min() ||
-        value > std::numeric_limits<int32_t>::max()) {
-        throw SqliteError(kOverflow);
-    }
-    return static_cast<int32_t>(value);
+    return value;
 }

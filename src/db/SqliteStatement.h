@@ -9,6 +9,7 @@ class SqliteConnection;
 
 // One prepared statement. Every failure throws SqliteError with the engine's own text,
 // except the integer reads, which also refuse null and non-numbers as a type mismatch.
+// Integers are read whole, in 64 bits: ids and sums beyond 32 bits are the caller's to keep.
 class SqliteStatement {
   public:
     SqliteStatement(SqliteConnection& connection, const std::string& sql);
@@ -31,7 +32,7 @@ class SqliteStatement {
     bool IsNull(std::string_view column) const;
     // Null reads as empty; longer texts are cut to maxChars characters.
     std::string Text(std::string_view column, size_t maxChars = 259) const;
-    int32_t Int(std::string_view column) const;
+    int64_t Int(std::string_view column) const;
 
   private:
     int ColumnIndex(std::string_view column) const;

@@ -82,10 +82,10 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
     Load();
 }
 
-QTreeWidgetItem* CGroupDlg::AddRoot(const QString& name, int32_t id) {
+QTreeWidgetItem* CGroupDlg::AddRoot(const QString& name, int64_t id) {
     auto* root = new QTreeWidgetItem(tree_, QStringList(name));
     root->setIcon(0, groupIcon_);
-    root->setData(0, kDataRole, id);
+    root->setData(0, kDataRole, qint64{id});
     return root;
 }
 
@@ -99,21 +99,23 @@ void CGroupDlg::Load() {
 
     const GroupStoreData data = CUsageDb(path_).LoadDbForGroup(kLoadCapacity, kLoadCapacity);
     // The first root with an id takes its programs; 0 and vanished groups mean "Default".
-    std::map<int32_t, QTreeWidgetItem*> roots{{0, defaultRoot_}};
+    std::map<int64_t, QTreeWidgetItem*> roots{{0, defaultRoot_}};
     for (const GroupRow& group : data.groups) {
         roots.emplace(group.id, AddRoot(QString::fromStdString(group.name), group.id));
     }
     QTreeWidgetItem* last = nullptr;
     for (const GroupProgramRow& program : data.programs) {
         const auto found = roots.find(program.groupid);
-        QTreeWidgetItem* parent = found != roots.end() ? found->second : defaultRoot_;
+        const bool shown = found != roots.end();
+        QTreeWidgetItem* parent = shown ? found->second : defaultRoot_;
         QIcon icon;
         if (const std::optional<IconImage> image = programIcons_.IconFor(program.path)) {
             icon = IconFromImage(*image);
         }
         last = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(program.name)));
         last->setIcon(0, icon.isNull() ? groupIcon_ : icon);
-        last->setData(0, kDataRole, program.groupid);
+        last->setData(0, kDataRole, qint64{shown ? program.groupid : 0});
+        last->setData(0, kIdRole, qint64{program.id});
         parent->setExpanded(true);
     }
     if (last != nullptr) {
@@ -151,7 +153,7 @@ void CGroupDlg::DeleteSelectedGroup() {
         ShowMessage("Can't delete. Please select a group!");
         return;
     }
-    const int32_t id = group->data(0, kDataRole).toInt();
+    const int64_t id = group->data(0, kDataRole).toLongLong();
     if (id == 0) {
         ShowMessage("Can't delete default group!");
         return;
@@ -159,7 +161,7 @@ void CGroupDlg::DeleteSelectedGroup() {
     if (id != kNewGroup) {
         deletedGroups_.push_back(id);
     }
-    // The programs keep their stored group id, so Save sees that they moved.
+    // The programs keep the group id they were shown in, so Save sees that they moved.
     defaultRoot_->addChildren(group->takeChildren());
     defaultRoot_->setExpanded(true);
     delete group;
@@ -171,7 +173,7 @@ void CGroupDlg::accept() {
     std::vector<GroupAssignment> moves;
     for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* group = tree_->topLevelItem(i);
-        int32_t id = group->data(0, kDataRole).toInt();
+        int64_t id = group->data(0, kDataRole).toLongLong();
         if (id == kNewGroup) {
             id = db.AddGroup(group->text(0).toStdString());
             // A group that could not be made leaves its programs in their stored groups
@@ -179,12 +181,14 @@ void CGroupDlg::accept() {
             if (id == kNewGroup) {
                 continue;
             }
-            group->setData(0, kDataRole, id);
+            group->setData(0, kDataRole, qint64{id});
         }
         for (int c = 0; c < group->childCount(); ++c) {
             const QTreeWidgetItem* program = group->child(c);
-            if (program->data(0, kDataRole).toInt() != id) {
-                moves.push_back(GroupAssignment{id, program->text(0).toStdString()});
+            // Only where the user moved it: a program of a group beyond those shown sits
+            // under "Default" and keeps its stored group.
+            if (program->data(0, kDataRole).toLongLong() != id) {
+                moves.push_back(GroupAssignment{id, program->data(0, kIdRole).toLongLong()});
             }
         }
     }

@@ -16,8 +16,8 @@ class QTreeWidgetItem;
 
 // "Edit Group": the user makes and deletes groups and drags programs onto them. The
 // database is read once when the dialog is made; every change stays in the tree until
-// Save writes it (new groups, then re-groupings, then deletions). Cancel and the close box
-// write nothing.
+// Save writes it (new groups, then the programs moved here, then deletions). Cancel, the
+// close box and a Save with no change write nothing.
 //
 //     CGroupDlg dialog(databasePath, parent);
 //     dialog.exec();
@@ -25,9 +25,12 @@ class CGroupDlg : public QDialog {
     Q_OBJECT
   public:
     // Item data of a root: the group's id, 0 for "Default", kNewGroup for a group added
-    // here. Item data of a program: its group id as stored when the dialog opened.
+    // here. Item data of a program: the id of the group it was shown in when the dialog
+    // opened (0 for a group not shown), so Save writes only the programs the user moved.
     static constexpr int kDataRole = Qt::UserRole;
-    static constexpr int32_t kNewGroup = -1;
+    // A program's titem.id: its stored name may not survive the conversion to text.
+    static constexpr int kIdRole = Qt::UserRole + 1;
+    static constexpr int64_t kNewGroup = -1;
     static constexpr int kMaxNameChars = 50;
 
     explicit CGroupDlg(const std::string& databasePath, QWidget* parent = nullptr);
@@ -48,12 +51,12 @@ class CGroupDlg : public QDialog {
 
   private:
     void Load();
-    QTreeWidgetItem* AddRoot(const QString& name, int32_t id);
+    QTreeWidgetItem* AddRoot(const QString& name, int64_t id);
 
     std::string path_;
     CDesktopEntryIcons programIcons_;
     QIcon groupIcon_;
-    std::vector<int32_t> deletedGroups_;  // stored groups deleted here, in deletion order
+    std::vector<int64_t> deletedGroups_;  // stored groups deleted here, in deletion order
     QLabel* label_;
     CDragDropTreeCtrl* tree_;
     QLineEdit* name_;

@@ -1,18 +1,61 @@
 #include "report/CHtmlReportExport.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include "core/VendorLinks.h"
 #include "report/HtmlReportText.h"
 
+namespace {
+
+QString ImagePathOf(const QString& htmlPath) {
+    return QFile::decodeName(ChartImagePath(QFile::encodeName(htmlPath).toStdString()).c_str());
+}
+
+}  // namespace
+
+std::optional<CHtmlReportExport::Refusal> CHtmlReportExport::Check(
+    const QString& htmlPath, const std::string& databasePath) {
+    const QString imagePath = ImagePathOf(htmlPath);
+    for (const QString& path : {imagePath, htmlPath}) {
+        const OutputTarget target =
+            CheckOutputTarget(QFile::encodeName(path).toStdString(), databasePath);
+        if (target.kind == OutputTarget::Kind::Stream) {
+            return Refusal{path, {OutputTarget::Kind::NotAFile, "it is not a regular file"}};
+        }
+        if (target.kind != OutputTarget::Kind::New && target.kind != OutputTarget::Kind::Regular) {
+            return Refusal{path, target};
+        }
+    }
+    // "report.jpg" would be its own chart; a link may make two names one file.
+    if (QFileInfo(htmlPath).absoluteFilePath() == QFileInfo(imagePath).absoluteFilePath() ||
+        (QFileInfo::exists(imagePath) &&
+         QFileInfo(htmlPath).canonicalFilePath() == QFileInfo(imagePath).canonicalFilePath())) {
+        return Refusal{htmlPath,
+                       {OutputTarget::Kind::NotAFile, "the chart image would replace the page"}};
+    }
+    return std::nullopt;
+}
+
 CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const Input& input) {
     Result result;
-    result.imagePath = QString::fromStdString(ChartImagePath(htmlPath.toStdString()));
+    result.imagePath = ImagePathOf(htmlPath);
+    result.refusal = Check(htmlPath, input.databasePath);
+    if (result.refusal) {
+        result.error = QString::fromStdString(result.refusal->target.reason);
+        return result;
+    }
 
-    QImageWriter writer(result.imagePath, "jpg");
-    result.imageWritten = !input.chart.isNull() && writer.write(input.chart);
+    QByteArray image;
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    if (input.chart.isNull() || !writer.write(input.chart)) {
+        result.error = QStringLiteral("the chart image cannot be made");
+        return result;
+    }
 
     HtmlReportContent content;
     content.mode = input.mode;
@@ -24,17 +67,14 @@ CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const
     content.totals = input.totals;
     content.rows = input.rows;
     content.homepage = VendorLinks::kHomepage;
-    const std::string text = HtmlReportText(content);
 
-    // Written aside and renamed over the old file: a failed save never leaves half a report.
-    QSaveFile file(htmlPath);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.htmlWritten = true;
+    // Both written aside and renamed over the old files: a failed save leaves them as they
+    // were, and never a page without its chart.
+    std::string error;
+    result.written =
+        ReplaceFiles({{QFile::encodeName(result.imagePath).toStdString(), image.toStdString()},
+                      {QFile::encodeName(htmlPath).toStdString(), HtmlReportText(content)}},
+                     error);
+    result.error = QString::fromStdString(error);
     return result;
 }

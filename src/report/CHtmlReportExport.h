@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "platform/OutputFile.h"
 #include "report/ReportData.h"
 
 // Writes a report as an HTML file with its chart as a JPEG beside it. Needs no window:
@@ -18,15 +21,25 @@ class CHtmlReportExport {
         ReportTotals totals;
         std::vector<ReportCells> rows;  // in display order
         QImage chart;                   // at the size the page shows it
+        std::string databasePath;       // never written, nor its side files
+    };
+
+    // Why the page or its chart may not be written at all.
+    struct Refusal {
+        QString path;         // the page or the chart
+        OutputTarget target;  // Database, NotAFile or Unwritable
     };
 
     struct Result {
-        bool htmlWritten = false;
-        bool imageWritten = false;
+        bool written = false;  // the page and the chart, both
         QString imagePath;
-        QString error;  // why the HTML file could not be written
+        std::optional<Refusal> refusal;
+        QString error;  // why nothing was written
     };
 
-    // The image first (ChartImagePath of htmlPath), then the HTML file, replacing both.
+    // Both files must be regular or new, neither the database, and the chart not the page.
+    static std::optional<Refusal> Check(const QString& htmlPath, const std::string& databasePath);
+
+    // The image (ChartImagePath of htmlPath) and the HTML file, both replaced or neither.
     static Result Save(const QString& htmlPath, const Input& input);
 };

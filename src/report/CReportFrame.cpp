@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDateTimeEdit>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +19,7 @@
 #include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
 #include "report/CReportModel.h"
+#include "report/CReportSaveDialog.h"
 #include "report/CReportTopView.h"
 
 namespace {
@@ -145,25 +145,21 @@ CHtmlReportExport::Result CReportFrame::SaveTo(const QString& path) {
     input.totals = totals_;
     input.rows = DisplayedRows();
     input.chart = chart_->Chart().Picture();
+    input.databasePath = databasePath_;
     return CHtmlReportExport::Save(path, input);
 }
 
 void CReportFrame::Save() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(
-        {QStringLiteral("Hourglint Report Files (*.htm)"), QStringLiteral("All Files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("htm"));
-    dialog.selectFile(QStringLiteral("report.htm"));
+    CReportSaveDialog dialog(databasePath_, this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();
     const CHtmlReportExport::Result result = SaveTo(path);
-    if (!result.htmlWritten) {
+    if (!result.written) {
         // Saving is the user's own request: a file that did not appear must be said.
-        ShowMessage("Cannot write the report file " + path.toStdString() + ":\n" +
+        const QString failed = result.refusal ? result.refusal->path : path;
+        ShowMessage("Cannot write the report file " + failed.toStdString() + ":\n" +
                     result.error.toStdString());
         return;
     }

@@ -32,6 +32,7 @@ CReportModel::CReportModel(ReportMode mode, ReportTable rows)
 CReportModel CReportModel::Compute(const std::string& databasePath, int64_t anchor,
                                    ReportMode mode) {
     CUsageDb db(databasePath);
+    db.SetReadOnly(true);
     return Compute(db, anchor, mode);
 }
 

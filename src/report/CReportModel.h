@@ -17,7 +17,7 @@ class CReportModel {
     CReportModel() = default;
     CReportModel(ReportMode mode, ReportTable rows);
 
-    // Runs the mode's report over a database connection of its own. A failure has already
+    // Runs the mode's report over a read-only connection of its own. A failure has already
     // been shown by the database layer; the rows read before it are kept.
     static CReportModel Compute(const std::string& databasePath, int64_t anchor, ReportMode mode);
     // The same over a given database, e.g. a read-only one for a command-line report.

@@ -61,6 +61,8 @@ CAboutDlg::CAboutDlg(const QString& databasePath, QWidget* parent) : QDialog(par
 
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
+    text->addWidget(new QLabel(
+        QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this));
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "CliTestSupport.h"
+#include "DbTestSupport.h"
 #include "cli/CCommandLine.h"
 #include "db/CUsageDb.h"
 
@@ -19,8 +24,12 @@ struct Outcome {
     std::string err;
 };
 
-// The built program with no display at all, as from a cron job.
-Outcome RunProgram(const std::vector<std::string>& args) {
+namespace fs = std::filesystem;
+
+// The built program with no display at all, as from a cron job; through prefix (setpriv)
+// when given.
+Outcome RunProgram(const std::vector<std::string>& args,
+                   const std::vector<std::string>& prefix = {}) {
     QStringList arguments;
     for (const std::string& arg : args) arguments << QString::fromStdString(arg);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -29,7 +38,11 @@ Outcome RunProgram(const std::vector<std::string>& args) {
     }
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(HOURGLINT_EXECUTABLE), arguments);
+    QString program = QStringLiteral(HOURGLINT_EXECUTABLE);
+    for (auto it = prefix.rbegin(); it != prefix.rend(); ++it) {
+        arguments.prepend(std::exchange(program, QString::fromStdString(*it)));
+    }
+    process.start(program, arguments);
     if (!process.waitForFinished(30000)) return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
@@ -51,7 +64,8 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
     CUsageDb(database).LoadDb(0, 1);  // an empty database with its tables
     const std::string missing = (home / "absent" / "HG.mdb").string();
     const std::string output = (home / "groups.csv").string();
-    const std::string version = std::string("Hourglint ") + HOURGLINT_VERSION + "\n";
+    const std::string version =
+        std::string("Hourglint ") + HOURGLINT_VERSION + "\nLicense GPLv3+: GNU GPL version 3";
     const std::string header = "Process,Today,Yesterday,Week Average,Month Average,Year Average\n";
 
     const std::vector<Case> cases = {
@@ -104,6 +118,158 @@ TEST(CommandLineTest, ExitCodesAndMessages) {
               "Group" + header.substr(header.find(',')));
     // The report only reads: the missing file and its folder stay missing.
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(missing).parent_path()));
+}
+
+// Every entry of a folder: a file's bytes, else its kind (a -shm file changes as readers
+// come and go).
+std::map<std::string, std::string> Entries(const fs::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        std::string& value = entries[entry.path().filename().string()];
+        if (entry.is_symlink() || !entry.is_regular_file() ||
+            entry.path().string().ends_with("-shm")) {
+            value = "kind " + std::to_string(static_cast<int>(entry.symlink_status().type()));
+        } else {
+            std::ifstream in(entry.path(), std::ios::binary);
+            value.assign(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    return entries;
+}
+
+TEST(CommandLineTest, AReportNeverWritesTheDatabaseNorHalfItsFiles) {
+    EnsureTestApplication();
+    const fs::path dir = fs::path(std::getenv("HOME")) / "targets";
+    fs::create_directories(dir / "folder.csv");
+    fs::create_directories(dir / "dir.jpg");
+    const auto at = [&](const std::string& name) { return (dir / name).string(); };
+    const std::string database = at("HG.mdb");
+    CUsageDb(database).LoadDb(0, 1);
+    RawDb running(database);  // -wal and -shm stay beside it, as while Hourglint runs
+    running.Exec("INSERT INTO tgroup(name) VALUES ('Work')");
+    fs::create_symlink("HG.mdb", dir / "link.csv");
+    fs::create_hard_link(database, dir / "hard.csv");
+    for (const char* fifo : {"page.html", "pipe.csv", "db.fifo"}) {
+        ASSERT_EQ(::mkfifo(at(fifo).c_str(), 0600), 0);
+    }
+    for (const char* readOnly : {"ro.html", "rochart.jpg"}) {
+        std::ofstream(at(readOnly)) << "old";
+        fs::permissions(at(readOnly), fs::perms::owner_read);
+    }
+    const std::string usage = std::string(CCommandLine::UsageHint()) + "\n";
+
+    struct Target {
+        std::vector<std::string> args;  // after --report --database HG.mdb
+        int exitCode;
+        std::string err;  // all of standard error
+    };
+    const std::vector<Target> cases = {
+        {{"--output", database}, 1, "hourglint: output " + database + " is the database\n"},
+        {{"--output", at("link.csv")},
+         1,
+         "hourglint: output " + at("link.csv") + " is the database\n"},
+        {{"--output", at("hard.csv")},
+         1,
+         "hourglint: output " + at("hard.csv") + " is the database\n"},
+        {{"--format", "json", "--output", database + "-wal"},
+         1,
+         "hourglint: output " + database + "-wal is the database\n"},
+        {{"--output", at("folder.csv")},
+         1,
+         "hourglint: cannot write " + at("folder.csv") + ": it is a folder\n"},
+        {{"--output", "/dev/full"},
+         1,
+         "hourglint: cannot write /dev/full: No space left on device\n"},
+        {{"--format", "html", "--output", at("page.jpg")},
+         2,
+         "hourglint: cannot write " + at("page.jpg") +
+             ": the chart image would replace the page\n" + usage},
+        {{"--format", "html", "--output", at("page.html")},
+         2,
+         "hourglint: cannot write " + at("page.html") + ": it is not a regular file\n" + usage},
+        {{"--format", "html", "--output", at("dir.html")},
+         2,
+         "hourglint: cannot write " + at("dir.jpg") + ": it is a folder\n" + usage},
+        {{"--format", "html", "--output", at("folder.csv")},
+         2,
+         "hourglint: cannot write " + at("folder.csv") + ": it is a folder\n" + usage},
+        {{"--format", "html", "--output", at("ro.html")},
+         1,
+         "hourglint: cannot write " + at("ro.html") + ": Permission denied\n"},
+        {{"--format", "html", "--output", at("rochart.htm")},
+         1,
+         "hourglint: cannot write " + at("rochart.jpg") + ": Permission denied\n"},
+        {{"--database", at("db.fifo")},
+         1,
+         "hourglint: the database " + at("db.fifo") + " is not a regular file\n"},
+        {{"--database", at("folder.csv")},
+         1,
+         "hourglint: the database " + at("folder.csv") + " is not a regular file\n"},
+        {{"--database", "/dev/null"},
+         1,
+         "hourglint: the database /dev/null is not a regular file\n"},
+        {{"--output", at("pipe.csv")}, 0, ""},
+    };
+    for (const Target& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        std::vector<std::string> args = {"--report", "--database", database};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        // The pipe's reader; it would wait for ever if the report never opened the pipe.
+        QProcess reader;
+        reader.start(QStringLiteral("cat"), {QString::fromStdString(at("pipe.csv"))});
+        const auto before = Entries(dir);
+        const Outcome outcome = RunProgram(args);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.err, c.err);
+        // The database, its -wal and every other file as they were, nothing new beside them.
+        EXPECT_EQ(Entries(dir), before);
+        if (c.exitCode == 0) {
+            ASSERT_TRUE(reader.waitForFinished(10000));
+            EXPECT_EQ(reader.readAllStandardOutput().toStdString().substr(0, 8), "Process,");
+        }
+        reader.kill();
+        reader.waitForFinished();
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    EXPECT_EQ(running.Value("SELECT name FROM tgroup"), "Work");
+}
+
+TEST(CommandLineTest, AReportReadsAFileInAFolderItCannotWriteAsItIs) {
+    const fs::path home(std::getenv("HOME"));
+    const fs::path dir = home / "readonly";
+    fs::create_directories(dir);
+    const std::string database = (dir / "HG.mdb").string();
+    CUsageDb(database).LoadDb(0, 1);  // write-ahead logging, closed: no -wal left
+    ASSERT_FALSE(fs::exists(database + "-wal"));
+    // Root writes anywhere: then the report runs as nobody, who needs a way in.
+    std::vector<std::string> prefix;
+    if (::geteuid() == 0) {
+        prefix = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+        fs::permissions(home, fs::perms::others_exec, fs::perm_options::add);
+    }
+    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                          fs::perms::others_exec;
+    fs::permissions(database, fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(dir, readOnly);
+
+    const Outcome plain = RunProgram({"--report", "--database", database}, prefix);
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.out.substr(0, 8), "Process,");
+    EXPECT_EQ(plain.err, "hourglint: " + database +
+                             " was read as an unchanging file: its folder cannot be written\n");
+
+    // Changes may wait in a -wal file, which an unchanging read would miss.
+    fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
+    std::ofstream(database + "-wal").put('\0');
+    fs::permissions(dir, readOnly);
+    const auto before = Entries(dir);
+    const Outcome pending = RunProgram({"--report", "--database", database}, prefix);
+    EXPECT_EQ(pending.exitCode, 1);
+    EXPECT_NE(pending.err.find("the changes waiting in " + database + "-wal cannot be read"),
+              std::string::npos)
+        << pending.err;
+    EXPECT_EQ(Entries(dir), before);
+    fs::permissions(dir, fs::perms::owner_all);
 }
 
 }  // namespace

@@ -161,8 +161,8 @@ TEST_F(ReportCommandTest, HtmlIsTheWindowsSaveOfTheSameReport) {
     ASSERT_EQ(frame.ChartView().size(), CReportCommand::kChartSize);
     frame.Refresh();
     std::filesystem::create_directories(folder_ / "window");
-    ASSERT_TRUE(frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string()))
-                    .htmlWritten);
+    ASSERT_TRUE(
+        frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string())).written);
 
     std::filesystem::create_directories(folder_ / "cli");
     std::ostringstream out, err;
@@ -192,6 +192,26 @@ TEST_F(ReportCommandTest, ReadsWhileAnotherConnectionWrites) {
     EXPECT_EQ(ParseCsv(out.str())[1],
               (std::vector<std::string>{"say \"hi\"", "3600", "0", "514", "120", "9"}));
     writer.Exec("ROLLBACK");
+}
+
+TEST_F(ReportCommandTest, EveryDayOfYearsOneTo9999ReportsOnlyItsOwnRows) {
+    const char* const days[] = {"0001-01-01", "0203-01-01", "0999-12-31", "9999-12-31"};
+    for (const char* day : days) {
+        RawDb(path_).Exec(std::string("INSERT INTO titem(name, compunit, path) VALUES ('p") + day +
+                          "', 0, ''); INSERT INTO ttime(itemid, d, h, seconds) "
+                          "VALUES (last_insert_rowid(), '" +
+                          day + "', 9, 3650)");
+    }
+    for (const char* day : days) {
+        SCOPED_TRACE(day);
+        std::vector<std::string> args = {"--report", "--database", path_, "--date", day};
+        std::ostringstream out, err;
+        ASSERT_EQ(CReportCommand(CCommandLine::Parse(args)).Run(out, err), 0) << err.str();
+        const auto records = ParseCsv(out.str());
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[1], (std::vector<std::string>{std::string("p") + day, "3650", "0", "521",
+                                                        "121", "10"}));
+    }
 }
 
 TEST_F(ReportCommandTest, FailureWritesNothing) {

@@ -27,6 +27,7 @@ TEST(FormatDbDate, WritesTheLocalDay) {
     EXPECT_EQ(FormatDbDate(LocalInstant(2026, 12, 6, 0, 0, 0)), "2026-12-06");
     EXPECT_EQ(FormatDbDate(LocalInstant(2026, 12, 6, 23, 59, 59)), "2026-12-06");
     EXPECT_EQ(FormatDbDate(LocalInstant(2027, 1, 1, 0, 0, 0)), "2027-01-01");
+    EXPECT_EQ(FormatDbDate(LocalInstant(203, 1, 1)), "0203-01-01");
     // Days written this way compare as days.
     EXPECT_LT(FormatDbDate(LocalInstant(2026, 9, 30)), FormatDbDate(LocalInstant(2026, 10, 1)));
 }

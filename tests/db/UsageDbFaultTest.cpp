@@ -56,7 +56,7 @@ TEST_F(UsageDbFault, EveryOperationGivesItsConnectionMessageAndNoResultWhenTheFi
         EXPECT_TRUE(data.programs.empty() && data.groups.empty());
         EXPECT_EQ(db.AddGroup("g"), -1);
         db.DeleteGroups({1});
-        EXPECT_FALSE(db.UpdateItems({{1, "a"}}));
+        EXPECT_FALSE(db.UpdateItems({{1, 1}}));
         EXPECT_TRUE(db.ReportProcess(Noon()).empty());
         EXPECT_TRUE(db.ReportGroup(Noon()).empty());
         EXPECT_EQ(db.Pending().size(), 1u);
@@ -206,26 +206,65 @@ TEST_F(UsageDbFault, AnOlderFileHeldExclusivelyGivesTheConnectionMessage) {
     EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|1|1"}));
 }
 
-TEST_F(UsageDbFault, AFlushFailingMidwayWritesNothingAndIsNeverCountedTwice) {
-    CUsageDb db(path_, settings_);
-    AddPending(db);
-    {
-        RawDb raw(path_);
-        raw.Exec(
-            "CREATE TRIGGER refuse_b BEFORE INSERT ON titem WHEN NEW.name = 'b' "
-            "BEGIN SELECT RAISE(ABORT, 'no b here'); END");
+TEST_F(UsageDbFault, AFlushWritesEveryRowItCanAndTellsAFailingRowOnce) {
+    struct Case {
+        const char* name;
+        std::string setup;                // after "a" is stored with id 1
+        std::vector<std::string> stored;  // name|id|seconds
+        std::string error = {};           // b's, or none
+        std::string mend = {};
+    };
+    const std::string known =
+        "INSERT INTO titem(id, name, compunit, path) VALUES (1, 'a', 0, '/a');";
+    const std::string sequence = "UPDATE sqlite_sequence SET seq = ";
+    const Case cases[] = {
+        {"null seconds",
+         "INSERT INTO ttime(itemid, d, h, seconds) VALUES (1, '2026-12-06', 12, NULL)",
+         {"a|1|2", "b|2|1"}},
+        {"id beyond 32 bits", sequence + "2147483647", {"a|1|2", "b|2147483648|1"}},
+        {"row refused",
+         "CREATE TRIGGER refuse_b BEFORE INSERT ON titem WHEN NEW.name = 'b' "
+         "BEGIN SELECT RAISE(ABORT, 'no b here'); END",
+         {"a|1|2"},
+         "no b here",
+         "DROP TRIGGER refuse_b"},
+        // Ends the whole transaction, not only the row's statement.
+        {"no id left",
+         sequence + "9223372036854775807",
+         {"a|1|2"},
+         "database or disk is full",
+         sequence + "7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        path_ = (folder_ / (std::string(c.name) + ".mdb")).string();
+        messages_.clear();
+        CUsageDb db(path_, settings_);
+        AddPending(db);
+        RawDb(path_).Exec(known + c.setup);
+        const auto stored = [this] {
+            return RawDb(path_).Rows(
+                "SELECT name, titem.id, seconds FROM titem JOIN ttime ON titem.id = itemid "
+                "ORDER BY name");
+        };
+        db.Flush(Noon() + 3, Noon() + 3);
+        EXPECT_EQ(stored(), c.stored);
+        if (c.error.empty()) {
+            EXPECT_TRUE(messages_.empty());
+            EXPECT_TRUE(db.Pending().empty());
+            continue;
+        }
+        // b stays pending and is told once, however many flushes it fails.
+        db.AddSecond(Noon() + 4, "b", "/b");
+        db.Flush(Noon() + 5, Noon() + 5);
+        EXPECT_EQ(messages_, (std::vector<std::string>{kFlushStatement + "b: " + c.error}));
+        ASSERT_EQ(db.Pending().size(), 1u);
+        EXPECT_EQ(db.Pending()[0].seconds, 2);
+        RawDb(path_).Exec(c.mend);
+        db.Flush(Noon() + 6, Noon() + 6);
+        EXPECT_TRUE(db.Pending().empty());
+        EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|2|1"}));
     }
-    db.Flush(Noon() + 3, Noon() + 3);
-    EXPECT_EQ(messages_, (std::vector<std::string>{kFlushStatement + "no b here"}));
-    EXPECT_TRUE(Totals(path_).empty());
-    {
-        RawDb raw(path_);
-        EXPECT_EQ(raw.Value("SELECT count(*) FROM titem"), "0");  // a's insert rolled back
-        raw.Exec("DROP TRIGGER refuse_b");
-    }
-    ASSERT_EQ(db.Pending().size(), 2u);
-    db.Flush(Noon() + 4, Noon() + 4);
-    EXPECT_EQ(Totals(path_), (std::vector<std::string>{"a|2|1", "b|1|1"}));
 }
 
 TEST_F(UsageDbFault, AFailingFlushUnderAnOpenMessageShowsNoSecondBoxAndKeepsCounting) {

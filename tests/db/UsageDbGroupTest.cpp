@@ -81,7 +81,7 @@ TEST_F(UsageDbGroup, DeletesAllListedGroupsInOneStatementAndNothingForAnEmptyLis
     EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(UsageDbGroup, RegroupsProgramsByNameAndStopsAtTheFailingPair) {
+TEST_F(UsageDbGroup, RegroupsProgramsByIdAndStopsAtTheFailingPair) {
     CUsageDb db(path_, settings_);
     db.AddSecond(LocalInstant(2026, 12, 6), "O'Hare.exe", "/o");
     db.Flush(1, 1);
@@ -94,9 +94,9 @@ TEST_F(UsageDbGroup, RegroupsProgramsByNameAndStopsAtTheFailingPair) {
             "CREATE TRIGGER no_seven BEFORE UPDATE ON titem WHEN NEW.groupid = 7 "
             "BEGIN SELECT RAISE(ABORT, 'no group 7'); END");
     }
-    db.UpdateItems({{3, "O'Hare.exe"}, {3, "nobody"}});
+    db.UpdateItems({{3, 1}, {3, 99}});  // 1: O'Hare.exe, 99: nobody
     EXPECT_TRUE(messages_.empty());
-    db.UpdateItems({{5, "b"}, {7, "c"}, {5, "c"}});
+    db.UpdateItems({{5, 2}, {7, 3}, {5, 3}});
     EXPECT_EQ(messages_,
               (std::vector<std::string>{"Fail to update item!\nError Information: no group 7"}));
 

@@ -20,10 +20,13 @@ class UsageDbReport : public DbTest {
                           std::to_string(id) + ", '" + name + "', 0, '/bin/" + name + "', " +
                           std::to_string(groupid) + ")");
     }
-    void AddTime(int itemid, const std::string& day, int hour, int seconds) {
+    void AddTime(int itemid, const std::string& day, int hour, int64_t seconds) {
+        AddTime(itemid, day, hour, std::to_string(seconds));
+    }
+    void AddTime(int itemid, const std::string& day, int hour, const std::string& seconds) {
         RawDb(path_).Exec("INSERT INTO ttime(itemid, d, h, seconds) VALUES (" +
                           std::to_string(itemid) + ", '" + day + "', " + std::to_string(hour) +
-                          ", " + std::to_string(seconds) + ")");
+                          ", " + seconds + ")");
     }
 
     // A year of use around the chosen day, 6 December 2026.
@@ -102,5 +105,27 @@ TEST_F(UsageDbReport, HoldsAtMostAThousandRows) {
     EXPECT_EQ(programs.front().name, "p1");
     EXPECT_EQ(programs.back().name, "p1000");
     EXPECT_EQ(db.ReportGroup(day_).size(), 1000u);
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(UsageDbReport, SumsBeyond32BitsShowTheLargestValueAndNullCountsAsNothing) {
+    AddItem(1, "huge", 0);
+    AddTime(1, "2026-12-06", 9, int64_t{3000000000});
+    AddItem(2, "twice", 0);
+    AddTime(2, "2026-12-05", 9, int64_t{2000000000});
+    AddTime(2, "2026-12-04", 9, int64_t{2000000000});
+    AddItem(3, "null", 0);
+    AddTime(3, "2026-12-06", 9, "NULL");
+    AddTime(3, "2026-12-05", 9, 5);
+    CUsageDb db(path_, settings_);
+    const int max = INT32_MAX;
+    EXPECT_EQ(db.ReportProcess(day_),
+              (ReportTable{
+                  Row(1, "huge", "/bin/huge", max, 0, 428571428, 100000000, 8219178),
+                  Row(3, "null", "/bin/null", 0, 5, 0, 0, 0),
+                  Row(2, "twice", "/bin/twice", 0, 2000000000, 571428571, 133333333, 10958904)}));
+    EXPECT_EQ(
+        db.ReportGroup(day_),
+        (ReportTable{Row(0, "Default", "", max, 2000000005, 1000000000, 233333333, 19178082)}));
     EXPECT_TRUE(messages_.empty());
 }

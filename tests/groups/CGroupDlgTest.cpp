@@ -2,6 +2,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
 #include "DbTestSupport.h"
 #include "db/CUsageDb.h"
@@ -21,6 +23,11 @@ std::string Layout(CDragDropTreeCtrl& tree) {
         groups << tree.topLevelItem(i)->text(0) + "[" + programs.join(",") + "]";
     }
     return groups.join(" ").toStdString();
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 QTreeWidgetItem* Item(CGroupDlg& dialog, const QString& text) {
@@ -211,9 +218,10 @@ TEST_F(GroupDlgTest, SaveStoresWhatTheTreeShows) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].rfind("Fail to add group from Database!\nError Information: ", 0), 0u);
-    // The group that could not be made leaves shell in its stored group, not in -1.
+    // The group that could not be made leaves shell in its stored group, not in -1; old,
+    // shown under "Default" but not moved, keeps its group.
     EXPECT_EQ(Stored(), (std::vector<std::string>{"2|Games", "3|Bob's games", "chess|3", "editor|0",
-                                                  "old|0", "shell|0", "tool|2"}));
+                                                  "old|99", "shell|0", "tool|2"}));
 }
 
 TEST_F(GroupDlgTest, AFailedRegroupingKeepsTheDeletedGroups) {
@@ -228,4 +236,34 @@ TEST_F(GroupDlgTest, AFailedRegroupingKeepsTheDeletedGroups) {
     EXPECT_EQ(messages_[0].rfind("Fail to update item!\nError Information: ", 0), 0u);
     // editor failed, so tool was not run either, and Work still holds both.
     EXPECT_EQ(Stored(), before);
+}
+
+TEST_F(GroupDlgTest, SaveWritesOnlyTheProgramsMovedHereAndFindsThemById) {
+    // 1005 groups, of which the editor shows 1000: "far" sits in one it does not show.
+    RawDb(path_).Exec(
+        "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 1005) "
+        "INSERT INTO tgroup(name) SELECT 'g' || i FROM n;"
+        "INSERT INTO titem(name, compunit, path, groupid) VALUES "
+        "('far', 1, '/far', 1004), (CAST(X'66FF6F' AS TEXT), 1, '/f', 1);");
+    const auto bytes = [this] { return FileBytes(path_); };
+    struct Case {
+        QString drag;                     // onto Games, or nothing
+        std::vector<std::string> groups;  // id|groupid of every program after Save
+    };
+    const Case cases[] = {
+        {{}, {"1|0", "2|1", "3|1", "4|2", "5|1004", "6|1"}},
+        {QStringLiteral("f\uFFFDo"), {"1|0", "2|1", "3|1", "4|2", "5|1004", "6|2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.drag.toStdString());
+        const std::string before = bytes();
+        CGroupDlg dialog(path_);
+        EXPECT_EQ(Item(dialog, "far")->parent(), dialog.DefaultRoot());
+        if (!c.drag.isNull()) Drag(dialog, c.drag, {"Games"});
+        Click(dialog, dialog.SaveButton());
+        EXPECT_EQ(bytes() == before, c.drag.isNull()) << "a Save with no change writes nothing";
+        EXPECT_EQ(RawDb(path_).Rows("SELECT id, groupid FROM titem ORDER BY id"), c.groups);
+        EXPECT_EQ(RawDb(path_).Value("SELECT count(*) FROM tgroup"), "1005");
+        EXPECT_TRUE(messages_.empty());
+    }
 }

@@ -1,8 +1,11 @@
 #include <QDateTime>
 #include <QDateTimeEdit>
+#include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 
 #include "ReportTestSupport.h"
 #include "report/CReportBottomView.h"
@@ -104,6 +107,35 @@ TEST_F(ReportFrame, ADatabaseFailureIsShownAndLeavesTheWindowUsable) {
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(frame->DisplayedRows().empty());
     EXPECT_EQ(frame->Totals(), ReportTotals{});
+}
+
+TEST_F(ReportFrame, SaveOntoTheDatabaseIsRefusedWithTheDialogKeptOpen) {
+    AddItem(1, "editor", 0);
+    AddTime(1, 0, 70);
+    const auto bytes = [this] {
+        QFile file(QString::fromStdString(path_));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    auto frame = Frame();
+    frame->show();
+    frame->Refresh();
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(QString::fromStdString(path_));
+        static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    frame->Save();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages_, std::vector<std::string>{"Cannot write the report file " + path_ +
+                                                  ":\nit is the database in use"});
+    EXPECT_EQ(bytes(), before);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "HG.jpg"));
 }
 
 TEST_F(ReportFrame, TheLauncherPlacesOneWindowAndTheListSavesItsWidthsOnClose) {

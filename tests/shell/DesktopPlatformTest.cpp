@@ -15,6 +15,7 @@
 #include "platform/CAutorun.h"
 #include "platform/CDatabaseLock.h"
 #include "platform/CQtSettingsStore.h"
+#include "platform/OutputFile.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProgramFolder.h"
 
@@ -99,6 +100,8 @@ TEST_F(DesktopPlatformTest, UnusableExecutableFolderFallsBackToAppData) {
     EXPECT_EQ(ProgramFolderFor(QStringLiteral("/nonexistent/hourglint/bin")),
               data.toStdString() + "/");
     EXPECT_EQ(ProgramFolderFor(QString()), data.toStdString() + "/");
+    // Only the running program makes the folder (PrepareProgramFolder); a report names it.
+    EXPECT_FALSE(QFileInfo::exists(data));
 }
 
 // The folder beside the program only when this user can read and write the database there,
@@ -235,6 +238,28 @@ TEST_F(DesktopPlatformTest, InstalledProgramKeepsItsDataWithTheUserUnlessItsFold
     ASSERT_TRUE(db.open(QIODevice::WriteOnly));
     db.close();
     EXPECT_EQ(ProgramFolderFor(bin), bin.toStdString() + "/");
+}
+
+TEST_F(DesktopPlatformTest, FilesAreReplacedAllOrNone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string chart = dir.filePath("r.jpg").toStdString();
+    const std::string page = dir.filePath("r.htm").toStdString();
+    ASSERT_TRUE(QDir().mkdir(dir.filePath("folder")));
+    std::string error;
+    ASSERT_TRUE(ReplaceFiles({{chart, "old"}}, error)) << error;
+    // The second cannot be written: the first keeps its old bytes, no temporary is left.
+    for (const std::string& second :
+         {dir.filePath("missing/r.htm").toStdString(), dir.filePath("folder").toStdString()}) {
+        EXPECT_FALSE(ReplaceFiles({{chart, "new"}, {second, "page"}}, error));
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"folder", "r.jpg"}));
+    }
+    ASSERT_TRUE(ReplaceFiles({{chart, "new"}, {page, "page"}}, error)) << error;
+    QFile file(QString::fromStdString(chart));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "new");
 }
 
 TEST_F(DesktopPlatformTest, SettingsStoreUsesTheConfigGroup) {

@@ -1,0 +1,245 @@
+#include "platform/OutputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The files SQLite keeps beside a database, the database itself first.
+const char* const kDatabaseSuffixes[] = {"", "-wal", "-shm", "-journal"};
+
+struct FileId {
+    dev_t dev;
+    ino_t ino;
+    bool operator==(const FileId&) const = default;
+};
+
+std::optional<FileId> IdOf(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileId{info.st_dev, info.st_ino};
+}
+
+// Absolute, with every link followed, a dangling last one too: where a write would land.
+fs::path Resolved(const std::string& path) {
+    std::error_code error;
+    fs::path p = fs::absolute(path, error);
+    for (int hops = 0; hops < 40 && fs::is_symlink(p, error); ++hops) {
+        const fs::path target = fs::read_symlink(p, error);
+        if (error) {
+            break;
+        }
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    fs::path canonical = fs::weakly_canonical(p, error);
+    return error ? p : canonical;
+}
+
+bool IsDatabaseFile(const fs::path& target, const std::string& databasePath) {
+    if (databasePath.empty()) {
+        return false;
+    }
+    const fs::path database = Resolved(databasePath);
+    const std::optional<FileId> targetId = IdOf(target);
+    const std::optional<FileId> targetFolder = IdOf(target.parent_path());
+    const bool sameFolder = targetFolder && targetFolder == IdOf(database.parent_path());
+    for (const char* suffix : kDatabaseSuffixes) {
+        // A hard link or another name of the same file.
+        for (const std::string& name : {databasePath + suffix, database.string() + suffix}) {
+            if (targetId && targetId == IdOf(name)) {
+                return true;
+            }
+        }
+        // A side file that is not there now may be at any moment.
+        if (sameFolder && target.filename().string() == database.filename().string() + suffix) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Usable for a rename: the folder can take a new entry.
+std::optional<std::string> FolderProblem(const fs::path& target) {
+    if (::access(target.parent_path().c_str(), W_OK | X_OK) != 0) {
+        return std::string(std::strerror(errno));
+    }
+    return std::nullopt;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+struct Staged {
+    fs::path target;
+    std::string temporary;
+    bool existed = false;
+    bool swapped = false;   // the target is the new file, the temporary holds the old one
+    bool replaced = false;  // the target is the new file, renamed over the old one
+};
+
+// A temporary beside target holding bytes, with the mode (and owner, where allowed) of the
+// file it replaces, else the mode a new file gets.
+bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
+    struct stat old {};
+    staged.existed = ::stat(staged.target.c_str(), &old) == 0;
+    // A swap would move a folder or device aside: only files are replaced.
+    if (staged.existed && !S_ISREG(old.st_mode)) {
+        error = "it is not a regular file";
+        return false;
+    }
+    std::random_device random;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        staged.temporary = (staged.target.parent_path() / ("." + staged.target.filename().string() +
+                                                           "." + std::to_string(random())))
+                               .string();
+        fd = ::open(staged.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        error = std::strerror(errno);
+        staged.temporary.clear();
+        return false;
+    }
+    if (staged.existed) {
+        [[maybe_unused]] const int owner = ::fchown(fd, old.st_uid, old.st_gid);
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    if (::close(fd) != 0 || !written) {
+        error = std::strerror(written ? errno : writeErrno);
+        return false;
+    }
+    return true;
+}
+
+// Puts the target as it was and removes the temporary.
+void Undo(const Staged& staged) {
+    if (staged.swapped) {
+        ::renameat2(AT_FDCWD, staged.temporary.c_str(), AT_FDCWD, staged.target.c_str(),
+                    RENAME_EXCHANGE);
+        ::unlink(staged.temporary.c_str());
+    } else if (staged.replaced) {
+        if (!staged.existed) {
+            ::unlink(staged.target.c_str());
+        }
+    } else if (!staged.temporary.empty()) {
+        ::unlink(staged.temporary.c_str());
+    }
+}
+
+}  // namespace
+
+OutputTarget CheckOutputTarget(const std::string& path, const std::string& databasePath) {
+    using Kind = OutputTarget::Kind;
+    const fs::path target = Resolved(path);
+    if (IsDatabaseFile(target, databasePath)) {
+        return {Kind::Database, "it is the database in use"};
+    }
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            return {Kind::Unwritable, std::strerror(errno)};
+        }
+        if (const auto problem = FolderProblem(target)) {
+            return {Kind::Unwritable, *problem};
+        }
+        return {Kind::New, {}};
+    }
+    if (S_ISREG(info.st_mode)) {
+        if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return {Kind::Unwritable, std::strerror(EACCES)};
+        }
+        if (const auto problem = FolderProblem(target)) {
+            return {Kind::Unwritable, *problem};
+        }
+        return {Kind::Regular, {}};
+    }
+    if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode)) {
+        return {Kind::Stream, {}};
+    }
+    return {Kind::NotAFile, S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file"};
+}
+
+bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                  std::string& error) {
+    std::vector<Staged> staged(files.size());
+    auto fail = [&] {
+        for (auto it = staged.rbegin(); it != staged.rend(); ++it) {
+            Undo(*it);
+        }
+        return false;
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        staged[i].target = Resolved(files[i].first);
+        if (!Stage(staged[i], files[i].second, error)) {
+            error = files[i].first + ": " + error;
+            return fail();
+        }
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        Staged& s = staged[i];
+        // Swapped rather than renamed over, so a later failure can put the old file back;
+        // file systems that cannot swap get a plain rename.
+        if (s.existed && ::renameat2(AT_FDCWD, s.temporary.c_str(), AT_FDCWD, s.target.c_str(),
+                                     RENAME_EXCHANGE) == 0) {
+            s.swapped = true;
+        } else if (::rename(s.temporary.c_str(), s.target.c_str()) == 0) {
+            s.replaced = true;
+        } else {
+            error = files[i].first + ": " + std::strerror(errno);
+            return fail();
+        }
+    }
+    for (const Staged& s : staged) {
+        if (s.swapped) {
+            ::unlink(s.temporary.c_str());  // the old file
+        }
+    }
+    return true;
+}
+
+bool WriteIntoStream(const std::string& path, const std::string& bytes, std::string& error) {
+    // No O_CREAT, no O_TRUNC: what is there stays there.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    bool written = false;
+    if (::fstat(fd, &info) != 0 || !(S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
+        error = "it is no longer a pipe or device";
+    } else if (!(written = WriteAll(fd, bytes))) {
+        error = std::strerror(errno);
+    }
+    ::close(fd);
+    return written;
+}
