@@ -61,8 +61,11 @@ CAboutDlg::CAboutDlg(const QString& databasePath, QWidget* parent) : QDialog(par
 
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
-    text->addWidget(new QLabel(
-        QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this));
+    auto* licence = new QLabel(
+        QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this);
+    // Wider than the column beside the OK button.
+    licence->setWordWrap(true);
+    text->addWidget(licence);
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);
