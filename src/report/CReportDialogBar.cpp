@@ -51,6 +51,14 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     process_->setChecked(true);
     grid->addWidget(process_, 0, 1);
     grid->addWidget(group_, 1, 1);
+    thisComputer_ = new QRadioButton(QStringLiteral("This computer"), this);
+    allComputers_ = new QRadioButton(QStringLiteral("All computers"), this);
+    auto* computers = new QButtonGroup(this);
+    computers->addButton(thisComputer_);
+    computers->addButton(allComputers_);
+    thisComputer_->setChecked(true);
+    grid->addWidget(thisComputer_, 0, 2);
+    grid->addWidget(allComputers_, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Set Date:"), this), 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));

@@ -16,6 +16,8 @@ class CReportDialogBar : public QWidget {
     QPushButton& SetGroupButton() { return *setGroup_; }
     QRadioButton& ProcessRadio() { return *process_; }
     QRadioButton& GroupRadio() { return *group_; }
+    QRadioButton& ThisComputerRadio() { return *thisComputer_; }
+    QRadioButton& AllComputersRadio() { return *allComputers_; }
     QDateTimeEdit& DatePicker() { return *date_; }
     QPushButton& RefreshButton() { return *refresh_; }
 
@@ -24,6 +26,8 @@ class CReportDialogBar : public QWidget {
     QPushButton* setGroup_;
     QRadioButton* process_;
     QRadioButton* group_;
+    QRadioButton* thisComputer_;
+    QRadioButton* allComputers_;
     QDateTimeEdit* date_;
     QPushButton* refresh_;
 };
