@@ -25,12 +25,15 @@ void CShareSettings::Load(const ISettingsStore& store, const std::string& hostNa
 
 void CShareSettings::Apply(const std::string& folder, const std::string& name,
                            ISettingsStore& store) {
-    folder_ = folder;
-    if (!name.empty()) {
-        name_ = name;
+    // Only what changed, so an untouched row adds nothing to the settings file.
+    if (folder != folder_) {
+        folder_ = folder;
+        store.WriteText(kFolderKey, folder_);
     }
-    store.WriteText(kFolderKey, folder_);
-    store.WriteText(kNameKey, name_);
+    if (!name.empty() && name != name_) {
+        name_ = name;
+        store.WriteText(kNameKey, name_);
+    }
     if (!folder_.empty()) {
         EnsureId(store);
     }
