@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QDateTimeEdit;
+class QGridLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -22,6 +23,10 @@ class CReportDialogBar : public QWidget {
     QPushButton& RefreshButton() { return *refresh_; }
 
   private:
+    // One choice of two, the first checked, one above the other in column of grid.
+    void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,
+                   QRadioButton*& upper, QRadioButton*& lower);
+
     QPushButton* save_;
     QPushButton* setGroup_;
     QRadioButton* process_;
