@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "DbTestSupport.h"
-#include "core/CShareSettings.h"
 #include "db/CMergedReport.h"
 #include "db/CSnapshotWriter.h"
 #include "db/CUsageDb.h"
@@ -85,9 +84,12 @@ class Share : public DbTest {
             }
         }
     }
-    std::string Snapshot(const std::string& computer, const std::string& id) {
+    // name: the computer's name in the snapshot, its source's name unless given.
+    std::string Snapshot(const std::string& computer, const std::string& id,
+                         std::string name = {}) {
         const auto result = CSnapshotWriter::Write(Source(computer), share_.string(),
-                                                   computer + "-" + id + ".hgshare", id, computer);
+                                                   computer + "-" + id + ".hgshare", id,
+                                                   name.empty() ? computer : name);
         EXPECT_EQ(result.status, CSnapshotWriter::Status::Written) << result.error;
         return result.file;
     }
@@ -112,12 +114,12 @@ class Share : public DbTest {
 
 TEST_F(Share, MergedReportIsTheSumOfEachComputersReport) {
     Snapshot("b", "bbbbbbbb");
-    Snapshot("c", "cccccccc");
-    Snapshot("this", "own-id");  // this computer's own snapshot is never counted twice
+    Snapshot("c", "cccccccc", "this");  // another computer with this one's name counts
+    Snapshot("this", "own-id");         // this computer's own snapshot is never counted twice
     for (const bool groups : {false, true}) {
         const CMergedReport::Result merged = Merged(groups);
         EXPECT_TRUE(merged.leftOut.empty());
-        EXPECT_EQ(merged.computers, (std::vector<std::string>{"this", "b", "c"}));
+        EXPECT_EQ(merged.computers, (std::vector<std::string>{"this", "b", "this"}));
         EXPECT_EQ(AsTable(merged.rows), ByHand({"this", "b", "c"}, groups)) << groups;
         if (!groups) {
             // This computer's path, else the first file's; today's most used first.
@@ -220,21 +222,4 @@ TEST_F(Share, WriterRefusesWhatItCannotDo) {
                   c.status);
     }
     EXPECT_TRUE(std::filesystem::is_empty(share_));
-}
-
-TEST(ShareSettings, FileNameIsTheCleanedNameAndTheShortId) {
-    CShareSettings settings;
-    struct Names : ISettingsStore {
-        std::optional<long long> ReadInt(const std::string&) const override { return {}; }
-        void WriteInt(const std::string&, long long) override {}
-        std::optional<std::string> ReadText(const std::string& name) const override {
-            if (name == CShareSettings::kIdKey) return "0123456789abcdef";
-            if (name == CShareSettings::kNameKey) return "../my/desk:top";
-            return std::nullopt;
-        }
-    } store;
-    settings.Load(store, "host");
-    EXPECT_EQ(settings.SnapshotFileName(), "_my_desk_top-01234567.hgshare");
-    EXPECT_EQ(CShareSettings::CleanName(".."), "computer");
-    EXPECT_NE(CShareSettings::NewId(), CShareSettings::NewId());
 }

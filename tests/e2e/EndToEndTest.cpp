@@ -221,18 +221,8 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
 
 // Today's seconds of every program, summed, in a database or a snapshot.
 int TodaysSeconds(const fs::path& file) {
-    sqlite3* handle = nullptr;
-    int seconds = -1;
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(handle,
-                           "SELECT TOTAL(seconds) FROM ttime WHERE d = date('now', 'localtime')",
-                           -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW) {
-        seconds = sqlite3_column_int(stmt, 0);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(handle);
+    int seconds = 0;
+    for (const auto& [name, total] : ReadToday(file, 0, 23)) seconds += total.seconds;
     return seconds;
 }
 
