@@ -26,6 +26,18 @@ CImageButton* BarButton(const QString& caption, int icon, const QString& tip, QW
 
 }  // namespace
 
+void CReportDialogBar::RadioPair(const QString& first, const QString& second, QGridLayout* grid,
+                                 int column, QRadioButton*& upper, QRadioButton*& lower) {
+    upper = new QRadioButton(first, this);
+    lower = new QRadioButton(second, this);
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(upper);
+    choice->addButton(lower);
+    upper->setChecked(true);
+    grid->addWidget(upper, 0, column);
+    grid->addWidget(lower, 1, column);
+}
+
 CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(DuX(1), 2, DuX(2), 2);
@@ -43,14 +55,9 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     grid->setHorizontalSpacing(DuX(2));
     grid->setVerticalSpacing(0);
     grid->addWidget(new QLabel(QStringLiteral("Show:"), this), 0, 0, 2, 1);
-    process_ = new QRadioButton(QStringLiteral("Process"), this);
-    group_ = new QRadioButton(QStringLiteral("Group"), this);
-    auto* modes = new QButtonGroup(this);
-    modes->addButton(process_);
-    modes->addButton(group_);
-    process_->setChecked(true);
-    grid->addWidget(process_, 0, 1);
-    grid->addWidget(group_, 1, 1);
+    RadioPair(QStringLiteral("Process"), QStringLiteral("Group"), grid, 1, process_, group_);
+    RadioPair(QStringLiteral("This computer"), QStringLiteral("All computers"), grid, 2,
+              thisComputer_, allComputers_);
     grid->addWidget(new QLabel(QStringLiteral("Set Date:"), this), 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));

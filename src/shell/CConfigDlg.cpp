@@ -12,8 +12,10 @@
 
 #include "controls/DialogUnits.h"
 #include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
 #include "core/IntegerField.h"
 #include "core/Message.h"
+#include "shell/CShareRow.h"
 #include "shell/ShellMessages.h"
 
 namespace {
@@ -72,7 +74,8 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    setFixedSize(DuX(295), DuY(284));
+    // The original 284 units, and the share row under them.
+    setFixedSize(DuX(295), DuY(284 + 56));
 
     runOnStartup_ =
         new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
@@ -82,6 +85,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
         QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
     autoSave_ = DigitsEdit(this);
     alarm_ = DigitsEdit(this);
+    share_ = new CShareRow(TheShareSettings().Folder(), TheShareSettings().Name(), this);
 
     alpha_ = new QSlider(Qt::Horizontal, this);
     alpha_->setRange(kAlphaMin, kAlphaMax);
@@ -123,6 +127,9 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Several computers")));
+    page->addWidget(share_);
     page->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(loadDefault_);
@@ -150,6 +157,7 @@ void CConfigDlg::ShowValues(const SettingsValues& values) {
 
 void CConfigDlg::LoadDefault() {
     ShowValues(defaults_);
+    share_->LoadDefault();
 }
 
 void CConfigDlg::Fail(QLineEdit& edit, const std::string& message) {
@@ -179,6 +187,10 @@ void CConfigDlg::accept() {
         return;
     }
     edited.iAlarmForMinutes = *alarm;
+    if (const std::string problem = share_->Problem(); !problem.empty()) {
+        Fail(share_->FolderEdit(), problem);
+        return;
+    }
     values_ = edited;
     QDialog::accept();
 }
@@ -191,5 +203,6 @@ bool CConfigDlg::Edit(CAppSettings& settings, ISettingsEffects& effects, ISettin
         return false;
     }
     settings.Apply(dialog.Values(), effects, store);
+    TheShareSettings().Apply(dialog.ShareRow().Folder(), dialog.ShareRow().Name(), store);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "core/SettingsValues.h"
 
 class CAppSettings;
+class CShareRow;
 class ISettingsEffects;
 class ISettingsStore;
 class QCheckBox;
@@ -33,6 +34,7 @@ class CConfigDlg : public QDialog {
     QLineEdit& AutoSaveEdit() { return *autoSave_; }
     QSlider& AlphaSlider() { return *alpha_; }
     QLineEdit& AlarmEdit() { return *alarm_; }
+    CShareRow& ShareRow() { return *share_; }
     QPushButton& LoadDefaultButton() { return *loadDefault_; }
     QPushButton& OkButton() { return *ok_; }
     QPushButton& CancelButton() { return *cancel_; }
@@ -53,6 +55,7 @@ class CConfigDlg : public QDialog {
     QLineEdit* autoSave_;
     QSlider* alpha_;
     QLineEdit* alarm_;
+    CShareRow* share_;
     QPushButton* loadDefault_;
     QPushButton* ok_;
     QPushButton* cancel_;

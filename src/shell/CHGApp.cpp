@@ -2,10 +2,12 @@
 
 #include <QEventLoop>
 #include <QSessionManager>
+#include <QSysInfo>
 #include <QTimer>
 #include <string>
 
 #include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/CQtSettingsStore.h"
@@ -13,6 +15,7 @@
 #include "platform/ProgramFolder.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
+#include "shell/CShareSnapshots.h"
 #include "shell/CSignalWatcher.h"
 #include "shell/CSingleInstance.h"
 #include "shell/CSystemClock.h"
@@ -44,6 +47,7 @@ bool CHGApp::InitInstance() {
     settingsStore_ = std::make_unique<CQtSettingsStore>();
     TheSettings().SetProgramFolder(ProgramFolder());
     TheSettings().Load(*settingsStore_);
+    TheShareSettings().Load(*settingsStore_, QSysInfo::machineHostName().toStdString());
 
     std::string error;
     sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
@@ -70,6 +74,15 @@ bool CHGApp::InitInstance() {
 
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
+    // The snapshot for the other computers: at start, every hour, after Options and, with
+    // the final flush done, at exit.
+    snapshots_ = std::make_unique<CShareSnapshots>(TheSettings().DatabasePath(), TheShareSettings(),
+                                                   *settingsStore_);
+    connect(frame_.get(), &CMainFrame::Finished, snapshots_.get(), &CShareSnapshots::WriteAtExit,
+            Qt::DirectConnection);
+    connect(frame_.get(), &CMainFrame::OptionsApplied, snapshots_.get(),
+            &CShareSnapshots::WriteNow);
+    snapshots_->Start();
     // exit() rather than quit(): it also ends the loops of dialogs that are still open.
     connect(
         frame_.get(), &CMainFrame::Finished, this, [] { QCoreApplication::exit(0); },

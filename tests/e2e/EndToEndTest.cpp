@@ -8,6 +8,7 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -216,6 +217,67 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     // because the box stopped the clock, never more because a failed flush was repeated.
     EXPECT_GE(stored, SecondsSince(shown) - 3);
     EXPECT_LE(stored, SecondsSince(spawned) + 1);
+}
+
+// Today's seconds of every program, summed, in a database or a snapshot.
+int TodaysSeconds(const fs::path& file) {
+    int seconds = 0;
+    for (const auto& [name, total] : ReadToday(file, 0, 23)) seconds += total.seconds;
+    return seconds;
+}
+
+TEST_F(EndToEndTest, ShareFolderGetsASnapshotAtStartAndAtExitAndNoSecondIsLost) {
+    const fs::path share = root_ / "share";
+    fs::create_directories(share);
+    fs::create_directories(root_ / "home" / ".config" / "Hourglint");
+    std::ofstream(root_ / "home" / ".config" / "Hourglint" / "Hourglint.conf")
+        << "[Config]\nszShareFolder=" << share.string() << "\nszComputerName=desk\n";
+    // A year of history before today, so writing the snapshot takes a while.
+    CUsageDb(Database().string()).LoadDb(0, 1);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Database().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 8760) "
+                           "INSERT INTO titem(name, compunit, path) SELECT 'old' || i, 0, "
+                           "'/opt/old' || i FROM n WHERE i <= 60;"
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 8760) "
+                           "INSERT INTO ttime(itemid, d, h, seconds) SELECT titem.id, "
+                           "date('now', 'localtime', '-' || (1 + i / 24) || ' days'), i % 24, 60 "
+                           "FROM n, titem",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    const auto spawned = std::chrono::steady_clock::now();
+    const pid_t app = StartHourglint();
+    const auto shown = std::chrono::steady_clock::now();
+    fs::path snapshot;
+    for (int i = 0; i < 300 && snapshot.empty(); ++i) {
+        for (const auto& entry : fs::directory_iterator(share)) {
+            if (entry.path().extension() == ".hgshare") snapshot = entry.path();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_FALSE(snapshot.empty()) << "no snapshot at start";
+    EXPECT_EQ(snapshot.filename().string().rfind("desk-", 0), 0u) << snapshot;
+    const auto started = fs::last_write_time(snapshot);
+
+    const uint32_t terminal = x_.StartXterm("Shared terminal");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(x_.Activate(terminal));
+    std::this_thread::sleep_for(std::chrono::seconds(6));
+    EndLikeALogout(app);
+
+    // The snapshot written at exit holds every second the final flush stored.
+    EXPECT_NE(fs::last_write_time(snapshot), started);
+    const int stored = TodaysSeconds(Database());
+    EXPECT_EQ(TodaysSeconds(snapshot), stored);
+    EXPECT_GE(stored, SecondsSince(shown) - 3);
+    EXPECT_LE(stored, SecondsSince(spawned) + 1);
+    // Nothing else in the synced folder: no temporary, no journal, no -wal or -shm.
+    EXPECT_EQ(std::distance(fs::directory_iterator(share), fs::directory_iterator()), 1);
 }
 
 }  // namespace

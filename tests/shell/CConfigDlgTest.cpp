@@ -71,8 +71,8 @@ TEST_F(ConfigDlgTest, FreshSettingsShowTheDefaults) {
     EXPECT_EQ(dialog.AlphaSlider().tickInterval(), 64);
     EXPECT_EQ(dialog.AlphaSlider().tickPosition(), QSlider::TicksAbove);
     EXPECT_TRUE(dialog.OkButton().isDefault());
-    // 295 x 284 dialog units.
-    EXPECT_EQ(dialog.size(), QSize(443, 462));
+    // 295 x 284 dialog units, and 56 more for the share row.
+    EXPECT_EQ(dialog.size(), QSize(443, 553));
 }
 
 TEST_F(ConfigDlgTest, EditsTakeDigitsOnlyButMayBeEmptied) {
