@@ -1,6 +1,7 @@
 #include "db/CMergedReport.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -253,6 +254,11 @@ struct Snapshot {
 
 // Opens and checks one snapshot; empty reason: usable.
 std::string OpenSnapshot(Snapshot& snapshot) {
+    // A pipe would make the open wait for a writer for ever.
+    struct stat info {};
+    if (::stat(snapshot.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return "is not a regular file";
+    }
     snapshot.handle = std::make_unique<Handle>();
     sqlite3*& db = snapshot.handle->db;
     if (sqlite3_open_v2(ImmutableUri(snapshot.path).c_str(), &db,
