@@ -19,6 +19,10 @@ class CReportDialogBar : public QWidget {
     QDateTimeEdit& DatePicker() { return *date_; }
     QPushButton& RefreshButton() { return *refresh_; }
 
+  protected:
+    // Drops the calendar down right-aligned with the date field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QPushButton* save_;
     QPushButton* setGroup_;
