@@ -79,8 +79,11 @@ bool CShellTray::HideMinimized(Qt::WindowStates before) {
         return false;
     }
     restoreMaximized_ = before.testFlag(Qt::WindowMaximized);
-    // Shown again without a position, the window manager would place the window anew.
-    place_ = main_->normalGeometry();
+    // Shown again without a position, the window manager would place the window anew. A
+    // window hidden before it was ever shown (minimised at start-up) is placed as usual.
+    if (main_->isVisible()) {
+        place_ = main_->normalGeometry();
+    }
     // Hidden while still minimised, the window manager keeps it iconic and minimises it
     // again as soon as it is shown: take the minimise back first.
     main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);

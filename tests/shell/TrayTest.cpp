@@ -172,6 +172,7 @@ TEST_F(TrayTest, MinimizeOnStartupShowsOnlyTheTrayIconUntilTheFirstClick) {
 
     ClickTrayIcon(frame);
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }));
+    EXPECT_EQ(frame.size(), QSize(CMainFrame::kWidth, CMainFrame::kHeight));
 }
 
 TEST_F(TrayTest, ExitFromTheTrayAsksAlsoWhileHiddenAndCancelKeepsTheIcon) {
