@@ -5,13 +5,16 @@
 #include "controls/DialogUnits.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -63,6 +66,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
+    date_->calendarWidget()->window()->installEventFilter(this);
     grid->addWidget(date_, 2, 1);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
@@ -71,4 +75,24 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     row->addStretch(1);
+}
+
+bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        auto* popup = static_cast<QWidget*>(watched);
+        QPoint corner = date_->mapToGlobal(date_->rect().bottomRight());
+        corner.rx() -= popup->width() - 1;
+        corner.ry() += 1;
+        // Kept on the screen, as the field's own placement would be.
+        if (const QScreen* screen = date_->screen()) {
+            const QRect room = screen->availableGeometry();
+            corner.setX(
+                std::max(room.left(), std::min(corner.x(), room.right() - popup->width() + 1)));
+            if (corner.y() + popup->height() > room.bottom() + 1) {
+                corner.setY(date_->mapToGlobal(QPoint(0, 0)).y() - popup->height());
+            }
+        }
+        popup->move(corner);
+    }
+    return QWidget::eventFilter(watched, event);
 }

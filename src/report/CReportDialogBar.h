@@ -22,6 +22,10 @@ class CReportDialogBar : public QWidget {
     QDateTimeEdit& DatePicker() { return *date_; }
     QPushButton& RefreshButton() { return *refresh_; }
 
+  protected:
+    // Drops the calendar down right-aligned with the date field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     // One choice of two, the first checked, one above the other in column of grid.
     void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,

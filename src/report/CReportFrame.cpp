@@ -199,7 +199,7 @@ void CReportFrame::Save() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    if (const int code = OpenDocument(path); code <= 32) {
+    if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
         ReportHyperlinkError(code);
     }
 }
