@@ -50,6 +50,8 @@ const char* const kUpdatePath = "UPDATE titem SET path = ? WHERE id = ?";
 const char* const kFindHour = "SELECT id FROM ttime WHERE itemid = ? AND d = ? AND h = ?";
 const char* const kInsertHour = "INSERT INTO ttime(itemid, d, h, seconds) VALUES ( ?, ?, ?, ?)";
 const char* const kAddToHour = "UPDATE ttime SET seconds = seconds + ? WHERE id = ?";
+const char* const kTakeFromHour = "UPDATE ttime SET seconds = MAX(seconds - ?, 0) WHERE id = ?";
+const char* const kDropEmptyHour = "DELETE FROM ttime WHERE id = ? AND seconds = 0";
 
 const char* const kLoadDay =
     "SELECT titem.name as name, titem.path as path, SUM(seconds) as ss FROM ttime,titem "
@@ -189,6 +191,34 @@ void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string
     }
 }
 
+void CUsageDb::StopCounting(int64_t now, int64_t lastCounted,
+                            const std::vector<CreditedRun>& takeBack) {
+    for (const CreditedRun& run : takeBack) {
+        // The pending seconds of a program are its newest ones: take those first.
+        int32_t rest = run.seconds;
+        const auto entry = std::find_if(pending_.begin(), pending_.end(),
+                                        [&](const PendingEntry& e) { return e.name == run.name; });
+        if (entry != pending_.end()) {
+            const int32_t taken = std::min(rest, entry->seconds);
+            entry->seconds -= taken;
+            rest -= taken;
+            if (entry->seconds == 0) pending_.erase(entry);
+        }
+        if (rest > 0) {
+            std::tm local{};
+            if (ToLocalTime(run.first, local)) {
+                owed_.push_back(
+                    OwedSeconds{run.name, FormatDbDate(run.first), local.tm_hour, rest});
+            }
+        }
+    }
+    if (pending_.empty() && owed_.empty()) {
+        return;
+    }
+    // Still inside the one-second step: wait no longer than its own flushes.
+    FlushWaiting(now, lastCounted, std::min(busyTimeoutMs_, kTickBusyTimeoutMs));
+}
+
 void CUsageDb::Flush(int64_t now, int64_t when) {
     FlushWaiting(now, when, busyTimeoutMs_);
 }
@@ -201,11 +231,12 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
     const int hour = ToLocalTime(when, local) ? local.tm_hour : -1;
     const std::string day = FormatDbDate(when);
     const size_t count = pending_.size();
+    const size_t owedCount = owed_.size();
 
     const bool written = Run(
         Operation::Flush,
         [&](SqliteConnection& connection) {
-            if (count == 0) {
+            if (count == 0 && owedCount == 0) {
                 return;
             }
             // One transaction: after any failure nothing of this flush is written, so the
@@ -219,6 +250,31 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
                 SqliteStatement findHour(connection, kFindHour);
                 SqliteStatement insertHour(connection, kInsertHour);
                 SqliteStatement addToHour(connection, kAddToHour);
+                SqliteStatement takeFromHour(connection, kTakeFromHour);
+                SqliteStatement dropEmptyHour(connection, kDropEmptyHour);
+                for (size_t i = 0; i < owedCount; ++i) {
+                    const OwedSeconds& owed = owed_[i];
+                    findItem.Reset();
+                    findItem.Bind(1, QuoteSqlText(owed.name));
+                    if (!findItem.Step() || findItem.IsNull("id")) {
+                        continue;  // never stored: nothing to take
+                    }
+                    findHour.Reset();
+                    findHour.Bind(1, findItem.Int("id"));
+                    findHour.Bind(2, owed.day);
+                    findHour.Bind(3, int64_t{owed.hour});
+                    if (!findHour.Step() || findHour.IsNull("id")) {
+                        continue;
+                    }
+                    const int64_t hourId = findHour.Int("id");
+                    takeFromHour.Reset();
+                    takeFromHour.Bind(1, int64_t{owed.seconds});
+                    takeFromHour.Bind(2, hourId);
+                    takeFromHour.Run();
+                    dropEmptyHour.Reset();
+                    dropEmptyHour.Bind(1, hourId);
+                    dropEmptyHour.Run();
+                }
                 for (size_t i = 0; i < count; ++i) {
                     const PendingEntry& entry = pending_[i];
                     const std::string name = QuoteSqlText(entry.name);
@@ -286,6 +342,7 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
         // No message was shown, so nothing ran in between and the first count entries are
         // exactly the ones written.
         pending_.erase(pending_.begin(), pending_.begin() + static_cast<ptrdiff_t>(count));
+        owed_.erase(owed_.begin(), owed_.begin() + static_cast<ptrdiff_t>(owedCount));
     }
 }
 

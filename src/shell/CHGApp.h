@@ -5,6 +5,7 @@
 
 class CMainFrame;
 class CQtSettingsStore;
+class CSessionPresence;
 class CSignalWatcher;
 class CSingleInstance;
 class CSystemClock;
@@ -36,6 +37,7 @@ class CHGApp : public QApplication {
     std::unique_ptr<CSystemClock> clock_;
     std::unique_ptr<CUsageDb> db_;
     std::unique_ptr<CSignalWatcher> signals_;
+    std::unique_ptr<CSessionPresence> presence_;
     // Last: it refers to everything above.
     std::unique_ptr<CMainFrame> frame_;
 };
