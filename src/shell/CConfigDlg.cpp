@@ -125,6 +125,8 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Away")));
     page->addLayout(IdleRow());
     page->addStretch(1);
     auto* buttons = new QHBoxLayout;

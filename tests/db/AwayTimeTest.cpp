@@ -168,6 +168,10 @@ TEST_P(AwayTime, CreditsOnlyPresentSeconds) {
               c.stored);
     EXPECT_EQ(label.texts.size(), static_cast<size_t>(c.stretchTexts));
     EXPECT_EQ(alarms.rows.size(), static_cast<size_t>(c.alarms));
+    std::string barLabel, key;
+    int icon = -1;
+    // the live graph has nobody in front while away
+    EXPECT_EQ(tracker.LiveInput().GetCurrent(barLabel, key, icon), !tracker.Paused());
     EXPECT_TRUE(db.Owed().empty());
     EXPECT_TRUE(messages_.empty());
 }

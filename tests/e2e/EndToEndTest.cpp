@@ -232,7 +232,6 @@ TEST_F(EndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
     const pid_t app = StartHourglint({"HOURGLINT_IDLE_SECONDS=3"});
     const uint32_t terminal = x_.StartXterm("Idle terminal");
     ASSERT_NE(terminal, 0u);
-    ASSERT_TRUE(x_.Activate(terminal));
     const auto typeFor = [this](int seconds) {
         for (int i = 0; i < seconds * 2; ++i) {
             ASSERT_EQ(x_.Run({"xdotool", "key", "shift"}), 0);
@@ -240,20 +239,27 @@ TEST_F(EndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
         }
         ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
     };
+    const auto msSince = [](std::chrono::steady_clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    // Input first, so the terminal counts from the moment it comes to the front.
+    ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
     const auto present = std::chrono::steady_clock::now();
+    ASSERT_TRUE(x_.Activate(terminal));
     typeFor(4);
-    const int firstStretch = SecondsSince(present);
+    const double firstStretch = msSince(present);
     std::this_thread::sleep_for(std::chrono::seconds(7));  // away: idle passes 3 s
     const auto back = std::chrono::steady_clock::now();
     typeFor(3);
+    const double secondStretch = msSince(back);
     EndLikeALogout(app);
-    const int secondStretch = SecondsSince(back);
 
     const auto today = ReadToday(Database(), firstHour, LocalHourNow());
     ASSERT_TRUE(today.count("xterm"));
     // Input to input, give or take the tick at each end of the two stretches; seven more
     // had the away seconds stayed.
-    EXPECT_NEAR(today.at("xterm").seconds, firstStretch + secondStretch, 2);
+    EXPECT_NEAR(today.at("xterm").seconds, (firstStretch + secondStretch) / 1000, 2);
 }
 
 }  // namespace
