@@ -201,6 +201,9 @@ void CUsageTracker::TakeBackFromTable(const std::vector<CreditedRun>& takeBack) 
 }
 
 void CUsageTracker::RememberCredit(int64_t hourStart) {
+    if (!recent_.empty() && now_ < recent_.back().first + recent_.back().seconds) {
+        recent_.clear();  // the clock was set back: those seconds are not "since" anything now
+    }
     if (!recent_.empty()) {
         CreditedRun& last = recent_.back();
         if (last.first + last.seconds == now_ && recentHour_ == hourStart &&
