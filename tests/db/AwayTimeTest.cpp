@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "FakeClockLabel.h"
 #include "FakeListControl.h"
 #include "FakeSampler.h"
+#include "FakeSettingsStore.h"
 #include "core/CUsageTracker.h"
 #include "core/IPresence.h"
 #include "db/CUsageDb.h"
@@ -45,70 +45,31 @@ const int64_t kMorning = LocalInstant(2026, 12, 8, 10, 0, 0);
 const int64_t kBeforeEleven = LocalInstant(2026, 12, 8, 10, 59, 54);
 const int64_t kBeforeMidnight = LocalInstant(2026, 12, 8, 23, 59, 56);
 
+// clang-format off
 const AwayCase kCases[] = {
-    {"PauseOffCountsEverySecond",
-     false,
-     kMorning,
-     "AAbbbbbb",
-     {{"a", 2}, {"b", 6}},
-     {"a|10|2", "b|10|6"},
-     8,
-     0},
-    // idle 3 s at the fifth tick: the two seconds of b after the input go back
-    {"IdlePastTheLimitTakesBackSinceTheLastInput",
-     true,
-     kMorning,
-     "AAaBbbbbb",
-     {{"a", 3}, {"b", 1}},
-     {"a|10|3", "b|10|1"},
-     6,
-     0},
+    {"PauseOffCountsEverySecond", false, kMorning, "AAbbbbbb",
+     {{"a", 2}, {"b", 6}}, {"a|10|2", "b|10|6"}, 8, 0},
+    // idle 3 s at the seventh tick: the two seconds of b after the input go back
+    {"IdlePastTheLimitTakesBackSinceTheLastInput", true, kMorning, "AAaBbbbbb",
+     {{"a", 3}, {"b", 1}}, {"a|10|3", "b|10|1"}, 6, 0},
     // b was first seen while nobody was there: gone from the list
-    {"ProgramSeenOnlyWhileAwayLeavesNoRow", true, kMorning, "AAbbbb", {{"a", 2}}, {"a|10|2"}, 4, 0},
-    {"InputAgainCountsFromThatSecond",
-     true,
-     kMorning,
-     "AAaaaaBBb",
-     {{"a", 2}, {"b", 3}},
-     {"a|10|2", "b|10|3"},
-     7,
-     0},
-    // 10:59:55..11:00:01: taken from the hour already flushed at 10:59:59 and the pending one
-    {"TakeBackAcrossAnHourAndAFlush",
-     true,
-     kBeforeEleven,
-     "AaaBbbbbbbb",
-     {{"a", 3}, {"b", 1}},
-     {"a|10|3", "b|10|1"},
-     6,
-     0},
-    {"LockAndUnlock",
-     false,
-     kMorning,
-     "AA###bBb",
-     {{"a", 2}, {"b", 3}},
-     {"a|10|2", "b|10|3"},
-     5,
-     0},
+    {"ProgramSeenOnlyWhileAwayLeavesNoRow", true, kMorning, "AAbbbb",
+     {{"a", 2}}, {"a|10|2"}, 4, 0},
+    {"InputAgainCountsFromThatSecond", true, kMorning, "AAaaaaBBb",
+     {{"a", 2}, {"b", 3}}, {"a|10|2", "b|10|3"}, 7, 0},
+    // b's 10:59:59 (flushed then) and 11:00:00 (pending) go back
+    {"TakeBackAcrossAnHourAndAFlush", true, kBeforeEleven, "AaaBbbbbbbb",
+     {{"a", 3}, {"b", 1}}, {"a|10|3", "b|10|1"}, 6, 0},
+    {"LockAndUnlock", false, kMorning, "AA###bBb",
+     {{"a", 2}, {"b", 3}}, {"a|10|2", "b|10|3"}, 5, 0},
     // three seconds of the old day, nothing while locked, then the new day from nothing
-    {"LockAcrossMidnight",
-     false,
-     kBeforeMidnight,
-     "AAA######BB",
-     {{"b", 2}},
-     {"a|23|3", "b|0|2"},
-     5,
-     0},
-    // 60 s reached twice: the second time after a take-back rings no alarm
-    {"AlarmAfterATakeBackDoesNotRepeat",
-     true,
-     kMorning,
-     std::string(58, 'A') + "aaaaAAAA",
-     {{"a", 62}},
-     {"a|10|62"},
-     64,
-     1},
+    {"LockAcrossMidnight", false, kBeforeMidnight, "AAA######BB",
+     {{"b", 2}}, {"a|23|3", "b|0|2"}, 5, 0},
+    // 60 s reached twice: the second time, after a take-back, rings no alarm
+    {"AlarmAfterATakeBackDoesNotRepeat", true, kMorning, std::string(58, 'A') + "aaaaAAAA",
+     {{"a", 62}}, {"a|10|62"}, 64, 1},
 };
+// clang-format on
 
 void PrintTo(const AwayCase& c, std::ostream* os) {
     *os << c.name;
@@ -125,20 +86,9 @@ TEST_P(AwayTime, CreditsOnlyPresentSeconds) {
     FakeClockLabel label;
     ScriptedPresence presence;
     presence.clock = &clock;
-    class Config : public ISettingsStore {
-      public:
-        explicit Config(bool pause) : pause_(pause) {}
-        std::optional<long long> ReadInt(const std::string& name) const override {
-            if (name == "bPauseWhenIdle") return pause_ ? 1 : 0;
-            if (name == "iAlarmForMinutes") return 1;
-            return std::nullopt;
-        }
-        void WriteInt(const std::string&, long long) override {}
-
-      private:
-        bool pause_;
-    };
-    settings_.Load(Config(c.pauseWhenIdle));
+    FakeSettingsStore config;
+    config.values = {{"bPauseWhenIdle", c.pauseWhenIdle ? 1 : 0}, {"iAlarmForMinutes", 1}};
+    settings_.Load(config);
     CUsageDb db(path_, settings_);
     CUsageTracker tracker(settings_, clock, sampler, db);
     tracker.Attach(&live, &alarms, &label, nullptr);
