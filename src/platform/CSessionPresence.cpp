@@ -103,6 +103,8 @@ void CSessionPresence::CallAsync(bool systemBus, const QString& service, const Q
                                  void (CSessionPresence::*done)(QDBusPendingCallWatcher*)) {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(args);
+    // Asking must not start a screen saver or a power manager that is not running.
+    message.setAutoStartService(false);
     auto* watcher = new QDBusPendingCallWatcher(Bus(systemBus).asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, done](QDBusPendingCallWatcher* call) {
