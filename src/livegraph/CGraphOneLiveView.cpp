@@ -116,7 +116,10 @@ void CGraphOneLiveView::SampleInput() {
     std::string key;
     int icon = -1;
     if (input_ != nullptr) {
-        input_->GetCurrent(label, key, icon);
+        if (!input_->GetCurrent(label, key, icon)) {
+            timeline_.SampleNone();
+            return;
+        }
     } else if (!inputWarned_) {
         // Once per view: a box every second would pile up without end. Shown from the
         // event loop, never from inside this timer's slot.

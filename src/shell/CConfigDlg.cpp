@@ -26,6 +26,8 @@ constexpr int kAlarmMin = 5;
 constexpr int kAlarmMax = 1440;
 constexpr int kAlphaMin = 63;
 constexpr int kAlphaMax = 255;
+constexpr int kIdleMin = 1;
+constexpr int kIdleMax = 120;
 
 // A group heading followed by an etched line.
 QLayout* GroupHeading(QWidget* parent, const QString& text) {
@@ -128,6 +130,8 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
     page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Away")));
+    page->addLayout(IdleRow());
     page->addLayout(GroupHeading(this, QStringLiteral("Several computers")));
     page->addWidget(share_);
     page->addStretch(1);
@@ -145,6 +149,23 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     ShowValues(values_);
 }
 
+// "[x] Stop counting after [5] minutes without keyboard or mouse input", 1~120 below.
+QLayout* CConfigDlg::IdleRow() {
+    pauseWhenIdle_ = new QCheckBox(QStringLiteral("Stop counting after"), this);
+    idleMinutes_ = DigitsEdit(this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pauseWhenIdle_, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(DuY(2));
+    column->addWidget(idleMinutes_);
+    column->addWidget(new QLabel(QStringLiteral("1~120"), this), 0, Qt::AlignHCenter);
+    row->addLayout(column);
+    auto* text = new QLabel(QStringLiteral("minutes without keyboard or mouse input"), this);
+    text->setWordWrap(true);
+    row->addWidget(text, 1, Qt::AlignTop);
+    return row;
+}
+
 void CConfigDlg::ShowValues(const SettingsValues& values) {
     runOnStartup_->setChecked(values.bRunOnWindowsStartup);
     minimize_->setChecked(values.bMinimizeOnStartup);
@@ -153,6 +174,8 @@ void CConfigDlg::ShowValues(const SettingsValues& values) {
     autoSave_->setText(QString::number(values.iAutoSave));
     alarm_->setText(QString::number(values.iAlarmForMinutes));
     alpha_->setValue(values.iALPHA);
+    pauseWhenIdle_->setChecked(values.bPauseWhenIdle);
+    idleMinutes_->setText(QString::number(values.iIdleMinutes));
 }
 
 void CConfigDlg::LoadDefault() {
@@ -187,6 +210,14 @@ void CConfigDlg::accept() {
         return;
     }
     edited.iAlarmForMinutes = *alarm;
+    edited.bPauseWhenIdle = pauseWhenIdle_->isChecked();
+    const auto idle =
+        ParseIntegerField(idleMinutes_->text().toStdString(), kIdleMin, kIdleMax, message);
+    if (!idle) {
+        Fail(*idleMinutes_, message);
+        return;
+    }
+    edited.iIdleMinutes = *idle;
     if (const std::string problem = share_->Problem(); !problem.empty()) {
         Fail(share_->FolderEdit(), problem);
         return;

@@ -35,6 +35,8 @@ class CConfigDlg : public QDialog {
     QSlider& AlphaSlider() { return *alpha_; }
     QLineEdit& AlarmEdit() { return *alarm_; }
     CShareRow& ShareRow() { return *share_; }
+    QCheckBox& PauseWhenIdleBox() { return *pauseWhenIdle_; }
+    QLineEdit& IdleMinutesEdit() { return *idleMinutes_; }
     QPushButton& LoadDefaultButton() { return *loadDefault_; }
     QPushButton& OkButton() { return *ok_; }
     QPushButton& CancelButton() { return *cancel_; }
@@ -44,6 +46,7 @@ class CConfigDlg : public QDialog {
     void LoadDefault();
 
   private:
+    QLayout* IdleRow();
     void ShowValues(const SettingsValues& values);
     void Fail(QLineEdit& edit, const std::string& message);
 
@@ -56,6 +59,8 @@ class CConfigDlg : public QDialog {
     QSlider* alpha_;
     QLineEdit* alarm_;
     CShareRow* share_;
+    QCheckBox* pauseWhenIdle_ = nullptr;
+    QLineEdit* idleMinutes_ = nullptr;
     QPushButton* loadDefault_;
     QPushButton* ok_;
     QPushButton* cancel_;

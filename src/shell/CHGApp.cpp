@@ -11,7 +11,9 @@
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/CQtSettingsStore.h"
+#include "platform/CSessionPresence.h"
 #include "platform/CX11ForegroundSampler.h"
+#include "platform/CX11IdleTime.h"
 #include "platform/ProgramFolder.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
@@ -21,6 +23,15 @@
 #include "shell/CSystemClock.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ShellMessages.h"
+
+namespace {
+
+// Tests shorten the idle pause to this many seconds; never set for users.
+int IdleSecondsForTests() {
+    return qEnvironmentVariableIntValue("HOURGLINT_IDLE_SECONDS");
+}
+
+}  // namespace
 
 CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
     SetApplicationNames();
@@ -72,7 +83,9 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
+    presence_ = std::make_unique<CSessionPresence>(CX11IdleTime::Connect());
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
+    frame_->Tracker().SetPresence(presence_.get(), IdleSecondsForTests());
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
     // The snapshot for the other computers: at start, every hour, after Options and, with
     // the final flush done, at exit.

@@ -6,6 +6,7 @@
 class CMainFrame;
 class CQtSettingsStore;
 class CShareSnapshots;
+class CSessionPresence;
 class CSignalWatcher;
 class CSingleInstance;
 class CSystemClock;
@@ -38,6 +39,7 @@ class CHGApp : public QApplication {
     std::unique_ptr<CUsageDb> db_;
     std::unique_ptr<CSignalWatcher> signals_;
     std::unique_ptr<CShareSnapshots> snapshots_;
+    std::unique_ptr<CSessionPresence> presence_;
     // Last: it refers to everything above.
     std::unique_ptr<CMainFrame> frame_;
 };
