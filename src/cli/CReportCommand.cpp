@@ -52,9 +52,15 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         return CCommandLine::kExitFailure;
     }
     // Opening a pipe would wait for a writer for ever; a folder or device is no database.
-    if (!S_ISREG(info.st_mode)) {
-        err << "hourglint: the database " << path << " is not a regular file\n";
-        return CCommandLine::kExitFailure;
+    // Every file named on the command line is held to this; a share folder's odd files are
+    // only left out.
+    std::vector<std::string> named = options_.Databases();
+    named.push_back(path);
+    for (const std::string& file : named) {
+        if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            err << "hourglint: the database " << file << " is not a regular file\n";
+            return CCommandLine::kExitFailure;
+        }
     }
     // Before any work, so a refused output costs nothing.
     if (const int refused = CheckOutput(path, err); refused != CCommandLine::kExitOk) {

@@ -280,46 +280,47 @@ TEST_F(EndToEndTest, ShareFolderGetsASnapshotAtStartAndAtExitAndNoSecondIsLost) 
     EXPECT_LE(stored, SecondsSince(spawned) + 1);
     // Nothing else in the synced folder: no temporary, no journal, no -wal or -shm.
     EXPECT_EQ(std::distance(fs::directory_iterator(share), fs::directory_iterator()), 1);
-    // The idle pause with the X server's own idle time (MIT-SCREEN-SAVER): xdotool input keeps
-    // the user present, a pause without input gives back the seconds since the last input.
-    TEST_F(EndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
-        const fs::path config = root_ / "home" / ".config" / "Hourglint";
-        fs::create_directories(config);
-        std::ofstream(config / "Hourglint.conf") << "[Config]\nbPauseWhenIdle=1\n";
-        const int firstHour = LocalHourNow();
-        // HOURGLINT_IDLE_SECONDS, for tests only, shortens the idle pause from minutes to seconds.
-        const pid_t app = StartHourglint({"HOURGLINT_IDLE_SECONDS=3"});
-        const uint32_t terminal = x_.StartXterm("Idle terminal");
-        ASSERT_NE(terminal, 0u);
-        const auto typeFor = [this](int seconds) {
-            for (int i = 0; i < seconds * 2; ++i) {
-                ASSERT_EQ(x_.Run({"xdotool", "key", "shift"}), 0);
-                std::this_thread::sleep_for(std::chrono::milliseconds(500));
-            }
-            ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
-        };
-        const auto msSince = [](std::chrono::steady_clock::time_point start) {
-            return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                             start)
-                .count();
-        };
-        // Input first, so the terminal counts from the moment it comes to the front.
-        ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
-        const auto present = std::chrono::steady_clock::now();
-        ASSERT_TRUE(x_.Activate(terminal));
-        typeFor(4);
-        const double firstStretch = msSince(present);
-        std::this_thread::sleep_for(std::chrono::seconds(7));  // away: idle passes 3 s
-        const auto back = std::chrono::steady_clock::now();
-        typeFor(3);
-        const double secondStretch = msSince(back);
-        EndLikeALogout(app);
+}
 
-        const auto today = ReadToday(Database(), firstHour, LocalHourNow());
-        ASSERT_TRUE(today.count("xterm"));
-        // Input to input, give or take the tick at each end of the two stretches; seven more
-        // had the away seconds stayed.
-        EXPECT_NEAR(today.at("xterm").seconds, (firstStretch + secondStretch) / 1000, 2);
-    }
+// The idle pause with the X server's own idle time (MIT-SCREEN-SAVER): xdotool input keeps
+// the user present, a pause without input gives back the seconds since the last input.
+TEST_F(EndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
+    const fs::path config = root_ / "home" / ".config" / "Hourglint";
+    fs::create_directories(config);
+    std::ofstream(config / "Hourglint.conf") << "[Config]\nbPauseWhenIdle=1\n";
+    const int firstHour = LocalHourNow();
+    // HOURGLINT_IDLE_SECONDS, for tests only, shortens the idle pause from minutes to seconds.
+    const pid_t app = StartHourglint({"HOURGLINT_IDLE_SECONDS=3"});
+    const uint32_t terminal = x_.StartXterm("Idle terminal");
+    ASSERT_NE(terminal, 0u);
+    const auto typeFor = [this](int seconds) {
+        for (int i = 0; i < seconds * 2; ++i) {
+            ASSERT_EQ(x_.Run({"xdotool", "key", "shift"}), 0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        }
+        ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
+    };
+    const auto msSince = [](std::chrono::steady_clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    // Input first, so the terminal counts from the moment it comes to the front.
+    ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
+    const auto present = std::chrono::steady_clock::now();
+    ASSERT_TRUE(x_.Activate(terminal));
+    typeFor(4);
+    const double firstStretch = msSince(present);
+    std::this_thread::sleep_for(std::chrono::seconds(7));  // away: idle passes 3 s
+    const auto back = std::chrono::steady_clock::now();
+    typeFor(3);
+    const double secondStretch = msSince(back);
+    EndLikeALogout(app);
+
+    const auto today = ReadToday(Database(), firstHour, LocalHourNow());
+    ASSERT_TRUE(today.count("xterm"));
+    // Input to input, give or take the tick at each end of the two stretches; seven more
+    // had the away seconds stayed.
+    EXPECT_NEAR(today.at("xterm").seconds, (firstStretch + secondStretch) / 1000, 2);
+}
 
 }  // namespace
