@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base
+  sway foot kwin-wayland qt6-wayland xwayland weston dbus-daemon
 )
 
 missing=()
@@ -30,5 +31,6 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Other package managers may hold the lock for a while.
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
+$SUDO apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
