@@ -24,7 +24,7 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Hourglint"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -60,6 +60,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
+    if (!foreground.isEmpty()) {
+        text->addWidget(new QLabel(QStringLiteral("Foreground read from: ") + foreground, this));
+    }
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);
