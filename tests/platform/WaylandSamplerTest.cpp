@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "KWinSession.h"
-#include "SwaySession.h"
+#include "CompositorSamplers.h"
 #include "core/Message.h"
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
@@ -26,22 +25,6 @@ QCoreApplication& App() {
     static QCoreApplication app(argc, argv);
     return app;
 }
-
-// Each compositor: how to open its sampler once the session runs.
-struct Sway {
-    using Session = SwaySession;
-    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
-        return CSwayForegroundSampler::Connect(session.SocketPath(), error);
-    }
-};
-struct KWin {
-    using Session = KWinSession;
-    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
-        // The sampler talks to the bus of the session it finds in the environment.
-        setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
-        return CKWinForegroundSampler::Connect(error);
-    }
-};
 
 // One compositor for all tests of a process, started once and ended at exit: the
 // process's session bus stays with the first KWin it meets.
