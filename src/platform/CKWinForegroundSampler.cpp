@@ -157,6 +157,7 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
     if (!caption.isEmpty() || !resourceClass.isEmpty() || pid != 0) {
         m_pid = pid;
         m_title = caption.toStdString();
+        m_class = resourceClass.toStdString();
     }
     if (message.isReplyRequired()) {
         connection.send(message.createReply());
@@ -173,12 +174,18 @@ QString CKWinForegroundSampler::introspect(const QString&) const {
 }
 
 ForegroundSample CKWinForegroundSampler::Sample() {
+    m_sampledClass = m_class;
     return ProcessSample(m_title, m_pid);
 }
 
-std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path, bool) {
-    if (path.empty()) {
-        return std::nullopt;
+std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path,
+                                                             bool useSampledWindow) {
+    std::optional<IconImage> icon;
+    if (!path.empty()) {
+        icon = m_desktopIcons.IconFor(path);
     }
-    return m_desktopIcons.IconFor(path);
+    if (!icon && useSampledWindow) {
+        icon = m_desktopIcons.IconForWindow(m_sampledClass);
+    }
+    return icon;
 }

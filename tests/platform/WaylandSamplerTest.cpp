@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -74,6 +75,16 @@ TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
     ASSERT_FALSE(two.empty());
     ASSERT_TRUE(session.StartXterm("Terminal three"));
 
+    // The test windows' app id names this entry; no entry names their executables.
+    const fs::path data = std::getenv("XDG_DATA_HOME");
+    fs::create_directories(data / "applications");
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString((data / "window.png").string())));
+    std::ofstream(data / "applications" / "hourglint-test-window.desktop")
+        << "[Desktop Entry]\nType=Application\nName=W\nExec=/nowhere\nIcon="
+        << (data / "window.png").string() << "\n";
+
     struct Case {
         std::string title;
         std::string path;
@@ -88,6 +99,9 @@ TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
         EXPECT_TRUE(sample.processFound) << c.title;
         EXPECT_EQ(sample.path, c.path) << c.title;
         EXPECT_EQ(sample.name, fs::path(c.path).filename().string());
+        if (c.path != "/usr/bin/xterm") {
+            EXPECT_TRUE(this->sampler_->ExtractIcon(sample.path, true).has_value()) << c.title;
+        }
     }
 }
 
