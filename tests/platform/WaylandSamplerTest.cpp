@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -69,7 +70,8 @@ TYPED_TEST_SUITE(CompositorTest, Compositors);
 
 TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
     auto& session = *this->session_;
-    const std::string one = session.StartTestWindow("hourglint-window-one", "Window one");
+    pid_t onePid = -1;
+    const std::string one = session.StartTestWindow("hourglint-window-one", "Window one", &onePid);
     const std::string two = session.StartTestWindow("hourglint-window-two", "Window two");
     ASSERT_FALSE(one.empty());
     ASSERT_FALSE(two.empty());
@@ -103,6 +105,16 @@ TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
             EXPECT_TRUE(this->sampler_->ExtractIcon(sample.path, true).has_value()) << c.title;
         }
     }
+
+    // The window in front changes its title: the next samples carry the new one.
+    session.Processes().Signal(onePid, SIGUSR1);
+    std::string title;
+    for (int i = 0; i < 500 && title != "Window one renamed"; ++i) {
+        QCoreApplication::processEvents();
+        title = this->sampler_->Sample().title;
+        usleep(10000);
+    }
+    EXPECT_EQ(title, "Window one renamed");
 }
 
 using SwayTest = CompositorTest<Sway>;

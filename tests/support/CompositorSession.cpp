@@ -77,14 +77,16 @@ pid_t CompositorSession::SpawnClient(std::vector<std::string> argv,
                              outputFile);
 }
 
-std::string CompositorSession::StartTestWindow(const std::string& name, const std::string& title) {
+std::string CompositorSession::StartTestWindow(const std::string& name, const std::string& title,
+                                               pid_t* pid) {
     const std::string copy = m_folder + "/bin/" + name;
     std::error_code error;
     fs::copy_file(HOURGLINT_TEST_WINDOW, copy, fs::copy_options::overwrite_existing, error);
-    if (error || SpawnClient({copy, title}, {"QT_QPA_PLATFORM=wayland"}) < 0) {
-        return {};
+    const pid_t started = error ? -1 : SpawnClient({copy, title}, {"QT_QPA_PLATFORM=wayland"});
+    if (pid != nullptr) {
+        *pid = started;
     }
-    return copy;
+    return started > 0 ? copy : std::string();
 }
 
 bool CompositorSession::StartXterm(const std::string& title) {

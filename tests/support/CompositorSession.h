@@ -29,8 +29,9 @@ class CompositorSession {
     pid_t SpawnClient(std::vector<std::string> argv, const std::vector<std::string>& extraEnv = {},
                       const std::string& outputFile = {});
     // A copy of the Qt test window program, named name, showing title natively on Wayland.
-    // Returns the copy's path ("" on failure).
-    std::string StartTestWindow(const std::string& name, const std::string& title);
+    // Returns the copy's path ("" on failure); pid receives the window's process.
+    std::string StartTestWindow(const std::string& name, const std::string& title,
+                                pid_t* pid = nullptr);
     // xterm through Xwayland.
     bool StartXterm(const std::string& title);
     // Repeats Focus(title) until ready() says so or timeoutMs pass; ready runs often (a
