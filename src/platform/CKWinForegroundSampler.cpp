@@ -180,12 +180,5 @@ ForegroundSample CKWinForegroundSampler::Sample() {
 
 std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
-    std::optional<IconImage> icon;
-    if (!path.empty()) {
-        icon = m_desktopIcons.IconFor(path);
-    }
-    if (!icon && useSampledWindow) {
-        icon = m_desktopIcons.IconForWindow(m_sampledClass);
-    }
-    return icon;
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
 }

@@ -207,12 +207,5 @@ ForegroundSample CSwayForegroundSampler::Sample() {
 
 std::optional<IconImage> CSwayForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
-    std::optional<IconImage> icon;
-    if (!path.empty()) {
-        icon = m_desktopIcons.IconFor(path);
-    }
-    if (!icon && useSampledWindow) {
-        icon = m_desktopIcons.IconForWindow(m_sampled.appId);
-    }
-    return icon;
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampled.appId : std::string());
 }

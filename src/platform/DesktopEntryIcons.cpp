@@ -286,6 +286,15 @@ std::optional<IconImage> CDesktopEntryIcons::IconForWindow(const std::string& ap
     return icon;
 }
 
+std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executablePath,
+                                                     const std::string& appId) {
+    std::optional<IconImage> icon;
+    if (!executablePath.empty()) {
+        icon = IconFor(executablePath);
+    }
+    return icon ? icon : IconForWindow(appId);
+}
+
 void CDesktopEntryIcons::Scan() {
     m_scanned = true;
     std::set<std::string> seenIds;

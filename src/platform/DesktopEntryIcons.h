@@ -19,6 +19,8 @@ class CDesktopEntryIcons {
     // The icon of the entry a Wayland window names: its desktop file id (the app id) or its
     // StartupWMClass, compared without regard to case.
     std::optional<IconImage> IconForWindow(const std::string& appId);
+    // A Wayland window's icon: its executable's, else its app id's (may be empty).
+    std::optional<IconImage> IconFor(const std::string& executablePath, const std::string& appId);
 
   private:
     struct Entry {

@@ -70,6 +70,18 @@ std::vector<std::string> CompositorSession::ClientEnvironment(
         env, {"SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM", "XAUTHORITY"});
 }
 
+std::vector<std::string> CompositorSession::ServerEnvironment(
+    const std::vector<std::string>& extra) const {
+    const std::string home = m_folder + "/home";
+    std::vector<std::string> env{
+        "XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+        "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache"};
+    env.insert(env.end(), extra.begin(), extra.end());
+    return ChildProcesses::Environment(
+        env, {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
+              "XDG_SESSION_TYPE", "XAUTHORITY"});
+}
+
 pid_t CompositorSession::SpawnClient(std::vector<std::string> argv,
                                      const std::vector<std::string>& extraEnv,
                                      const std::string& outputFile) {

@@ -46,6 +46,9 @@ class CompositorSession {
     explicit CompositorSession(bool asNobody);
     // argv to run as the session's user.
     std::vector<std::string> AsSessionUser(std::vector<std::string> argv) const;
+    // The compositor's own environment: the session's runtime folder and home, none of the
+    // test's display, bus or session variables, and extra.
+    std::vector<std::string> ServerEnvironment(const std::vector<std::string>& extra) const;
     // Waits until file exists and is not empty; returns its first line.
     static std::string WaitForLine(const std::string& file, int timeoutMs);
 
