@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base
-  sway foot kwin-wayland qt6-wayland xwayland weston dbus-daemon
+  sway kwin-wayland qt6-wayland xwayland weston dbus-daemon dbus-bin
 )
 
 missing=()
