@@ -139,7 +139,8 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
 const char* CCommandLine::HelpText() {
     return "Usage: hourglint [--report [OPTION]...]\n"
            "Measures how long each program is in the foreground. Without options it starts\n"
-           "its window, which needs an X11 session.\n"
+           "its window, which needs an X11 session or a Wayland session of sway or KDE\n"
+           "Plasma.\n"
            "\n"
            "  -h, --help         show this help and exit\n"
            "  -v, --version      show the version and exit\n"

@@ -24,7 +24,7 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Hourglint"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -62,6 +62,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
     text->addWidget(new QLabel(
         QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this));
+    if (!foreground.isEmpty()) {
+        text->addWidget(new QLabel(QStringLiteral("Foreground read from: ") + foreground, this));
+    }
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);

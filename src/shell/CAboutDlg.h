@@ -4,10 +4,12 @@
 
 class CHyperLink;
 
-// The About box: program icon, version and the vendor's support, sales and home page links.
+// The About box: program icon, version, the foreground backend and the vendor's support, sales and
+// home page links.
 class CAboutDlg : public QDialog {
   public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // foreground: how this session's foreground program is read, shown under the version.
+    explicit CAboutDlg(QWidget* parent = nullptr, const QString& foreground = {});
 
     CHyperLink& SupportLink() { return *support_; }
     CHyperLink& SalesLink() { return *sales_; }

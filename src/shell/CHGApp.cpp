@@ -2,8 +2,10 @@
 
 #include <QEventLoop>
 #include <QSessionManager>
+#include <QString>
 #include <QSysInfo>
 #include <QTimer>
+#include <cstdio>
 #include <string>
 
 #include "core/CAppSettings.h"
@@ -12,8 +14,8 @@
 #include "db/CUsageDb.h"
 #include "platform/CQtSettingsStore.h"
 #include "platform/CSessionPresence.h"
-#include "platform/CX11ForegroundSampler.h"
 #include "platform/CX11IdleTime.h"
+#include "platform/ForegroundBackend.h"
 #include "platform/ProgramFolder.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
@@ -61,12 +63,18 @@ bool CHGApp::InitInstance() {
     TheShareSettings().Load(*settingsStore_, QSysInfo::machineHostName().toStdString());
 
     std::string error;
-    sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
+    const SessionFacts session = ReadSessionFacts();
+    if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
+        sampler_ = backend->open(session, error);
+        backendName_ = backend->name;
+    }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing. No timer runs yet,
-        // so the box may wait for the user before the program ends.
+        // so the box may wait for the user before the program ends. Standard error too,
+        // for a start from a terminal or a script.
         const std::string text =
             error.empty() ? std::string("Cannot open the X11 display.") : error;
+        std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
         bool closed = false;
         QEventLoop loop;
         ShowMessage(text, [&closed, &loop] {
@@ -126,7 +134,7 @@ void CHGApp::OnCommitData(QSessionManager& manager) {
 }
 
 void CHGApp::ShowAboutBox() {
-    CAboutDlg about(frame_ ? frame_.get() : nullptr);
+    CAboutDlg about(frame_ ? frame_.get() : nullptr, QString::fromUtf8(backendName_));
     BringAboveOwner(&about);
     about.exec();
 }

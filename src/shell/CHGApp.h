@@ -32,6 +32,7 @@ class CHGApp : public QApplication {
     void OnCommitData(QSessionManager& manager);
 
     int exitCode_ = 0;
+    const char* backendName_ = "";  // the foreground backend in use
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CQtSettingsStore> settingsStore_;
     std::unique_ptr<IForegroundSampler> sampler_;
