@@ -10,9 +10,11 @@ PACKAGES=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
+  libxcb-screensaver0-dev dbus-bin dbus-daemon python3-dbus python3-gi
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base lintian
+  sway kwin-wayland qt6-wayland xwayland weston
 )
 
 missing=()
@@ -30,5 +32,6 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
+# Other package managers may hold the lock for a while.
 $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
 $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

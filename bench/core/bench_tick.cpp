@@ -14,6 +14,8 @@
 #include "core/IForegroundSampler.h"
 #include "core/IImageList.h"
 #include "core/IListControl.h"
+#include "core/IPresence.h"
+#include "core/ISettingsStore.h"
 #include "core/IUsageStore.h"
 
 namespace {
@@ -50,6 +52,7 @@ class LoadOnlyStore : public IUsageStore {
     }
     void AddSecond(int64_t, const std::string&, const std::string&) override {}
     void Flush(int64_t, int64_t) override {}
+    void StopCounting(int64_t, int64_t, const std::vector<CreditedRun>&) override {}
     std::vector<UsageTotal> LoadDb(int64_t, int) override { return totals; }
     std::vector<UsageTotal> totals;
 };
@@ -121,7 +124,61 @@ void BM_TickBack(benchmark::State& state) {
     state.SetLabel(std::to_string(rig.tracker.Table().Size()) + " records");
 }
 
+// A clock that moves on a second at every step, back to 10:00 every half hour so no step
+// reaches midnight.
+class SteppingClock : public IClock {
+  public:
+    int64_t Now() override {
+        step = step == 1800 ? 0 : step + 1;
+        return 1796724000 + step;
+    }
+    int step = 0;
+};
+
+// Answers from memory, as the session's presence does between its bus signals.
+class MemoryPresence : public IPresence {
+  public:
+    bool Locked() override { return false; }
+    int64_t IdleMs() override { return 200; }
+};
+
+class PauseSettings : public ISettingsStore {
+  public:
+    std::optional<long long> ReadInt(const std::string& name) const override {
+        if (name == "bPauseWhenIdle") return 1;
+        return std::nullopt;
+    }
+    void WriteInt(const std::string&, long long) override {}
+};
+
+// The same program in front with a moving clock, without (0) and with (1) the away
+// check: the lock state and the idle pause on, so the credited seconds are remembered.
+// Arg 2 asks the idle time at every step (a limit of one second).
+void BM_TickAwayCheck(benchmark::State& state) {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    CAppSettings settings;
+    settings.Load(PauseSettings());
+    SteppingClock clock;
+    RotatingSampler sampler;
+    LoadOnlyStore store(10);
+    MemoryPresence presence;
+    CUsageTracker tracker(settings, clock, sampler, store);
+    NullList live;
+    NullList alarms;
+    NullLabel label;
+    CountingImages images;
+    tracker.Attach(&live, &alarms, &label, &images);
+    tracker.LoadToday();
+    if (state.range(0) > 0) tracker.SetPresence(&presence, state.range(0) == 2 ? 1 : 0);
+    for (auto _ : state) {
+        tracker.Tick();
+    }
+    if (tracker.Paused()) state.SkipWithError("paused");
+}
+
 }  // namespace
 
+BENCHMARK(BM_TickAwayCheck)->Arg(0)->Arg(1)->Arg(2);
 BENCHMARK(BM_TickFront)->Arg(10)->Arg(100)->Arg(1000);
 BENCHMARK(BM_TickBack)->Arg(10)->Arg(100)->Arg(1000);

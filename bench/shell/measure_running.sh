@@ -3,6 +3,8 @@
 # its CPU time and the time from start to its first tick (the start-up load, which creates
 # HG.mdb in a fresh folder).
 #   bench/shell/measure_running.sh [build dir] [seconds]
+# HOURGLINT_MEASURE_CONFIG, when set, is written under [Config] of the private settings
+# (for example "bPauseWhenIdle=1").
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$root/build}"
@@ -15,6 +17,10 @@ trap 'private_x_stop; rm -rf "$work"' EXIT
 mkdir -p "$work/bin"
 cp "$build/src/shell/hourglint" "$work/bin/"
 private_x_start "$work"
+if [ -n "${HOURGLINT_MEASURE_CONFIG:-}" ]; then
+  mkdir -p "$XDG_CONFIG_HOME/Hourglint"
+  printf '[Config]\n%s\n' "$HOURGLINT_MEASURE_CONFIG" >"$XDG_CONFIG_HOME/Hourglint/Hourglint.conf"
+fi
 xterm -T "Measured terminal" >/dev/null 2>&1 &
 private_x_pids+=($!)
 sleep 1

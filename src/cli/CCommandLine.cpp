@@ -83,6 +83,9 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
         } else if (name == "--group") {
             line.group_ = true;
             if (reportOption.empty()) reportOption = name;
+        } else if (name == "--all-computers") {
+            line.allComputers_ = true;
+            if (reportOption.empty()) reportOption = name;
         } else if (takesValue) {
             if (!takeValue()) {
                 return line.Fail("option '" + name + "' needs a value");
@@ -107,7 +110,8 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
             } else if (name == "--output") {
                 line.output_ = value;
             } else {
-                line.database_ = value;
+                if (line.databases_.empty()) line.database_ = value;
+                line.databases_.push_back(value);
             }
         } else if (name.size() > 1 && name[0] == '-') {
             return line.Fail("unknown option '" + name + "'");
@@ -135,7 +139,8 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
 const char* CCommandLine::HelpText() {
     return "Usage: hourglint [--report [OPTION]...]\n"
            "Measures how long each program is in the foreground. Without options it starts\n"
-           "its window, which needs an X11 session.\n"
+           "its window, which needs an X11 session or a Wayland session of sway or KDE\n"
+           "Plasma.\n"
            "\n"
            "  -h, --help         show this help and exit\n"
            "  -v, --version      show the version and exit\n"
@@ -147,7 +152,9 @@ const char* CCommandLine::HelpText() {
            "                       (FILE with its extension replaced by .jpg)\n"
            "    --output FILE      write to FILE instead of standard output\n"
            "    --database FILE    the database to read (default: HG.mdb beside the program,\n"
-           "                       or in ~/.local/share/Hourglint/Hourglint/)\n"
+           "                       or in ~/.local/share/Hourglint/Hourglint/); given again,\n"
+           "                       other computers' snapshots (*.hgshare) to add\n"
+           "    --all-computers    add the snapshots in the share folder set in the Options\n"
            "\n"
            "A report lists the day, the day before and the average day of the last 7, 30\n"
            "and 365 days, in seconds. It only reads the database, so it may run while\n"
@@ -159,7 +166,7 @@ const char* CCommandLine::HelpText() {
 
 const char* CCommandLine::UsageHint() {
     return "Usage: hourglint [--help] [--version] [--report [--date YYYY-MM-DD] [--group] "
-           "[--format csv|json|html] [--output FILE] [--database FILE]]";
+           "[--format csv|json|html] [--output FILE] [--database FILE]... [--all-computers]]";
 }
 
 std::string CCommandLine::VersionText() {

@@ -34,6 +34,11 @@ class CCommandLine {
     const std::string& Output() const { return output_; }
     // Empty: the program's own database.
     const std::string& Database() const { return database_; }
+    // Every --database in order: the first is this computer's, the others are read like
+    // other computers' snapshots.
+    const std::vector<std::string>& Databases() const { return databases_; }
+    // --all-computers: this computer's database and the snapshots in the share folder.
+    bool AllComputers() const { return allComputers_; }
 
     static const char* HelpText();
     // The line under a bad-use message.
@@ -52,4 +57,6 @@ class CCommandLine {
     Format format_ = Format::Csv;
     std::string output_;
     std::string database_;
+    std::vector<std::string> databases_;
+    bool allComputers_ = false;
 };

@@ -3,19 +3,23 @@
 #include <sys/stat.h>
 #include <QDateTime>
 #include <QFile>
+#include <QSysInfo>
 #include <QTime>
 
 #include <ostream>
 
 #include "cli/ReportText.h"
 #include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
+#include "platform/CQtSettingsStore.h"
 #include "platform/OutputFile.h"
 #include "platform/ProgramFolder.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
+#include "report/MergedReportModel.h"
 
 // Today is fixed once, so a report run at midnight names one day throughout.
 CReportCommand::CReportCommand(const CCommandLine& options)
@@ -48,9 +52,15 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         return CCommandLine::kExitFailure;
     }
     // Opening a pipe would wait for a writer for ever; a folder or device is no database.
-    if (!S_ISREG(info.st_mode)) {
-        err << "hourglint: the database " << path << " is not a regular file\n";
-        return CCommandLine::kExitFailure;
+    // Every file named on the command line is held to this; a share folder's odd files are
+    // only left out.
+    std::vector<std::string> named = options_.Databases();
+    named.push_back(path);
+    for (const std::string& file : named) {
+        if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            err << "hourglint: the database " << file << " is not a regular file\n";
+            return CCommandLine::kExitFailure;
+        }
     }
     // Before any work, so a refused output costs nothing.
     if (const int refused = CheckOutput(path, err); refused != CCommandLine::kExitOk) {
@@ -64,15 +74,27 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         err << "hourglint: " << text << '\n';
         failed = true;
     });
-    CUsageDb db(path);
-    db.SetReadOnly(true);
-    const CReportModel report = CReportModel::Compute(
-        db, Anchor(), options_.GroupMode() ? ReportMode::Group : ReportMode::Process);
+    const ReportMode mode = options_.GroupMode() ? ReportMode::Group : ReportMode::Process;
+    CShareSettings share;
+    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    std::vector<std::string> computers{share.Name()};
+    CReportModel report;
+    bool immutable = false;
+    if (options_.AllComputers() || options_.Databases().size() > 1) {
+        if (!ComputeAllComputers(path, share, mode, report, computers, err)) {
+            failed = true;
+        }
+    } else {
+        CUsageDb db(path);
+        db.SetReadOnly(true);
+        report = CReportModel::Compute(db, Anchor(), mode);
+        immutable = db.ReadImmutable();
+    }
     SetMessageHandler(std::move(previous));
     if (failed) {
         return CCommandLine::kExitFailure;
     }
-    if (db.ReadImmutable()) {
+    if (immutable) {
         err << "hourglint: " << path
             << " was read as an unchanging file: its folder cannot be written\n";
     }
@@ -83,13 +105,42 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
             written = WriteText(ReportCsv(report), path, out, err);
             break;
         case CCommandLine::Format::Json:
-            written = WriteText(ReportJson(DateText(), report), path, out, err);
+            written = WriteText(ReportJson(DateText(), report, computers), path, out, err);
             break;
         case CCommandLine::Format::Html:
             written = WriteHtml(report, path, err);
             break;
     }
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
+}
+
+bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSettings& share,
+                                         ReportMode mode, CReportModel& report,
+                                         std::vector<std::string>& computers,
+                                         std::ostream& err) const {
+    std::vector<std::string> snapshots(
+        options_.Databases().begin() + (options_.Databases().empty() ? 0 : 1),
+        options_.Databases().end());
+    if (options_.AllComputers()) {
+        if (!share.Sharing()) {
+            err << "hourglint: no share folder is set in the Options\n";
+            return false;
+        }
+        const std::vector<std::string> shared = ShareFolderSnapshots(share);
+        snapshots.insert(snapshots.end(), shared.begin(), shared.end());
+    }
+    MergedReportModel merged = ComputeMergedReport(path, share, snapshots, Anchor(), mode);
+    // The report is that of the files that could be read; the others are named.
+    for (const CMergedReport::LeftOut& file : merged.leftOut) {
+        err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
+    }
+    if (!merged.thisComputerError.empty()) {
+        err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';
+        return false;
+    }
+    report = std::move(merged.report);
+    computers = std::move(merged.computers);
+    return true;
 }
 
 int CReportCommand::CheckOutput(const std::string& database, std::ostream& err) const {

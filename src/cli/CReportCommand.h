@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "cli/CCommandLine.h"
+#include "report/ReportData.h"
 
 class CReportModel;
+class CShareSettings;
 
 // --report: computes one day's report from the database, read-only, and writes it as CSV,
 // JSON or HTML. Needs an application object (a QGuiApplication for html); failures go to
@@ -33,6 +36,11 @@ class CReportCommand {
     std::string DateText() const;
 
   private:
+    // This computer's database and the others given or in the share folder; false, with
+    // the reason on err, when this computer's could not be read.
+    bool ComputeAllComputers(const std::string& path, const CShareSettings& share, ReportMode mode,
+                             CReportModel& report, std::vector<std::string>& computers,
+                             std::ostream& err) const;
     // The exit status for an output that may not be written, kExitOk for one that may.
     int CheckOutput(const std::string& database, std::ostream& err) const;
     bool WriteText(const std::string& text, const std::string& database, std::ostream& out,

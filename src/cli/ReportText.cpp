@@ -77,10 +77,15 @@ std::string ReportCsv(const CReportModel& report) {
     return csv;
 }
 
-std::string ReportJson(const std::string& date, const CReportModel& report) {
+std::string ReportJson(const std::string& date, const CReportModel& report,
+                       const std::vector<std::string>& computers) {
     const bool process = report.Mode() == ReportMode::Process;
     std::string json = "{\n  \"date\": " + JsonString(date) + ",\n  \"mode\": \"" +
-                       ReportModeText(report.Mode()) + "\",\n  \"rows\": [";
+                       ReportModeText(report.Mode()) + "\",\n  \"computers\": [";
+    for (size_t i = 0; i < computers.size(); ++i) {
+        json += (i == 0 ? "" : ", ") + JsonString(computers[i]);
+    }
+    json += "],\n  \"rows\": [";
     const ReportTable& rows = report.Rows();
     for (size_t i = 0; i < rows.size(); ++i) {
         const ReportRow& row = rows[i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CReportModel;
 
@@ -11,5 +12,7 @@ class CReportModel;
 // A header line, then one line per row in report order: the list's cells, RFC 4180
 // quoting, LF line ends.
 std::string ReportCsv(const CReportModel& report);
-// {"date", "mode", "rows": [...], "totals": {...}}; rows carry "path" in Process mode only.
-std::string ReportJson(const std::string& date, const CReportModel& report);
+// {"date", "mode", "computers": [names], "rows": [...], "totals": {...}}; rows carry "path"
+// in Process mode only.
+std::string ReportJson(const std::string& date, const CReportModel& report,
+                       const std::vector<std::string>& computers = {});

@@ -5,14 +5,33 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "cli/CReportCommand.h"
+#include "platform/ForegroundBackend.h"
 #include "platform/ProgramFolder.h"
+
+namespace {
+
+// Which backend would read the foreground here; asking KWin's name needs the session bus.
+std::string ForegroundBackendLine(int& argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    std::string problem;
+    const ForegroundBackend* backend = ChooseForegroundBackend(ReadSessionFacts(), problem);
+    if (backend == nullptr) {
+        return "In this session: " + problem;
+    }
+    return std::string("In this session the foreground program is read from ") + backend->name +
+           ".\nSupported: " + SupportedDesktops() + ".";
+}
+
+}  // namespace
 
 int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
     switch (commandLine.GetAction()) {
         case CCommandLine::Action::Help:
             std::fputs(CCommandLine::HelpText(), stdout);
+            std::printf("\n%s\n", ForegroundBackendLine(argc, argv).c_str());
             return CCommandLine::kExitOk;
         case CCommandLine::Action::Version:
             std::printf("%s\n", CCommandLine::VersionText().c_str());

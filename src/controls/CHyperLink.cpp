@@ -73,9 +73,15 @@ void CHyperLink::FitToText() {
 }
 
 bool CHyperLink::Follow() {
-    const int result = OpenDocument(target_);
+    // Visited once the opener runs, which may be until the browser closes; a failure it
+    // reports later takes that back.
+    const int result = OpenDocument(
+        target_, this, [this] { SetVisited(true); },
+        [this](int code) {
+            SetVisited(false);
+            ReportHyperlinkError(code);
+        });
     if (result > 32) {
-        SetVisited(true);
         return true;
     }
     SetVisited(false);

@@ -25,7 +25,8 @@ class CHyperLink : public QLabel {
     // The colour the text is drawn in now.
     QColor TextColour() const;
 
-    // Opens the target; on failure beeps and shows the reason. True when it opened.
+    // Starts opening the target: visited once the opener runs; on failure, now or when the
+    // opener exits, beeps, shows the reason and is not visited. False when it failed at once.
     bool Follow();
 
   protected:

@@ -10,11 +10,15 @@
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
+#include <cstdlib>
 
 #include "controls/CBalloonTip.h"
 #include "controls/ControlResources.h"
 
 namespace {
+
+// Lightness steps between an edge and the face below which the edge cannot be seen.
+constexpr int kMinEdgeContrast = 24;
 
 // One sound effect per source for the whole program, so six buttons load one file.
 QSoundEffect* SharedSound(const QString& source) {
@@ -325,7 +329,14 @@ void CImageButton::paintEvent(QPaintEvent*) {
     // Flat: an edge only while pressed (sunken) or hovered (raised).
     if (pressed || hovered_) {
         const QColor shadow = palette().color(QPalette::Dark);
-        const QColor light = palette().color(QPalette::Light);
+        QColor light = palette().color(QPalette::Light);
+        // On a face as light as the highlight, a white edge would not show and the button
+        // would look half raised: a grey a little darker than the face instead, still
+        // lighter than the shadow.
+        const QColor face = colours_[faceSlot];
+        if (std::abs(light.lightness() - face.lightness()) < kMinEdgeContrast) {
+            light = face.darker(120);
+        }
         const QColor topLeft = pressed ? shadow : light;
         const QColor bottomRight = pressed ? light : shadow;
         p.setPen(topLeft);

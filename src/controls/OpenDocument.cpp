@@ -4,7 +4,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
 #include <QUrl>
+#include <utility>
 
 #include "core/Message.h"
 
@@ -17,7 +20,8 @@ bool HasScheme(const QUrl& url) {
 
 }  // namespace
 
-int OpenDocument(const QString& target) {
+int OpenDocument(const QString& target, QObject* context, std::function<void()> started,
+                 std::function<void(int code)> failed) {
     if (target.trimmed().isEmpty()) {
         return 2;
     }
@@ -26,7 +30,7 @@ int OpenDocument(const QString& target) {
         url = QUrl::fromLocalFile(QDir::cleanPath(target));
     }
     if (url.isLocalFile()) {
-        // The opener would fail later and out of sight; say why now.
+        // The opener would fail later; say why now.
         const QFileInfo file(url.toLocalFile());
         if (!file.exists()) {
             return file.absoluteDir().exists() ? 2 : 3;
@@ -35,7 +39,64 @@ int OpenDocument(const QString& target) {
             return 5;
         }
     }
-    return QDesktopServices::openUrl(url) ? kOpenDocumentDone : 31;
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    (void)context;
+    (void)failed;
+    if (!QDesktopServices::openUrl(url)) {
+        return 31;
+    }
+    if (started) {
+        started();
+    }
+    return kOpenDocumentDone;
+#else
+    // QDesktopServices only says that the opener started; its exit status says whether the
+    // target opened. No parent: closing the window must not end a browser still running.
+    auto* opener = new QProcess;
+    const QPointer<QObject> guard(context);
+    const bool guarded = context != nullptr;
+    const auto alive = [guard, guarded] { return !guarded || guard != nullptr; };
+    QObject::connect(opener, &QProcess::started, opener, [alive, started] {
+        if (started && alive()) {
+            started();
+        }
+    });
+    const auto fail = [alive, failed](int code) {
+        if (failed && alive()) {
+            failed(code);
+        }
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, fail](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             fail(31);
+                             opener->deleteLater();
+                         }
+                     });
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, fail](int status, QProcess::ExitStatus how) {
+                         if (how == QProcess::CrashExit) {
+                             fail(27);
+                         } else if (status != 0) {
+                             fail(OpenerExitCode(status));
+                         }
+                         opener->deleteLater();
+                     });
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->start(QStringLiteral("xdg-open"),
+                  {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    return kOpenDocumentDone;
+#endif
+}
+
+int OpenerExitCode(int status) {
+    switch (status) {
+        case 3:
+            return 31;
+        default:
+            return status;  // 2 and 5 mean what the codes 2 and 5 mean
+    }
 }
 
 QString HyperlinkErrorText(int code) {

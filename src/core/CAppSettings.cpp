@@ -13,6 +13,8 @@ const char* const kLoadDbOnStartup = "bLoadDbOnStartup";
 const char* const kAutoSave = "iAutoSave";
 const char* const kAlpha = "iALPHA";
 const char* const kAlarmForMinutes = "iAlarmForMinutes";
+const char* const kPauseWhenIdle = "bPauseWhenIdle";
+const char* const kIdleMinutes = "iIdleMinutes";
 
 bool ReadBool(const ISettingsStore& store, const char* name, bool fallback) {
     const std::optional<long long> value = store.ReadInt(name);
@@ -43,6 +45,8 @@ void CAppSettings::Load(const ISettingsStore& store) {
     const std::optional<long long> alpha = store.ReadInt(kAlpha);
     current_.iALPHA = alpha ? static_cast<uint8_t>(*alpha & 0xFF) : defaults_.iALPHA;
     current_.iAlarmForMinutes = ReadInt(store, kAlarmForMinutes, defaults_.iAlarmForMinutes);
+    current_.bPauseWhenIdle = ReadBool(store, kPauseWhenIdle, defaults_.bPauseWhenIdle);
+    current_.iIdleMinutes = ReadInt(store, kIdleMinutes, defaults_.iIdleMinutes);
 }
 
 void CAppSettings::Apply(const SettingsValues& edited, ISettingsEffects& effects,
@@ -62,6 +66,13 @@ void CAppSettings::Apply(const SettingsValues& edited, ISettingsEffects& effects
     store.WriteInt(kAutoSave, current_.iAutoSave);
     store.WriteInt(kAlpha, current_.iALPHA);
     store.WriteInt(kAlarmForMinutes, current_.iAlarmForMinutes);
+    store.WriteInt(kPauseWhenIdle, current_.bPauseWhenIdle ? 1 : 0);
+    store.WriteInt(kIdleMinutes, current_.iIdleMinutes);
+}
+
+int CAppSettings::IdleMinutes() const {
+    // like the alarm step: a hand-edited 0 or less would pause at once
+    return current_.iIdleMinutes > 0 ? current_.iIdleMinutes : defaults_.iIdleMinutes;
 }
 
 int CAppSettings::AlarmStepMinutes() const {

@@ -21,16 +21,18 @@ class CAppSettings {
   public:
     CAppSettings();
 
-    // Reads the six values; a missing value gives its default.
+    // Reads the values; a missing value gives its default.
     void Load(const ISettingsStore& store);
     // The Options dialog's OK: autorun only when the entry differs from the edited value,
-    // opacity only when it changed, then all six values stored and written.
+    // opacity only when it changed, then all values stored and written.
     void Apply(const SettingsValues& edited, ISettingsEffects& effects, ISettingsStore& store);
 
     const SettingsValues& Values() const { return current_; }
     const SettingsValues& Defaults() const { return defaults_; }
     // A usable alarm step in minutes: a stored value of 0 or less gives the default.
     int AlarmStepMinutes() const;
+    // A usable idle pause in minutes: a stored value of 0 or less gives the default.
+    int IdleMinutes() const;
 
     void SetProgramFolder(const std::string& folder);
     const std::string& ProgramFolder() const { return programFolder_; }

@@ -10,10 +10,13 @@
 class CLiveInputData : public CGraphInputData {
   public:
     void SetCurrent(const std::string& name, int icon);
-    void GetCurrent(std::string& label, std::string& key, int& icon) override;
+    // Away from the computer: no bar until the next SetCurrent.
+    void SetNone();
+    bool GetCurrent(std::string& label, std::string& key, int& icon) override;
 
   private:
     std::mutex lock_;
     std::string name_;
     int icon_ = -1;
+    bool present_ = true;
 };

@@ -1,5 +1,6 @@
 #include "core/CUsageTracker.h"
 
+#include <algorithm>
 #include <ctime>
 #include <limits>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "core/IForegroundSampler.h"
 #include "core/IImageList.h"
 #include "core/IListControl.h"
+#include "core/IPresence.h"
 #include "core/IUsageStore.h"
 #include "core/LocalTime.h"
 #include "core/Utf8Text.h"
@@ -23,10 +25,16 @@ constexpr std::size_t kMaxTitleChars = 99;
 constexpr std::size_t kMaxPathChars = 259;
 constexpr int kLoadCapacity = 1000;
 
-// The local calendar day of t as one number; -1 when it cannot be told.
-int LocalDay(int64_t t) {
+// The local calendar day of t as one number; -1 when it cannot be told. hourStart receives
+// the start of t's local hour.
+int LocalDay(int64_t t, int64_t* hourStart = nullptr) {
     std::tm local{};
-    return ToLocalTime(t, local) ? (local.tm_year + 1900) * 1000 + local.tm_yday : -1;
+    if (!ToLocalTime(t, local)) {
+        if (hourStart != nullptr) *hourStart = t - t % 3600;
+        return -1;
+    }
+    if (hourStart != nullptr) *hourStart = t - local.tm_min * 60 - local.tm_sec;
+    return (local.tm_year + 1900) * 1000 + local.tm_yday;
 }
 
 }  // namespace
@@ -43,6 +51,11 @@ void CUsageTracker::Attach(IListControl* liveList, IListControl* alarmList, IClo
     images_ = images;
     if (liveList_ != nullptr) liveList_->SetImageList(images_);
     if (alarmList_ != nullptr) alarmList_->SetImageList(images_);
+}
+
+void CUsageTracker::SetPresence(IPresence* presence, int idleSecondsForTests) {
+    presence_ = presence;
+    idleSecondsForTests_ = idleSecondsForTests;
 }
 
 void CUsageTracker::LoadToday() {
@@ -76,10 +89,11 @@ void CUsageTracker::LoadToday() {
 
 void CUsageTracker::Tick() {
     now_ = clock_.Now();
+    int64_t hourStart = 0;
     // A new day, whether this tick falls on 00:00:00 or the machine slept over midnight or
     // the clock jumped past it: today's table starts empty. The store keeps its own copies
     // of names and paths, so pending seconds never refer to the records freed here.
-    const int day = LocalDay(now_);
+    const int day = LocalDay(now_, &hourStart);
     if (day != -1 && day_ != -1 && day != day_) {
         current_ = nullptr;
         table_.Clear();
@@ -88,10 +102,123 @@ void CUsageTracker::Tick() {
     if (day != -1) {
         day_ = day;
     }
+    if (Away()) {
+        liveInput_.SetNone();
+        return;
+    }
+    paused_ = false;
     SampleForeground();
     CreditSecond();
     store_.AddSecond(now_, sampleName_, current_->path);
     liveInput_.SetCurrent(current_->name, current_->icon);
+    lastCredit_ = now_;
+    if (presence_ != nullptr && settings_.Values().bPauseWhenIdle) {
+        RememberCredit(hourStart);
+    }
+}
+
+bool CUsageTracker::Away() {
+    if (presence_ == nullptr) {
+        return false;
+    }
+    // Idle first: a screen that locks itself after a while of no input still gives the
+    // seconds since that input back.
+    if (settings_.Values().bPauseWhenIdle) {
+        const int64_t limit =
+            idleSecondsForTests_ > 0 ? idleSecondsForTests_ : int64_t{settings_.IdleMinutes()} * 60;
+        const int64_t idle = IdleSeconds(limit);
+        if (idle >= limit) {
+            if (!paused_) Pause(now_ - idle);
+            return true;
+        }
+    }
+    if (presence_->Locked()) {
+        if (!paused_) Pause(now_);
+        return true;
+    }
+    return false;
+}
+
+int64_t CUsageTracker::IdleSeconds(int64_t limit) {
+    // The idle time cannot reach the limit sooner than the limit minus the idle time last
+    // read, so while the user is present there is nothing to ask before then. While away
+    // every tick asks, to see the first input. A clock set back asks at once.
+    if (!paused_ && now_ < nextIdleCheck_ && nextIdleCheck_ - now_ <= limit) {
+        return 0;
+    }
+    const int64_t ms = presence_->IdleMs();
+    const int64_t idle = ms < 0 ? 0 : ms / 1000;
+    nextIdleCheck_ = now_ + (limit - idle);
+    return idle;
+}
+
+void CUsageTracker::Pause(int64_t lastInput) {
+    paused_ = true;
+    current_ = nullptr;  // the first second back starts a new stretch
+    // Every second credited after the last input, newest first; a run the input fell in
+    // keeps its part up to the input.
+    std::vector<CreditedRun> takeBack;
+    while (!recent_.empty()) {
+        CreditedRun& run = recent_.back();
+        const int64_t last = run.first + run.seconds - 1;
+        if (last <= lastInput) break;
+        if (run.first > lastInput) {
+            takeBack.push_back(std::move(run));
+            recent_.pop_back();
+        } else {
+            const auto after = static_cast<int32_t>(last - lastInput);
+            takeBack.push_back(CreditedRun{run.name, lastInput + 1, after});
+            run.seconds -= after;
+            break;
+        }
+    }
+    recent_.clear();
+    TakeBackFromTable(takeBack);
+    const int64_t lastCounted = lastCredit_ == 0 ? now_ : std::min(lastCredit_, lastInput);
+    store_.StopCounting(now_, lastCounted, takeBack);
+}
+
+void CUsageTracker::TakeBackFromTable(const std::vector<CreditedRun>& takeBack) {
+    for (const CreditedRun& run : takeBack) {
+        if (LocalDay(run.first) != day_) {
+            continue;  // an earlier day's table is gone already
+        }
+        const CUsageTable::Match match = table_.Find(run.name);
+        if (!match) {
+            continue;
+        }
+        match.record->seconds -= run.seconds;
+        if (match.record->seconds > 0) {
+            if (liveList_ != nullptr) {
+                liveList_->SetCellText(match.position, 2, FormatDuration(match.record->seconds));
+            }
+        } else {
+            // first seen while nobody was there: as if never seen
+            if (liveList_ != nullptr) liveList_->DeleteRow(match.position);
+            table_.Erase(match);
+        }
+    }
+}
+
+void CUsageTracker::RememberCredit(int64_t hourStart) {
+    if (!recent_.empty() && now_ < recent_.back().first + recent_.back().seconds) {
+        recent_.clear();  // the clock was set back: those seconds are not "since" anything now
+    }
+    if (!recent_.empty()) {
+        CreditedRun& last = recent_.back();
+        if (last.first + last.seconds == now_ && recentHour_ == hourStart &&
+            last.name == sampleName_) {
+            ++last.seconds;
+            return;
+        }
+    }
+    recent_.push_back(CreditedRun{sampleName_, now_, 1});
+    recentHour_ = hourStart;
+    // Only what a pause could give back: the longest idle time and a little more.
+    const int64_t keep = std::max<int64_t>(idleSecondsForTests_, int64_t{120} * 60) + 2;
+    while (recent_.size() > 1 && recent_.front().first + recent_.front().seconds < now_ - keep) {
+        recent_.pop_front();
+    }
 }
 
 void CUsageTracker::FlushNow() {
@@ -196,13 +323,15 @@ void CUsageTracker::CreditSecond() {
     CheckAlarm(*record, now_);
 }
 
-void CUsageTracker::CheckAlarm(const UsageRecord& record, int64_t now) {
+void CUsageTracker::CheckAlarm(UsageRecord& record, int64_t now) {
     // 64-bit, so a huge stored step cannot overflow
     const int64_t step = static_cast<int64_t>(settings_.AlarmStepMinutes()) * 60;
     // a total of 0 or less only comes from a corrupt loaded value and is no multiple
-    if (record.seconds <= 0 || record.seconds % step != 0) {
+    // Once per total: one given back and reached again does not ring twice.
+    if (record.seconds <= 0 || record.seconds % step != 0 || record.seconds <= record.alarmedAt) {
         return;
     }
+    record.alarmedAt = record.seconds;
     if (alarmList_ == nullptr) {
         return;
     }

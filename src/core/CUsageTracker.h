@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "core/CLiveInputData.h"
+#include "core/IUsageStore.h"
 #include "core/UsageTable.h"
 
 class CAppSettings;
@@ -13,7 +15,7 @@ class IClockLabel;
 class IForegroundSampler;
 class IImageList;
 class IListControl;
-class IUsageStore;
+class IPresence;
 struct IconImage;
 
 // The one-second step: samples the foreground program, credits the second, keeps the
@@ -26,6 +28,9 @@ class CUsageTracker {
 
     void Attach(IListControl* liveList, IListControl* alarmList, IClockLabel* clockLabel,
                 IImageList* images);
+    // Without a presence (the default) the user is always there. idleSecondsForTests > 0
+    // replaces the idle minutes of the settings.
+    void SetPresence(IPresence* presence, int idleSecondsForTests = 0);
     void LoadToday();
     void Tick();
     void FlushNow();
@@ -33,13 +38,20 @@ class CUsageTracker {
     const CUsageTable& Table() const { return table_; }
     const UsageRecord* Current() const { return current_; }
     int64_t LastTick() const { return now_; }
+    // Locked or idle: the latest step credited nothing.
+    bool Paused() const { return paused_; }
     // The live graph's source: the program credited by the latest step.
     CLiveInputData& LiveInput() { return liveInput_; }
 
   private:
+    bool Away();
+    int64_t IdleSeconds(int64_t limit);
+    void Pause(int64_t lastInput);
+    void TakeBackFromTable(const std::vector<CreditedRun>& takeBack);
+    void RememberCredit(int64_t hourStart);
     void SampleForeground();
     void CreditSecond();
-    void CheckAlarm(const UsageRecord& record, int64_t now);
+    void CheckAlarm(UsageRecord& record, int64_t now);
     int IconFor(const std::string& name, const std::string& path, bool useSampledWindow);
     int AddIcon(const std::string& name, const IconImage& icon);
 
@@ -65,4 +77,13 @@ class CUsageTracker {
     int64_t now_ = 0;
     int day_ = -1;  // local day of the last tick or of the start-up load
     CLiveInputData liveInput_;
+
+    IPresence* presence_ = nullptr;
+    int idleSecondsForTests_ = 0;
+    bool paused_ = false;
+    int64_t nextIdleCheck_ = 0;  // idle cannot reach the limit before this tick
+    int64_t lastCredit_ = 0;     // tick time of the latest credited second
+    // The seconds credited lately, oldest first: what an idle pause may take back.
+    std::deque<CreditedRun> recent_;
+    int64_t recentHour_ = 0;  // start of the local hour of recent_.back()
 };

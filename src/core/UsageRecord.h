@@ -10,4 +10,5 @@ struct UsageRecord {
     std::string path;
     int32_t seconds = 0;
     int icon = -1;
+    int32_t alarmedAt = 0;  // the total of the latest alarm, so a taken-back total never repeats it
 };

@@ -27,6 +27,10 @@ void CUsageTable::MoveToFront(const Match& match) {
     records_.splice(records_.begin(), records_, match.where);
 }
 
+void CUsageTable::Erase(const Match& match) {
+    records_.erase(match.where);
+}
+
 void CUsageTable::Clear() {
     records_.clear();
 }

@@ -27,6 +27,8 @@ class CUsageTable {
     UsageRecord* Append(std::unique_ptr<UsageRecord> record);
     // match must come from Find on this table with no change in between.
     void MoveToFront(const Match& match);
+    // match must come from Find on this table with no change in between.
+    void Erase(const Match& match);
     void Clear();
 
     std::size_t Size() const { return records_.size(); }

@@ -53,6 +53,9 @@ const char* const kUpdatePath = "UPDATE titem SET path = ? WHERE id = ?";
 const char* const kFindHour = "SELECT id FROM ttime WHERE itemid = ? AND d = ? AND h = ?";
 const char* const kInsertHour = "INSERT INTO ttime(itemid, d, h, seconds) VALUES ( ?, ?, ?, ?)";
 const char* const kAddToHour = "UPDATE ttime SET seconds = COALESCE(seconds, 0) + ? WHERE id = ?";
+const char* const kTakeFromHour =
+    "UPDATE ttime SET seconds = MAX(COALESCE(seconds, 0) - ?, 0) WHERE id = ?";
+const char* const kDropEmptyHour = "DELETE FROM ttime WHERE id = ? AND seconds = 0";
 
 // A day's or period's seconds: null and text count as 0, and a sum too large for 64 bits
 // reads as the largest value instead of failing the statement.
@@ -163,8 +166,34 @@ class RowWriter {
           findHour_(connection, kFindHour),
           insertHour_(connection, kInsertHour),
           addToHour_(connection, kAddToHour),
+          takeFromHour_(connection, kTakeFromHour),
+          dropEmptyHour_(connection, kDropEmptyHour),
           day_(std::move(day)),
           hour_(hour) {}
+
+    // Takes owed seconds off their stored hour; an hour left at 0 goes.
+    void TakeBack(const CUsageDb::OwedSeconds& owed) {
+        findItem_.Reset();
+        findItem_.Bind(1, QuoteSqlText(owed.name));
+        if (!findItem_.Step() || findItem_.IsNull("id")) {
+            return;  // never stored: nothing to take
+        }
+        findHour_.Reset();
+        findHour_.Bind(1, findItem_.Int("id"));
+        findHour_.Bind(2, owed.day);
+        findHour_.Bind(3, int64_t{owed.hour});
+        if (!findHour_.Step() || findHour_.IsNull("id")) {
+            return;
+        }
+        const int64_t hourId = findHour_.Int("id");
+        takeFromHour_.Reset();
+        takeFromHour_.Bind(1, int64_t{owed.seconds});
+        takeFromHour_.Bind(2, hourId);
+        takeFromHour_.Run();
+        dropEmptyHour_.Reset();
+        dropEmptyHour_.Bind(1, hourId);
+        dropEmptyHour_.Run();
+    }
 
     void Write(const PendingEntry& entry) {
         const std::string name = QuoteSqlText(entry.name);
@@ -225,6 +254,8 @@ class RowWriter {
     SqliteStatement findHour_;
     SqliteStatement insertHour_;
     SqliteStatement addToHour_;
+    SqliteStatement takeFromHour_;
+    SqliteStatement dropEmptyHour_;
     std::string day_;
     int64_t hour_;
 };
@@ -304,6 +335,34 @@ void CUsageDb::AddSecond(int64_t now, const std::string& name, const std::string
     }
 }
 
+void CUsageDb::StopCounting(int64_t now, int64_t lastCounted,
+                            const std::vector<CreditedRun>& takeBack) {
+    for (const CreditedRun& run : takeBack) {
+        // The pending seconds of a program are its newest ones: take those first.
+        int32_t rest = run.seconds;
+        const auto entry = std::find_if(pending_.begin(), pending_.end(),
+                                        [&](const PendingEntry& e) { return e.name == run.name; });
+        if (entry != pending_.end()) {
+            const int32_t taken = std::min(rest, entry->seconds);
+            entry->seconds -= taken;
+            rest -= taken;
+            if (entry->seconds == 0) pending_.erase(entry);
+        }
+        if (rest > 0) {
+            std::tm local{};
+            if (ToLocalTime(run.first, local)) {
+                owed_.push_back(
+                    OwedSeconds{run.name, FormatDbDate(run.first), local.tm_hour, rest});
+            }
+        }
+    }
+    if (pending_.empty() && owed_.empty()) {
+        return;
+    }
+    // Still inside the one-second step: wait no longer than its own flushes.
+    FlushWaiting(now, lastCounted, std::min(busyTimeoutMs_, kTickBusyTimeoutMs));
+}
+
 void CUsageDb::Flush(int64_t now, int64_t when) {
     FlushWaiting(now, when, busyTimeoutMs_);
 }
@@ -318,11 +377,12 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
     const size_t count = pending_.size();
     // Why a row could not be written; the rows without a reason were.
     std::vector<std::optional<std::string>> failed(count);
+    const size_t owedCount = owed_.size();
 
     const bool committed = Run(
         Operation::Flush,
         [&](SqliteConnection& connection) {
-            if (count == 0) {
+            if (count == 0 && owedCount == 0) {
                 return;
             }
             RowWriter writer(connection, day, hour);
@@ -333,6 +393,11 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
                 again = false;
                 connection.Execute("BEGIN IMMEDIATE");
                 try {
+                    // Seconds taken back as away; a failure here fails the whole flush, so
+                    // they stay owed with the pending rows.
+                    for (size_t i = 0; i < owedCount; ++i) {
+                        writer.TakeBack(owed_[i]);
+                    }
                     for (size_t i = 0; i < count && !again; ++i) {
                         if (failed[i]) {
                             continue;
@@ -366,6 +431,7 @@ void CUsageDb::FlushWaiting(int64_t now, int64_t when, int busyTimeoutMs) {
     if (!committed) {
         return;  // nothing was written and every row stays pending
     }
+    owed_.erase(owed_.begin(), owed_.begin() + static_cast<ptrdiff_t>(owedCount));
     // No message was shown, so nothing ran in between and the first count entries are
     // exactly the ones tried.
     std::vector<PendingEntry> kept;

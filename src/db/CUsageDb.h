@@ -30,6 +30,10 @@ class CUsageDb : public IUsageStore {
     // other rows are written all the same. now becomes the last-flush time even when the
     // flush fails.
     void Flush(int64_t now, int64_t when) override;
+    // Takes the runs back from the pending table, then from the stored hours, and flushes
+    // like the tick does. What cannot be written yet stays owed for the next flush.
+    void StopCounting(int64_t now, int64_t lastCounted,
+                      const std::vector<CreditedRun>& takeBack) override;
     // The day's totals per program, at most capacity rows; none after a failure.
     std::vector<UsageTotal> LoadDb(int64_t day, int capacity) override;
 
@@ -48,6 +52,14 @@ class CUsageDb : public IUsageStore {
     ReportTable ReportGroup(int64_t day);
 
     const std::vector<PendingEntry>& Pending() const { return pending_; }
+    // Seconds to take from stored hours, not written yet.
+    struct OwedSeconds {
+        std::string name;
+        std::string day;
+        int hour = 0;
+        int32_t seconds = 0;
+    };
+    const std::vector<OwedSeconds>& Owed() const { return owed_; }
     int64_t LastFlushTime() const { return lastFlush_; }
     const std::string& Path() const { return path_; }
 
@@ -93,6 +105,7 @@ class CUsageDb : public IUsageStore {
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
     std::set<std::string> reportedRows_;  // pending programs whose failure has been told
+    std::vector<OwedSeconds> owed_;
     // Set while an operation's message is on screen: the tick goes on under a message box,
     // and a repeated failure must not stack a second box on the first.
     using ShowingFlags = std::array<bool, static_cast<size_t>(Operation::Count)>;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/Message.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 // The drag picture sits beside the pointer, so the pointer never rests on it.
 const QPoint kImageOffset(12, 8);
+constexpr int kMaxImageWidth = 300;
 // A group out of sight comes into reach when the pointer rests this close to an edge.
 constexpr int kScrollEdge = 12;
 constexpr int kScrollIntervalMs = 60;
@@ -167,7 +169,11 @@ void CDragDropTreeCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& o
 void CDragDropTreeCtrl::BeginDrag(QTreeWidgetItem* item, QPoint pressGlobalPos) {
     // The one highlighted row while dragging is the drop target.
     clearSelection();
-    const QRect rect = visualItemRect(item);
+    // The item's icon and label, not the whole row: a long name elsewhere in the tree
+    // makes rows much wider than the pointer needs to carry.
+    QRect rect = visualItemRect(item);
+    rect.setWidth(
+        std::min({rect.width(), sizeHintForIndex(indexFromItem(item)).width(), kMaxImageWidth}));
     dragImage_->setPixmap(viewport()->grab(rect));
     dragImage_->resize(rect.size());
     dragImage_->move(pressGlobalPos + kImageOffset);

@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <initializer_list>
 #include <map>
+#include <utility>
 
 #include "controls/DialogUnits.h"
 #include "core/Message.h"
@@ -97,7 +100,14 @@ void CGroupDlg::Load() {
                      2 * tree_->iconSize().width(),
                  kItemHeight));
 
+    // A box raised now would open before the dialog, behind it once the dialog is modal:
+    // the load's messages wait until the dialog is on screen.
+    const MessageHandler previous =
+        SetMessageHandler([this](const std::string& text) { loadMessages_.push_back(text); });
     const GroupStoreData data = CUsageDb(path_).LoadDbForGroup(kLoadCapacity, kLoadCapacity);
+    SetMessageHandler(previous);
+    // Without an icon of its own a program shows a plain file, as in the report, not a group.
+    const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     // The first root with an id takes its programs; 0 and vanished groups mean "Default".
     std::map<int64_t, QTreeWidgetItem*> roots{{0, defaultRoot_}};
     for (const GroupRow& group : data.groups) {
@@ -113,7 +123,7 @@ void CGroupDlg::Load() {
             icon = IconFromImage(*image);
         }
         last = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(program.name)));
-        last->setIcon(0, icon.isNull() ? groupIcon_ : icon);
+        last->setIcon(0, icon.isNull() ? fileIcon : icon);
         last->setData(0, kDataRole, qint64{shown ? program.groupid : 0});
         last->setData(0, kIdRole, qint64{program.id});
         parent->setExpanded(true);
@@ -125,6 +135,16 @@ void CGroupDlg::Load() {
     // "Default", and Save would take them out of their groups.
     save_->setEnabled(data.complete);
     QGuiApplication::restoreOverrideCursor();
+}
+
+void CGroupDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // From the event loop, once the dialog is the open modal window that owns the boxes.
+    QTimer::singleShot(0, this, [this] {
+        for (const std::string& text : std::exchange(loadMessages_, {})) {
+            ShowMessage(text);
+        }
+    });
 }
 
 void CGroupDlg::AddNewGroup() {

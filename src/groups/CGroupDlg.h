@@ -15,9 +15,9 @@ class QPushButton;
 class QTreeWidgetItem;
 
 // "Edit Group": the user makes and deletes groups and drags programs onto them. The
-// database is read once when the dialog is made; every change stays in the tree until
-// Save writes it (new groups, then the programs moved here, then deletions). Cancel, the
-// close box and a Save with no change write nothing.
+// database is read once when the dialog is made (a failure is told once it is shown); every change
+// stays in the tree until Save writes it (new groups, then the programs moved here, then
+// deletions). Cancel, the close box and a Save with no change write nothing.
 //
 //     CGroupDlg dialog(databasePath, parent);
 //     dialog.exec();
@@ -49,6 +49,9 @@ class CGroupDlg : public QDialog {
     // Save.
     void accept() override;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void Load();
     QTreeWidgetItem* AddRoot(const QString& name, int64_t id);
@@ -56,7 +59,8 @@ class CGroupDlg : public QDialog {
     std::string path_;
     CDesktopEntryIcons programIcons_;
     QIcon groupIcon_;
-    std::vector<int64_t> deletedGroups_;  // stored groups deleted here, in deletion order
+    std::vector<std::string> loadMessages_;  // shown once the dialog is on screen
+    std::vector<int64_t> deletedGroups_;     // stored groups deleted here, in deletion order
     QLabel* label_;
     CDragDropTreeCtrl* tree_;
     QLineEdit* name_;

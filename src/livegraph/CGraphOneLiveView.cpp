@@ -14,6 +14,7 @@
 #include "core/LocalTime.h"
 #include "core/Message.h"
 #include "livegraph/IGraphImageList.h"
+#include "livegraph/LineFont.h"
 #include "livegraph/TimeAxis.h"
 
 namespace {
@@ -24,12 +25,6 @@ constexpr int kDefaultMargin = 20;
 constexpr int kDefaultRowHeight = 18;
 constexpr int kMaxFontHeight = 16;
 constexpr int kHatchPeriod = 8;  // Qt's pattern brushes repeat every 8 pixels
-
-QFont PixelFont(int height) {
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
-    font.setPixelSize(std::max(1, height));
-    return font;
-}
 
 int Mod(int64_t value, int divisor) {
     return static_cast<int>((value % divisor + divisor) % divisor);
@@ -121,7 +116,10 @@ void CGraphOneLiveView::SampleInput() {
     std::string key;
     int icon = -1;
     if (input_ != nullptr) {
-        input_->GetCurrent(label, key, icon);
+        if (!input_->GetCurrent(label, key, icon)) {
+            timeline_.SampleNone();
+            return;
+        }
     } else if (!inputWarned_) {
         // Once per view: a box every second would pile up without end. Shown from the
         // event loop, never from inside this timer's slot.
@@ -143,7 +141,7 @@ void CGraphOneLiveView::BuildLayers(Layers& layers) const {
     {
         QPainter painter(&layers.background);
         if (!title_.isEmpty()) {
-            painter.setFont(PixelFont(titleHeight_));
+            painter.setFont(LineFont(titleHeight_));
             painter.setPen(Qt::black);
             painter.drawText(QRect(0, topMargin_, width_, titleHeight_),
                              Qt::AlignCenter | Qt::TextSingleLine, title_);
@@ -265,9 +263,11 @@ void CGraphOneLiveView::DrawLabel(Layers& layers, int row) const {
     QPainter painter(&layers.labels);
     painter.fillRect(0, y, kLabelWidth, rowHeight, Qt::white);
     painter.setClipRect(0, y, kLabelWidth, rowHeight);
-    painter.setFont(PixelFont(std::min(rowHeight, kMaxFontHeight)));
+    // The lane separator covers the first line of every lane but the first.
+    const QRect band(0, y + 1, kLabelWidth, rowHeight - 1);
+    painter.setFont(LineFont(std::min(band.height(), kMaxFontHeight)));
     painter.setPen(row == timeline_.CurrentRow() ? currentText_ : normalText_);
-    painter.drawText(QRect(0, y, 30, rowHeight), Qt::AlignCenter | Qt::TextSingleLine,
+    painter.drawText(QRect(0, band.top(), 30, band.height()), Qt::AlignCenter | Qt::TextSingleLine,
                      QString::number(row + 1));
     const int iconSize = std::min(rowHeight * 9 / 10, kMaxFontHeight);
     if (images_ != nullptr && iconSize > 0) {
@@ -278,7 +278,7 @@ void CGraphOneLiveView::DrawLabel(Layers& layers, int row) const {
         }
     }
     const int textLeft = 35 + iconSize;
-    painter.drawText(QRect(textLeft, y, kLabelWidth - textLeft, rowHeight),
+    painter.drawText(QRect(textLeft, band.top(), kLabelWidth - textLeft, band.height()),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::fromStdString(data.label));
 }
@@ -323,7 +323,7 @@ void CGraphOneLiveView::Compose(QImage& target, const Layers& layers) const {
 void CGraphOneLiveView::DrawAxis(QPainter& painter, const Geometry& g) const {
     const int rowHeight = g.rowHeight;
     const int plotWidth = g.right - g.left;
-    const QFont font = PixelFont(std::min(rowHeight - rowHeight / 4, kMaxFontHeight));
+    const QFont font = LineFont(std::min(rowHeight - rowHeight / 4, kMaxFontHeight));
     const int labelWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("00:00"));
     const int half = labelWidth / 2;
     const QRect upper(g.left, g.top - rowHeight, plotWidth + half, rowHeight);

@@ -23,12 +23,20 @@ int CLaneTimeline::Sample(const std::string& label, const std::string& key, int 
         rowAdded_ = true;
         row = RowCount() - 1;
     }
+    Push(row);
+    return row;
+}
+
+void CLaneTimeline::SampleNone() {
+    Push(-1);
+}
+
+void CLaneTimeline::Push(int row) {
     newest_ = (newest_ + 1) % kRingSize;
     ring_[newest_] = row;
     stored_ = std::min(stored_ + 1, kRingSize);
     ++total_;
     equalsPrevious_ = stored_ >= 2 && At(1) == row;
-    return row;
 }
 
 int CLaneTimeline::At(int age) const {

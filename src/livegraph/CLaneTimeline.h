@@ -29,6 +29,8 @@ class CLaneTimeline {
     // Appends one second. Returns its row: an existing row found by exact key, else a new
     // one (evicting row 0 when all 100 are taken).
     int Sample(const std::string& label, const std::string& key, int icon);
+    // Appends a second with nobody in front: no bar.
+    void SampleNone();
 
     const std::vector<Row>& Rows() const { return rows_; }
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -59,6 +61,8 @@ class CLaneTimeline {
     static int BarBottom(int row, int rowHeight);
 
   private:
+    void Push(int row);
+
     std::vector<Row> rows_;
     std::array<int, kRingSize> ring_{};
     int stored_ = 0;

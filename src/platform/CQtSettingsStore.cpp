@@ -27,3 +27,18 @@ void CQtSettingsStore::WriteInt(const std::string& name, long long value) {
     settings_.setValue(kGroup + QLatin1Char('/') + QString::fromStdString(name), value);
     settings_.sync();
 }
+
+std::optional<std::string> CQtSettingsStore::ReadText(const std::string& name) const {
+    const QVariant value =
+        settings_.value(kGroup + QLatin1Char('/') + QString::fromStdString(name));
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+void CQtSettingsStore::WriteText(const std::string& name, const std::string& value) {
+    settings_.setValue(kGroup + QLatin1Char('/') + QString::fromStdString(name),
+                       QString::fromStdString(value));
+    settings_.sync();
+}

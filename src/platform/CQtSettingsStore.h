@@ -13,6 +13,8 @@ class CQtSettingsStore : public ISettingsStore {
     std::optional<long long> ReadInt(const std::string& name) const override;
     // Written through at once, so a crash later loses no confirmed setting.
     void WriteInt(const std::string& name, long long value) override;
+    std::optional<std::string> ReadText(const std::string& name) const override;
+    void WriteText(const std::string& name, const std::string& value) override;
 
     QString FileName() const { return settings_.fileName(); }
 

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/ProcessExecutable.h"
 #include "platform/X11IconScale.h"
 #include "platform/X11Text.h"
 
@@ -50,24 +51,6 @@ uint32_t PropertyCard32(const xcb_get_property_reply_t* reply, uint32_t type) {
 bool EnvSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
-}
-
-// The executable of a process; nullopt when its link cannot be read (gone, or not ours to
-// inspect).
-std::optional<std::string> ExecutableOf(uint32_t pid) {
-    const std::string link = "/proc/" + std::to_string(pid) + "/exe";
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink(link.c_str(), buffer, sizeof buffer);
-    if (length <= 0) {
-        return std::nullopt;
-    }
-    std::string path(buffer, static_cast<std::size_t>(length));
-    // A program replaced on disk while running (an upgrade) is still the same program.
-    constexpr std::string_view kDeleted = " (deleted)";
-    if (path.size() > kDeleted.size() && path.ends_with(kDeleted)) {
-        path.resize(path.size() - kDeleted.size());
-    }
-    return path;
 }
 
 // The local process id the X server has for the client, or 0.

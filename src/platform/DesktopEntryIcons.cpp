@@ -265,6 +265,36 @@ std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executab
     return icon;
 }
 
+std::optional<IconImage> CDesktopEntryIcons::IconForWindow(const std::string& appId) {
+    if (appId.empty()) {
+        return std::nullopt;
+    }
+    const std::string key = '\n' + appId;  // never a path
+    const auto cached = m_cache.find(key);
+    if (cached != m_cache.end()) {
+        return cached->second;
+    }
+    if (!m_scanned) {
+        Scan();
+    }
+    std::optional<IconImage> icon;
+    const auto named = m_byWindowName.find(QString::fromStdString(appId).toLower().toStdString());
+    if (named != m_byWindowName.end()) {
+        icon = LoadIcon(named->second);
+    }
+    m_cache.emplace(key, icon);
+    return icon;
+}
+
+std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executablePath,
+                                                     const std::string& appId) {
+    std::optional<IconImage> icon;
+    if (!executablePath.empty()) {
+        icon = IconFor(executablePath);
+    }
+    return icon ? icon : IconForWindow(appId);
+}
+
 void CDesktopEntryIcons::Scan() {
     m_scanned = true;
     std::set<std::string> seenIds;
@@ -289,13 +319,14 @@ void CDesktopEntryIcons::Scan() {
             std::string id = file.lexically_relative(root).string();
             std::replace(id.begin(), id.end(), '/', '-');
             if (seenIds.insert(id).second) {
-                ReadEntry(file.string());
+                ReadEntry(file.string(),
+                          id.substr(0, id.size() - file.extension().string().size()));
             }
         }
     }
 }
 
-void CDesktopEntryIcons::ReadEntry(const std::string& file) {
+void CDesktopEntryIcons::ReadEntry(const std::string& file, const std::string& id) {
     std::ifstream in(file);
     std::string line;
     bool inMain = false;
@@ -303,6 +334,7 @@ void CDesktopEntryIcons::ReadEntry(const std::string& file) {
     std::string exec;
     std::string tryExec;
     std::string icon;
+    std::string windowClass;
     bool hidden = false;
     while (std::getline(in, line)) {
         const std::string text = Trim(line);
@@ -327,6 +359,8 @@ void CDesktopEntryIcons::ReadEntry(const std::string& file) {
             tryExec = value;
         } else if (key == "Icon") {
             icon = value;
+        } else if (key == "StartupWMClass") {
+            windowClass = value;
         } else if (key == "Hidden") {
             hidden = value == "true";
         }
@@ -340,10 +374,16 @@ void CDesktopEntryIcons::ReadEntry(const std::string& file) {
             entry.commands.push_back(command);
         }
     }
+    entry.icon = icon;
+    // Wayland compositors name a window's entry by its id (app id) or its window class.
+    for (const std::string& name : {id, windowClass}) {
+        if (!name.empty()) {
+            m_byWindowName.emplace(QString::fromStdString(name).toLower().toStdString(), icon);
+        }
+    }
     if (entry.commands.empty()) {
         return;
     }
-    entry.icon = icon;
     const std::size_t index = m_entries.size();
     m_entries.push_back(std::move(entry));
     std::set<std::string> bases;

@@ -33,6 +33,7 @@ int Trunc(double value) {
 
 CBarChart::CBarChart() : surface_(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32) {
     surface_.fill(Qt::white);
+    itemBoxes_.clear();
 }
 
 QColor CBarChart::Darker(QColor colour) {
@@ -268,10 +269,16 @@ void CBarChart::DrawBars(QPainter& painter) {
                 painter.setFont(Arial(12));
                 const QRect box(QPoint(left - barUnit / 2, plotBottom_ + 8),
                                 QPoint(left + barUnit + barUnit / 2, plotBottom_ + 20));
+                itemBoxes_.push_back(box);
+                // Each name keeps to its box, so long names neither overlap nor leave the
+                // picture; only sideways: descenders may pass the box's bottom.
+                painter.save();
+                painter.setClipRect(QRect(box.left(), 0, box.width(), kSurfaceHeight));
                 painter.drawText(
                     box,
                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                    items_[k]);
+                    painter.fontMetrics().elidedText(items_[k], Qt::ElideRight, box.width()));
+                painter.restore();
             }
             x += width + barUnit;
         }

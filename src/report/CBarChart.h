@@ -35,6 +35,8 @@ class CBarChart {
     // The client area's part of the surface, as the saved report shows it.
     QImage Picture() const;
     const ChartScale& Scale() const { return scale_; }
+    // Where the last redraw wrote each item's name under the front row.
+    const std::vector<QRect>& ItemNameBoxes() const { return itemBoxes_; }
 
     static QColor Darker(QColor colour);
     static QColor Lighter(QColor colour);
@@ -72,6 +74,7 @@ class CBarChart {
     int frontHeight_ = 0;
     int depth_ = 0;
     int nameWidth_ = 0;  // of the longest series name
+    std::vector<QRect> itemBoxes_;
     ChartScale scale_;
 
     QColor wall_{207, 207, 207};

@@ -1,5 +1,7 @@
 #include "report/CMultiColumnSortListView.h"
 
+#include <QHeaderView>
+#include <QPainter>
 #include <QSettings>
 #include <algorithm>
 
@@ -21,6 +23,23 @@ CMultiColumnSortListView::CMultiColumnSortListView(QWidget* parent)
     header_->setStretchLastSection(false);
     connect(header_, &CSortHeader::HeadingClicked, this,
             [this](int column, bool ctrl) { HeadingClicked(column, ctrl); });
+}
+
+void CMultiColumnSortListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) const {
+    QTreeView::drawRow(painter, option, index);
+    // Grid lines: under each row and at the right edge of each column.
+    painter->save();
+    painter->setPen(kGridColour);
+    const QRect row = option.rect;
+    painter->drawLine(row.left(), row.bottom(), row.right(), row.bottom());
+    for (int c = 0; c < header()->count(); ++c) {
+        if (!header()->isSectionHidden(c)) {
+            const int x = header()->sectionViewportPosition(c) + header()->sectionSize(c) - 1;
+            painter->drawLine(x, row.top(), x, row.bottom());
+        }
+    }
+    painter->restore();
 }
 
 CMultiColumnSortListView::~CMultiColumnSortListView() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QTreeView>
 #include <cstdint>
@@ -15,6 +16,7 @@
 class CMultiColumnSortListView : public QTreeView {
   public:
     static constexpr int kMaxSortColumns = 64;
+    static constexpr QColor kGridColour{208, 208, 208};
 
     explicit CMultiColumnSortListView(QWidget* parent = nullptr);
     ~CMultiColumnSortListView() override;
@@ -32,6 +34,10 @@ class CMultiColumnSortListView : public QTreeView {
     // The widths as saved: each "%d,".
     QString WidthsText() const;
     const std::vector<int>& SortList() const { return sortList_; }
+
+  protected:
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
   private:
     void SortSingle(int column);

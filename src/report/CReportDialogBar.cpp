@@ -5,13 +5,16 @@
 #include "controls/DialogUnits.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -25,6 +28,18 @@ CImageButton* BarButton(const QString& caption, int icon, const QString& tip, QW
 }
 
 }  // namespace
+
+void CReportDialogBar::RadioPair(const QString& first, const QString& second, QGridLayout* grid,
+                                 int column, QRadioButton*& upper, QRadioButton*& lower) {
+    upper = new QRadioButton(first, this);
+    lower = new QRadioButton(second, this);
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(upper);
+    choice->addButton(lower);
+    upper->setChecked(true);
+    grid->addWidget(upper, 0, column);
+    grid->addWidget(lower, 1, column);
+}
 
 CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
@@ -43,19 +58,15 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     grid->setHorizontalSpacing(DuX(2));
     grid->setVerticalSpacing(0);
     grid->addWidget(new QLabel(QStringLiteral("Show:"), this), 0, 0, 2, 1);
-    process_ = new QRadioButton(QStringLiteral("Process"), this);
-    group_ = new QRadioButton(QStringLiteral("Group"), this);
-    auto* modes = new QButtonGroup(this);
-    modes->addButton(process_);
-    modes->addButton(group_);
-    process_->setChecked(true);
-    grid->addWidget(process_, 0, 1);
-    grid->addWidget(group_, 1, 1);
+    RadioPair(QStringLiteral("Process"), QStringLiteral("Group"), grid, 1, process_, group_);
+    RadioPair(QStringLiteral("This computer"), QStringLiteral("All computers"), grid, 2,
+              thisComputer_, allComputers_);
     grid->addWidget(new QLabel(QStringLiteral("Set Date:"), this), 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
+    date_->calendarWidget()->window()->installEventFilter(this);
     grid->addWidget(date_, 2, 1);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
@@ -64,4 +75,24 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     row->addStretch(1);
+}
+
+bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        auto* popup = static_cast<QWidget*>(watched);
+        QPoint corner = date_->mapToGlobal(date_->rect().bottomRight());
+        corner.rx() -= popup->width() - 1;
+        corner.ry() += 1;
+        // Kept on the screen, as the field's own placement would be.
+        if (const QScreen* screen = date_->screen()) {
+            const QRect room = screen->availableGeometry();
+            corner.setX(
+                std::max(room.left(), std::min(corner.x(), room.right() - popup->width() + 1)));
+            if (corner.y() + popup->height() > room.bottom() + 1) {
+                corner.setY(date_->mapToGlobal(QPoint(0, 0)).y() - popup->height());
+            }
+        }
+        popup->move(corner);
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QDateTimeEdit;
+class QGridLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -16,14 +17,26 @@ class CReportDialogBar : public QWidget {
     QPushButton& SetGroupButton() { return *setGroup_; }
     QRadioButton& ProcessRadio() { return *process_; }
     QRadioButton& GroupRadio() { return *group_; }
+    QRadioButton& ThisComputerRadio() { return *thisComputer_; }
+    QRadioButton& AllComputersRadio() { return *allComputers_; }
     QDateTimeEdit& DatePicker() { return *date_; }
     QPushButton& RefreshButton() { return *refresh_; }
 
+  protected:
+    // Drops the calendar down right-aligned with the date field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // One choice of two, the first checked, one above the other in column of grid.
+    void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,
+                   QRadioButton*& upper, QRadioButton*& lower);
+
     QPushButton* save_;
     QPushButton* setGroup_;
     QRadioButton* process_;
     QRadioButton* group_;
+    QRadioButton* thisComputer_;
+    QRadioButton* allComputers_;
     QDateTimeEdit* date_;
     QPushButton* refresh_;
 };

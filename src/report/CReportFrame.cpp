@@ -1,5 +1,6 @@
 #include "report/CReportFrame.h"
 #include "controls/ControlResources.h"
+#include "controls/DialogUnits.h"
 #include "controls/OpenDocument.h"
 #include "groups/CGroupDlg.h"
 #include "groups/GroupIcons.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,12 +17,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
 #include "report/CReportModel.h"
 #include "report/CReportSaveDialog.h"
 #include "report/CReportTopView.h"
+#include "report/MergedReportModel.h"
 
 namespace {
 
@@ -53,6 +57,10 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     column->setSpacing(0);
     bar_ = new CReportDialogBar(client);
     column->addWidget(bar_);
+    leftOut_ = new QLabel(client);
+    leftOut_->setContentsMargins(DuX(2), 0, DuX(2), 2);
+    leftOut_->hide();
+    column->addWidget(leftOut_);
     splitter_ = new QSplitter(Qt::Vertical, client);
     splitter_->setChildrenCollapsible(false);
     list_ = new CReportTopView(splitter_);
@@ -98,7 +106,28 @@ void CReportFrame::Refresh() {
     // Image 0: the group icon, or a plain one for programs without an icon of their own.
     const QIcon fallback =
         mode_ == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
-    const CReportModel report = CReportModel::Compute(databasePath_, anchor, mode_);
+    CReportModel report;
+    QString leftOut;
+    if (bar_->AllComputersRadio().isChecked()) {
+        // One line for whatever could not be read, never a box per file per Refresh.
+        const CShareSettings& share = TheShareSettings();
+        MergedReportModel merged =
+            ComputeMergedReport(databasePath_, share, ShareFolderSnapshots(share), anchor, mode_);
+        report = std::move(merged.report);
+        std::string line = CMergedReport::LeftOutText(merged.leftOut);
+        if (!merged.thisComputerError.empty()) {
+            line = "This computer's database could not be read: " + merged.thisComputerError +
+                   (line.empty() ? "" : ". " + line);
+        } else if (!share.Sharing()) {
+            line = "No share folder is set in Options: this computer only.";
+        }
+        leftOut = QString::fromStdString(line);
+    } else {
+        report = CReportModel::Compute(databasePath_, anchor, mode_);
+    }
+    leftOut_->setText(leftOut);
+    leftOut_->setToolTip(leftOut);
+    leftOut_->setVisible(!leftOut.isEmpty());
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
         for (const std::string& cell : CReportModel::Cells(row)) {
@@ -170,7 +199,7 @@ void CReportFrame::Save() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    if (const int code = OpenDocument(path); code <= 32) {
+    if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
         ReportHyperlinkError(code);
     }
 }

@@ -13,6 +13,7 @@
 class CReportBottomView;
 class CReportDialogBar;
 class CReportTopView;
+class QLabel;
 class QSplitter;
 
 // "Log Report": the dialog bar, the sortable list above the top-five chart. Nothing is
@@ -33,6 +34,8 @@ class CReportFrame : public QMainWindow {
     CReportTopView& List() { return *list_; }
     CReportBottomView& ChartView() { return *chart_; }
     QSplitter& Splitter() { return *splitter_; }
+    // The line under the bar naming the files an all-computers report left out.
+    QLabel& LeftOutLine() { return *leftOut_; }
 
     ReportMode Mode() const { return mode_; }
     const ReportTotals& Totals() const { return totals_; }
@@ -52,6 +55,7 @@ class CReportFrame : public QMainWindow {
     std::string databasePath_;
     IconSource icons_;
     CReportDialogBar* bar_ = nullptr;
+    QLabel* leftOut_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CReportTopView* list_ = nullptr;
     CReportBottomView* chart_ = nullptr;

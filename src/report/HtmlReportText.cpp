@@ -62,7 +62,7 @@ void Head(std::string& out, const HtmlReportContent& c) {
     Line(out, 0, "Type: <b>" + mode + "</b>");
     Line(out, 0, "</p>");
     Line(out, 0,
-         R"(<p align="center"><img src=")" + HtmlEscape(c.imageName) + R"(" width=")" +
+         R"(<p align="center"><img src=")" + HtmlEscape(UrlEncode(c.imageName)) + R"(" width=")" +
              std::to_string(c.imageWidth) + R"(" height=")" + std::to_string(c.imageHeight) +
              R"("></p>)");
     Line(out, 0, "<TABLE cellSpacing=0 cellPadding=0 align=center>");
@@ -148,6 +148,25 @@ std::string HtmlEscape(const std::string& text) {
                 break;
             default:
                 out += c;
+        }
+    }
+    return out;
+}
+
+std::string UrlEncode(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
+                                byte == '_' || byte == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0f];
         }
     }
     return out;

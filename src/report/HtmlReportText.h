@@ -26,6 +26,10 @@ std::string HtmlReportText(const HtmlReportContent& content);
 // &, <, > and " as entities; anything else unchanged.
 std::string HtmlEscape(const std::string& text);
 
+// Every byte outside A-Z a-z 0-9 - . _ ~ as %XX, so a file name is a relative URL whatever
+// it holds ('#' and '?' would otherwise end the path).
+std::string UrlEncode(const std::string& text);
+
 // The chart image beside the report: the file name's extension (after its last dot)
 // replaced by "jpg", or ".jpg" appended when it has none.
 std::string ChartImagePath(const std::string& reportPath);

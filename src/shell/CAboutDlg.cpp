@@ -24,7 +24,8 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(const QString& databasePath, QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& databasePath)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Hourglint"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -66,6 +67,9 @@ CAboutDlg::CAboutDlg(const QString& databasePath, QWidget* parent) : QDialog(par
     // Wider than the column beside the OK button.
     licence->setWordWrap(true);
     text->addWidget(licence);
+    if (!foreground.isEmpty()) {
+        text->addWidget(new QLabel(QStringLiteral("Foreground read from: ") + foreground, this));
+    }
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);

@@ -6,11 +6,14 @@ class CHyperLink;
 
 class QLabel;
 
-// The About box: program icon, version, the vendor's support, sales and home page links, and
-// the database file in use.
+// The About box: program icon, version, the foreground backend, the vendor's support, sales
+// and home page links, and the database file in use.
 class CAboutDlg : public QDialog {
   public:
-    explicit CAboutDlg(const QString& databasePath, QWidget* parent = nullptr);
+    // foreground: how this session's foreground program is read, shown under the version.
+    // databasePath: the database this copy counts into, shown at the bottom.
+    explicit CAboutDlg(QWidget* parent = nullptr, const QString& foreground = {},
+                       const QString& databasePath = {});
 
     CHyperLink& SupportLink() { return *support_; }
     CHyperLink& SalesLink() { return *sales_; }

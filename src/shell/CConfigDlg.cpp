@@ -12,8 +12,10 @@
 
 #include "controls/DialogUnits.h"
 #include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
 #include "core/IntegerField.h"
 #include "core/Message.h"
+#include "shell/CShareRow.h"
 #include "shell/ShellMessages.h"
 
 namespace {
@@ -24,6 +26,8 @@ constexpr int kAlarmMin = 5;
 constexpr int kAlarmMax = 1440;
 constexpr int kAlphaMin = 63;
 constexpr int kAlphaMax = 255;
+constexpr int kIdleMin = 1;
+constexpr int kIdleMax = 120;
 
 // A group heading followed by an etched line.
 QLayout* GroupHeading(QWidget* parent, const QString& text) {
@@ -72,7 +76,8 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    setFixedSize(DuX(295), DuY(284));
+    // The original 284 units, and the share row under them.
+    setFixedSize(DuX(295), DuY(284 + 56));
 
     runOnStartup_ =
         new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
@@ -82,6 +87,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
         QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
     autoSave_ = DigitsEdit(this);
     alarm_ = DigitsEdit(this);
+    share_ = new CShareRow(TheShareSettings().Folder(), TheShareSettings().Name(), this);
 
     alpha_ = new QSlider(Qt::Horizontal, this);
     alpha_->setRange(kAlphaMin, kAlphaMax);
@@ -123,6 +129,11 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addSpacing(DuY(4));
+    page->addLayout(GroupHeading(this, QStringLiteral("Away")));
+    page->addLayout(IdleRow());
+    page->addLayout(GroupHeading(this, QStringLiteral("Several computers")));
+    page->addWidget(share_);
     page->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(loadDefault_);
@@ -138,6 +149,23 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     ShowValues(values_);
 }
 
+// "[x] Stop counting after [5] minutes without keyboard or mouse input", 1~120 below.
+QLayout* CConfigDlg::IdleRow() {
+    pauseWhenIdle_ = new QCheckBox(QStringLiteral("Stop counting after"), this);
+    idleMinutes_ = DigitsEdit(this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pauseWhenIdle_, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(DuY(2));
+    column->addWidget(idleMinutes_);
+    column->addWidget(new QLabel(QStringLiteral("1~120"), this), 0, Qt::AlignHCenter);
+    row->addLayout(column);
+    auto* text = new QLabel(QStringLiteral("minutes without keyboard or mouse input"), this);
+    text->setWordWrap(true);
+    row->addWidget(text, 1, Qt::AlignTop);
+    return row;
+}
+
 void CConfigDlg::ShowValues(const SettingsValues& values) {
     runOnStartup_->setChecked(values.bRunOnWindowsStartup);
     minimize_->setChecked(values.bMinimizeOnStartup);
@@ -146,10 +174,13 @@ void CConfigDlg::ShowValues(const SettingsValues& values) {
     autoSave_->setText(QString::number(values.iAutoSave));
     alarm_->setText(QString::number(values.iAlarmForMinutes));
     alpha_->setValue(values.iALPHA);
+    pauseWhenIdle_->setChecked(values.bPauseWhenIdle);
+    idleMinutes_->setText(QString::number(values.iIdleMinutes));
 }
 
 void CConfigDlg::LoadDefault() {
     ShowValues(defaults_);
+    share_->LoadDefault();
 }
 
 void CConfigDlg::Fail(QLineEdit& edit, const std::string& message) {
@@ -179,6 +210,18 @@ void CConfigDlg::accept() {
         return;
     }
     edited.iAlarmForMinutes = *alarm;
+    edited.bPauseWhenIdle = pauseWhenIdle_->isChecked();
+    const auto idle =
+        ParseIntegerField(idleMinutes_->text().toStdString(), kIdleMin, kIdleMax, message);
+    if (!idle) {
+        Fail(*idleMinutes_, message);
+        return;
+    }
+    edited.iIdleMinutes = *idle;
+    if (const std::string problem = share_->Problem(); !problem.empty()) {
+        Fail(share_->FolderEdit(), problem);
+        return;
+    }
     values_ = edited;
     QDialog::accept();
 }
@@ -194,5 +237,6 @@ bool CConfigDlg::Edit(CAppSettings& settings, ISettingsEffects& effects, ISettin
         return false;
     }
     settings.Apply(dialog.Values(), effects, store);
+    TheShareSettings().Apply(dialog.ShareRow().Folder(), dialog.ShareRow().Name(), store);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "core/SettingsValues.h"
 
 class CAppSettings;
+class CShareRow;
 class ISettingsEffects;
 class ISettingsStore;
 class QCheckBox;
@@ -33,6 +34,9 @@ class CConfigDlg : public QDialog {
     QLineEdit& AutoSaveEdit() { return *autoSave_; }
     QSlider& AlphaSlider() { return *alpha_; }
     QLineEdit& AlarmEdit() { return *alarm_; }
+    CShareRow& ShareRow() { return *share_; }
+    QCheckBox& PauseWhenIdleBox() { return *pauseWhenIdle_; }
+    QLineEdit& IdleMinutesEdit() { return *idleMinutes_; }
     QPushButton& LoadDefaultButton() { return *loadDefault_; }
     QPushButton& OkButton() { return *ok_; }
     QPushButton& CancelButton() { return *cancel_; }
@@ -42,6 +46,7 @@ class CConfigDlg : public QDialog {
     void LoadDefault();
 
   private:
+    QLayout* IdleRow();
     void ShowValues(const SettingsValues& values);
     void Fail(QLineEdit& edit, const std::string& message);
 
@@ -53,6 +58,9 @@ class CConfigDlg : public QDialog {
     QLineEdit* autoSave_;
     QSlider* alpha_;
     QLineEdit* alarm_;
+    CShareRow* share_;
+    QCheckBox* pauseWhenIdle_ = nullptr;
+    QLineEdit* idleMinutes_ = nullptr;
     QPushButton* loadDefault_;
     QPushButton* ok_;
     QPushButton* cancel_;

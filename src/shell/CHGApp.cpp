@@ -2,24 +2,39 @@
 
 #include <QEventLoop>
 #include <QSessionManager>
+#include <QString>
+#include <QSysInfo>
 #include <QTimer>
 #include <cstdio>
 #include <string>
 
 #include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/CDatabaseLock.h"
 #include "platform/CQtSettingsStore.h"
-#include "platform/CX11ForegroundSampler.h"
+#include "platform/CSessionPresence.h"
+#include "platform/CX11IdleTime.h"
+#include "platform/ForegroundBackend.h"
 #include "platform/ProgramFolder.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
+#include "shell/CShareSnapshots.h"
 #include "shell/CSignalWatcher.h"
 #include "shell/CSingleInstance.h"
 #include "shell/CSystemClock.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ShellMessages.h"
+
+namespace {
+
+// Tests shorten the idle pause to this many seconds; never set for users.
+int IdleSecondsForTests() {
+    return qEnvironmentVariableIntValue("HOURGLINT_IDLE_SECONDS");
+}
+
+}  // namespace
 
 CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
     SetApplicationNames();
@@ -56,6 +71,7 @@ bool CHGApp::InitInstance() {
     }
     TheSettings().SetProgramFolder(folder);
     TheSettings().Load(*settingsStore_);
+    TheShareSettings().Load(*settingsStore_, QSysInfo::machineHostName().toStdString());
 
     // Another login or runtime folder has its own single-instance lock, but must not count
     // the same seconds into the same file.
@@ -65,7 +81,11 @@ bool CHGApp::InitInstance() {
     }
 
     std::string error;
-    sampler_ = CX11ForegroundSampler::Connect(nullptr, error);
+    const SessionFacts session = ReadSessionFacts();
+    if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
+        sampler_ = backend->open(session, error);
+        backendName_ = backend->name;
+    }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing.
         return FailToStart(error.empty() ? std::string("Cannot open the X11 display.") : error);
@@ -74,8 +94,19 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
+    presence_ = std::make_unique<CSessionPresence>(CX11IdleTime::Connect());
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
+    frame_->Tracker().SetPresence(presence_.get(), IdleSecondsForTests());
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
+    // The snapshot for the other computers: at start, every hour, after Options and, with
+    // the final flush done, at exit.
+    snapshots_ = std::make_unique<CShareSnapshots>(TheSettings().DatabasePath(), TheShareSettings(),
+                                                   *settingsStore_);
+    connect(frame_.get(), &CMainFrame::Finished, snapshots_.get(), &CShareSnapshots::WriteAtExit,
+            Qt::DirectConnection);
+    connect(frame_.get(), &CMainFrame::OptionsApplied, snapshots_.get(),
+            &CShareSnapshots::WriteNow);
+    snapshots_->Start();
     // exit() rather than quit(): it also ends the loops of dialogs that are still open.
     connect(
         frame_.get(), &CMainFrame::Finished, this, [] { QCoreApplication::exit(0); },
@@ -123,8 +154,8 @@ void CHGApp::OnCommitData(QSessionManager& manager) {
 }
 
 void CHGApp::ShowAboutBox() {
-    CAboutDlg about(QString::fromStdString(TheSettings().DatabasePath()),
-                    frame_ ? frame_.get() : nullptr);
+    CAboutDlg about(frame_ ? frame_.get() : nullptr, QString::fromUtf8(backendName_),
+                    QString::fromStdString(TheSettings().DatabasePath()));
     BringAboveOwner(&about);
     about.exec();
 }

@@ -7,6 +7,8 @@
 class CDatabaseLock;
 class CMainFrame;
 class CQtSettingsStore;
+class CShareSnapshots;
+class CSessionPresence;
 class CSignalWatcher;
 class CSingleInstance;
 class CSystemClock;
@@ -35,6 +37,7 @@ class CHGApp : public QApplication {
     bool FailToStart(const std::string& text);
 
     int exitCode_ = 0;
+    const char* backendName_ = "";  // the foreground backend in use
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CQtSettingsStore> settingsStore_;
     std::unique_ptr<CDatabaseLock> dbLock_;
@@ -42,6 +45,8 @@ class CHGApp : public QApplication {
     std::unique_ptr<CSystemClock> clock_;
     std::unique_ptr<CUsageDb> db_;
     std::unique_ptr<CSignalWatcher> signals_;
+    std::unique_ptr<CShareSnapshots> snapshots_;
+    std::unique_ptr<CSessionPresence> presence_;
     // Last: it refers to everything above.
     std::unique_ptr<CMainFrame> frame_;
 };

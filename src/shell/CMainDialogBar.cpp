@@ -1,6 +1,7 @@
 #include "shell/CMainDialogBar.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 
 #include "controls/CDigitLabel.h"
 #include "controls/CImageButton.h"
@@ -13,7 +14,9 @@ CImageButton* MakeButton(QWidget* parent, const QString& text, int icon, const Q
                          double x) {
     auto* button = new CImageButton(text, parent);
     button->SetUpForDialogBar(icon, tip);
-    button->setFixedSize(DuX(x + 35) - DuX(x), DuY(44));
+    // 35 units, wider where a caption word would not fit: every caption keeps the bar's
+    // font size rather than one shrinking alone.
+    button->setFixedSize(std::max(DuX(x + 35) - DuX(x), button->sizeHint().width()), DuY(44));
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -40,18 +43,21 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
                         QStringLiteral("About Hourglint"), 245);
 
     // Horizontal positions 0, 101, 137, 173 and 245 units; a gap where a fifth button
-    // could go before About.
+    // could go before About. A widened button moves the next ones right, into that gap.
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(clock_);
     row->addSpacing(DuX(101) - DuX(100));
     row->addWidget(liveGraph_);
-    row->addSpacing(DuX(137) - DuX(136));
+    const int gap = DuX(137) - DuX(136);
+    row->addSpacing(gap);
     row->addWidget(report_);
-    row->addSpacing(DuX(173) - DuX(172));
+    row->addSpacing(gap);
     row->addWidget(config_);
-    row->addSpacing(DuX(245) - DuX(208));
+    const int configRight =
+        DuX(101) + liveGraph_->width() + gap + report_->width() + gap + config_->width();
+    row->addSpacing(std::max(gap, DuX(245) - configRight));
     row->addWidget(about_);
     row->addStretch(1);
 

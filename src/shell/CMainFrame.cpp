@@ -136,7 +136,9 @@ void CMainFrame::ShutDown() {
 }
 
 void CMainFrame::ShowConfig() {
-    CConfigDlg::Edit(settings_, effects_, settingsStore_, this);
+    if (CConfigDlg::Edit(settings_, effects_, settingsStore_, this)) {
+        emit OptionsApplied();
+    }
 }
 
 void CMainFrame::OpenReport() {

@@ -65,6 +65,8 @@ class CMainFrame : public QMainWindow {
     void AboutRequested();
     // The frame has flushed and closed; the application should end.
     void Finished();
+    // OK in the Options dialog stored new settings.
+    void OptionsApplied();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

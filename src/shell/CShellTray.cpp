@@ -1,6 +1,7 @@
 #include "shell/CShellTray.h"
 
 #include <QAction>
+#include <QWindow>
 
 #include "controls/ControlResources.h"
 #include "shell/ProgramIcon.h"
@@ -78,6 +79,11 @@ bool CShellTray::HideMinimized(Qt::WindowStates before) {
         return false;
     }
     restoreMaximized_ = before.testFlag(Qt::WindowMaximized);
+    // Shown again without a position, the window manager would place the window anew. A
+    // window hidden before it was ever shown (minimised at start-up) is placed as usual.
+    if (main_->isVisible()) {
+        place_ = main_->normalGeometry();
+    }
     // Hidden while still minimised, the window manager keeps it iconic and minimises it
     // again as soon as it is shown: take the minimise back first.
     main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
@@ -90,6 +96,14 @@ bool CShellTray::HideMinimized(Qt::WindowStates before) {
 void CShellTray::Show() {
     if (main_ == nullptr) {
         return;
+    }
+    if (!main_->isVisible() && place_.isValid()) {
+        main_->setGeometry(place_);
+        // The window manager learns a position only from a window that set one; the
+        // widget's own geometry has not changed, so tell the native window.
+        if (QWindow* window = main_->windowHandle()) {
+            window->setGeometry(place_);
+        }
     }
     if (restoreMaximized_) {
         main_->showMaximized();

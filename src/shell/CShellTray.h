@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -58,6 +59,7 @@ class CShellTray : public QObject {
     QString tip_;
     bool visible_ = false;
     bool restoreMaximized_ = false;
+    QRect place_;  // the window's normal geometry when it was hidden
     bool shown_ = false;
     QTimer watch_;
     BCMenu menu_;

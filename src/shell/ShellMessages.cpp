@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+#include <QWindow>
 #include <utility>
 
 #include "platform/X11InputFocus.h"
@@ -48,12 +50,14 @@ QWidget* BoxParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
+    // The window the user works in: a failure of the report opens over the report, and
+    // does not bring the main window up in front of it.
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
     // With another program in front there is no active window; a box without a parent
     // would open under the always-on-top main window.
-    if (QWidget* owner = Owner()) {
-        return owner;
-    }
-    return QApplication::activeWindow();
+    return Owner();
 }
 
 void BringAboveOwner(QWidget* window) {
@@ -81,7 +85,30 @@ QuestionHandler SetQuestionHandler(QuestionHandler handler) {
     return std::exchange(Question(), std::move(handler));
 }
 
-void OpenMessageBox(const QString& text, MessageClosed closed) {
+namespace {
+
+// Shown, but not yet placed by the window manager: its position is not known.
+bool AwaitingPlacement(const QWidget* owner) {
+    return owner != nullptr && owner->isVisible() && !owner->isMinimized() &&
+           owner->windowHandle() != nullptr && !owner->windowHandle()->isExposed();
+}
+
+// Runs show once owner is on screen, so a box raised at start-up opens over the main window
+// rather than at the screen's corner; waits kPlacementTries polls at most, never blocking.
+constexpr int kPlacementTries = 40;
+constexpr int kPlacementPollMs = 50;
+void WhenPlaced(const QPointer<QWidget>& owner, std::function<void()> show,
+                int tries = kPlacementTries) {
+    if (tries <= 0 || !AwaitingPlacement(owner)) {
+        show();
+        return;
+    }
+    QTimer::singleShot(kPlacementPollMs, [owner, show = std::move(show), tries]() mutable {
+        WhenPlaced(owner, std::move(show), tries - 1);
+    });
+}
+
+void OpenBoxNow(const QString& text, MessageClosed closed) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hourglint"), text,
                                 QMessageBox::Ok, BoxParent());
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -101,6 +128,14 @@ void OpenMessageBox(const QString& text, MessageClosed closed) {
     if (ours) {
         box->activateWindow();
     }
+}
+
+}  // namespace
+
+void OpenMessageBox(const QString& text, MessageClosed closed) {
+    WhenPlaced(BoxParent(), [text, closed = std::move(closed)]() mutable {
+        OpenBoxNow(text, std::move(closed));
+    });
 }
 
 void InstallMessageBoxHandler() {

@@ -24,7 +24,8 @@ QWidget* BoxParent();
 // the front, even while another program is in front.
 void BringAboveOwner(QWidget* window);
 
-// Opens a warning box captioned "Hourglint" with an OK button and returns at once; closed
+// Opens a warning box captioned "Hourglint" with an OK button and returns at once; a box
+// for a window the window manager has not placed yet opens once it has. closed
 // runs when the user has dismissed it. Modal for the user, but no nested event loop, so
 // the timer that raised it keeps firing.
 void OpenMessageBox(const QString& text, MessageClosed closed = {});

@@ -5,6 +5,7 @@
 #include "cli/CCommandLine.h"
 #include "cli/RunCommandLine.h"
 #include "platform/CX11ForegroundSampler.h"
+#include "platform/ForegroundBackend.h"
 #include "shell/CHGApp.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +18,9 @@ int main(int argc, char** argv) {
     // Say what is missing before Qt aborts with its own, less helpful, message.
     const char* display = std::getenv("DISPLAY");
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if ((display == nullptr || *display == '\0') && (platform == nullptr || *platform == '\0')) {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
+    if (!set(display) && !set(platform) && !set(wayland)) {
         std::string problem = X11SessionProblem();
         if (problem.empty()) {
             problem = "No display: DISPLAY is not set.";
@@ -25,7 +28,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Hourglint: %s\n", problem.c_str());
         return 1;
     }
+    // On Wayland the windows go through Xwayland where it exists: only X11 lets a window
+    // stay on top, be translucent and be placed. The foreground is read from the
+    // compositor all the same. Programs Hourglint opens keep the user's own choice.
+    const bool throughXwayland = !set(platform) && set(display) && IsWaylandSession();
+    if (throughXwayland) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     CHGApp app(argc, argv);
+    if (throughXwayland) {
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     if (!app.InitInstance()) {
         return app.ExitCode();
     }

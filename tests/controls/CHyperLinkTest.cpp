@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,30 @@ TEST_F(CHyperLinkTest, FailedClickShowsWhyAndLeavesTheLinkUnvisited) {
     QApplication::sendEvent(&link, &enter);
     EXPECT_EQ(link.TextColour(), link.palette().color(QPalette::Highlight));
     EXPECT_EQ(link.palette().color(QPalette::WindowText), link.TextColour());
+}
+
+// The desktop's opener runs and exits 3, "no program to open it with", after the link
+// turned visited.
+TEST_F(CHyperLinkTest, AnOpenerThatFailsLaterIsReportedAndTakesTheVisitedColourBack) {
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nsleep 0.3\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+
+    CHyperLink link;
+    link.SetTarget(QStringLiteral("https://hourglint.invalid/support"));
+    link.show();
+    QTest::mouseClick(&link, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.IsVisited(); }));
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.empty(); }));
+    qputenv("PATH", path);
+    EXPECT_EQ(messages_, std::vector<std::string>{HyperlinkErrorText(31).toStdString()});
+    EXPECT_FALSE(link.IsVisited());
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class LoggingStore : public FakeSettingsStore {
     std::vector<std::string>& log_;
 };
 
-const SettingsValues kDefaults{true, false, true, 10, 200, 120};
+const SettingsValues kDefaults{true, false, true, 10, 200, 120, false, 5};
 
 TEST(CAppSettingsTest, DefaultsBeforeAndWithoutStoredValues) {
     CAppSettings settings;
@@ -55,7 +55,8 @@ TEST(CAppSettingsTest, LoadTakesStoredValuesAsTheyAre) {
     FakeSettingsStore store;
     store.values = {{"bRunOnWindowsStartup", 0}, {"bMinimizeOnStartup", 7},
                     {"bLoadDbOnStartup", -1},    {"iAutoSave", 3},
-                    {"iALPHA", 0x1FF},           {"iAlarmForMinutes", 2000}};
+                    {"iALPHA", 0x1FF},           {"iAlarmForMinutes", 2000},
+                    {"bPauseWhenIdle", 2},       {"iIdleMinutes", 0}};
     CAppSettings settings;
     settings.Load(store);
     EXPECT_FALSE(settings.Values().bRunOnWindowsStartup);
@@ -64,6 +65,8 @@ TEST(CAppSettingsTest, LoadTakesStoredValuesAsTheyAre) {
     EXPECT_EQ(settings.Values().iAutoSave, 3);  // no range test outside the dialog
     EXPECT_EQ(settings.Values().iALPHA, 255);
     EXPECT_EQ(settings.Values().iAlarmForMinutes, 2000);
+    EXPECT_TRUE(settings.Values().bPauseWhenIdle);
+    EXPECT_EQ(settings.IdleMinutes(), 5);  // a hand-edited 0 would pause at once
     EXPECT_EQ(settings.Defaults(), kDefaults);
 
     store.values = {{"iALPHA", 300}, {"iAutoSave", 5000000000LL}};
@@ -87,7 +90,7 @@ TEST(CAppSettingsTest, AlarmStepNeverZeroOrNegative) {
     EXPECT_EQ(settings.AlarmStepMinutes(), 5);
 }
 
-TEST(CAppSettingsTest, ApplyWithoutChangesRewritesAllSixOnly) {
+TEST(CAppSettingsTest, ApplyWithoutChangesRewritesEveryValueOnly) {
     std::vector<std::string> log;
     RecordingEffects effects(log);
     LoggingStore store(log);
@@ -96,7 +99,8 @@ TEST(CAppSettingsTest, ApplyWithoutChangesRewritesAllSixOnly) {
     settings.Apply(settings.Values(), effects, store);
     EXPECT_EQ(log, (std::vector<std::string>{"bRunOnWindowsStartup=1", "bMinimizeOnStartup=0",
                                              "bLoadDbOnStartup=1", "iAutoSave=10", "iALPHA=200",
-                                             "iAlarmForMinutes=120"}));
+                                             "iAlarmForMinutes=120", "bPauseWhenIdle=0",
+                                             "iIdleMinutes=5"}));
 }
 
 TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
@@ -104,11 +108,12 @@ TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
     RecordingEffects effects(log);
     LoggingStore store(log);
     CAppSettings settings;
-    const SettingsValues edited{false, true, false, 30, 63, 15};
+    const SettingsValues edited{false, true, false, 30, 63, 15, true, 120};
     settings.Apply(edited, effects, store);
     EXPECT_EQ(log, (std::vector<std::string>{"autorun off", "alpha 63", "bRunOnWindowsStartup=0",
                                              "bMinimizeOnStartup=1", "bLoadDbOnStartup=0",
-                                             "iAutoSave=30", "iALPHA=63", "iAlarmForMinutes=15"}));
+                                             "iAutoSave=30", "iALPHA=63", "iAlarmForMinutes=15",
+                                             "bPauseWhenIdle=1", "iIdleMinutes=120"}));
     EXPECT_EQ(settings.Values(), edited);
 
     log.clear();
@@ -116,7 +121,7 @@ TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
     again.iALPHA = 255;
     settings.Apply(again, effects, store);
     EXPECT_EQ(log.front(), "alpha 255");  // autorun unchanged: not touched
-    EXPECT_EQ(log.size(), 7u);
+    EXPECT_EQ(log.size(), 9u);
 }
 
 TEST(CAppSettingsTest, ProgramFolderGivesTheDatabasePath) {

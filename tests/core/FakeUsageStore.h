@@ -23,12 +23,22 @@ class FakeUsageStore : public IUsageStore {
         seconds.push_back({now, name, path});
     }
     void Flush(int64_t now, int64_t when) override { flushes.push_back({now, when}); }
+    void StopCounting(int64_t now, int64_t lastCounted,
+                      const std::vector<CreditedRun>& takeBack) override {
+        stops.push_back({now, lastCounted, takeBack});
+    }
     std::vector<UsageTotal> LoadDb(int64_t day, int capacity) override {
         loadDays.push_back(day);
         loadCapacity = capacity;
         return totals;
     }
 
+    struct StopCall {
+        int64_t now;
+        int64_t lastCounted;
+        std::vector<CreditedRun> takeBack;
+    };
+    std::vector<StopCall> stops;
     std::vector<UsageTotal> totals;
     std::vector<Second> seconds;
     std::vector<FlushCall> flushes;

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "StoredSeconds.h"
 #include "XvfbSession.h"
 #include "core/CAppSettings.h"
 #include "core/Duration.h"
@@ -29,51 +30,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct DayTotal {
-    std::string path;
-    int seconds = 0;
-};
-
-// name -> today's seconds in the hours [firstHour, lastHour], read with plain SQL.
-std::map<std::string, DayTotal> ReadToday(const fs::path& db, int firstHour, int lastHour) {
-    std::map<std::string, DayTotal> totals;
-    sqlite3* handle = nullptr;
-    if (sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(handle);
-        return totals;
-    }
-    const char* sql =
-        "SELECT titem.name, titem.path, SUM(ttime.seconds) FROM ttime JOIN titem ON "
-        "titem.id = ttime.itemid WHERE ttime.d = date('now', 'localtime') AND ttime.h "
-        "BETWEEN ? AND ? GROUP BY titem.id";
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(handle, sql, -1, &stmt, nullptr) == SQLITE_OK) {
-        sqlite3_bind_int(stmt, 1, firstHour);
-        sqlite3_bind_int(stmt, 2, lastHour);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            const auto* path = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
-            totals[name ? name : ""] = {path ? path : "", sqlite3_column_int(stmt, 2)};
-        }
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(handle);
-    return totals;
-}
-
-int SecondsSince(std::chrono::steady_clock::time_point start) {
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
-            .count());
-}
-
-int LocalHourNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_hour;
-}
 
 // A copy of the built program in a private folder, so its HG.mdb lands beside the copy,
 // with a private home for its settings.
@@ -92,25 +48,28 @@ class EndToEndTest : public ::testing::Test {
     fs::path Executable() const { return root_ / "bin" / "hourglint"; }
     fs::path Database() const { return root_ / "bin" / "HG.mdb"; }
 
-    // runtime: the copy's own XDG_RUNTIME_DIR, as another login would have; empty: the
-    // test's. Without waitForWindow it returns as soon as the copy is started.
-    pid_t StartHourglint(const std::string& runtime = {}, bool waitForWindow = true,
+    // extraEnv: NAME=value pairs on top of the private home. Without waitForWindow it
+    // returns as soon as the copy is started.
+    pid_t StartHourglint(const std::vector<std::string>& extraEnv = {}, bool waitForWindow = true,
                          const std::string& log = "hourglint.log") {
         const std::string home = (root_ / "home").string();
-        std::vector<std::string> env{"QT_QPA_PLATFORM=xcb", "HOME=" + home,
-                                     "XDG_CONFIG_HOME=" + home + "/.config",
-                                     "XDG_DATA_HOME=" + home + "/.local/share"};
-        if (!runtime.empty()) {
-            fs::create_directories(runtime);
-            fs::permissions(runtime, fs::perms::owner_all);
-            env.push_back("XDG_RUNTIME_DIR=" + runtime);
-        }
+        std::vector<std::string> env = {"QT_QPA_PLATFORM=xcb", "HOME=" + home,
+                                        "XDG_CONFIG_HOME=" + home + "/.config",
+                                        "XDG_DATA_HOME=" + home + "/.local/share"};
+        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
         const pid_t pid = x_.Spawn({Executable().string()}, env, (root_ / log).string());
         EXPECT_GT(pid, 0);
         if (waitForWindow) {
             EXPECT_NE(x_.WaitForWindow("^Hourglint$", 15000), 0u) << "no main window";
         }
         return pid;
+    }
+
+    // A runtime folder of the user's own under the test's folder, as another login has.
+    std::string PrivateFolder(const std::string& name) const {
+        fs::create_directories(root_ / name);
+        fs::permissions(root_ / name, fs::perms::owner_all);
+        return (root_ / name).string();
     }
 
     // A window titled "Hourglint" of the given process; 0 when none came within 15 s.
@@ -253,17 +212,120 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     EXPECT_LE(stored, SecondsSince(spawned) + 1);
 }
 
+// Today's seconds of every program, summed, in a database or a snapshot.
+int TodaysSeconds(const fs::path& file) {
+    int seconds = 0;
+    for (const auto& [name, total] : ReadToday(file, 0, 23)) seconds += total.seconds;
+    return seconds;
+}
+
+TEST_F(EndToEndTest, ShareFolderGetsASnapshotAtStartAndAtExitAndNoSecondIsLost) {
+    const fs::path share = root_ / "share";
+    fs::create_directories(share);
+    fs::create_directories(root_ / "home" / ".config" / "Hourglint");
+    std::ofstream(root_ / "home" / ".config" / "Hourglint" / "Hourglint.conf")
+        << "[Config]\nszShareFolder=" << share.string() << "\nszComputerName=desk\n";
+    // A year of history before today, so writing the snapshot takes a while.
+    CUsageDb(Database().string()).LoadDb(0, 1);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Database().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 8760) "
+                           "INSERT INTO titem(name, compunit, path) SELECT 'old' || i, 0, "
+                           "'/opt/old' || i FROM n WHERE i <= 60;"
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 8760) "
+                           "INSERT INTO ttime(itemid, d, h, seconds) SELECT titem.id, "
+                           "date('now', 'localtime', '-' || (1 + i / 24) || ' days'), i % 24, 60 "
+                           "FROM n, titem",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    const auto spawned = std::chrono::steady_clock::now();
+    const pid_t app = StartHourglint();
+    const auto shown = std::chrono::steady_clock::now();
+    fs::path snapshot;
+    for (int i = 0; i < 300 && snapshot.empty(); ++i) {
+        for (const auto& entry : fs::directory_iterator(share)) {
+            if (entry.path().extension() == ".hgshare") snapshot = entry.path();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_FALSE(snapshot.empty()) << "no snapshot at start";
+    EXPECT_EQ(snapshot.filename().string().rfind("desk-", 0), 0u) << snapshot;
+    const auto started = fs::last_write_time(snapshot);
+
+    const uint32_t terminal = x_.StartXterm("Shared terminal");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(x_.Activate(terminal));
+    std::this_thread::sleep_for(std::chrono::seconds(6));
+    EndLikeALogout(app);
+
+    // The snapshot written at exit holds every second the final flush stored.
+    EXPECT_NE(fs::last_write_time(snapshot), started);
+    const int stored = TodaysSeconds(Database());
+    EXPECT_EQ(TodaysSeconds(snapshot), stored);
+    EXPECT_GE(stored, SecondsSince(shown) - 3);
+    EXPECT_LE(stored, SecondsSince(spawned) + 1);
+    // Nothing else in the synced folder: no temporary, no journal, no -wal or -shm.
+    EXPECT_EQ(std::distance(fs::directory_iterator(share), fs::directory_iterator()), 1);
+}
+
+// The idle pause with the X server's own idle time (MIT-SCREEN-SAVER): xdotool input keeps
+// the user present, a pause without input gives back the seconds since the last input.
+TEST_F(EndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
+    const fs::path config = root_ / "home" / ".config" / "Hourglint";
+    fs::create_directories(config);
+    std::ofstream(config / "Hourglint.conf") << "[Config]\nbPauseWhenIdle=1\n";
+    const int firstHour = LocalHourNow();
+    // HOURGLINT_IDLE_SECONDS, for tests only, shortens the idle pause from minutes to seconds.
+    const pid_t app = StartHourglint({"HOURGLINT_IDLE_SECONDS=3"});
+    const uint32_t terminal = x_.StartXterm("Idle terminal");
+    ASSERT_NE(terminal, 0u);
+    const auto typeFor = [this](int seconds) {
+        for (int i = 0; i < seconds * 2; ++i) {
+            ASSERT_EQ(x_.Run({"xdotool", "key", "shift"}), 0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        }
+        ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
+    };
+    const auto msSince = [](std::chrono::steady_clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    // Input first, so the terminal counts from the moment it comes to the front.
+    ASSERT_EQ(x_.Run({"xdotool", "mousemove_relative", "1", "1"}), 0);
+    const auto present = std::chrono::steady_clock::now();
+    ASSERT_TRUE(x_.Activate(terminal));
+    typeFor(4);
+    const double firstStretch = msSince(present);
+    std::this_thread::sleep_for(std::chrono::seconds(7));  // away: idle passes 3 s
+    const auto back = std::chrono::steady_clock::now();
+    typeFor(3);
+    const double secondStretch = msSince(back);
+    EndLikeALogout(app);
+
+    const auto today = ReadToday(Database(), firstHour, LocalHourNow());
+    ASSERT_TRUE(today.count("xterm"));
+    // Input to input, give or take the tick at each end of the two stretches; seven more
+    // had the away seconds stayed.
+    EXPECT_NEAR(today.at("xterm").seconds, (firstStretch + secondStretch) / 1000, 2);
+}
+
 // A second login, or a start with another runtime folder, passes the single-instance lock
 // but must not count the same seconds into the same file a second time.
 TEST_F(EndToEndTest, ASecondCopyOnTheSameDatabaseStopsAndSaysWhy) {
     const int firstHour = LocalHourNow();
     const auto spawned = std::chrono::steady_clock::now();
-    const pid_t first = StartHourglint((root_ / "runtime-one").string());
+    const pid_t first = StartHourglint({"XDG_RUNTIME_DIR=" + PrivateFolder("runtime-one")});
     const uint32_t terminal = x_.StartXterm("Terminal in front");
     ASSERT_NE(terminal, 0u);
     ASSERT_TRUE(x_.Activate(terminal));
 
-    const pid_t second = StartHourglint((root_ / "runtime-two").string(), false, "second.log");
+    const pid_t second =
+        StartHourglint({"XDG_RUNTIME_DIR=" + PrivateFolder("runtime-two")}, false, "second.log");
     const uint32_t box = WaitForWindowOf(second);
     ASSERT_NE(box, 0u) << "the second copy showed no message";
     // The box waits for the user without taking the keyboard from the terminal.

@@ -30,6 +30,22 @@ TEST(LaneTimelineTest, RingKeepsTheNewest1280Samples) {
     EXPECT_EQ(timeline.Runs(100).back().length, 99);
 }
 
+TEST(LaneTimelineTest, AwaySecondsHaveNoBarAndKeepTheBarsBefore) {
+    CLaneTimeline timeline;
+    timeline.Sample("a", "a", 3);
+    timeline.Sample("a", "a", 3);
+    timeline.SampleNone();
+    timeline.SampleNone();
+    EXPECT_EQ(timeline.CurrentRow(), -1);
+    EXPECT_EQ(timeline.RowCount(), 1);
+    const std::vector<CLaneTimeline::Run> runs = timeline.Runs(100);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].row, -1);
+    EXPECT_EQ(runs[0].length, 2);
+    EXPECT_EQ(runs[1].row, 0);
+    EXPECT_EQ(runs[1].length, 2);
+}
+
 TEST(LaneTimelineTest, The101stKeyEvictsRowZero) {
     CLaneTimeline timeline;
     for (int i = 0; i < 100; ++i) {

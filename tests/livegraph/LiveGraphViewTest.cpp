@@ -1,4 +1,6 @@
+#include <QBitmap>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <random>
@@ -9,6 +11,7 @@
 #include "core/CLiveInputData.h"
 #include "livegraph/CLiveFrame.h"
 #include "livegraph/CLiveView.h"
+#include "livegraph/LineFont.h"
 #include "shell/CImageList.h"
 #include "shell/CMainDialogBar.h"
 
@@ -130,6 +133,39 @@ TEST_F(LiveViewTest, CursorFollowsItsSecondUntilEscape) {
     QTest::mouseClick(&view_, Qt::LeftButton, {}, QPoint(x, y));
     QTest::mouseClick(&view_, Qt::LeftButton, {}, QPoint(20, y));  // in the label column
     EXPECT_FALSE(view_.CursorShown());
+}
+
+// Each text of the window drawn unclipped in the middle of a band of its height: its ink,
+// descenders and underscores too, stays inside the band.
+TEST_F(LiveViewTest, EveryLineFitsItsBandAt18PixelRows) {
+    const std::pair<const char*, int> lines[] = {
+        {"Live Graph of Hourglint", 18}, {"10:23 gjpqy", 18 - 18 / 4}, {"zz_extremely_long", 17}};
+    for (const auto& [text, band] : lines) {
+        QImage image(400, 3 * band, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(LineFont(band));
+        painter.drawText(QRect(0, band, 400, band), Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter.end();
+        const QRect ink = QRegion(QBitmap::fromImage(image.createMaskFromColor(
+                                      QColor(Qt::white).rgb(), Qt::MaskInColor)))
+                              .boundingRect();
+        EXPECT_TRUE(QRect(0, band, 400, band).contains(ink)) << text;
+        EXPECT_GE(ink.height(), band / 2) << text;
+    }
+
+    // In the window, between its lane separators, an underscore shows.
+    Tick("zz_");
+    Tick("zz");
+    const auto& g = view_.Geom();
+    ASSERT_EQ(g.rowHeight, 18);
+    const auto lane = [&](int row) {
+        // Ink only: the current lane has its own colour.
+        return view_.Picture()
+            .copy(g.left + 31, g.top + 2 + row * 18, 130, 17)
+            .createMaskFromColor(QColor(Qt::white).rgb());
+    };
+    EXPECT_NE(lane(0), lane(1));
 }
 
 TEST_F(LiveViewTest, NoDataSourceWarnsOnceAndSamplesAnEmptyItem) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "ReportTestSupport.h"
 #include "report/CBarChart.h"
 #include "report/CReportModel.h"
@@ -80,4 +82,33 @@ TEST(BarChart, DrawsWhiteBeforeDataFlatBarsForZeroAndFrontFacesInTheSeriesColour
     EXPECT_TRUE(Holds(chart.Picture(), CBarChart::Darker(today)));
     EXPECT_TRUE(Holds(chart.Picture(), CBarChart::Lighter(today)));
     EXPECT_EQ(chart.Picture().size(), QSize(600, 300));
+}
+
+// Every other item has a long name; the ones between have none. On the saved picture, the
+// names' ink stays inside their own boxes.
+TEST(BarChart, LongItemNamesKeepToTheirBoxes) {
+    EnsureTestApplication();
+    ReportTable rows;
+    for (int i = 0; i < 5; ++i) {
+        rows.push_back({i, i % 2 == 0 ? std::string(60, 'W') + "_end" : "", "", 60, 0, 0, 0, 0});
+    }
+    CBarChart chart;
+    chart.SetClientSize(QSize(600, 300));
+    chart.SetData(CReportModel(ReportMode::Process, rows).Chart());
+    const QImage picture = chart.Picture();
+    const std::vector<QRect>& boxes = chart.ItemNameBoxes();
+    ASSERT_EQ(boxes.size(), 5u);
+    std::vector<int> ink(boxes.size());
+    // Right of the last box the front row's series name begins.
+    for (int x = 0; x <= boxes.back().right(); ++x) {
+        for (int y = boxes[0].top(); y <= boxes[0].bottom() + 3; ++y) {
+            if ((picture.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
+            const auto owner = std::find_if(boxes.begin(), boxes.end(), [x](const QRect& box) {
+                return box.left() <= x && x <= box.right();
+            });
+            ASSERT_TRUE(owner != boxes.end() && (owner - boxes.begin()) % 2 == 0) << x << "," << y;
+            ++ink[owner - boxes.begin()];
+        }
+    }
+    EXPECT_TRUE(ink[0] > 0 && ink[2] > 0 && ink[4] > 0);
 }

@@ -25,6 +25,19 @@ TEST(HtmlExport, TheImageTakesTheReportsNameWithItsExtensionReplaced) {
     }
 }
 
+TEST(HtmlExport, TheImageReferenceIsAUrlWhateverTheFileIsCalled) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a#b c%.jpg", "a%23b%20c%25.jpg"},
+        {"rep?1&x\"<.jpg", "rep%3F1%26x%22%3C.jpg"},
+        {"\xc3\xa9t\xc3\xa9_~-1.jpg", "%C3%A9t%C3%A9_~-1.jpg"}};
+    for (const auto& [name, url] : cases) {
+        HtmlReportContent content;
+        content.imageName = name;
+        EXPECT_NE(HtmlReportText(content).find("<img src=\"" + url + "\""), std::string::npos)
+            << name;
+    }
+}
+
 // Set HOURGLINT_WRITE_GOLDEN=1 to rewrite the golden files after a deliberate change.
 TEST_F(ReportTest, TheSavedFileMatchesItsGoldenCopyByteForByte) {
     EnsureTestApplication();

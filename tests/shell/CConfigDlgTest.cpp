@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "ShellTestSupport.h"
@@ -45,6 +46,8 @@ void ExpectDefaultsShown(CConfigDlg& dialog) {
     EXPECT_EQ(dialog.AutoSaveEdit().text(), "10");
     EXPECT_EQ(dialog.AlphaSlider().value(), 200);
     EXPECT_EQ(dialog.AlarmEdit().text(), "120");
+    EXPECT_FALSE(dialog.PauseWhenIdleBox().isChecked());
+    EXPECT_EQ(dialog.IdleMinutesEdit().text(), "5");
 }
 
 class ConfigDlgTest : public ShellTest {
@@ -73,8 +76,8 @@ TEST_F(ConfigDlgTest, FreshSettingsShowTheDefaults) {
     EXPECT_EQ(dialog.AlphaSlider().tickInterval(), 64);
     EXPECT_EQ(dialog.AlphaSlider().tickPosition(), QSlider::TicksAbove);
     EXPECT_TRUE(dialog.OkButton().isDefault());
-    // 295 x 284 dialog units.
-    EXPECT_EQ(dialog.size(), QSize(443, 462));
+    // 295 x 284 dialog units, and 56 more for the share row.
+    EXPECT_EQ(dialog.size(), QSize(443, 553));
 }
 
 TEST_F(ConfigDlgTest, EditsTakeDigitsOnlyButMayBeEmptied) {
@@ -131,7 +134,43 @@ TEST_F(ConfigDlgTest, StoredValuesOutsideTheRangesShowAsStored) {
     EXPECT_EQ(settings.Values().iAutoSave, 3);
 }
 
-TEST_F(ConfigDlgTest, OkWithoutChangesRewritesAllSixAndTouchesNothingElse) {
+// The idle minutes are checked last, like the alarm step before them, whether the box is
+// ticked or not.
+struct IdleEntry {
+    const char* text;
+    bool ticked;
+    const char* message;  // empty: accepted
+};
+
+class IdleMinutesTest : public ConfigDlgTest, public ::testing::WithParamInterface<IdleEntry> {};
+
+TEST_P(IdleMinutesTest, CheckedOnOk) {
+    const IdleEntry& entry = GetParam();
+    CConfigDlg dialog(SettingsValues{}, SettingsValues{});
+    dialog.show();
+    EXPECT_EQ(dialog.PauseWhenIdleBox().text(), "Stop counting after");
+    dialog.PauseWhenIdleBox().setChecked(entry.ticked);
+    dialog.IdleMinutesEdit().setText(QString::fromLatin1(entry.text));
+    dialog.accept();
+    if (*entry.message != '\0') {
+        EXPECT_EQ(messages_, std::vector<std::string>{entry.message});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), &dialog.IdleMinutesEdit());
+    } else {
+        EXPECT_TRUE(messages_.empty());
+        EXPECT_EQ(dialog.Values().bPauseWhenIdle, entry.ticked);
+        EXPECT_EQ(dialog.Values().iIdleMinutes, std::atoi(entry.text));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, IdleMinutesTest,
+    ::testing::Values(IdleEntry{"0", true, "Please enter an integer between 1 and 120."},
+                      IdleEntry{"121", false, "Please enter an integer between 1 and 120."},
+                      IdleEntry{"", true, "Please enter an integer."}, IdleEntry{"1", true, ""},
+                      IdleEntry{"120", false, ""}));
+
+TEST_F(ConfigDlgTest, OkWithoutChangesRewritesEveryValueAndTouchesNothingElse) {
     CQtSettingsStore store;
     CAppSettings settings;
     settings.Load(store);
@@ -143,7 +182,7 @@ TEST_F(ConfigDlgTest, OkWithoutChangesRewritesAllSixAndTouchesNothingElse) {
 
     QSettings file(SettingsFile(), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Config"));
-    EXPECT_EQ(file.childKeys().size(), 6);
+    EXPECT_EQ(file.childKeys().size(), 8);
     // No autostart entry: the box shows it off, so OK stores off and writes no entry.
     EXPECT_EQ(file.value("bRunOnWindowsStartup").toInt(), 0);
     EXPECT_EQ(file.value("bMinimizeOnStartup").toInt(), 0);
@@ -151,6 +190,8 @@ TEST_F(ConfigDlgTest, OkWithoutChangesRewritesAllSixAndTouchesNothingElse) {
     EXPECT_EQ(file.value("iAutoSave").toInt(), 10);
     EXPECT_EQ(file.value("iALPHA").toInt(), 200);
     EXPECT_EQ(file.value("iAlarmForMinutes").toInt(), 120);
+    EXPECT_EQ(file.value("bPauseWhenIdle").toInt(), 0);
+    EXPECT_EQ(file.value("iIdleMinutes").toInt(), 5);
     EXPECT_FALSE(QFile::exists(AutostartFile()));
     EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
 }

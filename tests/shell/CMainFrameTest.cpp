@@ -44,6 +44,13 @@ TEST_F(MainFrameTest, WindowIsTheSmallTopmostTranslucentHourglint) {
     EXPECT_EQ(frame.Splitter().widget(0), &frame.LiveView());
     EXPECT_EQ(frame.Splitter().widget(1), &frame.AlarmView());
     EXPECT_EQ(frame.Splitter().sizes().value(0), 300);
+    // Every caption at the bar's own size: a button is as wide as its caption needs.
+    CMainDialogBar& bar = frame.DialogBar();
+    for (CImageButton* button :
+         {&bar.LiveGraphButton(), &bar.ReportButton(), &bar.ConfigButton(), &bar.AboutButton()}) {
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        EXPECT_LE(button->geometry().right(), bar.width()) << button->text().toStdString();
+    }
 }
 
 TEST_F(MainFrameTest, StoredAlphaIsTheWindowOpacity) {

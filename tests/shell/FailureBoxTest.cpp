@@ -7,6 +7,7 @@
 
 #include "MainFrameFixture.h"
 #include "core/IClock.h"
+#include "report/CReportFrame.h"
 
 namespace {
 
@@ -72,6 +73,24 @@ TEST_F(FailureBoxTest, TheClockRunsOnUnderOneBoxAndEverySecondIsWrittenOnce) {
     int stored = 0;
     for (const UsageTotal& row : db.LoadDb(clock.Now(), 10)) stored += row.seconds;
     EXPECT_EQ(stored, counted);
+}
+
+// A failure of the report's work opens over the report window the user works in, not over
+// the main window, which would come up in front of the report with it.
+TEST_F(FailureBoxTest, ABoxBelongsToTheWindowTheUserWorksIn) {
+    InstallMessageBoxHandler();
+    CMainFrame& frame = MakeFrame();
+    frame.show();
+    CReportFrame* report = frame.Reports().Open();
+    QApplication::setActiveWindow(report);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == report; }));
+    ShowMessage("Fail to report group!\nError Information: locked");
+    ASSERT_TRUE(QTest::qWaitFor([] { return !OpenBoxes().empty(); }));
+    const std::vector<QMessageBox*> boxes = OpenBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0]->parentWidget(), report);
+    EXPECT_TRUE(boxes[0]->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    delete boxes[0];
 }
 
 }  // namespace

@@ -136,6 +136,33 @@ TEST_F(TrayTest, MinimiseHidesIntoTheTrayAndAMaximisedWindowComesBackMaximised) 
     EXPECT_FALSE(frame.isMinimized());
 }
 
+// openbox places a window that comes back without a position of its own anew.
+TEST_F(TrayTest, TheWindowComesBackWhereTheUserLeftIt) {
+    ASSERT_TRUE(CShellTray::Available());
+    CMainFrame& frame = ShownFrame();
+    // Moved and sized by another client, as a drag on the title bar would: the program
+    // itself never set a position.
+    const QString id = QString::number(frame.winId());
+    for (const QStringList& args : {QStringList{"windowmove", id, "633", "307"},
+                                    QStringList{"windowsize", id, "470", "520"}}) {
+        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), args), 0);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.size() == QSize(470, 520); }));
+    QTest::qWait(300);
+    const QRect placed = frame.geometry();
+    // Each round moved it further before: a drift would show in the second.
+    for (int round = 0; round < 2; ++round) {
+        ClickTrayIcon(frame);
+        ASSERT_FALSE(frame.isVisible());
+        ClickTrayIcon(frame);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frame.geometry() == placed; })) << round;
+        frame.showMinimized();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.isVisible(); }));
+        ClickTrayIcon(frame);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frame.geometry() == placed; })) << round;
+    }
+}
+
 TEST_F(TrayTest, MinimizeOnStartupShowsOnlyTheTrayIconUntilTheFirstClick) {
     ASSERT_TRUE(CShellTray::Available());
     store_.values["bMinimizeOnStartup"] = 1;
@@ -146,6 +173,7 @@ TEST_F(TrayTest, MinimizeOnStartupShowsOnlyTheTrayIconUntilTheFirstClick) {
 
     ClickTrayIcon(frame);
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isVisible(); }));
+    EXPECT_EQ(frame.size(), QSize(CMainFrame::kWidth, CMainFrame::kHeight));
 }
 
 TEST_F(TrayTest, ExitFromTheTrayAsksAlsoWhileHiddenAndCancelKeepsTheIcon) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/IForegroundSampler.h"
+
+// What the session says about itself at start: the facts the foreground backend is
+// chosen from.
+struct SessionFacts {
+    bool wayland = false;    // XDG_SESSION_TYPE says so, or WAYLAND_DISPLAY without a type
+    std::string swaySocket;  // $SWAYSOCK: sway, or another compositor with i3's IPC
+    bool kwinOnBus = false;  // org.kde.KWin has its name on the session bus
+    std::string compositor;  // the Wayland compositor's name, for messages
+};
+
+// A Wayland session by its environment alone; cheap enough before any GUI library starts.
+bool IsWaylandSession();
+
+// Reads the environment and asks the session bus (so a QCoreApplication should exist).
+SessionFacts ReadSessionFacts();
+
+// One way of reading the foreground program. Adding a compositor means one more row in
+// the table of ForegroundBackend.cpp.
+struct ForegroundBackend {
+    const char* name;  // as --help and the About box name it
+    bool (*matches)(const SessionFacts& facts);
+    std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts, std::string& error);
+};
+
+// The first backend whose session matches. nullptr with the reason in problem for a
+// Wayland session whose compositor has none: the X11 view would see only Xwayland windows.
+const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std::string& problem);
+
+// "sway (i3 IPC), KDE Plasma (KWin script)...": the desktops that can be measured.
+std::string SupportedDesktops();

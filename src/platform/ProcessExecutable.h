@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/IForegroundSampler.h"
+
+// The executable of a process (/proc/PID/exe); nullopt when its link cannot be read (gone,
+// or not ours to inspect).
+std::optional<std::string> ExecutableOf(uint32_t pid);
+
+// A sample from what a compositor told about its active window: the title cut to the
+// sample's length, name and path from the process; processFound stays false when pid is 0
+// or its executable cannot be read.
+ForegroundSample ProcessSample(std::string_view title, uint32_t pid);
+
+// Longest title a sample carries, in characters.
+constexpr std::size_t kMaxSampleTitleChars = 99;

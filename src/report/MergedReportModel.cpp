@@ -1,0 +1,23 @@
+#include "report/MergedReportModel.h"
+
+#include <utility>
+
+#include "core/CShareSettings.h"
+
+MergedReportModel ComputeMergedReport(const std::string& databasePath, const CShareSettings& share,
+                                      const std::vector<std::string>& snapshots, int64_t anchor,
+                                      ReportMode mode) {
+    CMergedReport::Result result = CMergedReport::Compute(
+        databasePath, share.Name(), share.Id(), snapshots, anchor, mode == ReportMode::Group);
+    MergedReportModel merged;
+    merged.report = CReportModel(mode, std::move(result.rows));
+    merged.computers = std::move(result.computers);
+    merged.leftOut = std::move(result.leftOut);
+    merged.thisComputerError = std::move(result.thisComputerError);
+    return merged;
+}
+
+std::vector<std::string> ShareFolderSnapshots(const CShareSettings& share) {
+    return share.Sharing() ? CMergedReport::SnapshotsIn(share.Folder())
+                           : std::vector<std::string>();
+}

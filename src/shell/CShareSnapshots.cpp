@@ -1,0 +1,100 @@
+#include "shell/CShareSnapshots.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+#include <utility>
+
+#include "core/CShareSettings.h"
+#include "core/Message.h"
+
+CShareSnapshots::CShareSnapshots(std::string databasePath, CShareSettings& share,
+                                 ISettingsStore& store, QObject* parent)
+    : QObject(parent), databasePath_(std::move(databasePath)), share_(share), store_(store) {
+    timer_.setInterval(kIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &CShareSnapshots::WriteNow);
+}
+
+CShareSnapshots::~CShareSnapshots() {
+    if (thread_ != nullptr) {
+        cancel_ = true;
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+void CShareSnapshots::Start() {
+    timer_.start();
+    WriteNow();
+}
+
+void CShareSnapshots::WriteNow() {
+    if (thread_ == nullptr) {
+        Launch();
+    }
+}
+
+bool CShareSnapshots::Launch() {
+    if (!share_.Sharing() || notWal_) {
+        return false;
+    }
+    const std::string id = share_.EnsureId(store_);
+    const std::string folder = share_.Folder();
+    const std::string fileName = share_.SnapshotFileName();
+    const std::string name = share_.Name();
+    const std::string source = databasePath_;
+    cancel_ = false;
+    thread_ = QThread::create([this, source, folder, fileName, id, name] {
+        result_ = CSnapshotWriter::Write(source, folder, fileName, id, name, &cancel_);
+    });
+    connect(thread_, &QThread::finished, this, &CShareSnapshots::OnThreadFinished);
+    thread_->start(QThread::LowPriority);
+    return true;
+}
+
+void CShareSnapshots::OnThreadFinished() {
+    if (thread_ == nullptr) {
+        return;
+    }
+    thread_->wait();
+    delete thread_;
+    thread_ = nullptr;
+    const CSnapshotWriter::Result result = result_;
+    using Status = CSnapshotWriter::Status;
+    if (result.status == Status::Written) {
+        failureShown_ = false;
+    } else if (result.status == Status::NotWal) {
+        notWal_ = true;
+        ShowMessage(
+            "Hourglint cannot share its history with your other computers: its database "
+            "does not use write-ahead logging on this file system, so no consistent copy can "
+            "be made while it runs.\nNo snapshots are written until the next start.");
+    } else if (result.status != Status::Cancelled && !failureShown_) {
+        failureShown_ = true;
+        ShowMessage("Cannot share the history with your other computers through the folder " +
+                    share_.Folder() + ":\n" + result.error + "\nHourglint tries again in an hour.");
+    }
+    emit Finished(result);
+}
+
+void CShareSnapshots::WaitBounded(int milliseconds) {
+    if (thread_ == nullptr) {
+        return;
+    }
+    if (!thread_->wait(QDeadlineTimer(milliseconds))) {
+        cancel_ = true;
+        thread_->wait();
+    }
+    // Finished here, without a message: the program is on its way out.
+    delete thread_;
+    thread_ = nullptr;
+    emit Finished(result_);
+}
+
+void CShareSnapshots::WriteAtExit() {
+    timer_.stop();
+    QDeadlineTimer deadline(kExitWaitMs);
+    WaitBounded(kExitWaitMs);
+    if (Launch()) {
+        WaitBounded(static_cast<int>(deadline.remainingTime()));
+    }
+}
