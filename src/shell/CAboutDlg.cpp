@@ -31,8 +31,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    // One line more than the links need: which database this copy counts into.
-    setFixedSize(DuX(235), DuY(121));
+    // Taller than the links alone need: the wrapped backend line and the database line.
+    setFixedSize(DuX(235), DuY(133));
 
     const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
     const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
@@ -64,11 +64,13 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
     auto* licence = new QLabel(
         QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this);
-    // Wider than the column beside the OK button.
+    // These lines are wider than the column beside the OK button.
     licence->setWordWrap(true);
     text->addWidget(licence);
     if (!foreground.isEmpty()) {
-        text->addWidget(new QLabel(QStringLiteral("Foreground read from: ") + foreground, this));
+        auto* backend = new QLabel(QStringLiteral("Foreground read from: ") + foreground, this);
+        backend->setWordWrap(true);
+        text->addWidget(backend);
     }
     text->addSpacing(DuY(6));
     text->addLayout(links);
