@@ -15,8 +15,6 @@
 #include <memory>
 #include <thread>
 
-extern char** environ;
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -27,62 +25,11 @@ int MsLeft(Clock::time_point deadline) {
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (std::string& s : strings) {
-        pointers.push_back(s.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-// fork + exec in a new process group. Everything the child needs is prepared before the
-// fork, so the child only makes async-signal-safe calls.
-pid_t Launch(std::vector<std::string> argv, std::vector<std::string> env, int stdoutFd,
-             int stderrFd, int keepFd = -1) {
-    if (argv.empty()) {
-        return -1;
-    }
-    std::vector<char*> args = Pointers(argv);
-    std::vector<char*> envp = Pointers(env);
-    const int devNull = open("/dev/null", O_RDWR | O_CLOEXEC);
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        // A test that crashes must not leave servers and clients behind.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent) {
-            _exit(127);
-        }
-        setpgid(0, 0);
-        dup2(devNull, STDIN_FILENO);
-        dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
-        dup2(stderrFd >= 0 ? stderrFd : devNull, STDERR_FILENO);
-        if (keepFd >= 0) {
-            fcntl(keepFd, F_SETFD, 0);
-        }
-        execvpe(args[0], args.data(), envp.data());
-        _exit(127);
-    }
-    if (pid > 0) {
-        setpgid(pid, pid);  // also here, so a signal to the group cannot race the child
-    }
-    if (devNull >= 0) {
-        close(devNull);
-    }
-    return pid;
-}
-
 }  // namespace
 
 XvfbSession::~XvfbSession() {
-    // Newest first: clients before the window manager, everything before the server.
-    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
-        Signal(*it, SIGTERM);
-    }
-    while (!m_children.empty()) {
-        Stop(m_children.back(), 2000);
-    }
+    // Clients and the window manager before the server.
+    m_processes.StopAll();
     if (m_connection != nullptr) {
         xcb_disconnect(m_connection);
     }
@@ -110,13 +57,9 @@ bool XvfbSession::Start(std::string& error) {
         error = std::string("pipe: ") + std::strerror(errno);
         return false;
     }
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        env.emplace_back(*e);
-    }
-    m_xvfb = Launch({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp", "-noreset"},
-                    env, -1, -1, fds[1]);
+    m_xvfb = ChildProcesses::Launch({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                     "1280x1024x24", "-nolisten", "tcp", "-noreset"},
+                                    ChildProcesses::Environment({}), -1, -1, fds[1]);
     close(fds[1]);
     if (m_xvfb < 0) {
         close(fds[0]);
@@ -224,117 +167,30 @@ void XvfbSession::KillWindowManager() {
 
 std::vector<std::string> XvfbSession::ChildEnvironment(
     const std::vector<std::string>& extraEnv) const {
-    std::vector<std::string> env;
-    const auto overridden = [&](const std::string& entry) {
-        const std::string name = entry.substr(0, entry.find('=') + 1);
-        if (name == "DISPLAY=" || name == "WAYLAND_DISPLAY=") {
-            return true;
-        }
-        return std::any_of(extraEnv.begin(), extraEnv.end(),
-                           [&](const std::string& e) { return e.starts_with(name); });
-    };
-    for (char** e = environ; *e != nullptr; ++e) {
-        if (!overridden(*e)) {
-            env.emplace_back(*e);
-        }
-    }
-    env.push_back("DISPLAY=" + m_display);
-    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-    return env;
+    std::vector<std::string> extra{"DISPLAY=" + m_display};
+    extra.insert(extra.end(), extraEnv.begin(), extraEnv.end());
+    return ChildProcesses::Environment(extra, {"WAYLAND_DISPLAY"});
 }
 
 pid_t XvfbSession::Spawn(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnv, const std::string& outputFile) {
-    int out = -1;
-    if (!outputFile.empty()) {
-        out = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    }
-    const pid_t pid = Launch(argv, ChildEnvironment(extraEnv), out, out);
-    if (out >= 0) {
-        close(out);
-    }
-    if (pid > 0) {
-        m_children.push_back(pid);
-    }
-    return pid;
+    return m_processes.Spawn(argv, ChildEnvironment(extraEnv), outputFile);
 }
 
 int XvfbSession::Run(const std::vector<std::string>& argv, std::string* output, int timeoutMs) {
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        return -1;
-    }
-    const pid_t pid = Launch(argv, ChildEnvironment({}), fds[1], -1);
-    close(fds[1]);
-    if (pid < 0) {
-        close(fds[0]);
-        return -1;
-    }
-    m_children.push_back(pid);
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::string text;
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
-            break;
-        }
-        char buffer[4096];
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(fds[0]);
-    int status = 0;
-    if (!WaitExit(pid, MsLeft(deadline), &status)) {
-        Stop(pid, 0);
-        return -1;
-    }
-    if (output != nullptr) {
-        *output = text;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return m_processes.Run(argv, ChildEnvironment({}), output, timeoutMs);
 }
 
 void XvfbSession::Signal(pid_t pid, int signal) const {
-    if (pid > 0) {
-        kill(-pid, signal);
-    }
-}
-
-void XvfbSession::Forget(pid_t pid) {
-    m_children.erase(std::remove(m_children.begin(), m_children.end(), pid), m_children.end());
+    m_processes.Signal(pid, signal);
 }
 
 bool XvfbSession::WaitExit(pid_t pid, int timeoutMs, int* status) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    int result = 0;
-    for (;;) {
-        const pid_t done = waitpid(pid, &result, WNOHANG);
-        if (done == pid || (done < 0 && errno == ECHILD)) {
-            Forget(pid);
-            if (status != nullptr) {
-                *status = result;
-            }
-            return true;
-        }
-        if (Clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    return m_processes.WaitExit(pid, timeoutMs, status);
 }
 
 int XvfbSession::Stop(pid_t pid, int graceMs) {
-    int status = 0;
-    Signal(pid, SIGTERM);
-    if (!WaitExit(pid, graceMs, &status)) {
-        Signal(pid, SIGKILL);
-        WaitExit(pid, 10000, &status);
-    }
-    Forget(pid);
-    return status;
+    return m_processes.Stop(pid, graceMs);
 }
 
 uint32_t XvfbSession::WaitForWindow(const std::string& nameRegex, int timeoutMs) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcesses.h"
+
 struct xcb_connection_t;
 
 // A private X server for tests: Xvfb on a free display, optionally openbox, and helpers to
@@ -64,12 +66,11 @@ class XvfbSession {
 
   private:
     bool WindowManagerRunning() const;
-    void Forget(pid_t pid);
 
     pid_t m_xvfb = -1;
     pid_t m_windowManager = -1;
     std::string m_display;
     xcb_connection_t* m_connection = nullptr;
     uint32_t m_root = 0;
-    std::vector<pid_t> m_children;  // in start order
+    ChildProcesses m_processes;
 };

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CompositorSamplers.h"
+#include "StoredSeconds.h"
+#include "WestonSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "hourglint-wayland-e2e";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+void PumpFor(std::chrono::milliseconds span) {
+    const auto end = Clock::now() + span;
+    while (Clock::now() < end) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::string FileText(const std::string& file) {
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The built program in the compositor's session, as its user, with the database beside a
+// copy of it; a sampler of the test's own watches the compositor alongside.
+template <typename Compositor>
+class WaylandEndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        App();
+        std::string error;
+        ASSERT_TRUE(session_.Start(error)) << error;
+        observer_ = Compositor::Open(session_, error);
+        ASSERT_TRUE(observer_) << error;
+    }
+
+    bool InFront(const std::string& title) {
+        return session_.FocusUntil(title, [&] {
+            QCoreApplication::processEvents();
+            return observer_->Sample().title == title;
+        });
+    }
+
+    typename Compositor::Session session_;
+    std::unique_ptr<IForegroundSampler> observer_;
+};
+
+using Compositors = ::testing::Types<Sway, KWin>;
+TYPED_TEST_SUITE(WaylandEndToEndTest, Compositors);
+
+TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {
+    auto& session = this->session_;
+    ASSERT_FALSE(session.StartTestWindow("hourglint-window-one", "Window one").empty());
+    ASSERT_FALSE(session.StartTestWindow("hourglint-window-two", "Window two").empty());
+    ASSERT_TRUE(session.StartXterm("Terminal three"));
+    const fs::path executable = fs::path(session.Folder()) / "bin" / "hourglint";
+    fs::copy_file(HOURGLINT_EXECUTABLE, executable, fs::copy_options::overwrite_existing);
+    ASSERT_TRUE(this->InFront("Terminal three"));
+
+    const int firstHour = LocalHourNow();
+    const std::string log = session.Folder() + "/hourglint.log";
+    const pid_t app = session.SpawnClient({executable.string()}, {}, log);
+    ASSERT_GT(app, 0);
+    // Its window comes up through Xwayland and takes the focus.
+    ASSERT_TRUE(this->InFront("Hourglint")) << FileText(log);
+
+    struct Stretch {
+        std::string title;
+        std::string program;
+        int seconds;
+    };
+    const std::vector<Stretch> plan = {{"Window one", "hourglint-window-one", 4},
+                                       {"Terminal three", "xterm", 2},
+                                       {"Window two", "hourglint-window-two", 3},
+                                       {"Window one", "hourglint-window-one", 2}};
+    std::map<std::string, double> inFront;
+    for (const Stretch& stretch : plan) {
+        ASSERT_TRUE(this->InFront(stretch.title));
+        const auto from = Clock::now();
+        PumpFor(std::chrono::seconds(stretch.seconds));
+        inFront[stretch.program] += std::chrono::duration<double>(Clock::now() - from).count();
+    }
+    session.Processes().Signal(app, SIGTERM);
+    int status = 0;
+    ASSERT_TRUE(session.Processes().WaitExit(app, 15000, &status)) << "did not end on SIGTERM";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << FileText(log);
+
+    const auto stored = ReadToday(executable.parent_path() / "HG.mdb", firstHour, LocalHourNow());
+    for (const auto& [program, seconds] : inFront) {
+        ASSERT_TRUE(stored.count(program)) << program << " has no seconds\n" << FileText(log);
+        // A second per switch into or out of the window.
+        const int switches = program == "hourglint-window-one" ? 4 : 2;
+        EXPECT_NEAR(stored.at(program).seconds, seconds, switches) << program;
+    }
+}
+
+TEST(WaylandUnsupportedTest, WestonSaysSoAndExitsWithOne) {
+    WestonSession weston;
+    std::string error;
+    ASSERT_TRUE(weston.Start(error)) << error;
+    const fs::path executable = fs::path(weston.Folder()) / "bin" / "hourglint";
+    fs::copy_file(HOURGLINT_EXECUTABLE, executable, fs::copy_options::overwrite_existing);
+    const std::string log = weston.Folder() + "/hourglint.log";
+    const pid_t app = weston.SpawnClient({executable.string()}, {}, log);
+    ASSERT_GT(app, 0);
+
+    // Standard error names the compositor and what is supported; the box waits for OK.
+    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (FileText(log).find("Supported") == std::string::npos && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const std::string text = FileText(log);
+    EXPECT_NE(text.find("(weston)"), std::string::npos) << text;
+    EXPECT_NE(text.find("sway"), std::string::npos) << text;
+    const std::vector<std::string> env = weston.ClientEnvironment();
+    std::string boxes;
+    weston.Processes().Run(
+        {"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Hourglint$"}, env, &boxes);
+    ASSERT_FALSE(boxes.empty()) << "no message box";
+    std::istringstream box(boxes);
+    int status = 0;
+    for (std::string window; std::getline(box, window);) {
+        weston.Processes().Run({"xdotool", "key", "--window", window, "Return"}, env);
+    }
+    ASSERT_TRUE(weston.Processes().WaitExit(app, 10000, &status)) << "still running after OK";
+    EXPECT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_FALSE(fs::exists(executable.parent_path() / "HG.mdb"));
+}
+
+}  // namespace

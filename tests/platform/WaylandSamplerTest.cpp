@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CompositorSamplers.h"
+#include "core/Message.h"
+#include "platform/CKWinForegroundSampler.h"
+#include "platform/CSwayForegroundSampler.h"
+#include "platform/ForegroundBackend.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "hourglint-wayland-tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// One compositor for all tests of a process, started once and ended at exit: the
+// process's session bus stays with the first KWin it meets.
+template <typename Compositor>
+class CompositorTest : public ::testing::Test {
+  protected:
+    using Session = typename Compositor::Session;
+    struct Shared {
+        Session session;
+        std::string error;
+        bool started = session.Start(error);
+    };
+
+    void SetUp() override {
+        App();
+        static Shared shared;
+        ASSERT_TRUE(shared.started) << shared.error;
+        session_ = &shared.session;
+        std::string error;
+        sampler_ = Compositor::Open(*session_, error);
+        ASSERT_TRUE(sampler_) << error;
+    }
+
+    // Brings the window forward until the sampler reports it, events handled meanwhile.
+    ForegroundSample FrontSample(const std::string& title) {
+        ForegroundSample sample;
+        session_->FocusUntil(title, [&] {
+            QCoreApplication::processEvents();
+            sample = sampler_->Sample();
+            return sample.title == title;
+        });
+        return sample;
+    }
+
+    Session* session_ = nullptr;
+    std::unique_ptr<IForegroundSampler> sampler_;
+};
+
+using Compositors = ::testing::Types<Sway, KWin>;
+TYPED_TEST_SUITE(CompositorTest, Compositors);
+
+TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
+    auto& session = *this->session_;
+    const std::string one = session.StartTestWindow("hourglint-window-one", "Window one");
+    const std::string two = session.StartTestWindow("hourglint-window-two", "Window two");
+    ASSERT_FALSE(one.empty());
+    ASSERT_FALSE(two.empty());
+    ASSERT_TRUE(session.StartXterm("Terminal three"));
+
+    struct Case {
+        std::string title;
+        std::string path;
+    };
+    const std::vector<Case> cases = {{"Window one", one},
+                                     {"Terminal three", "/usr/bin/xterm"},
+                                     {"Window two", two},
+                                     {"Window one", one}};
+    for (const Case& c : cases) {
+        const ForegroundSample sample = this->FrontSample(c.title);
+        EXPECT_EQ(sample.title, c.title);
+        EXPECT_TRUE(sample.processFound) << c.title;
+        EXPECT_EQ(sample.path, c.path) << c.title;
+        EXPECT_EQ(sample.name, fs::path(c.path).filename().string());
+    }
+}
+
+using SwayTest = CompositorTest<Sway>;
+
+TEST_F(SwayTest, ALostSocketGivesOneMessageThenReconnects) {
+    std::vector<std::string> messages;
+    const MessageHandler previous =
+        SetMessageHandler([&](const std::string& text) { messages.push_back(text); });
+    auto& sampler = static_cast<CSwayForegroundSampler&>(*sampler_);
+    std::string error;
+    ASSERT_TRUE(session_->Restart(error)) << error;
+    // The loss is noticed on the event loop, then the new sway is found.
+    for (const bool connected : {false, true}) {
+        for (int i = 0; i < 500 && sampler.Connected() != connected; ++i) {
+            QCoreApplication::processEvents();
+            usleep(10000);
+        }
+    }
+    SetMessageHandler(previous);
+    EXPECT_TRUE(sampler.Connected());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("lost its connection to sway"), std::string::npos);
+
+    const std::string window = session_->StartTestWindow("hourglint-window-one", "After restart");
+    EXPECT_EQ(FrontSample("After restart").path, window);
+}
+
+using KWinTest = CompositorTest<KWin>;
+
+TEST_F(KWinTest, ItsScriptCarriesItsPidAndOutlivesNoCopy) {
+    const std::string own = CKWinForegroundSampler::PluginName(getpid()).toStdString();
+    EXPECT_TRUE(session_->ScriptLoaded(own));
+    sampler_.reset();
+    EXPECT_FALSE(session_->ScriptLoaded(own)) << "not unloaded at exit";
+
+    // A copy that was killed left its script loaded and its file behind.
+    long pidMax = 0;
+    std::ifstream("/proc/sys/kernel/pid_max") >> pidMax;
+    const std::string orphan = CKWinForegroundSampler::PluginName(pidMax + 1).toStdString();
+    const fs::path orphanFile = fs::path(std::getenv("XDG_RUNTIME_DIR")) /
+                                ("hourglint-kwin-" + std::to_string(pidMax + 1) + ".js");
+    std::ofstream(orphanFile) << "// left behind\n";
+    ASSERT_EQ(
+        session_->Processes().Run(
+            {"dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
+             "org.kde.kwin.Scripting.loadScript", "string:" + orphanFile.string(),
+             "string:" + orphan},
+            ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + session_->BusAddress()})),
+        0);
+    ASSERT_TRUE(session_->ScriptLoaded(orphan));
+
+    std::string error;
+    sampler_ = KWin::Open(*session_, error);
+    ASSERT_TRUE(sampler_) << error;
+    EXPECT_FALSE(session_->ScriptLoaded(orphan));
+    EXPECT_FALSE(fs::exists(orphanFile));
+}
+
+// Which backend a session gets, from its facts alone.
+TEST(ForegroundBackendChoice, FollowsTheSession) {
+    struct Case {
+        SessionFacts facts;
+        std::string backend;  // start of its name; "" for none
+    };
+    const std::vector<Case> cases = {
+        {{false, "", false, ""}, "X11"},
+        {{false, "/run/sway-ipc.sock", true, ""}, "X11"},
+        {{true, "/run/sway-ipc.sock", false, "sway"}, "sway"},
+        {{true, "", true, "kwin_wayland"}, "KDE Plasma"},
+        {{true, "", false, "weston"}, ""},
+    };
+    for (const Case& c : cases) {
+        std::string problem;
+        const ForegroundBackend* backend = ChooseForegroundBackend(c.facts, problem);
+        if (c.backend.empty()) {
+            EXPECT_EQ(backend, nullptr);
+            EXPECT_NE(problem.find("(" + c.facts.compositor + ")"), std::string::npos) << problem;
+            EXPECT_NE(problem.find("sway"), std::string::npos) << problem;
+        } else {
+            ASSERT_NE(backend, nullptr) << c.backend;
+            EXPECT_TRUE(std::string(backend->name).starts_with(c.backend)) << backend->name;
+        }
+    }
+}
+
+}  // namespace

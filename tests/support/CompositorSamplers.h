@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "KWinSession.h"
+#include "SwaySession.h"
+#include "platform/CKWinForegroundSampler.h"
+#include "platform/CSwayForegroundSampler.h"
+
+// Each compositor under test with the way to open its sampler once the session runs.
+struct Sway {
+    using Session = SwaySession;
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
+        return CSwayForegroundSampler::Connect(session.SocketPath(), error);
+    }
+};
+
+struct KWin {
+    using Session = KWinSession;
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
+        // The sampler talks to the bus of the session it finds in the environment.
+        setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
+        return CKWinForegroundSampler::Connect(error);
+    }
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ChildProcesses.h"
+
+// A private headless Wayland compositor with Xwayland for tests, started by the test and
+// ended, with every client, by process id. Subclasses start a particular compositor.
+class CompositorSession {
+  public:
+    virtual ~CompositorSession();
+    CompositorSession(const CompositorSession&) = delete;
+    CompositorSession& operator=(const CompositorSession&) = delete;
+
+    virtual bool Start(std::string& error) = 0;
+    // Asks the compositor to activate the window with this exact title.
+    virtual bool Focus(const std::string& title) = 0;
+
+    // The folder of the session: readable and writable by the user its clients run as.
+    const std::string& Folder() const { return m_folder; }
+    // What a program started in the session sees: WAYLAND_DISPLAY, DISPLAY of Xwayland,
+    // the runtime folder, a home of its own and the compositor's own variables.
+    std::vector<std::string> ClientEnvironment(const std::vector<std::string>& extra = {}) const;
+    // Starts a client of the session as the session's user; output goes to outputFile.
+    pid_t SpawnClient(std::vector<std::string> argv, const std::vector<std::string>& extraEnv = {},
+                      const std::string& outputFile = {});
+    // A copy of the Qt test window program, named name, showing title natively on Wayland.
+    // Returns the copy's path ("" on failure).
+    std::string StartTestWindow(const std::string& name, const std::string& title);
+    // xterm through Xwayland.
+    bool StartXterm(const std::string& title);
+    // Repeats Focus(title) until ready() says so or timeoutMs pass; ready runs often (a
+    // test pumps its event loop there).
+    bool FocusUntil(const std::string& title, const std::function<bool()>& ready,
+                    int timeoutMs = 15000);
+
+    ChildProcesses& Processes() { return m_processes; }
+
+  protected:
+    // Makes the session folder; owned by nobody when running as root (sway refuses root).
+    explicit CompositorSession(bool asNobody);
+    // argv to run as the session's user.
+    std::vector<std::string> AsSessionUser(std::vector<std::string> argv) const;
+    // Waits until file exists and is not empty; returns its first line.
+    static std::string WaitForLine(const std::string& file, int timeoutMs);
+
+    ChildProcesses m_processes;
+    std::string m_folder;
+    std::string m_runtime;
+    std::string m_waylandDisplay;
+    std::string m_x11Display;
+    std::vector<std::string> m_ownVariables;  // NAME=value the compositor adds for clients
+    bool m_asNobody = false;
+};

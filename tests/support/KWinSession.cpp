@@ -1,0 +1,96 @@
+#include "KWinSession.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+KWinSession::~KWinSession() {
+    m_processes.StopAll();
+}
+
+bool KWinSession::Start(std::string& error) {
+    if (Folder().empty()) {
+        error = "no session folder";
+        return false;
+    }
+    const std::string kwin = Folder() + "/bin/kwin_wayland";
+    std::error_code copyError;
+    fs::copy_file("/usr/bin/kwin_wayland", kwin, fs::copy_options::overwrite_existing, copyError);
+    if (copyError) {
+        error = "cannot copy kwin_wayland (is kwin-wayland installed?): " + copyError.message();
+        return false;
+    }
+    // KWin starts the given program once Xwayland is up (it splits the command line at
+    // spaces itself): a script that writes the session's variables.
+    const std::string envFile = Folder() + "/kwin.env";
+    const std::string script = Folder() + "/bin/session.sh";
+    std::ofstream(script) << "#!/bin/sh\nenv > " << envFile << ".part && mv " << envFile << ".part "
+                          << envFile << "\n";
+    fs::permissions(script, fs::perms::owner_all);
+    const std::string home = Folder() + "/home";
+    m_session = m_processes.Spawn(
+        {"dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket", "hourglint-kwin",
+         "--width", "1280", "--height", "800", script},
+        ChildProcesses::Environment(
+            {"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+             "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache",
+             "KWIN_COMPOSE=Q"},
+            {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
+             "XDG_SESSION_TYPE", "XAUTHORITY"}),
+        Folder() + "/kwin.log");
+    if (m_session < 0 || WaitForLine(envFile, 20000).empty()) {
+        error = "KWin did not come up; see " + Folder() + "/kwin.log";
+        return false;
+    }
+    std::ifstream in(envFile);
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("DBUS_SESSION_BUS_ADDRESS=")) {
+            m_bus = line.substr(line.find('=') + 1);
+        } else if (line.starts_with("DISPLAY=")) {
+            m_x11Display = line.substr(line.find('=') + 1);
+        } else if (line.starts_with("XAUTHORITY=")) {
+            m_ownVariables.push_back(line);
+        }
+    }
+    m_waylandDisplay = "hourglint-kwin";
+    m_ownVariables.push_back("DBUS_SESSION_BUS_ADDRESS=" + m_bus);
+    if (m_bus.empty() || m_x11Display.empty()) {
+        error = "KWin started no Xwayland or no bus; see " + Folder() + "/kwin.log";
+        return false;
+    }
+    return true;
+}
+
+int KWinSession::Call(const std::vector<std::string>& arguments, std::string* output) {
+    std::vector<std::string> argv{"dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return m_processes.Run(argv, ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + m_bus}),
+                           output, 5000);
+}
+
+bool KWinSession::RunScript(const std::string& source) {
+    const std::string name = "hourglint_test_" + std::to_string(++m_scripts);
+    const std::string file = Folder() + "/" + name + ".js";
+    std::ofstream(file) << source;
+    const bool ran = Call({"/Scripting", "org.kde.kwin.Scripting.loadScript", "string:" + file,
+                           "string:" + name}) == 0 &&
+                     Call({"/Scripting", "org.kde.kwin.Scripting.start"}) == 0;
+    Call({"/Scripting", "org.kde.kwin.Scripting.unloadScript", "string:" + name});
+    return ran;
+}
+
+bool KWinSession::ScriptLoaded(const std::string& pluginName) {
+    std::string output;
+    Call({"/Scripting", "org.kde.kwin.Scripting.isScriptLoaded", "string:" + pluginName}, &output);
+    return output.find("boolean true") != std::string::npos;
+}
+
+bool KWinSession::Focus(const std::string& title) {
+    std::ostringstream script;
+    script << "for (const c of workspace.clientList()) {\n"
+           << "    if (c.caption === \"" << title << "\") { workspace.activeClient = c; }\n"
+           << "}\n";
+    return RunScript(script.str());
+}

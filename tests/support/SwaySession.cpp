@@ -1,0 +1,97 @@
+#include "SwaySession.h"
+
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The first entry of folder whose name starts with prefix and does not end with suffix.
+std::string FindEntry(const std::string& folder, const std::string& prefix,
+                      const std::string& unwanted) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && !name.ends_with(unwanted)) {
+            return entry.path().string();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+SwaySession::~SwaySession() {
+    m_processes.StopAll();
+}
+
+bool SwaySession::Start(std::string& error) {
+    if (Folder().empty()) {
+        error = "no session folder";
+        return false;
+    }
+    const std::string displayFile = Folder() + "/home/display";
+    const std::string config = Folder() + "/sway.config";
+    std::ofstream(config) << "xwayland enable\n"
+                          << "exec printenv DISPLAY > " << displayFile << "\n";
+    fs::permissions(config, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
+    for (const auto& stale : {displayFile}) {
+        fs::remove(stale);
+    }
+    const std::string home = Folder() + "/home";
+    m_sway = m_processes.Spawn(
+        AsSessionUser({"sway", "-c", config}),
+        ChildProcesses::Environment(
+            {"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+             "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache",
+             "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
+             "WLR_HEADLESS_OUTPUTS=1"},
+            {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
+             "XDG_SESSION_TYPE"}),
+        Folder() + "/sway.log");
+    if (m_sway < 0) {
+        error = "could not start sway (is it installed?)";
+        return false;
+    }
+    // sway 1.7 has no --socket: its sockets appear in the runtime folder.
+    m_x11Display = WaitForLine(displayFile, 20000);
+    m_socketPath = FindEntry(m_runtime, "sway-ipc.", ".lock");
+    const std::string wayland = FindEntry(m_runtime, "wayland-", ".lock");
+    if (m_x11Display.empty() || m_socketPath.empty() || wayland.empty()) {
+        error = "sway did not come up; see " + Folder() + "/sway.log";
+        return false;
+    }
+    m_waylandDisplay = fs::path(wayland).filename().string();
+    m_ownVariables = {"SWAYSOCK=" + m_socketPath};
+    if (Message({"-t", "get_version"}) != 0) {
+        error = "sway's IPC socket does not answer";
+        return false;
+    }
+    return true;
+}
+
+bool SwaySession::Restart(std::string& error) {
+    m_processes.Signal(m_sway, SIGKILL);
+    m_processes.WaitExit(m_sway, 10000);
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(m_runtime, ignored)) {
+        fs::remove(entry.path(), ignored);
+    }
+    return Start(error);
+}
+
+int SwaySession::Message(const std::vector<std::string>& arguments, std::string* output) {
+    std::vector<std::string> argv{"swaymsg", "-s", m_socketPath};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return m_processes.Run(argv, ChildProcesses::Environment({}), output, 5000);
+}
+
+bool SwaySession::Focus(const std::string& title) {
+    return Message({"[title=\"^" + title + "$\"] focus"}) == 0;
+}
