@@ -14,7 +14,7 @@ PACKAGES=(
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base
   sway foot kwin-wayland qt6-wayland xwayland weston dbus-daemon
-  libwayland-dev wayfire gnome-shell
+  libwayland-dev gnome-shell
 )
 
 missing=()

@@ -33,7 +33,8 @@ std::optional<std::string> TargetOf(const std::vector<std::string>& words, int d
             ++i;
             while (i < words.size() &&
                    (words[i].find('=') != std::string::npos || words[i].starts_with('-'))) {
-                ++i;
+                // -u NAME and -C FOLDER take the next word along.
+                i += words[i] == "-u" || words[i] == "-C" ? 2 : 1;
             }
         } else if (name == "exec") {
             ++i;
