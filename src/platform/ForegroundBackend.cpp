@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/CGnomeForegroundSampler.h"
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
 #include "platform/CWlrForegroundSampler.h"
@@ -66,6 +67,9 @@ bool IsSway(const SessionFacts& facts) {
 bool IsKWin(const SessionFacts& facts) {
     return facts.wayland && facts.kwinOnBus;
 }
+bool IsGnome(const SessionFacts& facts) {
+    return facts.wayland && facts.gnomeShellOnBus;
+}
 bool IsWlr(const SessionFacts& facts) {
     return facts.wayland && facts.wlrToplevels;
 }
@@ -79,6 +83,9 @@ std::unique_ptr<IForegroundSampler> OpenSway(const SessionFacts& facts, std::str
 std::unique_ptr<IForegroundSampler> OpenKWin(const SessionFacts&, std::string& error) {
     return CKWinForegroundSampler::Connect(error);
 }
+std::unique_ptr<IForegroundSampler> OpenGnome(const SessionFacts&, std::string& error) {
+    return CGnomeForegroundSampler::Connect(error);
+}
 std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, std::string& error) {
     return CWlrForegroundSampler::Connect(error);
 }
@@ -88,6 +95,7 @@ const ForegroundBackend kBackends[] = {
     {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11},
     {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway},
     {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin},
+    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome},
     {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr},
 };
 
@@ -109,6 +117,9 @@ SessionFacts ReadSessionFacts() {
     const QDBusConnection bus = QDBusConnection::sessionBus();
     facts.kwinOnBus = bus.isConnected() &&
                       bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+    facts.gnomeShellOnBus =
+        bus.isConnected() &&
+        bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")).value();
     facts.wlrToplevels = CWlrForegroundSampler::Offered();
     facts.compositor = WaylandCompositorName();
     if (facts.compositor.empty()) {

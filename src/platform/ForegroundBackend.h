@@ -8,12 +8,13 @@
 // What the session says about itself at start: the facts the foreground backend is
 // chosen from.
 struct SessionFacts {
-    bool wayland = false;       // XDG_SESSION_TYPE says so, or WAYLAND_DISPLAY without a type
-    std::string swaySocket;     // $SWAYSOCK: sway, or another compositor with i3's IPC
-    bool kwinOnBus = false;     // org.kde.KWin has its name on the session bus
-    std::string compositor;     // the Wayland compositor's name, for messages
-    bool wlrToplevels = false;  // the compositor offers zwlr_foreign_toplevel_manager_v1
-    std::string forced;         // $HOURGLINT_BACKEND: the key of the backend to use
+    bool wayland = false;          // XDG_SESSION_TYPE says so, or WAYLAND_DISPLAY without a type
+    std::string swaySocket;        // $SWAYSOCK: sway, or another compositor with i3's IPC
+    bool kwinOnBus = false;        // org.kde.KWin has its name on the session bus
+    std::string compositor;        // the Wayland compositor's name, for messages
+    bool wlrToplevels = false;     // the compositor offers zwlr_foreign_toplevel_manager_v1
+    bool gnomeShellOnBus = false;  // org.gnome.Shell has its name on the session bus
+    std::string forced;            // $HOURGLINT_BACKEND: the key of the backend to use
 };
 
 // A Wayland session by its environment alone; cheap enough before any GUI library starts.

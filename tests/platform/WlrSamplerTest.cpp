@@ -123,11 +123,12 @@ TEST(ForegroundBackendChoice, TakesForeignToplevelLastOrWhenForced) {
         std::string key;  // "" for none
     };
     const std::vector<Case> cases = {
-        {{true, "", false, "labwc", true, ""}, "wlr"},
-        {{true, "/run/sway-ipc.sock", false, "sway", true, ""}, "sway"},
-        {{true, "/run/sway-ipc.sock", false, "sway", true, "wlr"}, "wlr"},
-        {{false, "", false, "", false, "sway"}, "sway"},
-        {{true, "", false, "weston", false, "nonsense"}, ""},
+        {{true, "", false, "labwc", true, false, ""}, "wlr"},
+        {{true, "", false, "gnome-shell", false, true, ""}, "gnome"},
+        {{true, "/run/sway-ipc.sock", false, "sway", true, false, ""}, "sway"},
+        {{true, "/run/sway-ipc.sock", false, "sway", true, false, "wlr"}, "wlr"},
+        {{false, "", false, "", false, false, "sway"}, "sway"},
+        {{true, "", false, "weston", false, false, "nonsense"}, ""},
     };
     for (const Case& c : cases) {
         std::string problem;
