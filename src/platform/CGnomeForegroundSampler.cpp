@@ -73,6 +73,7 @@ CGnomeForegroundSampler::CGnomeForegroundSampler()
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         m_answering = false;
         m_pid = 0;
+        m_class.clear();
         m_title.clear();
     });
 }
@@ -117,9 +118,10 @@ void CGnomeForegroundSampler::Greet(bool blocking) {
     });
 }
 
-void CGnomeForegroundSampler::OnChanged(uint pid, const QString&, const QString& title) {
+void CGnomeForegroundSampler::OnChanged(uint pid, const QString& wmClass, const QString& title) {
     m_answering = true;
     m_pid = pid;
+    m_class = wmClass.toStdString();
     m_title = title.toStdString();
 }
 
@@ -191,15 +193,14 @@ void CGnomeForegroundSampler::EnableThroughShell() {
 }
 
 ForegroundSample CGnomeForegroundSampler::Sample() {
+    m_sampledClass = m_class;
     if (!m_answering) {
         return {};
     }
     return ProcessSample(m_title, m_pid);
 }
 
-std::optional<IconImage> CGnomeForegroundSampler::ExtractIcon(const std::string& path, bool) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    return m_desktopIcons.IconFor(path);
+std::optional<IconImage> CGnomeForegroundSampler::ExtractIcon(const std::string& path,
+                                                              bool useSampledWindow) {
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
 }

@@ -42,6 +42,8 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     bool m_answering = false;
     bool m_explained = false;
     uint32_t m_pid = 0;
+    std::string m_class;         // WM class: GNOME's app id on Wayland, the class on X11
+    std::string m_sampledClass;  // of the last sample, for its icon
     std::string m_title;
     CDesktopEntryIcons m_desktopIcons;
 };

@@ -157,6 +157,7 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
     if (!caption.isEmpty() || !resourceClass.isEmpty() || pid != 0) {
         m_pid = pid;
         m_title = caption.toStdString();
+        m_class = resourceClass.toStdString();
     }
     if (message.isReplyRequired()) {
         connection.send(message.createReply());
@@ -173,12 +174,11 @@ QString CKWinForegroundSampler::introspect(const QString&) const {
 }
 
 ForegroundSample CKWinForegroundSampler::Sample() {
+    m_sampledClass = m_class;
     return ProcessSample(m_title, m_pid);
 }
 
-std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path, bool) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    return m_desktopIcons.IconFor(path);
+std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path,
+                                                             bool useSampledWindow) {
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
 }

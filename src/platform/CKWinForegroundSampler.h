@@ -41,5 +41,7 @@ class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegrou
     bool m_registered = false;
     uint32_t m_pid = 0;
     std::string m_title;
+    std::string m_class;
+    std::string m_sampledClass;  // of the window the last sample described
     CDesktopEntryIcons m_desktopIcons;
 };

@@ -134,9 +134,7 @@ void CSwayForegroundSampler::TakeMessage(uint32_t type, const QJsonObject& body)
 // The focused node of the tree, when it is a window (not an empty workspace).
 void CSwayForegroundSampler::TakeTree(const QJsonObject& node) {
     if (node.value(QStringLiteral("focused")).toBool() && node.contains(QStringLiteral("pid"))) {
-        m_focus.id = node.value(QStringLiteral("id")).toInteger();
-        m_focus.pid = static_cast<uint32_t>(node.value(QStringLiteral("pid")).toInteger());
-        m_focus.title = node.value(QStringLiteral("name")).toString().toStdString();
+        TakeFocus(node);
         return;
     }
     for (const char* children : {"nodes", "floating_nodes"}) {
@@ -151,14 +149,25 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
     const QJsonObject window = event.value(QStringLiteral("container")).toObject();
     const qint64 id = window.value(QStringLiteral("id")).toInteger();
     if (change == QStringLiteral("focus")) {
-        m_focus.id = id;
-        m_focus.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
-        m_focus.title = window.value(QStringLiteral("name")).toString().toStdString();
+        TakeFocus(window);
     } else if (change == QStringLiteral("title") && id == m_focus.id) {
         m_focus.title = window.value(QStringLiteral("name")).toString().toStdString();
     } else if (change == QStringLiteral("close") && id == m_focus.id) {
         m_focus = {};
     }
+}
+
+void CSwayForegroundSampler::TakeFocus(const QJsonObject& window) {
+    m_focus.id = window.value(QStringLiteral("id")).toInteger();
+    m_focus.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
+    m_focus.title = window.value(QStringLiteral("name")).toString().toStdString();
+    const QJsonValue appId = window.value(QStringLiteral("app_id"));
+    m_focus.appId = (appId.isString() ? appId.toString()
+                                      : window.value(QStringLiteral("window_properties"))
+                                            .toObject()
+                                            .value(QStringLiteral("class"))
+                                            .toString())
+                        .toStdString();
 }
 
 void CSwayForegroundSampler::OnLost() {
@@ -192,12 +201,11 @@ ForegroundSample CSwayForegroundSampler::Sample() {
     if (m_treeRead) {
         m_lossShown = false;  // a later loss is news again
     }
+    m_sampled = m_focus;
     return ProcessSample(m_focus.title, m_focus.pid);
 }
 
-std::optional<IconImage> CSwayForegroundSampler::ExtractIcon(const std::string& path, bool) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    return m_desktopIcons.IconFor(path);
+std::optional<IconImage> CSwayForegroundSampler::ExtractIcon(const std::string& path,
+                                                             bool useSampledWindow) {
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampled.appId : std::string());
 }

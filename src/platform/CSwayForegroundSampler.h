@@ -34,6 +34,7 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
         qint64 id = 0;
         uint32_t pid = 0;
         std::string title;
+        std::string appId;  // Xwayland windows: their X11 class
     };
 
     explicit CSwayForegroundSampler(const std::string& socketPath);
@@ -45,6 +46,7 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
     void TakeMessage(uint32_t type, const QJsonObject& body);
     void TakeTree(const QJsonObject& node);
     void TakeWindowEvent(const QJsonObject& event);
+    void TakeFocus(const QJsonObject& window);
 
     std::string m_socketPath;
     QLocalSocket m_socket;
@@ -53,5 +55,6 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
     bool m_lossShown = false;
     bool m_treeRead = false;
     Focus m_focus;
+    Focus m_sampled;  // the window the last sample described
     CDesktopEntryIcons m_desktopIcons;
 };

@@ -245,11 +245,13 @@ void CWlrForegroundSampler::Close() {
 // The desktop entry's executable when there is one; else the app id stands for the program.
 ForegroundSample CWlrForegroundSampler::Sample() {
     ForegroundSample sample;
+    m_sampledAppId.clear();
     if (m_active == nullptr) {
         return sample;
     }
     m_lossShown = false;  // a later loss is news again
     const Toplevel& toplevel = m_toplevels.at(m_active);
+    m_sampledAppId = toplevel.appId;
     sample.title = X11CutUtf8(toplevel.title, kMaxSampleTitleChars);
     if (toplevel.appId.empty()) {
         return sample;
@@ -264,9 +266,7 @@ ForegroundSample CWlrForegroundSampler::Sample() {
     return sample;
 }
 
-std::optional<IconImage> CWlrForegroundSampler::ExtractIcon(const std::string& path, bool) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    return m_desktopIcons.IconFor(path);
+std::optional<IconImage> CWlrForegroundSampler::ExtractIcon(const std::string& path,
+                                                            bool useSampledWindow) {
+    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledAppId : std::string());
 }

@@ -69,6 +69,7 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     bool m_lossShown = false;
     std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> m_toplevels;
     zwlr_foreign_toplevel_handle_v1* m_active = nullptr;
+    std::string m_sampledAppId;  // of the last sample, for its icon
     CAppIdExecutables m_executables;
     CDesktopEntryIcons m_desktopIcons;
 };

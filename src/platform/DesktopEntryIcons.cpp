@@ -139,6 +139,36 @@ std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executab
     return icon;
 }
 
+std::optional<IconImage> CDesktopEntryIcons::IconForWindow(const std::string& appId) {
+    if (appId.empty()) {
+        return std::nullopt;
+    }
+    const std::string key = '\n' + appId;  // never a path
+    const auto cached = m_cache.find(key);
+    if (cached != m_cache.end()) {
+        return cached->second;
+    }
+    if (!m_scanned) {
+        Scan();
+    }
+    std::optional<IconImage> icon;
+    const auto named = m_byWindowName.find(QString::fromStdString(appId).toLower().toStdString());
+    if (named != m_byWindowName.end()) {
+        icon = LoadIcon(named->second);
+    }
+    m_cache.emplace(key, icon);
+    return icon;
+}
+
+std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executablePath,
+                                                     const std::string& appId) {
+    std::optional<IconImage> icon;
+    if (!executablePath.empty()) {
+        icon = IconFor(executablePath);
+    }
+    return icon ? icon : IconForWindow(appId);
+}
+
 void CDesktopEntryIcons::Scan() {
     m_scanned = true;
     std::set<std::string> seenIds;
@@ -163,18 +193,20 @@ void CDesktopEntryIcons::Scan() {
             std::string id = file.lexically_relative(root).string();
             std::replace(id.begin(), id.end(), '/', '-');
             if (seenIds.insert(id).second) {
-                ReadEntry(file.string());
+                ReadEntry(file.string(),
+                          id.substr(0, id.size() - file.extension().string().size()));
             }
         }
     }
 }
 
-void CDesktopEntryIcons::ReadEntry(const std::string& file) {
+void CDesktopEntryIcons::ReadEntry(const std::string& file, const std::string& id) {
     auto keys = ReadDesktopEntry(file);
     const std::string& type = keys["Type"];
     const std::string& exec = keys["Exec"];
     const std::string& tryExec = keys["TryExec"];
     const std::string& icon = keys["Icon"];
+    const std::string& windowClass = keys["StartupWMClass"];
     const bool hidden = keys["Hidden"] == "true";
     if (hidden || icon.empty() || (!type.empty() && type != "Application")) {
         return;
@@ -185,10 +217,16 @@ void CDesktopEntryIcons::ReadEntry(const std::string& file) {
             entry.commands.push_back(command);
         }
     }
+    entry.icon = icon;
+    // Wayland compositors name a window's entry by its id (app id) or its window class.
+    for (const std::string& name : {id, windowClass}) {
+        if (!name.empty()) {
+            m_byWindowName.emplace(QString::fromStdString(name).toLower().toStdString(), icon);
+        }
+    }
     if (entry.commands.empty()) {
         return;
     }
-    entry.icon = icon;
     const std::size_t index = m_entries.size();
     m_entries.push_back(std::move(entry));
     std::set<std::string> bases;

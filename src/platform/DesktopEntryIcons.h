@@ -16,6 +16,11 @@ class CDesktopEntryIcons {
     // The icon for an executable's full path at 16 x 16, or nullopt when no entry names it
     // or its icon cannot be loaded.
     std::optional<IconImage> IconFor(const std::string& executablePath);
+    // The icon of the entry a Wayland window names: its desktop file id (the app id) or its
+    // StartupWMClass, compared without regard to case.
+    std::optional<IconImage> IconForWindow(const std::string& appId);
+    // A Wayland window's icon: its executable's, else its app id's (may be empty).
+    std::optional<IconImage> IconFor(const std::string& executablePath, const std::string& appId);
 
   private:
     struct Entry {
@@ -24,11 +29,12 @@ class CDesktopEntryIcons {
     };
 
     void Scan();
-    void ReadEntry(const std::string& file);
+    void ReadEntry(const std::string& file, const std::string& id);
     std::optional<std::string> IconNameFor(const std::string& executablePath) const;
 
     bool m_scanned = false;
     std::vector<Entry> m_entries;  // in precedence order of their folders
     std::unordered_map<std::string, std::vector<std::size_t>> m_byBaseName;
+    std::unordered_map<std::string, std::string> m_byWindowName;  // lower-case name -> icon
     std::unordered_map<std::string, std::optional<IconImage>> m_cache;
 };

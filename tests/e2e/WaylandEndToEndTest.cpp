@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -115,6 +116,8 @@ TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {
         // A second per switch into or out of the window.
         const int switches = program == "hourglint-window-one" ? 4 : 2;
         EXPECT_NEAR(stored.at(program).seconds, seconds, switches) << program;
+        std::printf("%s: %d s stored, %.1f s in front\n", program.c_str(),
+                    stored.at(program).seconds, seconds);
     }
 }
 

@@ -97,6 +97,18 @@ TEST_F(DesktopEntryIconsTest, EntryLeadingToTheFileBeatsOneWithTheSameBaseName) 
     EXPECT_EQ(Colour(icons.IconFor(Program("third/edit"))), kBlue);
 }
 
+TEST_F(DesktopEntryIconsTest, WaylandWindowsNameTheirEntryByIdOrWindowClass) {
+    fs::create_directories(m_root / "system/applications/org");
+    Entry("system/applications/org/example.Viewer.desktop",
+          "Exec=/nowhere/viewer\nIcon=" + Png("v.png", kRed) + "\n");
+    Entry("system/applications/term.desktop",
+          "Exec=/nowhere/term\nStartupWMClass=XTerm\nIcon=" + Png("t.png", kBlue) + "\n");
+    CDesktopEntryIcons icons;
+    EXPECT_EQ(Colour(icons.IconForWindow("org-example.viewer")), kRed);
+    EXPECT_EQ(Colour(icons.IconForWindow("xterm")), kBlue);
+    EXPECT_FALSE(icons.IconForWindow("unknown").has_value());
+}
+
 TEST_F(DesktopEntryIconsTest, UserEntryHidesSystemEntryOfTheSameId) {
     const std::string tool = Program("bin/tool");
     Entry("system/applications/tool.desktop", "Exec=tool\nIcon=" + Png("s.png", kRed) + "\n");

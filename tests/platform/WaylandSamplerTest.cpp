@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -68,11 +70,22 @@ TYPED_TEST_SUITE(CompositorTest, Compositors);
 
 TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
     auto& session = *this->session_;
-    const std::string one = session.StartTestWindow("hourglint-window-one", "Window one");
+    pid_t onePid = -1;
+    const std::string one = session.StartTestWindow("hourglint-window-one", "Window one", &onePid);
     const std::string two = session.StartTestWindow("hourglint-window-two", "Window two");
     ASSERT_FALSE(one.empty());
     ASSERT_FALSE(two.empty());
     ASSERT_TRUE(session.StartXterm("Terminal three"));
+
+    // The test windows' app id names this entry; no entry names their executables.
+    const fs::path data = std::getenv("XDG_DATA_HOME");
+    fs::create_directories(data / "applications");
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString((data / "window.png").string())));
+    std::ofstream(data / "applications" / "hourglint-test-window.desktop")
+        << "[Desktop Entry]\nType=Application\nName=W\nExec=/nowhere\nIcon="
+        << (data / "window.png").string() << "\n";
 
     struct Case {
         std::string title;
@@ -88,7 +101,20 @@ TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
         EXPECT_TRUE(sample.processFound) << c.title;
         EXPECT_EQ(sample.path, c.path) << c.title;
         EXPECT_EQ(sample.name, fs::path(c.path).filename().string());
+        if (c.path != "/usr/bin/xterm") {
+            EXPECT_TRUE(this->sampler_->ExtractIcon(sample.path, true).has_value()) << c.title;
+        }
     }
+
+    // The window in front changes its title: the next samples carry the new one.
+    session.Processes().Signal(onePid, SIGUSR1);
+    std::string title;
+    for (int i = 0; i < 500 && title != "Window one renamed"; ++i) {
+        QCoreApplication::processEvents();
+        title = this->sampler_->Sample().title;
+        usleep(10000);
+    }
+    EXPECT_EQ(title, "Window one renamed");
 }
 
 using SwayTest = CompositorTest<Sway>;

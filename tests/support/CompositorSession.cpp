@@ -70,6 +70,18 @@ std::vector<std::string> CompositorSession::ClientEnvironment(
         env, {"SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM", "XAUTHORITY"});
 }
 
+std::vector<std::string> CompositorSession::ServerEnvironment(
+    const std::vector<std::string>& extra) const {
+    const std::string home = m_folder + "/home";
+    std::vector<std::string> env{
+        "XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+        "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache"};
+    env.insert(env.end(), extra.begin(), extra.end());
+    return ChildProcesses::Environment(
+        env, {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
+              "XDG_SESSION_TYPE", "XAUTHORITY"});
+}
+
 pid_t CompositorSession::SpawnClient(std::vector<std::string> argv,
                                      const std::vector<std::string>& extraEnv,
                                      const std::string& outputFile) {
@@ -77,14 +89,16 @@ pid_t CompositorSession::SpawnClient(std::vector<std::string> argv,
                              outputFile);
 }
 
-std::string CompositorSession::StartTestWindow(const std::string& name, const std::string& title) {
+std::string CompositorSession::StartTestWindow(const std::string& name, const std::string& title,
+                                               pid_t* pid) {
     const std::string copy = m_folder + "/bin/" + name;
     std::error_code error;
     fs::copy_file(HOURGLINT_TEST_WINDOW, copy, fs::copy_options::overwrite_existing, error);
-    if (error || SpawnClient({copy, title}, {"QT_QPA_PLATFORM=wayland"}) < 0) {
-        return {};
+    const pid_t started = error ? -1 : SpawnClient({copy, title}, {"QT_QPA_PLATFORM=wayland"});
+    if (pid != nullptr) {
+        *pid = started;
     }
-    return copy;
+    return started > 0 ? copy : std::string();
 }
 
 bool CompositorSession::StartXterm(const std::string& title) {

@@ -29,8 +29,9 @@ class CompositorSession {
     pid_t SpawnClient(std::vector<std::string> argv, const std::vector<std::string>& extraEnv = {},
                       const std::string& outputFile = {});
     // A copy of the Qt test window program, named name, showing title natively on Wayland.
-    // Returns the copy's path ("" on failure).
-    std::string StartTestWindow(const std::string& name, const std::string& title);
+    // Returns the copy's path ("" on failure); pid receives the window's process.
+    std::string StartTestWindow(const std::string& name, const std::string& title,
+                                pid_t* pid = nullptr);
     // xterm through Xwayland.
     bool StartXterm(const std::string& title);
     // Repeats Focus(title) until ready() says so or timeoutMs pass; ready runs often (a
@@ -45,6 +46,9 @@ class CompositorSession {
     explicit CompositorSession(bool asNobody);
     // argv to run as the session's user.
     std::vector<std::string> AsSessionUser(std::vector<std::string> argv) const;
+    // The compositor's own environment: the session's runtime folder and home, none of the
+    // test's display, bus or session variables, and extra.
+    std::vector<std::string> ServerEnvironment(const std::vector<std::string>& extra) const;
     // Waits until file exists and is not empty; returns its first line.
     static std::string WaitForLine(const std::string& file, int timeoutMs);
 

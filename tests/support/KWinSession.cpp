@@ -29,17 +29,10 @@ bool KWinSession::Start(std::string& error) {
     std::ofstream(script) << "#!/bin/sh\nenv > " << envFile << ".part && mv " << envFile << ".part "
                           << envFile << "\n";
     fs::permissions(script, fs::perms::owner_all);
-    const std::string home = Folder() + "/home";
-    m_session = m_processes.Spawn(
-        {"dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket", "hourglint-kwin",
-         "--width", "1280", "--height", "800", script},
-        ChildProcesses::Environment(
-            {"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
-             "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache",
-             "KWIN_COMPOSE=Q"},
-            {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
-             "XDG_SESSION_TYPE", "XAUTHORITY"}),
-        Folder() + "/kwin.log");
+    m_session =
+        m_processes.Spawn({"dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket",
+                           "hourglint-kwin", "--width", "1280", "--height", "800", script},
+                          ServerEnvironment({"KWIN_COMPOSE=Q"}), Folder() + "/kwin.log");
     if (m_session < 0 || WaitForLine(envFile, 20000).empty()) {
         error = "KWin did not come up; see " + Folder() + "/kwin.log";
         return false;

@@ -44,17 +44,11 @@ bool SwaySession::Start(std::string& error) {
     for (const auto& stale : {displayFile}) {
         fs::remove(stale);
     }
-    const std::string home = Folder() + "/home";
-    m_sway = m_processes.Spawn(
-        AsSessionUser({"sway", "-c", config}),
-        ChildProcesses::Environment(
-            {"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
-             "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache",
-             "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
-             "WLR_HEADLESS_OUTPUTS=1"},
-            {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
-             "XDG_SESSION_TYPE"}),
-        Folder() + "/sway.log");
+    m_sway =
+        m_processes.Spawn(AsSessionUser({"sway", "-c", config}),
+                          ServerEnvironment({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1",
+                                             "WLR_RENDERER=pixman", "WLR_HEADLESS_OUTPUTS=1"}),
+                          Folder() + "/sway.log");
     if (m_sway < 0) {
         error = "could not start sway (is it installed?)";
         return false;

@@ -23,6 +23,11 @@ int main(int argc, char** argv) {
     setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
     setenv("XDG_CACHE_HOME", (root / "cache").c_str(), 1);
+    // Nor the session a developer runs them from: tests start the displays and compositors
+    // they need, and the program picks its foreground backend from these.
+    for (const char* session : {"XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
+        unsetenv(session);
+    }
 
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -14,14 +14,10 @@ bool WestonSession::Start(std::string& error) {
         return false;
     }
     const std::string log = Folder() + "/weston.log";
-    const std::string home = Folder() + "/home";
     m_waylandDisplay = "hourglint-weston";
     const pid_t weston = m_processes.Spawn(
         {"weston", "--backend=headless-backend.so", "--xwayland", "--socket=" + m_waylandDisplay},
-        ChildProcesses::Environment({"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home},
-                                    {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK",
-                                     "DBUS_SESSION_BUS_ADDRESS", "XDG_SESSION_TYPE"}),
-        log);
+        ServerEnvironment({}), log);
     // weston names Xwayland's display in its log once it listens.
     constexpr std::string_view kListening = "xserver listening on display ";
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
