@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "GnomeSession.h"
 #include "core/Message.h"
 #include "platform/CGnomeForegroundSampler.h"
+#include "platform/GnomeExtension.h"
 
 namespace {
 
@@ -68,6 +71,20 @@ TEST(GnomeWithoutExtensionTest, SaysWhatToDoKeepsRunningAndCountsOnceItIsEnabled
     EXPECT_EQ(sample.title, "Window one");
     EXPECT_EQ(sample.path, window);
     EXPECT_EQ(texts.size(), 1u) << texts.back();
+}
+
+// A copy that does not fit the running shell gives way to the form the program carries.
+TEST(GnomeExtensionCopy, TheFormWrittenForTheUserFitsTheShellItWasWrittenFor) {
+    EXPECT_FALSE(GnomeExtensionCopyFits(43));  // none in this test's home
+    for (const int shell : {43, 44, 45, 47}) {
+        std::string error;
+        ASSERT_TRUE(InstallGnomeExtensionForUser(shell, error)) << error;
+        EXPECT_TRUE(GnomeExtensionCopyFits(shell)) << shell;
+        EXPECT_FALSE(GnomeExtensionCopyFits(shell < 45 ? 45 : 44)) << shell;
+        std::ifstream code(GnomeExtensionUserFolder() + "/extension.js");
+        const std::string text((std::istreambuf_iterator<char>(code)), {});
+        EXPECT_EQ(text.find("export default") != std::string::npos, shell >= 45) << shell;
+    }
 }
 
 }  // namespace
