@@ -13,8 +13,8 @@ PACKAGES=(
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base
-  sway foot kwin-wayland qt6-wayland xwayland weston dbus-daemon
-  libwayland-dev gnome-shell
+  sway kwin-wayland qt6-wayland xwayland weston dbus-daemon dbus-bin
+  foot libwayland-dev gnome-shell libglib2.0-bin
 )
 
 missing=()

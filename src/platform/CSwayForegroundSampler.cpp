@@ -46,15 +46,20 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
                 "): " + socket.errorString().toStdString() + ".";
         return nullptr;
     }
-    // The focused window before the first second is counted.
-    while (!sampler->m_treeRead && waited.elapsed() < kStartWaitMs &&
-           socket.waitForReadyRead(static_cast<int>(kStartWaitMs - waited.elapsed()))) {
-        // readyRead has been handled by now
+    // The focused window before the first second is counted (readyRead handles the tree).
+    while (!sampler->m_treeRead && waited.elapsed() < kStartWaitMs) {
+        if (!socket.waitForReadyRead(static_cast<int>(kStartWaitMs - waited.elapsed()))) {
+            break;
+        }
     }
     if (!sampler->m_treeRead) {
         error = "sway's IPC socket (" + socketPath + ") did not answer.";
         return nullptr;
     }
+    // From now on a loss is news for the user.
+    connect(&socket, &QLocalSocket::disconnected, sampler.get(), &CSwayForegroundSampler::OnLost);
+    connect(&socket, &QLocalSocket::errorOccurred, sampler.get(),
+            [s = sampler.get()] { s->OnSocketError(); });
     return sampler;
 }
 
@@ -62,12 +67,6 @@ CSwayForegroundSampler::CSwayForegroundSampler(const std::string& socketPath)
     : m_socketPath(socketPath) {
     connect(&m_socket, &QLocalSocket::connected, this, &CSwayForegroundSampler::OnConnected);
     connect(&m_socket, &QLocalSocket::readyRead, this, &CSwayForegroundSampler::OnReadyRead);
-    connect(&m_socket, &QLocalSocket::disconnected, this, &CSwayForegroundSampler::OnLost);
-    connect(&m_socket, &QLocalSocket::errorOccurred, this, [this] {
-        if (m_socket.state() == QLocalSocket::UnconnectedState && m_retry.isActive() == false) {
-            OnLost();
-        }
-    });
     m_retry.setInterval(kRetryMs);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &CSwayForegroundSampler::TryReconnect);
@@ -168,6 +167,13 @@ void CSwayForegroundSampler::TakeFocus(const QJsonObject& window) {
                                             .value(QStringLiteral("class"))
                                             .toString())
                         .toStdString();
+}
+
+// A failed reconnect, or a loss reported as an error rather than a disconnection.
+void CSwayForegroundSampler::OnSocketError() {
+    if (m_socket.state() == QLocalSocket::UnconnectedState && !m_retry.isActive()) {
+        OnLost();
+    }
 }
 
 void CSwayForegroundSampler::OnLost() {

@@ -42,6 +42,7 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
     void OnConnected();
     void OnReadyRead();
     void OnLost();
+    void OnSocketError();
     void TryReconnect();
     void TakeMessage(uint32_t type, const QJsonObject& body);
     void TakeTree(const QJsonObject& node);
