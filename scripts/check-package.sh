@@ -21,7 +21,9 @@ for expected in \
     ./usr/share/icons/hicolor/scalable/apps/hourglint.svg \
     ./usr/share/man/man1/hourglint.1.gz \
     ./usr/share/doc/hourglint/copyright \
-    ./usr/share/doc/hourglint/changelog.gz; do
+    ./usr/share/doc/hourglint/changelog.gz \
+    ./usr/share/gnome-shell/extensions/hourglint-focused-window@hourglint/extension.js \
+    ./usr/share/gnome-shell/extensions/hourglint-focused-window@hourglint/metadata.json; do
   grep -qxF "$expected" <<<"$files" || fail "missing $expected"
 done
 # Nothing but the program's own files: no tests, benchmarks or libraries of the build.
@@ -31,11 +33,12 @@ unexpected="$(grep -v -e '/$' <<<"$files" | grep -v -x -F \
     -e ./usr/share/metainfo/org.hourglint.Hourglint.metainfo.xml \
     -e ./usr/share/man/man1/hourglint.1.gz \
     -e ./usr/share/doc/hourglint/copyright \
-    -e ./usr/share/doc/hourglint/changelog.gz | grep -v '^./usr/share/icons/hicolor/' || true)"
+    -e ./usr/share/doc/hourglint/changelog.gz | grep -v -e '^./usr/share/icons/hicolor/' \
+    -e '^./usr/share/gnome-shell/extensions/hourglint-focused-window@hourglint/' || true)"
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libsqlite3-0 libxcb1; do
+for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libsqlite3-0 libxcb1 libwayland-client0; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

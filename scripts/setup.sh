@@ -15,6 +15,7 @@ PACKAGES=(
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base lintian
   sway kwin-wayland qt6-wayland xwayland weston
+  foot libwayland-dev gnome-shell libglib2.0-bin
 )
 
 missing=()

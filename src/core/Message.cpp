@@ -10,6 +10,11 @@ MessageHandler& Handler() {
     return handler;
 }
 
+OfferHandler& Offers() {
+    static OfferHandler handler;
+    return handler;
+}
+
 }  // namespace
 
 void ShowMessage(const std::string& text, MessageClosed closed) {
@@ -40,4 +45,20 @@ MessageHandler SetMessageHandler(std::function<void(const std::string& text)> ha
                 closed();
             }
         });
+}
+
+void Offer(const std::string& text, OfferAnswered answered) {
+    OfferHandler handler = Offers();
+    if (handler) {
+        handler(text, std::move(answered));
+        return;
+    }
+    std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
+    if (answered) {
+        answered(false);
+    }
+}
+
+OfferHandler SetOfferHandler(OfferHandler handler) {
+    return std::exchange(Offers(), std::move(handler));
 }

@@ -17,3 +17,12 @@ void ShowMessage(const std::string& text, MessageClosed closed = {});
 MessageHandler SetMessageHandler(MessageHandler handler);
 // For a handler that is done with the message when it returns.
 MessageHandler SetMessageHandler(std::function<void(const std::string& text)> handler);
+
+// A yes-or-no offer made while the program runs (to enable or install something for the
+// user). Like a message, the handler returns at once and calls answered later; with no
+// handler the offer goes to standard error and is declined.
+using OfferAnswered = std::function<void(bool accepted)>;
+using OfferHandler = std::function<void(const std::string& text, OfferAnswered answered)>;
+
+void Offer(const std::string& text, OfferAnswered answered);
+OfferHandler SetOfferHandler(OfferHandler handler);

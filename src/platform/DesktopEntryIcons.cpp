@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "platform/DesktopEntryFile.h"
 #include "platform/X11IconScale.h"
 
 namespace fs = std::filesystem;
@@ -25,117 +26,9 @@ std::string Env(const char* name) {
     return value != nullptr ? value : "";
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, separator)) {
-        if (!part.empty()) {
-            parts.push_back(part);
-        }
-    }
-    return parts;
-}
-
-// $XDG_DATA_HOME first, then $XDG_DATA_DIRS: earlier folders take precedence.
-std::vector<std::string> DataDirs() {
-    std::vector<std::string> dirs;
-    std::string home = Env("XDG_DATA_HOME");
-    if (home.empty() && !Env("HOME").empty()) {
-        home = Env("HOME") + "/.local/share";
-    }
-    if (!home.empty()) {
-        dirs.push_back(home);
-    }
-    std::string system = Env("XDG_DATA_DIRS");
-    if (system.empty()) {
-        system = "/usr/local/share:/usr/share";
-    }
-    for (std::string& dir : Split(system, ':')) {
-        dirs.push_back(std::move(dir));
-    }
-    return dirs;
-}
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// The escapes every desktop entry string value may carry.
-std::string UnescapeValue(const std::string& value) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            out += value[i];
-            continue;
-        }
-        const char next = value[++i];
-        switch (next) {
-            case 's':
-                out += ' ';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            default:
-                out += '\\';
-                out += next;
-                break;  // kept for the Exec quoting rules
-        }
-    }
-    return out;
-}
-
-// Exec's arguments, with its double-quote rules.
-std::vector<std::string> ExecWords(const std::string& exec) {
-    std::vector<std::string> words;
-    std::string word;
-    bool inWord = false;
-    bool quoted = false;
-    for (std::size_t i = 0; i < exec.size(); ++i) {
-        const char ch = exec[i];
-        if (quoted) {
-            if (ch == '\\' && i + 1 < exec.size()) {
-                word += exec[++i];
-            } else if (ch == '"') {
-                quoted = false;
-            } else {
-                word += ch;
-            }
-        } else if (ch == '"') {
-            quoted = true;
-            inWord = true;
-        } else if (ch == ' ' || ch == '\t') {
-            if (inWord) {
-                words.push_back(word);
-                word.clear();
-                inWord = false;
-            }
-        } else {
-            word += ch == '\\' && i + 1 < exec.size() ? exec[++i] : ch;
-            inWord = true;
-        }
-    }
-    if (inWord) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 // The program an Exec line starts, looking through a leading "env VAR=value".
 std::string ExecProgram(const std::string& exec) {
-    const std::vector<std::string> words = ExecWords(exec);
+    const std::vector<std::string> words = DesktopExecWords(exec);
     std::size_t i = 0;
     if (i < words.size() && fs::path(words[i]).filename() == "env") {
         ++i;
@@ -149,25 +42,6 @@ std::string ExecProgram(const std::string& exec) {
 
 std::string BaseName(const std::string& path) {
     return fs::path(path).filename().string();
-}
-
-// Where a command of an entry leads, as the kernel would report the running executable.
-std::string Resolve(const std::string& command) {
-    std::error_code error;
-    if (command.find('/') != std::string::npos) {
-        const fs::path canonical = fs::canonical(command, error);
-        return error ? std::string() : canonical.string();
-    }
-    for (const std::string& dir : Split(Env("PATH"), ':')) {
-        const fs::path candidate = fs::path(dir) / command;
-        if (fs::is_regular_file(candidate, error)) {
-            const fs::path canonical = fs::canonical(candidate, error);
-            if (!error) {
-                return canonical.string();
-            }
-        }
-    }
-    return {};
 }
 
 std::optional<IconImage> LoadImageFile(const std::string& file) {
@@ -194,7 +68,7 @@ std::optional<IconImage> LoadThemeIcon(const std::string& name) {
                                          "128x128", "192x192",  "256x256", "512x512", "8x8"};
     static const char* const kSuffixes[] = {".png", ".svg", ".xpm"};
     std::vector<std::string> iconDirs;
-    const std::vector<std::string> dataDirs = DataDirs();
+    const std::vector<std::string> dataDirs = DesktopDataDirs();
     if (!dataDirs.empty()) {
         iconDirs.push_back(dataDirs.front() + "/icons");
     }
@@ -298,7 +172,7 @@ std::optional<IconImage> CDesktopEntryIcons::IconFor(const std::string& executab
 void CDesktopEntryIcons::Scan() {
     m_scanned = true;
     std::set<std::string> seenIds;
-    for (const std::string& dataDir : DataDirs()) {
+    for (const std::string& dataDir : DesktopDataDirs()) {
         const fs::path root = fs::path(dataDir) / "applications";
         std::error_code error;
         if (!fs::is_directory(root, error)) {
@@ -327,44 +201,13 @@ void CDesktopEntryIcons::Scan() {
 }
 
 void CDesktopEntryIcons::ReadEntry(const std::string& file, const std::string& id) {
-    std::ifstream in(file);
-    std::string line;
-    bool inMain = false;
-    std::string type;
-    std::string exec;
-    std::string tryExec;
-    std::string icon;
-    std::string windowClass;
-    bool hidden = false;
-    while (std::getline(in, line)) {
-        const std::string text = Trim(line);
-        if (text.empty() || text[0] == '#') {
-            continue;
-        }
-        if (text[0] == '[') {
-            inMain = text == "[Desktop Entry]";
-            continue;
-        }
-        const auto equals = text.find('=');
-        if (!inMain || equals == std::string::npos) {
-            continue;
-        }
-        const std::string key = Trim(std::string_view(text).substr(0, equals));
-        const std::string value = UnescapeValue(Trim(std::string_view(text).substr(equals + 1)));
-        if (key == "Type") {
-            type = value;
-        } else if (key == "Exec") {
-            exec = value;
-        } else if (key == "TryExec") {
-            tryExec = value;
-        } else if (key == "Icon") {
-            icon = value;
-        } else if (key == "StartupWMClass") {
-            windowClass = value;
-        } else if (key == "Hidden") {
-            hidden = value == "true";
-        }
-    }
+    auto keys = ReadDesktopEntry(file);
+    const std::string& type = keys["Type"];
+    const std::string& exec = keys["Exec"];
+    const std::string& tryExec = keys["TryExec"];
+    const std::string& icon = keys["Icon"];
+    const std::string& windowClass = keys["StartupWMClass"];
+    const bool hidden = keys["Hidden"] == "true";
     if (hidden || icon.empty() || (!type.empty() && type != "Application")) {
         return;
     }
@@ -405,7 +248,7 @@ std::optional<std::string> CDesktopEntryIcons::IconNameFor(
     for (const std::size_t index : candidates->second) {
         for (const std::string& command : m_entries[index].commands) {
             if (BaseName(command) == BaseName(executablePath) &&
-                Resolve(command) == executablePath) {
+                DesktopResolveCommand(command) == executablePath) {
                 return m_entries[index].icon;
             }
         }

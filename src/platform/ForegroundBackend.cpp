@@ -11,8 +11,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/CGnomeForegroundSampler.h"
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
+#include "platform/CWlrForegroundSampler.h"
 #include "platform/CX11ForegroundSampler.h"
 
 namespace {
@@ -65,6 +67,12 @@ bool IsSway(const SessionFacts& facts) {
 bool IsKWin(const SessionFacts& facts) {
     return facts.wayland && facts.kwinOnBus;
 }
+bool IsGnome(const SessionFacts& facts) {
+    return facts.wayland && facts.gnomeShellOnBus;
+}
+bool IsWlr(const SessionFacts& facts) {
+    return facts.wayland && facts.wlrToplevels;
+}
 
 std::unique_ptr<IForegroundSampler> OpenX11(const SessionFacts&, std::string& error) {
     return CX11ForegroundSampler::Connect(nullptr, error);
@@ -75,12 +83,20 @@ std::unique_ptr<IForegroundSampler> OpenSway(const SessionFacts& facts, std::str
 std::unique_ptr<IForegroundSampler> OpenKWin(const SessionFacts&, std::string& error) {
     return CKWinForegroundSampler::Connect(error);
 }
+std::unique_ptr<IForegroundSampler> OpenGnome(const SessionFacts&, std::string& error) {
+    return CGnomeForegroundSampler::Connect(error);
+}
+std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, std::string& error) {
+    return CWlrForegroundSampler::Connect(error);
+}
 
 // In the order they are tried.
 const ForegroundBackend kBackends[] = {
-    {"X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11},
-    {"sway (its i3 IPC socket)", IsSway, OpenSway},
-    {"KDE Plasma (a KWin script)", IsKWin, OpenKWin},
+    {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11},
+    {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway},
+    {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin},
+    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome},
+    {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr},
 };
 
 }  // namespace
@@ -93,6 +109,7 @@ bool IsWaylandSession() {
 SessionFacts ReadSessionFacts() {
     SessionFacts facts;
     facts.wayland = IsWaylandSession();
+    facts.forced = Env("HOURGLINT_BACKEND");
     if (!facts.wayland) {
         return facts;
     }
@@ -100,6 +117,10 @@ SessionFacts ReadSessionFacts() {
     const QDBusConnection bus = QDBusConnection::sessionBus();
     facts.kwinOnBus = bus.isConnected() &&
                       bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+    facts.gnomeShellOnBus =
+        bus.isConnected() &&
+        bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")).value();
+    facts.wlrToplevels = CWlrForegroundSampler::Offered();
     facts.compositor = WaylandCompositorName();
     if (facts.compositor.empty()) {
         facts.compositor = Env("XDG_CURRENT_DESKTOP");
@@ -110,9 +131,17 @@ SessionFacts ReadSessionFacts() {
 const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std::string& problem) {
     problem.clear();
     for (const ForegroundBackend& backend : kBackends) {
-        if (backend.matches(facts)) {
+        if (facts.forced.empty() ? backend.matches(facts) : facts.forced == backend.key) {
             return &backend;
         }
+    }
+    if (!facts.forced.empty()) {
+        problem = "HOURGLINT_BACKEND names no foreground backend (" + facts.forced + "); known: ";
+        for (const ForegroundBackend& backend : kBackends) {
+            problem +=
+                std::string(backend.key) + (&backend == std::end(kBackends) - 1 ? "." : ", ");
+        }
+        return nullptr;
     }
     const std::string compositor = facts.compositor.empty() ? "unknown" : facts.compositor;
     problem =

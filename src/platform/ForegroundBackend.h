@@ -8,10 +8,13 @@
 // What the session says about itself at start: the facts the foreground backend is
 // chosen from.
 struct SessionFacts {
-    bool wayland = false;    // XDG_SESSION_TYPE says so, or WAYLAND_DISPLAY without a type
-    std::string swaySocket;  // $SWAYSOCK: sway, or another compositor with i3's IPC
-    bool kwinOnBus = false;  // org.kde.KWin has its name on the session bus
-    std::string compositor;  // the Wayland compositor's name, for messages
+    bool wayland = false;          // XDG_SESSION_TYPE says so, or WAYLAND_DISPLAY without a type
+    std::string swaySocket;        // $SWAYSOCK: sway, or another compositor with i3's IPC
+    bool kwinOnBus = false;        // org.kde.KWin has its name on the session bus
+    std::string compositor;        // the Wayland compositor's name, for messages
+    bool wlrToplevels = false;     // the compositor offers zwlr_foreign_toplevel_manager_v1
+    bool gnomeShellOnBus = false;  // org.gnome.Shell has its name on the session bus
+    std::string forced;            // $HOURGLINT_BACKEND: the key of the backend to use
 };
 
 // A Wayland session by its environment alone; cheap enough before any GUI library starts.
@@ -23,13 +26,15 @@ SessionFacts ReadSessionFacts();
 // One way of reading the foreground program. Adding a compositor means one more row in
 // the table of ForegroundBackend.cpp.
 struct ForegroundBackend {
+    const char* key;   // what $HOURGLINT_BACKEND names it by
     const char* name;  // as --help and the About box name it
     bool (*matches)(const SessionFacts& facts);
     std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts, std::string& error);
 };
 
-// The first backend whose session matches. nullptr with the reason in problem for a
-// Wayland session whose compositor has none: the X11 view would see only Xwayland windows.
+// The first backend whose session matches, or the one $HOURGLINT_BACKEND names. nullptr with the
+// reason in problem for a Wayland session whose compositor has none: the X11 view would see only
+// Xwayland windows.
 const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std::string& problem);
 
 // "sway (i3 IPC), KDE Plasma (KWin script)...": the desktops that can be measured.

@@ -142,4 +142,19 @@ void InstallMessageBoxHandler() {
     SetMessageHandler([](const std::string& text, MessageClosed closed) {
         OpenMessageBox(QString::fromStdString(text), std::move(closed));
     });
+    // Offers come while the clock runs: a box with Yes and No, no nested event loop.
+    SetOfferHandler([](const std::string& text, OfferAnswered answered) {
+        auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Hourglint"),
+                                    QString::fromStdString(text),
+                                    QMessageBox::Yes | QMessageBox::No, BoxParent());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        QObject::connect(box, &QMessageBox::finished, [box, answered = std::move(answered)] {
+            if (answered) {
+                answered(box->clickedButton() == box->button(QMessageBox::Yes));
+            }
+        });
+        ShowBox(box);
+        box->raise();
+    });
 }

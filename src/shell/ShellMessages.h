@@ -29,5 +29,5 @@ void BringAboveOwner(QWidget* window);
 // runs when the user has dismissed it. Modal for the user, but no nested event loop, so
 // the timer that raised it keeps firing.
 void OpenMessageBox(const QString& text, MessageClosed closed = {});
-// Routes ShowMessage to OpenMessageBox.
+// Routes ShowMessage to OpenMessageBox, and Offer to a Yes/No box.
 void InstallMessageBoxHandler();

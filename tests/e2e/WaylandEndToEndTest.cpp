@@ -70,7 +70,7 @@ class WaylandEndToEndTest : public ::testing::Test {
     std::unique_ptr<IForegroundSampler> observer_;
 };
 
-using Compositors = ::testing::Types<Sway, KWin>;
+using Compositors = ::testing::Types<Sway, KWin, Gnome>;
 TYPED_TEST_SUITE(WaylandEndToEndTest, Compositors);
 
 TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {

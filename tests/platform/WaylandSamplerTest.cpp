@@ -65,7 +65,7 @@ class CompositorTest : public ::testing::Test {
     std::unique_ptr<IForegroundSampler> sampler_;
 };
 
-using Compositors = ::testing::Types<Sway, KWin>;
+using Compositors = ::testing::Types<Sway, KWin, Gnome>;
 TYPED_TEST_SUITE(CompositorTest, Compositors);
 
 TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
@@ -180,11 +180,11 @@ TEST(ForegroundBackendChoice, FollowsTheSession) {
         std::string backend;  // start of its name; "" for none
     };
     const std::vector<Case> cases = {
-        {{false, "", false, ""}, "X11"},
-        {{false, "/run/sway-ipc.sock", true, ""}, "X11"},
-        {{true, "/run/sway-ipc.sock", false, "sway"}, "sway"},
-        {{true, "", true, "kwin_wayland"}, "KDE Plasma"},
-        {{true, "", false, "weston"}, ""},
+        {{false, "", false, "", false, false, ""}, "X11"},
+        {{false, "/run/sway-ipc.sock", true, "", false, false, ""}, "X11"},
+        {{true, "/run/sway-ipc.sock", false, "sway", false, false, ""}, "sway"},
+        {{true, "", true, "kwin_wayland", false, false, ""}, "KDE Plasma"},
+        {{true, "", false, "weston", false, false, ""}, ""},
     };
     for (const Case& c : cases) {
         std::string problem;

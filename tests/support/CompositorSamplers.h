@@ -4,8 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "GnomeSession.h"
 #include "KWinSession.h"
 #include "SwaySession.h"
+#include "platform/CGnomeForegroundSampler.h"
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
 
@@ -23,5 +25,13 @@ struct KWin {
         // The sampler talks to the bus of the session it finds in the environment.
         setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
         return CKWinForegroundSampler::Connect(error);
+    }
+};
+
+struct Gnome {
+    using Session = GnomeSession;
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
+        setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
+        return CGnomeForegroundSampler::Connect(error);
     }
 };

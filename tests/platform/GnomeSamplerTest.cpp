@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "GnomeSession.h"
+#include "core/Message.h"
+#include "platform/CGnomeForegroundSampler.h"
+#include "platform/GnomeExtension.h"
+
+namespace {
+
+void PumpFor(std::chrono::milliseconds span) {
+    const auto end = std::chrono::steady_clock::now() + span;
+    while (std::chrono::steady_clock::now() < end) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// GNOME Shell with Hourglint's extension installed but not enabled.
+TEST(GnomeWithoutExtensionTest, SaysWhatToDoKeepsRunningAndCountsOnceItIsEnabled) {
+    static int argc = 1;
+    static char name[] = "hourglint-gnome-tests";
+    static char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    GnomeSession session(false);
+    std::string error;
+    ASSERT_TRUE(session.Start(error)) << error;
+    const std::string window = session.StartTestWindow("hourglint-window-one", "Window one");
+    ASSERT_FALSE(window.empty());
+    setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
+
+    std::vector<std::string> texts;
+    OfferAnswered answer;
+    const OfferHandler previousOffer =
+        SetOfferHandler([&](const std::string& text, OfferAnswered a) {
+            texts.push_back(text);
+            answer = std::move(a);
+        });
+    const MessageHandler previousMessage =
+        SetMessageHandler([&](const std::string& text) { texts.push_back(text); });
+    const auto sampler = CGnomeForegroundSampler::Connect(error);
+    ASSERT_TRUE(sampler) << error;
+    ASSERT_EQ(texts.size(), 1u);
+    for (const char* told : {"gnome-extensions enable " HOURGLINT_GNOME_UUID, "Extensions app",
+                             "next login", "Enable it now?"}) {
+        EXPECT_NE(texts[0].find(told), std::string::npos) << told;
+    }
+
+    // Running, counting nothing, until the user accepts the offer.
+    session.Focus("Window one");
+    PumpFor(std::chrono::seconds(1));
+    EXPECT_FALSE(sampler->Sample().processFound);
+    ASSERT_TRUE(answer);
+    answer(true);
+    ForegroundSample sample;
+    session.FocusUntil("Window one", [&] {
+        QCoreApplication::processEvents();
+        sample = sampler->Sample();
+        return sample.processFound;
+    });
+    SetOfferHandler(previousOffer);
+    SetMessageHandler(previousMessage);
+    EXPECT_EQ(sample.title, "Window one");
+    EXPECT_EQ(sample.path, window);
+    EXPECT_EQ(texts.size(), 1u) << texts.back();
+}
+
+// A copy that does not fit the running shell gives way to the form the program carries.
+TEST(GnomeExtensionCopy, TheFormWrittenForTheUserFitsTheShellItWasWrittenFor) {
+    EXPECT_FALSE(GnomeExtensionCopyFits(43));  // none in this test's home
+    for (const int shell : {43, 44, 45, 47}) {
+        std::string error;
+        ASSERT_TRUE(InstallGnomeExtensionForUser(shell, error)) << error;
+        EXPECT_TRUE(GnomeExtensionCopyFits(shell)) << shell;
+        EXPECT_FALSE(GnomeExtensionCopyFits(shell < 45 ? 45 : 44)) << shell;
+        std::ifstream code(GnomeExtensionUserFolder() + "/extension.js");
+        const std::string text((std::istreambuf_iterator<char>(code)), {});
+        EXPECT_EQ(text.find("export default") != std::string::npos, shell >= 45) << shell;
+    }
+}
+
+}  // namespace
