@@ -149,6 +149,8 @@ void InstallMessageBoxHandler() {
                                     QMessageBox::Yes | QMessageBox::No, BoxParent());
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::NonModal);
+        // Like a failure box: the keyboard stays with another program in front.
+        box->setAttribute(Qt::WA_ShowWithoutActivating, !OurWindowIsActive());
         QObject::connect(box, &QMessageBox::finished, [box, answered = std::move(answered)] {
             if (answered) {
                 answered(box->clickedButton() == box->button(QMessageBox::Yes));
