@@ -6,6 +6,7 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "core/CAppSettings.h"
@@ -34,6 +35,16 @@ int IdleSecondsForTests() {
     return qEnvironmentVariableIntValue("HOURGLINT_IDLE_SECONDS");
 }
 
+// The frame while the event loop may still end the process behind our back: Qt calls exit()
+// when the display connection breaks (the X server died or was killed first at logout).
+CMainFrame* liveFrame = nullptr;
+
+void FlushAtProcessExit() {
+    if (liveFrame != nullptr) {
+        liveFrame->FlushAtProcessExit();
+    }
+}
+
 }  // namespace
 
 CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -45,6 +56,7 @@ CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CHGApp::~CHGApp() {
+    liveFrame = nullptr;
     frame_.reset();
     SetMessageHandler(MessageHandler());
 }
@@ -96,6 +108,9 @@ bool CHGApp::InitInstance() {
 
     presence_ = std::make_unique<CSessionPresence>(CX11IdleTime::Connect());
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
+    liveFrame = frame_.get();
+    static const bool registered = std::atexit(FlushAtProcessExit) == 0;
+    (void)registered;
     frame_->Tracker().SetPresence(presence_.get(), IdleSecondsForTests());
     connect(frame_.get(), &CMainFrame::AboutRequested, this, &CHGApp::ShowAboutBox);
     // The snapshot for the other computers: at start, every hour, after Options and, with

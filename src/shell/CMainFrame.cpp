@@ -1,5 +1,7 @@
 #include "shell/CMainFrame.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include "controls/CDigitLabel.h"
 #include "core/CAppSettings.h"
 #include "core/IForegroundSampler.h"
+#include "core/Message.h"
 #include "shell/CAlarmView.h"
 #include "shell/CConfigDlg.h"
 #include "shell/CHGView.h"
@@ -124,6 +127,16 @@ void CMainFrame::EndSession() {
         ShutDown();
         close();
     }
+}
+
+void CMainFrame::FlushAtProcessExit() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    SetMessageHandler(
+        [](const std::string& text) { std::fprintf(stderr, "Hourglint: %s\n", text.c_str()); });
+    tracker_.FlushNow();
 }
 
 void CMainFrame::ShutDown() {

@@ -55,6 +55,9 @@ class CMainFrame : public QMainWindow {
     void RequestExit();
     // End of the session or a termination signal: flushes and closes without asking.
     void EndSession();
+    // The process ends without the event loop (the display is gone): only the pending seconds
+    // are written, no window is touched and a failure goes to standard error.
+    void FlushAtProcessExit();
     void ShowConfig();
     void OpenReport();
     void ShowLiveGraph();

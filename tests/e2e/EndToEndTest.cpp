@@ -212,6 +212,26 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     EXPECT_LE(stored, SecondsSince(spawned) + 1);
 }
 
+// Qt ends the process with exit() when the display goes away: the seconds still pending
+// are written all the same.
+TEST_F(EndToEndTest, AnXServerThatDiesLosesNoSecond) {
+    const int firstHour = LocalHourNow();
+    const pid_t app = StartHourglint();
+    const auto shown = std::chrono::steady_clock::now();
+    const uint32_t terminal = x_.StartXterm("Doomed terminal");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_TRUE(x_.Activate(terminal));
+    std::this_thread::sleep_for(std::chrono::seconds(7));  // between two flushes
+    x_.KillServer();
+    ASSERT_TRUE(x_.WaitExit(app, 15000)) << "did not end with its display";
+
+    int stored = 0;
+    for (const auto& [name, total] : ReadToday(Database(), firstHour, LocalHourNow())) {
+        stored += total.seconds;
+    }
+    EXPECT_GE(stored, SecondsSince(shown) - 3);
+}
+
 // Today's seconds of every program, summed, in a database or a snapshot.
 int TodaysSeconds(const fs::path& file) {
     int seconds = 0;

@@ -165,6 +165,15 @@ void XvfbSession::KillWindowManager() {
     }
 }
 
+void XvfbSession::KillServer() {
+    KillWindowManager();
+    if (m_xvfb > 0) {
+        Signal(m_xvfb, SIGKILL);
+        WaitExit(m_xvfb, 5000);
+        m_xvfb = -1;
+    }
+}
+
 std::vector<std::string> XvfbSession::ChildEnvironment(
     const std::vector<std::string>& extraEnv) const {
     std::vector<std::string> extra{"DISPLAY=" + m_display};

@@ -28,6 +28,8 @@ class XvfbSession {
     bool StartWindowManager(std::string& error);
     // Kills openbox at once, as a crash would: its root properties stay behind.
     void KillWindowManager();
+    // Kills the X server at once, as a crash or a display manager ending it first would.
+    void KillServer();
 
     // ":N" once started.
     const std::string& Display() const { return m_display; }
