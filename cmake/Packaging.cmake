@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by scripts/package.sh with cpack. Its dependencies are computed
 # by dpkg-shlibdeps from the libraries the program links; Qt's platform and image plugins
 # come with those libraries' packages.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads CHANGELOG.md, the one place where versions and release dates are written.
 # Usage: changelog.sh version|releases|debian CHANGELOG.md
 #   version   the newest version

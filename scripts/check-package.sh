@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built Debian package: its file list, its computed dependencies, the desktop
 # entry and AppStream metadata, and that the unpacked program runs.
 # Usage: scripts/check-package.sh build/package/hourglint_<version>_<arch>.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats the C++ sources with the repository's .clang-format. Only C++ files: clang-format
 # would mangle CMake and shell files.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Hourglint (in build/, as scripts/build.sh does) and its Debian package; prints the
 # package's path. Install it with: sudo apt install ./build/package/hourglint_*.deb
 set -euo pipefail

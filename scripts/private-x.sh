@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts that show Hourglint without a display of their own.
 # private_x_start DIR: a private home under DIR, Xvfb on a free display and openbox.
 # Exports HOME, XDG_*, DISPLAY; the started pids are in private_x_pids. private_x_stop ends them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Hourglint and starts it on the user's X11 display. On a machine with no display it
 # runs a short demonstration under Xvfb instead and says where its screenshot is.
 set -euo pipefail

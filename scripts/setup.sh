@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything Hourglint needs to build, run and test on Debian 12.
 # Skips apt entirely when every package is already present.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `hourglint --report` over the heavy synthetic year (200 programs, 24 hours a day, 365
 // days): the whole process, from start to exit, as a script or cron job sees it. Beside the
 // wall time, "program_cpu_ms" is the program's own processor time (user + system), which

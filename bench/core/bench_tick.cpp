@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one tracker step with a table of 10, 100 or 1000 programs.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the database operations that run on the user-interface thread: a flush of the
 // pending table, and the two reports over a year of history.
 #include <benchmark/benchmark.h>

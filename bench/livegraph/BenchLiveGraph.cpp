@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live graph's drawing at its largest: 100 lanes on a 1280-column strip.
 #include <benchmark/benchmark.h>
 

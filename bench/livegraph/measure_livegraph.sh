@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program under Xvfb with openbox, opens its live graph window and lets
 # several programs take turns in front; prints the program's CPU time over that stretch and,
 # when asked, saves a screenshot of the screen at the end.

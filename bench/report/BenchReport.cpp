@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report window's costs on the user-interface thread: Refresh over a heavy year from
 // the click to the painted chart, one chart redraw, and saving a report of 1000 rows.
 #include <benchmark/benchmark.h>

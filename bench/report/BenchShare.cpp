@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several computers: the all-computers Refresh over this computer's heavy year and two
 // other heavy years' snapshots, from the click to the painted chart, and the snapshot of a
 // heavy year as the program writes it off the user-interface thread.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program under Xvfb with openbox for a while and prints its resident memory,
 # its CPU time and the time from start to its first tick (the start-up load, which creates
 # HG.mdb in a fresh folder).

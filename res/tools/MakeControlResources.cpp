@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the control kit's pictures and hover sound into a res/ folder:
 //   hourglint_make_res <res folder>
 // The output is committed; run this only to change a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/ControlResources.h"
 
 // Q_INIT_RESOURCE must be used at global scope.

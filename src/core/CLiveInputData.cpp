@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CLiveInputData.h"
 
 void CLiveInputData::SetCurrent(const std::string& name, int icon) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/LocalTime.h"
 
 bool ToLocalTime(int64_t t, std::tm& local) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Utf8Text.h"
 
 std::size_t Utf8CharLength(unsigned char lead) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "livegraph/CLiveFrame.h"
 
 #include "controls/ControlResources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "livegraph/LiveWindowPlacement.h"
 
 WindowRect LiveWindowPlacement(int mainLeft, int mainTop) {

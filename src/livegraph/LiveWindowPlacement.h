@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where the live graph window opens: 400 x 500 pixels, left of the main window where there

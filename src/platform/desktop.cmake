@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings store, autorun, program folder, private folders, the database lock and the files a
 # report writes.
 target_sources(hourglint_platform PRIVATE

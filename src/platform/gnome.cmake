@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The GNOME Shell backend and its extension. The extension comes in two forms with one
 include(GNUInstallDirs)
 # UUID: classic for GNOME Shell 43-44, ES module for 45 and later. Both are built into the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Away time: lock state over D-Bus, idle time from MIT-SCREEN-SAVER on X11.
 find_package(Qt6 REQUIRED COMPONENTS DBus)
 pkg_check_modules(XCB_SCREENSAVER REQUIRED IMPORTED_TARGET xcb-screensaver)

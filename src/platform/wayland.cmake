@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Foreground backends of Wayland compositors, and the choice among all backends.
 find_package(Qt6 REQUIRED COMPONENTS DBus Network)
 target_sources(hourglint_platform PRIVATE

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # X11 foreground sampler and program icons.
 target_sources(hourglint_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CX11ForegroundSampler.cpp

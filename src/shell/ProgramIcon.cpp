@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ProgramIcon.h"
 
 // The resources live in a static library; nothing would pull them in otherwise. Kept at

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The test's own screen saver on the session bus: owns org.freedesktop.ScreenSaver,
 answers GetActive, and announces ActiveChanged for each "lock" or "unlock" line read."""
 import sys

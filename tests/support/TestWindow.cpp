@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain window for the compositor tests: "hourglint_test_window TITLE" shows TITLE until
 // it is ended, and adds " renamed" to its title on SIGUSR1. With QT_QPA_PLATFORM=wayland it
 // is a native Wayland client.

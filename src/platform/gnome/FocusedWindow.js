@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells subscribers which window has the focus: its process id, WM class and title.
 // It reads nothing else and does nothing else.
 const BUS_NAME = 'org.hourglint.FocusedWindow';

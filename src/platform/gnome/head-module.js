@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hourglint's focused-window extension, module form (GNOME Shell 45 and later).
 import Gio from 'gi://Gio';
 import GLib from 'gi://GLib';

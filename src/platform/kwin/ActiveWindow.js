@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into KWin by Hourglint: tells it which window is active, and the active window's
 // new caption whenever it changes. Hourglint fills in its own D-Bus name.
 const service = "@SERVICE@";
