@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-// Where a session's input idle time comes from: the X server now, a compositor's idle
-// notification later. Answers without waiting on a bus.
+// Where a session's input idle time comes from: the X server or a compositor's idle
+// notification. Answers without waiting on a bus.
 class IIdleTime {
   public:
     virtual ~IIdleTime() = default;

@@ -9,12 +9,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/CDatabaseLock.h"
+#include "platform/CMutterIdleTime.h"
 #include "platform/CQtSettingsStore.h"
 #include "platform/CSessionPresence.h"
 #include "platform/CX11IdleTime.h"
@@ -95,9 +97,11 @@ bool CHGApp::InitInstance() {
 
     std::string error;
     const SessionFacts session = ReadSessionFacts();
+    bool gnomeForeground = false;
     if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
         sampler_ = backend->open(session, error);
         backendName_ = backend->name;
+        gnomeForeground = std::string_view(backend->key) == "gnome";
     }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing.
@@ -107,7 +111,15 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
-    presence_ = std::make_unique<CSessionPresence>(CX11IdleTime::Connect());
+    // GNOME's compositor tells the idle time of all its windows; elsewhere on Wayland there is
+    // no idle source yet and only the lock rule holds.
+    std::unique_ptr<IIdleTime> idle;
+    if (gnomeForeground) {
+        idle = std::make_unique<CMutterIdleTime>();
+    } else {
+        idle = CX11IdleTime::Connect();
+    }
+    presence_ = std::make_unique<CSessionPresence>(std::move(idle));
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     liveFrame = frame_.get();
     static const bool registered = std::atexit(FlushAtProcessExit) == 0;

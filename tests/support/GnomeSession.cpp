@@ -92,14 +92,16 @@ bool GnomeSession::Start(std::string& error) {
         " && exec gnome-shell --headless --wayland --wayland-display hourglint-gnome "
         "--virtual-monitor 1280x1024";
     // HOME and the XDG folders before dbus-run-session, or dconf writes elsewhere.
+    std::vector<std::string> variables = {
+        "XDG_RUNTIME_DIR=" + m_runtime,         "HOME=" + home,
+        "XDG_CONFIG_HOME=" + home + "/.config", "XDG_DATA_HOME=" + home + "/.local/share",
+        "XDG_CACHE_HOME=" + home + "/.cache",   "DBUS_SYSTEM_BUS_ADDRESS=" + systemBus};
+    variables.insert(variables.end(), m_shellVariables.begin(), m_shellVariables.end());
     m_processes.Spawn(
         {"dbus-run-session", "--", "sh", "-c", script},
         ChildProcesses::Environment(
-            {"XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
-             "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache",
-             "DBUS_SYSTEM_BUS_ADDRESS=" + systemBus},
-            {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
-             "XDG_SESSION_TYPE", "XAUTHORITY"}),
+            variables, {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
+                        "XDG_SESSION_TYPE", "XAUTHORITY"}),
         Folder() + "/gnome-shell.log");
     m_bus = WaitForLine(busFile, 20000);
     if (m_bus.empty()) {

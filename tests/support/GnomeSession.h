@@ -20,6 +20,8 @@ class GnomeSession final : public CompositorSession {
     bool Focus(const std::string& title) override;
 
     const std::string& BusAddress() const { return m_bus; }
+    // One more NAME=value in the shell's environment; before Start.
+    void AddShellVariable(const std::string& assignment) { m_shellVariables.push_back(assignment); }
     // Enables Hourglint's extension in the running shell, as the user would.
     bool EnableHourglintExtension();
 
@@ -30,4 +32,5 @@ class GnomeSession final : public CompositorSession {
 
     bool m_enableOurs = true;
     std::string m_bus;
+    std::vector<std::string> m_shellVariables;
 };
