@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CompositorSamplers.h"
+#include "FrontSample.h"
 #include "core/Message.h"
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
@@ -51,15 +52,8 @@ class CompositorTest : public ::testing::Test {
         ASSERT_TRUE(sampler_) << error;
     }
 
-    // Brings the window forward until the sampler reports it, events handled meanwhile.
     ForegroundSample FrontSample(const std::string& title) {
-        ForegroundSample sample;
-        session_->FocusUntil(title, [&] {
-            QCoreApplication::processEvents();
-            sample = sampler_->Sample();
-            return sample.title == title;
-        });
-        return sample;
+        return ::FrontSample(*session_, *sampler_, title);
     }
 
     Session* session_ = nullptr;

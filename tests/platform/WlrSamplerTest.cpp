@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FrontSample.h"
 #include "SwaySession.h"
 #include "platform/AppIdExecutables.h"
 #include "platform/CWlrForegroundSampler.h"
@@ -60,13 +61,7 @@ class WlrSwayTest : public ::testing::Test {
     }
 
     ForegroundSample FrontSample(const std::string& title) {
-        ForegroundSample sample;
-        session_->FocusUntil(title, [&] {
-            QCoreApplication::processEvents();
-            sample = sampler_->Sample();
-            return sample.title == title;
-        });
-        return sample;
+        return ::FrontSample(*session_, *sampler_, title);
     }
 
     SwaySession* session_ = nullptr;

@@ -112,6 +112,23 @@ pid_t ChildProcesses::Spawn(const std::vector<std::string>& argv,
     return pid;
 }
 
+std::string ChildProcesses::ReadUntil(int fd, Clock::time_point deadline, bool oneLine) {
+    std::string text;
+    while (!oneLine || text.find('\n') == std::string::npos) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
+            break;
+        }
+        char buffer[4096];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return text;
+}
+
 int ChildProcesses::Run(const std::vector<std::string>& argv, const std::vector<std::string>& env,
                         std::string* output, int timeoutMs) {
     int fds[2];
@@ -126,19 +143,7 @@ int ChildProcesses::Run(const std::vector<std::string>& argv, const std::vector<
     }
     m_children.push_back(pid);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::string text;
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
-            break;
-        }
-        char buffer[4096];
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
+    const std::string text = ReadUntil(fds[0], deadline);
     close(fds[0]);
     int status = 0;
     if (!WaitExit(pid, MsLeft(deadline), &status)) {

@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ class ChildProcesses {
     // stays open in the child.
     static pid_t Launch(std::vector<std::string> argv, std::vector<std::string> env, int stdoutFd,
                         int stderrFd, int keepFd = -1);
+
+    // Reads fd until its end or the deadline, or the first line end when oneLine is set.
+    static std::string ReadUntil(int fd, std::chrono::steady_clock::time_point deadline,
+                                 bool oneLine = false);
 
     // Starts argv in the background with env; stdout and stderr go to outputFile
     // (appended), or nowhere when that is empty. Returns the pid, or -1.

@@ -20,12 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-int MsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
-
 }  // namespace
 
 XvfbSession::~XvfbSession() {
@@ -68,20 +62,8 @@ bool XvfbSession::Start(std::string& error) {
         return false;
     }
     // Xvfb writes the display number once it accepts clients.
-    std::string number;
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
-    while (number.find('\n') == std::string::npos) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (poll(&p, 1, MsLeft(deadline)) <= 0) {
-            break;
-        }
-        char buffer[32];
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        number.append(buffer, static_cast<std::size_t>(n));
-    }
+    const std::string number =
+        ChildProcesses::ReadUntil(fds[0], Clock::now() + std::chrono::seconds(20), true);
     close(fds[0]);
     if (number.find('\n') == std::string::npos) {
         error = "Xvfb did not report a display (is Xvfb installed?)";
