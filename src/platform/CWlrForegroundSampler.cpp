@@ -105,6 +105,7 @@ std::unique_ptr<CWlrForegroundSampler> CWlrForegroundSampler::Connect(std::strin
 }
 
 CWlrForegroundSampler::CWlrForegroundSampler() {
+    connect(&m_client, &CWaylandClient::Lost, this, &CWlrForegroundSampler::Lose);
     m_retry.setInterval(kRetryMs);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, [this] {
@@ -119,33 +120,19 @@ CWlrForegroundSampler::~CWlrForegroundSampler() {
     Close();
 }
 
-// A connection of our own with its own queue, so Qt's Wayland connection (when Qt runs on
-// the wayland platform) never dispatches our events, nor we its.
 bool CWlrForegroundSampler::Open(std::string& error) {
-    m_display = wl_display_connect(nullptr);
-    if (m_display == nullptr) {
-        error = "Hourglint cannot connect to the Wayland compositor.";
+    if (!m_client.Open(&kRegistryListener, this, error)) {
         return false;
     }
-    m_queue = wl_display_create_queue(m_display);
-    auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(m_display));
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), m_queue);
-    m_registry = wl_display_get_registry(wrapper);
-    wl_proxy_wrapper_destroy(wrapper);
-    wl_registry_add_listener(m_registry, &kRegistryListener, this);
-    // The globals, then the toplevels the manager announces with their state.
-    if (wl_display_roundtrip_queue(m_display, m_queue) < 0 || m_manager == nullptr ||
-        wl_display_roundtrip_queue(m_display, m_queue) < 0) {
+    // The toplevels the manager announces, with their state.
+    if (m_manager == nullptr || !m_client.Roundtrip()) {
         error = m_manager == nullptr
                     ? "The Wayland compositor does not offer zwlr_foreign_toplevel_manager_v1."
                     : "The Wayland compositor closed the connection.";
         Close();
         return false;
     }
-    m_notifier =
-        std::make_unique<QSocketNotifier>(wl_display_get_fd(m_display), QSocketNotifier::Read);
-    connect(m_notifier.get(), &QSocketNotifier::activated, this,
-            &CWlrForegroundSampler::OnReadable);
+    m_client.Watch();
     return true;
 }
 
@@ -193,19 +180,6 @@ void CWlrForegroundSampler::ToplevelClosed(zwlr_foreign_toplevel_handle_v1* hand
     zwlr_foreign_toplevel_handle_v1_destroy(handle);
 }
 
-// Qt's loop says the socket has data: read it into our queue, dispatch, and send what the
-// handlers asked (destroys) at once.
-void CWlrForegroundSampler::OnReadable() {
-    while (wl_display_prepare_read_queue(m_display, m_queue) != 0) {
-        wl_display_dispatch_queue_pending(m_display, m_queue);
-    }
-    if (wl_display_read_events(m_display) < 0 ||
-        wl_display_dispatch_queue_pending(m_display, m_queue) < 0 ||
-        (wl_display_flush(m_display) < 0 && errno != EAGAIN)) {
-        Lose();
-    }
-}
-
 void CWlrForegroundSampler::Lose() {
     Close();
     if (!m_lossShown) {
@@ -219,7 +193,6 @@ void CWlrForegroundSampler::Lose() {
 }
 
 void CWlrForegroundSampler::Close() {
-    m_notifier.reset();
     m_active = nullptr;
     for (const auto& [handle, toplevel] : m_toplevels) {
         zwlr_foreign_toplevel_handle_v1_destroy(handle);
@@ -229,18 +202,7 @@ void CWlrForegroundSampler::Close() {
         zwlr_foreign_toplevel_manager_v1_destroy(m_manager);
         m_manager = nullptr;
     }
-    if (m_registry != nullptr) {
-        wl_registry_destroy(m_registry);
-        m_registry = nullptr;
-    }
-    if (m_queue != nullptr) {
-        wl_event_queue_destroy(m_queue);
-        m_queue = nullptr;
-    }
-    if (m_display != nullptr) {
-        wl_display_disconnect(m_display);
-        m_display = nullptr;
-    }
+    m_client.Close();
 }
 
 // The desktop entry's executable when there is one; else the app id stands for the program.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -10,10 +9,9 @@
 
 #include "core/IForegroundSampler.h"
 #include "platform/AppIdExecutables.h"
+#include "platform/CWaylandClient.h"
 #include "platform/DesktopEntryIcons.h"
 
-struct wl_display;
-struct wl_event_queue;
 struct wl_registry;
 struct zwlr_foreign_toplevel_manager_v1;
 struct zwlr_foreign_toplevel_handle_v1;
@@ -36,7 +34,7 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
 
     // Whether the connection is up.
-    bool Connected() const { return m_display != nullptr; }
+    bool Connected() const { return m_client.Connected(); }
 
     // What a toplevel told; applied on its "done" as the protocol asks.
     struct Toplevel {
@@ -57,15 +55,11 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
   private:
     CWlrForegroundSampler();
     bool Open(std::string& error);
-    void OnReadable();
     void Lose();
     void Close();
 
-    wl_display* m_display = nullptr;
-    wl_event_queue* m_queue = nullptr;
-    wl_registry* m_registry = nullptr;
+    CWaylandClient m_client;
     zwlr_foreign_toplevel_manager_v1* m_manager = nullptr;
-    std::unique_ptr<QSocketNotifier> m_notifier;
     QTimer m_retry;
     bool m_lossShown = false;
     std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> m_toplevels;

@@ -19,6 +19,7 @@
 #include "platform/CMutterIdleTime.h"
 #include "platform/CQtSettingsStore.h"
 #include "platform/CSessionPresence.h"
+#include "platform/CWaylandIdleTime.h"
 #include "platform/CX11IdleTime.h"
 #include "platform/ForegroundBackend.h"
 #include "platform/ProgramFolder.h"
@@ -46,6 +47,24 @@ void FlushAtProcessExit() {
     if (liveFrame != nullptr) {
         liveFrame->FlushAtProcessExit();
     }
+}
+
+// The idle time of every window, Wayland or X11, comes from the compositor; on X11 from the
+// X server. Never from Xwayland, which sees only input to its own windows.
+std::unique_ptr<IIdleTime> OpenIdleTime(std::string_view backendKey) {
+    if (backendKey == "x11") {
+        return CX11IdleTime::Connect();
+    }
+    if (backendKey == "gnome") {
+        return std::make_unique<CMutterIdleTime>();
+    }
+    std::string error;
+    std::unique_ptr<CWaylandIdleTime> idle = CWaylandIdleTime::Connect(error);
+    if (!idle) {
+        std::fprintf(stderr, "hourglint: %s Only a locked screen pauses the counting.\n",
+                     error.c_str());
+    }
+    return idle;
 }
 
 }  // namespace
@@ -97,11 +116,11 @@ bool CHGApp::InitInstance() {
 
     std::string error;
     const SessionFacts session = ReadSessionFacts();
-    bool gnomeForeground = false;
+    std::string_view backendKey;
     if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
         sampler_ = backend->open(session, error);
         backendName_ = backend->name;
-        gnomeForeground = std::string_view(backend->key) == "gnome";
+        backendKey = backend->key;
     }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing.
@@ -111,15 +130,7 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
-    // GNOME's compositor tells the idle time of all its windows; elsewhere on Wayland there is
-    // no idle source yet and only the lock rule holds.
-    std::unique_ptr<IIdleTime> idle;
-    if (gnomeForeground) {
-        idle = std::make_unique<CMutterIdleTime>();
-    } else {
-        idle = CX11IdleTime::Connect();
-    }
-    presence_ = std::make_unique<CSessionPresence>(std::move(idle));
+    presence_ = std::make_unique<CSessionPresence>(OpenIdleTime(backendKey));
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     liveFrame = frame_.get();
     static const bool registered = std::atexit(FlushAtProcessExit) == 0;

@@ -67,8 +67,27 @@ class WaylandEndToEndTest : public ::testing::Test {
         });
     }
 
+    // A copy of the built program in the session, started with extra environment.
+    pid_t StartHourglint(const std::vector<std::string>& extraEnv = {}) {
+        executable_ = fs::path(session_.Folder()) / "bin" / "hourglint";
+        fs::copy_file(HOURGLINT_EXECUTABLE, executable_, fs::copy_options::overwrite_existing);
+        log_ = session_.Folder() + "/hourglint.log";
+        return session_.SpawnClient({executable_.string()}, extraEnv, log_);
+    }
+
+    // Ends it as a logout does, and reads what it stored today.
+    std::map<std::string, DayTotal> EndAndReadToday(pid_t app, int firstHour) {
+        session_.Processes().Signal(app, SIGTERM);
+        int status = 0;
+        EXPECT_TRUE(session_.Processes().WaitExit(app, 15000, &status)) << "did not end on SIGTERM";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << FileText(log_);
+        return ReadToday(executable_.parent_path() / "HG.mdb", firstHour, LocalHourNow());
+    }
+
     typename Compositor::Session session_;
     std::unique_ptr<IForegroundSampler> observer_;
+    fs::path executable_;
+    std::string log_;
 };
 
 using Compositors = ::testing::Types<Sway, KWin, Gnome>;
@@ -79,16 +98,13 @@ TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {
     ASSERT_FALSE(session.StartTestWindow("hourglint-window-one", "Window one").empty());
     ASSERT_FALSE(session.StartTestWindow("hourglint-window-two", "Window two").empty());
     ASSERT_TRUE(session.StartXterm("Terminal three"));
-    const fs::path executable = fs::path(session.Folder()) / "bin" / "hourglint";
-    fs::copy_file(HOURGLINT_EXECUTABLE, executable, fs::copy_options::overwrite_existing);
     ASSERT_TRUE(this->InFront("Terminal three"));
 
     const int firstHour = LocalHourNow();
-    const std::string log = session.Folder() + "/hourglint.log";
-    const pid_t app = session.SpawnClient({executable.string()}, {}, log);
+    const pid_t app = this->StartHourglint();
     ASSERT_GT(app, 0);
     // Its window comes up through Xwayland and takes the focus.
-    ASSERT_TRUE(this->InFront("Hourglint")) << FileText(log);
+    ASSERT_TRUE(this->InFront("Hourglint")) << FileText(this->log_);
 
     struct Stretch {
         std::string title;
@@ -106,20 +122,54 @@ TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {
         PumpFor(std::chrono::seconds(stretch.seconds));
         inFront[stretch.program] += std::chrono::duration<double>(Clock::now() - from).count();
     }
-    session.Processes().Signal(app, SIGTERM);
-    int status = 0;
-    ASSERT_TRUE(session.Processes().WaitExit(app, 15000, &status)) << "did not end on SIGTERM";
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << FileText(log);
-
-    const auto stored = ReadToday(executable.parent_path() / "HG.mdb", firstHour, LocalHourNow());
+    const auto stored = this->EndAndReadToday(app, firstHour);
     for (const auto& [program, seconds] : inFront) {
-        ASSERT_TRUE(stored.count(program)) << program << " has no seconds\n" << FileText(log);
+        ASSERT_TRUE(stored.count(program)) << program << " has no seconds\n"
+                                           << FileText(this->log_);
         // A second per switch into or out of the window.
         const int switches = program == "hourglint-window-one" ? 4 : 2;
         EXPECT_NEAR(stored.at(program).seconds, seconds, switches) << program;
         std::printf("%s: %d s stored, %.1f s in front\n", program.c_str(),
                     stored.at(program).seconds, seconds);
     }
+}
+
+// The idle pause through the compositor's idle notification: input keeps the user present,
+// a pause without input gives back the seconds since the last input.
+template <typename Compositor>
+class WaylandIdleEndToEndTest : public WaylandEndToEndTest<Compositor> {};
+
+using IdleCompositors = ::testing::Types<Sway, KWin>;
+TYPED_TEST_SUITE(WaylandIdleEndToEndTest, IdleCompositors);
+
+TYPED_TEST(WaylandIdleEndToEndTest, IdleSecondsAreTakenBackAndInputResumesCounting) {
+    auto& session = this->session_;
+    ASSERT_FALSE(session.StartTestWindow("hourglint-window-one", "Window one").empty());
+    session.WriteFile("home/.config/Hourglint/Hourglint.conf", "[Config]\nbPauseWhenIdle=1\n");
+    const int firstHour = LocalHourNow();
+    // HOURGLINT_IDLE_SECONDS, for tests only, shortens the idle pause from minutes to seconds.
+    const pid_t app = this->StartHourglint({"HOURGLINT_IDLE_SECONDS=3"});
+    ASSERT_GT(app, 0);
+    ASSERT_TRUE(this->InFront("Hourglint")) << FileText(this->log_);
+    const auto inputFor = [&](int seconds) {
+        const auto from = Clock::now();
+        for (int i = 0; i < seconds * 2; ++i) {
+            EXPECT_TRUE(TypeParam::Input(session));
+            PumpFor(std::chrono::milliseconds(500));
+        }
+        EXPECT_TRUE(TypeParam::Input(session));
+        return std::chrono::duration<double>(Clock::now() - from).count();
+    };
+    ASSERT_TRUE(this->InFront("Window one"));
+    double present = inputFor(4);
+    PumpFor(std::chrono::seconds(7));  // away: idle passes 3 s
+    present += inputFor(3);
+    const auto stored = this->EndAndReadToday(app, firstHour);
+
+    ASSERT_TRUE(stored.count("hourglint-window-one")) << FileText(this->log_);
+    // Input to input, give or take the tick at each end of the two stretches; seven more
+    // had the away seconds stayed.
+    EXPECT_NEAR(stored.at("hourglint-window-one").seconds, present, 2) << FileText(this->log_);
 }
 
 TEST(WaylandUnsupportedTest, WestonSaysSoAndExitsWithOne) {

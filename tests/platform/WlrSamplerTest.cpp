@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -46,15 +45,7 @@ class WlrSwayTest : public ::testing::Test {
         static Shared shared;
         ASSERT_TRUE(shared.started) << shared.error;
         session_ = &shared.session;
-        // This process connects like a client of the session.
-        for (const std::string& variable : session_->ClientEnvironment()) {
-            for (const char* wanted : {"WAYLAND_DISPLAY=", "XDG_RUNTIME_DIR="}) {
-                if (variable.starts_with(wanted)) {
-                    setenv(std::string(wanted).substr(0, std::strlen(wanted) - 1).c_str(),
-                           variable.c_str() + std::strlen(wanted), 1);
-                }
-            }
-        }
+        session_->ConnectThisProcess();
         std::string error;
         sampler_ = CWlrForegroundSampler::Connect(error);
         ASSERT_TRUE(sampler_) << error;

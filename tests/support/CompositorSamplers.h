@@ -12,9 +12,14 @@
 #include "platform/CKWinForegroundSampler.h"
 #include "platform/CSwayForegroundSampler.h"
 
-// Each compositor under test with the way to open its sampler once the session runs.
+// Each compositor under test with the way to open its sampler once the session runs, and
+// for sway and KWin the input that ends an idle stretch and the idle protocol it offers first.
 struct Sway {
     using Session = SwaySession;
+    static constexpr const char* kIdleProtocol = "org_kde_kwin_idle";
+    static bool Input(Session& session) {
+        return session.Message({"seat", "-", "cursor", "move", "5", "5"}) == 0;
+    }
     static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
         return CSwayForegroundSampler::Connect(session.SocketPath(), error);
     }
@@ -22,6 +27,8 @@ struct Sway {
 
 struct KWin {
     using Session = KWinSession;
+    static constexpr const char* kIdleProtocol = "ext_idle_notifier_v1";
+    static bool Input(Session& session) { return session.SimulateUserActivity(); }
     static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
         // The sampler talks to the bus of the session it finds in the environment.
         setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);

@@ -71,6 +71,22 @@ std::vector<std::string> CompositorSession::ClientEnvironment(
         env, {"SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM", "XAUTHORITY"});
 }
 
+void CompositorSession::ConnectThisProcess() const {
+    setenv("WAYLAND_DISPLAY", m_waylandDisplay.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", m_runtime.c_str(), 1);
+}
+
+void CompositorSession::WriteFile(const std::string& path, const std::string& text) const {
+    const fs::path file = fs::path(m_folder) / path;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text;
+    if (m_asNobody) {
+        for (fs::path part = file; part != fs::path(m_folder); part = part.parent_path()) {
+            (void)lchown(part.c_str(), kNobody, kNobody);
+        }
+    }
+}
+
 std::vector<std::string> CompositorSession::ServerEnvironment(
     const std::vector<std::string>& extra) const {
     const std::string home = m_folder + "/home";

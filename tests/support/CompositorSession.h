@@ -26,6 +26,12 @@ class CompositorSession {
     // What a program started in the session sees: WAYLAND_DISPLAY, DISPLAY of Xwayland,
     // the runtime folder, a home of its own and the compositor's own variables.
     std::vector<std::string> ClientEnvironment(const std::vector<std::string>& extra = {}) const;
+    // Makes this process connect as a client of the session: WAYLAND_DISPLAY and the
+    // runtime folder.
+    void ConnectThisProcess() const;
+    // Writes text to the file at path inside the session folder, with its folders, owned
+    // by the session's user.
+    void WriteFile(const std::string& path, const std::string& text) const;
     // Starts a client of the session as the session's user; output goes to outputFile.
     pid_t SpawnClient(std::vector<std::string> argv, const std::vector<std::string>& extraEnv = {},
                       const std::string& outputFile = {});

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KWinSession.h"
 
+#include <wayland-client.h>
+
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "kde-idle-client-protocol.h"
 
 namespace fs = std::filesystem;
 
@@ -87,4 +92,49 @@ bool KWinSession::Focus(const std::string& title) {
            << "    if (c.caption === \"" << title << "\") { workspace.activeClient = c; }\n"
            << "}\n";
     return RunScript(script.str());
+}
+
+namespace {
+
+struct IdleGlobals {
+    wl_seat* seat = nullptr;
+    org_kde_kwin_idle* idle = nullptr;
+};
+
+void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
+    auto* globals = static_cast<IdleGlobals*>(data);
+    if (std::strcmp(interface, wl_seat_interface.name) == 0 && globals->seat == nullptr) {
+        globals->seat =
+            static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+    } else if (std::strcmp(interface, org_kde_kwin_idle_interface.name) == 0) {
+        globals->idle = static_cast<org_kde_kwin_idle*>(
+            wl_registry_bind(registry, name, &org_kde_kwin_idle_interface, 1));
+    }
+}
+void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
+
+}  // namespace
+
+bool KWinSession::SimulateUserActivity() {
+    wl_display* display = wl_display_connect((m_runtime + "/" + m_waylandDisplay).c_str());
+    if (display == nullptr) {
+        return false;
+    }
+    IdleGlobals globals;
+    const wl_registry_listener listener = {OnGlobal, OnGlobalRemove};
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &globals);
+    bool sent = false;
+    if (wl_display_roundtrip(display) >= 0 && globals.seat != nullptr && globals.idle != nullptr) {
+        org_kde_kwin_idle_timeout* timeout =
+            org_kde_kwin_idle_get_idle_timeout(globals.idle, globals.seat, 60000);
+        org_kde_kwin_idle_timeout_simulate_user_activity(timeout);
+        org_kde_kwin_idle_timeout_release(timeout);
+        sent = wl_display_roundtrip(display) >= 0;
+    }
+    if (globals.idle != nullptr) org_kde_kwin_idle_destroy(globals.idle);
+    if (globals.seat != nullptr) wl_seat_destroy(globals.seat);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return sent;
 }

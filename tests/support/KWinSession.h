@@ -20,6 +20,8 @@ class KWinSession final : public CompositorSession {
     const std::string& BusAddress() const { return m_bus; }
     // Loads, runs and unloads a KWin script with this source.
     bool RunScript(const std::string& source);
+    // Input as KWin counts it for its idle notifications (input inside Xwayland does not).
+    bool SimulateUserActivity();
     // Whether KWin has a script of this plugin name loaded.
     bool ScriptLoaded(const std::string& pluginName);
 

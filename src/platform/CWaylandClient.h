@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <string>
+
+struct wl_display;
+struct wl_event_queue;
+struct wl_registry;
+struct wl_registry_listener;
+
+// A Wayland connection of our own with its own event queue, read in Qt's event loop, so Qt's
+// connection (when Qt runs on the wayland platform) never dispatches our events, nor we its.
+// The owner binds what it needs from the registry and destroys it before Close().
+class CWaylandClient final : public QObject {
+    Q_OBJECT
+  public:
+    CWaylandClient() = default;
+    ~CWaylandClient() override;
+    CWaylandClient(const CWaylandClient&) = delete;
+    CWaylandClient& operator=(const CWaylandClient&) = delete;
+
+    // Connects to WAYLAND_DISPLAY and reads the globals into listener with data; false with
+    // the reason in error.
+    bool Open(const wl_registry_listener* listener, void* data, std::string& error);
+    // Sends what was asked and dispatches every answer; false when the connection broke.
+    bool Roundtrip();
+    // From now on events are dispatched as they come; Lost() when the connection breaks.
+    void Watch();
+    void Close();
+    bool Connected() const { return m_display != nullptr; }
+
+  signals:
+    void Lost();
+
+  private:
+    void OnReadable();
+
+    wl_display* m_display = nullptr;
+    wl_event_queue* m_queue = nullptr;
+    wl_registry* m_registry = nullptr;
+    QSocketNotifier* m_notifier = nullptr;  // a child, gone at the latest with us
+};
