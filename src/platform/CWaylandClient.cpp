@@ -5,6 +5,20 @@
 
 #include <cerrno>
 
+namespace {
+constexpr int kRetryMs = 2000;
+}
+
+CWaylandClient::CWaylandClient() {
+    m_retry.setInterval(kRetryMs);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, [this] {
+        if (!m_reopen()) {
+            m_retry.start();
+        }
+    });
+}
+
 CWaylandClient::~CWaylandClient() {
     Close();
 }
@@ -49,6 +63,11 @@ void CWaylandClient::OnReadable() {
         (wl_display_flush(m_display) < 0 && errno != EAGAIN)) {
         emit Lost();
     }
+}
+
+void CWaylandClient::ReopenLater(std::function<bool()> reopen) {
+    m_reopen = std::move(reopen);
+    m_retry.start();
 }
 
 void CWaylandClient::Close() {

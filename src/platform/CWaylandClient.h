@@ -3,6 +3,8 @@
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <functional>
 #include <string>
 
 struct wl_display;
@@ -16,7 +18,7 @@ struct wl_registry_listener;
 class CWaylandClient final : public QObject {
     Q_OBJECT
   public:
-    CWaylandClient() = default;
+    CWaylandClient();
     ~CWaylandClient() override;
     CWaylandClient(const CWaylandClient&) = delete;
     CWaylandClient& operator=(const CWaylandClient&) = delete;
@@ -29,6 +31,9 @@ class CWaylandClient final : public QObject {
     // From now on events are dispatched as they come; Lost() when the connection breaks.
     void Watch();
     void Close();
+    // Calls reopen every two seconds until it succeeds: after a loss the compositor may
+    // come back (a restart).
+    void ReopenLater(std::function<bool()> reopen);
     bool Connected() const { return m_display != nullptr; }
 
   signals:
@@ -41,4 +46,6 @@ class CWaylandClient final : public QObject {
     wl_event_queue* m_queue = nullptr;
     wl_registry* m_registry = nullptr;
     QSocketNotifier* m_notifier = nullptr;  // a child, gone at the latest with us
+    QTimer m_retry;
+    std::function<bool()> m_reopen;
 };

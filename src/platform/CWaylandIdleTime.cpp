@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kRetryMs = 2000;
-
 CWaylandIdleTime* Self(void* data) {
     return static_cast<CWaylandIdleTime*>(data);
 }
@@ -49,14 +47,6 @@ std::unique_ptr<CWaylandIdleTime> CWaylandIdleTime::Connect(std::string& error) 
 }
 
 CWaylandIdleTime::CWaylandIdleTime() {
-    m_retry.setInterval(kRetryMs);
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, [this] {
-        std::string error;
-        if (!Open(error)) {
-            m_retry.start();
-        }
-    });
     connect(&m_client, &CWaylandClient::Lost, this, &CWaylandIdleTime::Lose);
 }
 
@@ -135,7 +125,10 @@ std::string CWaylandIdleTime::Protocol() const {
 // The compositor went away (a restart, the session's end): unknown until it is back.
 void CWaylandIdleTime::Lose() {
     Close();
-    m_retry.start();
+    m_client.ReopenLater([this] {
+        std::string error;
+        return Open(error);
+    });
 }
 
 void CWaylandIdleTime::Close() {

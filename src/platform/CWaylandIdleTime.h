@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -55,6 +54,5 @@ class CWaylandIdleTime final : public QObject, public IIdleTime {
     org_kde_kwin_idle* m_kdeIdle = nullptr;
     ext_idle_notification_v1* m_notification = nullptr;
     org_kde_kwin_idle_timeout* m_timeout = nullptr;
-    QTimer m_retry;
     std::optional<std::chrono::steady_clock::time_point> m_idleSince;
 };

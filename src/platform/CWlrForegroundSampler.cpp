@@ -13,7 +13,6 @@
 namespace {
 
 constexpr uint32_t kHighestVersion = 3;
-constexpr int kRetryMs = 2000;
 
 CWlrForegroundSampler* Self(void* data) {
     return static_cast<CWlrForegroundSampler*>(data);
@@ -106,14 +105,6 @@ std::unique_ptr<CWlrForegroundSampler> CWlrForegroundSampler::Connect(std::strin
 
 CWlrForegroundSampler::CWlrForegroundSampler() {
     connect(&m_client, &CWaylandClient::Lost, this, &CWlrForegroundSampler::Lose);
-    m_retry.setInterval(kRetryMs);
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, [this] {
-        std::string error;
-        if (!Open(error)) {
-            m_retry.start();
-        }
-    });
 }
 
 CWlrForegroundSampler::~CWlrForegroundSampler() {
@@ -189,7 +180,10 @@ void CWlrForegroundSampler::Lose() {
             "the seconds go to the program that was last in front; Hourglint reconnects by "
             "itself.");
     }
-    m_retry.start();
+    m_client.ReopenLater([this] {
+        std::string error;
+        return Open(error);
+    });
 }
 
 void CWlrForegroundSampler::Close() {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -60,7 +59,6 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
 
     CWaylandClient m_client;
     zwlr_foreign_toplevel_manager_v1* m_manager = nullptr;
-    QTimer m_retry;
     bool m_lossShown = false;
     std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> m_toplevels;
     zwlr_foreign_toplevel_handle_v1* m_active = nullptr;
