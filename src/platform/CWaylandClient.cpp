@@ -56,7 +56,11 @@ void CWaylandClient::Watch() {
 // handlers asked (destroys) at once.
 void CWaylandClient::OnReadable() {
     while (wl_display_prepare_read_queue(m_display, m_queue) != 0) {
-        wl_display_dispatch_queue_pending(m_display, m_queue);
+        // A broken connection keeps its events queued: stop rather than spin.
+        if (wl_display_dispatch_queue_pending(m_display, m_queue) < 0) {
+            emit Lost();
+            return;
+        }
     }
     if (wl_display_read_events(m_display) < 0 ||
         wl_display_dispatch_queue_pending(m_display, m_queue) < 0 ||
