@@ -46,6 +46,17 @@ std::function<void(const std::string&)>& OpenedHook() {
     return hook;
 }
 
+int StopWhenCancelled(void* flag) {
+    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+}
+
+void StopOn(sqlite3* db, const std::atomic<bool>* cancel) {
+    if (cancel != nullptr) {
+        sqlite3_progress_handler(db, 1000, StopWhenCancelled,
+                                 const_cast<std::atomic<bool>*>(cancel));
+    }
+}
+
 struct Handle {
     Handle() = default;
     Handle(const Handle&) = delete;
@@ -254,7 +265,7 @@ struct Snapshot {
 };
 
 // Opens and checks one snapshot; empty reason: usable.
-std::string OpenSnapshot(Snapshot& snapshot) {
+std::string OpenSnapshot(Snapshot& snapshot, const std::atomic<bool>* cancel) {
     // A pipe would make the open wait for a writer for ever.
     struct stat info {};
     if (::stat(snapshot.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -266,6 +277,7 @@ std::string OpenSnapshot(Snapshot& snapshot) {
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
         return "cannot be opened";
     }
+    StopOn(db, cancel);
     if (OpenedHook()) {
         OpenedHook()(snapshot.path);
     }
@@ -333,14 +345,14 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
                                              const std::string& computerName,
                                              const std::string& computerId,
                                              const std::vector<std::string>& snapshots, int64_t day,
-                                             bool groups) {
+                                             bool groups, const std::atomic<bool>* cancel) {
     Result result;
     // Every file is opened before any is read, so an id seen twice keeps only the newest.
     std::vector<Snapshot> opened;
     for (const std::string& path : snapshots) {
         Snapshot snapshot;
         snapshot.path = path;
-        const std::string reason = OpenSnapshot(snapshot);
+        const std::string reason = OpenSnapshot(snapshot, cancel);
         if (!reason.empty()) {
             result.leftOut.push_back({path, reason});
         } else if (computerId.empty() || snapshot.id != computerId) {
@@ -365,6 +377,7 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
             error = local.db != nullptr ? sqlite3_errmsg(local.db) : "out of memory";
         } else {
             sqlite3_busy_timeout(local.db, 2000);
+            StopOn(local.db, cancel);
             if (!ReadFile(local.db, day, groups, true, sums, error) && error.empty()) {
                 error = "cannot be read";
             }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,9 +30,10 @@ class CMergedReport {
 
     // snapshots: files to read besides databasePath; one carrying computerId is this
     // computer's own and is skipped, and of several with one id only the newest counts.
+    // cancel, when set and raised, stops the work at SQLite's next progress call.
     static Result Compute(const std::string& databasePath, const std::string& computerName,
                           const std::string& computerId, const std::vector<std::string>& snapshots,
-                          int64_t day, bool groups);
+                          int64_t day, bool groups, const std::atomic<bool>* cancel = nullptr);
 
     // The *.hgshare files of folder, sorted by name.
     static std::vector<std::string> SnapshotsIn(const std::string& folder);

@@ -7,9 +7,10 @@
 
 MergedReportModel ComputeMergedReport(const std::string& databasePath, const CShareSettings& share,
                                       const std::vector<std::string>& snapshots, int64_t anchor,
-                                      ReportMode mode) {
-    CMergedReport::Result result = CMergedReport::Compute(
-        databasePath, share.Name(), share.Id(), snapshots, anchor, mode == ReportMode::Group);
+                                      ReportMode mode, const std::atomic<bool>* cancel) {
+    CMergedReport::Result result =
+        CMergedReport::Compute(databasePath, share.Name(), share.Id(), snapshots, anchor,
+                               mode == ReportMode::Group, cancel);
     MergedReportModel merged;
     merged.report = CReportModel(mode, std::move(result.rows));
     merged.computers = std::move(result.computers);

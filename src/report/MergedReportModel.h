@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +24,6 @@ struct MergedReportModel {
 // id.
 MergedReportModel ComputeMergedReport(const std::string& databasePath, const CShareSettings& share,
                                       const std::vector<std::string>& snapshots, int64_t anchor,
-                                      ReportMode mode);
+                                      ReportMode mode, const std::atomic<bool>* cancel = nullptr);
 // The snapshots in the share folder; none while no folder is set.
 std::vector<std::string> ShareFolderSnapshots(const CShareSettings& share);
