@@ -167,6 +167,9 @@ int CReportCommand::CheckOutput(const std::string& database, std::ostream& err) 
         case OutputTarget::Kind::Database:
             err << "hourglint: output " << file << " is the database\n";
             return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::ForeignLink:
+            err << "hourglint: output " << file << " is a link owned by another user\n";
+            return CCommandLine::kExitFailure;
         case OutputTarget::Kind::NotAFile:
             err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
             // The page and its chart are files; naming anything else is bad use.

@@ -60,6 +60,10 @@ QString CAutorun::ExecValue(const QString& path) {
         quoted += c;
     }
     quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    // A line break inside the value would end the key: the format's own escapes.
+    quoted.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    quoted.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    quoted.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
@@ -91,6 +95,8 @@ QString CAutorun::ExecProgram(const QString& value) {
             const QChar next = value[++i];
             text += next == QLatin1Char('s')   ? QChar(QLatin1Char(' '))
                     : next == QLatin1Char('t') ? QChar(QLatin1Char('\t'))
+                    : next == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
+                    : next == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
                                                : next;
         } else {
             text += value[i];

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -33,19 +34,64 @@ std::optional<FileId> IdOf(const fs::path& path) {
     return FileId{info.st_dev, info.st_ino};
 }
 
-// Absolute, with every link followed, a dangling last one too: where a write would land.
-fs::path Resolved(const std::string& path) {
+struct Walk {
+    fs::path path;             // where a write would land
+    bool foreignLink = false;  // a link the protected-symlinks rule would not follow
+};
+
+// Absolute, with every link on the way followed, a dangling last one too, one component at
+// a time: a link in a sticky, world-writable folder is followed only when its owner is the
+// user or the folder's owner, as the kernel does for its own opens.
+Walk Resolve(const std::string& path) {
     std::error_code error;
-    fs::path p = fs::absolute(path, error);
-    for (int hops = 0; hops < 40 && fs::is_symlink(p, error); ++hops) {
-        const fs::path target = fs::read_symlink(p, error);
-        if (error) {
-            break;
-        }
-        p = target.is_absolute() ? target : p.parent_path() / target;
+    const fs::path absolute = fs::absolute(path, error);
+    std::deque<std::string> rest;
+    for (const fs::path& part : absolute.relative_path()) {
+        rest.push_back(part.string());
     }
-    fs::path canonical = fs::weakly_canonical(p, error);
-    return error ? p : canonical;
+    fs::path at = "/";
+    int hops = 0;
+    while (!rest.empty()) {
+        const std::string part = rest.front();
+        rest.pop_front();
+        if (part.empty() || part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            at = at.parent_path();
+            continue;
+        }
+        const fs::path next = at / part;
+        struct stat link {};
+        if (::lstat(next.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) || ++hops > 40) {
+            at = next;
+            continue;
+        }
+        struct stat folder {};
+        if (::stat(at.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) != 0 &&
+            (folder.st_mode & S_IWOTH) != 0 && link.st_uid != ::geteuid() &&
+            link.st_uid != folder.st_uid) {
+            Walk refused{next, true};
+            for (const std::string& left : rest) refused.path /= left;
+            return refused;
+        }
+        const fs::path target = fs::read_symlink(next, error);
+        if (error) {
+            at = next;
+            continue;
+        }
+        std::vector<std::string> parts;
+        for (const fs::path& item : target.relative_path()) parts.push_back(item.string());
+        rest.insert(rest.begin(), parts.begin(), parts.end());
+        if (target.is_absolute()) {
+            at = "/";
+        }
+    }
+    return {at.lexically_normal(), false};
+}
+
+fs::path Resolved(const std::string& path) {
+    return Resolve(path).path;
 }
 
 bool IsDatabaseFile(const fs::path& target, const std::string& databasePath) {
@@ -95,8 +141,16 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 struct Staged {
+    Staged() = default;
+    Staged(const Staged&) = delete;
+    Staged& operator=(const Staged&) = delete;
+    ~Staged() {
+        if (folder >= 0) ::close(folder);
+    }
     fs::path target;
-    std::string temporary;
+    int folder = -1;        // the target's folder, opened once: every name below is in it
+    std::string name;       // the target's name in folder
+    std::string temporary;  // the temporary's name in folder
     bool existed = false;
     bool swapped = false;   // the target is the new file, the temporary holds the old one
     bool replaced = false;  // the target is the new file, renamed over the old one
@@ -105,9 +159,16 @@ struct Staged {
 // A temporary beside target holding bytes, with the mode (and owner, where allowed) of the
 // file it replaces, else the mode a new file gets.
 bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
+    staged.folder = ::open(staged.target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (staged.folder < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    staged.name = staged.target.filename().string();
     struct stat old {};
-    staged.existed = ::stat(staged.target.c_str(), &old) == 0;
-    // A swap would move a folder or device aside: only files are replaced.
+    staged.existed = ::fstatat(staged.folder, staged.name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    // A swap would move a folder, device or a link put there since the check aside: only
+    // files are replaced.
     if (staged.existed && !S_ISREG(old.st_mode)) {
         error = "it is not a regular file";
         return false;
@@ -115,10 +176,9 @@ bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
     std::random_device random;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        staged.temporary = (staged.target.parent_path() / ("." + staged.target.filename().string() +
-                                                           "." + std::to_string(random())))
-                               .string();
-        fd = ::open(staged.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        staged.temporary = "." + staged.name + "." + std::to_string(random());
+        fd = ::openat(staged.folder, staged.temporary.c_str(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
@@ -143,16 +203,17 @@ bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
 
 // Puts the target as it was and removes the temporary.
 void Undo(const Staged& staged) {
+    const char* target = staged.name.c_str();
+    const char* temporary = staged.temporary.c_str();
     if (staged.swapped) {
-        ::renameat2(AT_FDCWD, staged.temporary.c_str(), AT_FDCWD, staged.target.c_str(),
-                    RENAME_EXCHANGE);
-        ::unlink(staged.temporary.c_str());
+        ::renameat2(staged.folder, temporary, staged.folder, target, RENAME_EXCHANGE);
+        ::unlinkat(staged.folder, temporary, 0);
     } else if (staged.replaced) {
         if (!staged.existed) {
-            ::unlink(staged.target.c_str());
+            ::unlinkat(staged.folder, target, 0);
         }
     } else if (!staged.temporary.empty()) {
-        ::unlink(staged.temporary.c_str());
+        ::unlinkat(staged.folder, temporary, 0);
     }
 }
 
@@ -160,7 +221,11 @@ void Undo(const Staged& staged) {
 
 OutputTarget CheckOutputTarget(const std::string& path, const std::string& databasePath) {
     using Kind = OutputTarget::Kind;
-    const fs::path target = Resolved(path);
+    const Walk walk = Resolve(path);
+    if (walk.foreignLink) {
+        return {Kind::ForeignLink, "it is a link owned by another user"};
+    }
+    const fs::path& target = walk.path;
     if (IsDatabaseFile(target, databasePath)) {
         return {Kind::Database, "it is the database in use"};
     }
@@ -199,7 +264,12 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
         return false;
     };
     for (size_t i = 0; i < files.size(); ++i) {
-        staged[i].target = Resolved(files[i].first);
+        const Walk walk = Resolve(files[i].first);
+        staged[i].target = walk.path;
+        if (walk.foreignLink) {
+            error = files[i].first + ": it is a link owned by another user";
+            return fail();
+        }
         if (!Stage(staged[i], files[i].second, error)) {
             error = files[i].first + ": " + error;
             return fail();
@@ -207,12 +277,13 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
     }
     for (size_t i = 0; i < files.size(); ++i) {
         Staged& s = staged[i];
+        const char* target = s.name.c_str();
+        const char* temporary = s.temporary.c_str();
         // Swapped rather than renamed over, so a later failure can put the old file back;
         // file systems that cannot swap get a plain rename.
-        if (s.existed && ::renameat2(AT_FDCWD, s.temporary.c_str(), AT_FDCWD, s.target.c_str(),
-                                     RENAME_EXCHANGE) == 0) {
+        if (s.existed && ::renameat2(s.folder, temporary, s.folder, target, RENAME_EXCHANGE) == 0) {
             s.swapped = true;
-        } else if (::rename(s.temporary.c_str(), s.target.c_str()) == 0) {
+        } else if (::renameat(s.folder, temporary, s.folder, target) == 0) {
             s.replaced = true;
         } else {
             error = files[i].first + ": " + std::strerror(errno);
@@ -221,15 +292,20 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
     }
     for (const Staged& s : staged) {
         if (s.swapped) {
-            ::unlink(s.temporary.c_str());  // the old file
+            ::unlinkat(s.folder, s.temporary.c_str(), 0);  // the old file
         }
     }
     return true;
 }
 
 bool WriteIntoStream(const std::string& path, const std::string& bytes, std::string& error) {
+    const Walk walk = Resolve(path);
+    if (walk.foreignLink) {
+        error = "it is a link owned by another user";
+        return false;
+    }
     // No O_CREAT, no O_TRUNC: what is there stays there.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(walk.path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
         return false;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -7,6 +8,7 @@
 #include "cli/RunCommandLine.h"
 #include "platform/CX11ForegroundSampler.h"
 #include "platform/ForegroundBackend.h"
+#include "shell/CAboutDlg.h"
 #include "shell/CHGApp.h"
 
 int main(int argc, char** argv) {
@@ -31,14 +33,19 @@ int main(int argc, char** argv) {
     }
     // On Wayland the windows go through Xwayland where it exists: only X11 lets a window
     // stay on top, be translucent and be placed. The foreground is read from the
-    // compositor all the same. Programs Hourglint opens keep the user's own choice.
-    const bool throughXwayland = !set(platform) && set(display) && IsWaylandSession();
+    // compositor all the same. An Xwayland that refuses us leaves the native platform,
+    // never an abort. Programs Hourglint opens keep the user's own choice.
+    const bool waylandSession = !set(platform) && IsWaylandSession();
+    const bool throughXwayland = waylandSession && set(display);
     if (throughXwayland) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }
     CHGApp app(argc, argv);
     if (throughXwayland) {
         qunsetenv("QT_QPA_PLATFORM");
+    }
+    if (waylandSession && QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fprintf(stderr, "Hourglint: %s\n", NativeWaylandNotice().toUtf8().constData());
     }
     if (!app.InitInstance()) {
         return app.ExitCode();

@@ -79,8 +79,10 @@ TEST_F(DesktopPlatformTest, ExecValueEscapesWhatDesktopEntriesReserve) {
     EXPECT_EQ(CAutorun::ExecValue("/x$y`z"), "\"/x\\\\$y\\\\`z\"");
     EXPECT_EQ(CAutorun::ExecValue("/x\\y"), "\"/x\\\\\\\\y\"");
     EXPECT_EQ(CAutorun::ExecValue("/100%/hg"), "\"/100%%/hg\"");
+    EXPECT_EQ(CAutorun::ExecValue("/a\nb\tc\rd"), "\"/a\\nb\\tc\\rd\"");
     // Read back, each names the program again.
-    for (const char* path : {"/a b/hourglint", "/x\"y", "/x$y`z", "/x\\y", "/100%/hg"}) {
+    for (const char* path :
+         {"/a b/hourglint", "/x\"y", "/x$y`z", "/x\\y", "/100%/hg", "/a\nb\tc\rd"}) {
         EXPECT_EQ(CAutorun::ExecProgram(CAutorun::ExecValue(path)), path);
     }
 }
