@@ -14,13 +14,13 @@
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
-#include "platform/CQtSettingsStore.h"
-#include "platform/OutputFile.h"
-#include "platform/ProgramFolder.h"
+#include "platform/system/CQtSettingsStore.h"
+#include "platform/system/ProgramFolder.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
 #include "report/MergedReportModel.h"
+#include "report/OutputFile.h"
 
 // Today is fixed once, so a report run at midnight names one day throughout.
 CReportCommand::CReportCommand(const CCommandLine& options)

@@ -82,3 +82,20 @@ std::string ValidUtf8(const std::string& text) {
     }
     return valid;
 }
+
+std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars) {
+    const std::string text(bytes.substr(0, bytes.find('\0')));
+    std::string valid;
+    valid.reserve(text.size() < maxChars * 4 ? text.size() : maxChars * 4);
+    for (std::size_t pos = 0, chars = 0; pos < text.size() && chars < maxChars; ++chars) {
+        const std::size_t length = WellFormedLength(text, pos);
+        if (length == 0) {
+            valid += "\xEF\xBF\xBD";
+            ++pos;
+        } else {
+            valid.append(text, pos, length);
+            pos += length;
+        }
+    }
+    return valid;
+}

@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "platform/X11InputFocus.h"
+#include "platform/x11/X11InputFocus.h"
 
 namespace {
 

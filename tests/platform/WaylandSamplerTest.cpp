@@ -14,9 +14,9 @@
 #include "CompositorSamplers.h"
 #include "FrontSample.h"
 #include "core/Message.h"
-#include "platform/CKWinForegroundSampler.h"
-#include "platform/CSwayForegroundSampler.h"
-#include "platform/ForegroundBackend.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/kwin/CKWinForegroundSampler.h"
+#include "platform/sway/CSwayForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

@@ -13,9 +13,9 @@
 
 #include "FrontSample.h"
 #include "SwaySession.h"
-#include "platform/AppIdExecutables.h"
-#include "platform/CWlrForegroundSampler.h"
-#include "platform/ForegroundBackend.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/wlr/AppIdExecutables.h"
+#include "platform/wlr/CWlrForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

@@ -13,12 +13,12 @@
 #include <memory>
 
 #include "ShellTestSupport.h"
-#include "platform/CAutorun.h"
-#include "platform/CDatabaseLock.h"
-#include "platform/CQtSettingsStore.h"
-#include "platform/OutputFile.h"
-#include "platform/PrivateFolder.h"
-#include "platform/ProgramFolder.h"
+#include "platform/desktop/CAutorun.h"
+#include "platform/system/CDatabaseLock.h"
+#include "platform/system/CQtSettingsStore.h"
+#include "platform/system/PrivateFolder.h"
+#include "platform/system/ProgramFolder.h"
+#include "report/OutputFile.h"
 
 namespace {
 
