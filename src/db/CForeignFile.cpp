@@ -200,7 +200,7 @@ bool CForeignFile::CopyInto(int from, off_t size, const std::string& to,
 bool CForeignFile::CopyWithLog(int log, off_t logSize) {
     std::error_code error;
     std::string folder =
-        (std::filesystem::temp_directory_path(error) / "hourglint-XXXXXX").string();
+        (std::filesystem::temp_directory_path(error) / "hourglint-copy-XXXXXX").string();
     if (error || ::mkdtemp(folder.data()) == nullptr) return Fail(LeftOutReason::CannotRead);
     folder_ = folder;
     const std::string copy = folder_ + "/copy.db";

@@ -10,6 +10,8 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -97,14 +99,16 @@ class Query {
     int Rc() const { return rc_; }
     int Type(int column) const { return sqlite3_column_type(stmt_, column); }
     int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
-    std::string Text(int column) const { return CutUtf8(Bytes(column, kMaxBytes), kReadTextChars); }
-    // The first bytes of a value as text.
-    std::string Bytes(int column, size_t most) const {
+    std::string Text(int column) const {
+        return CutUtf8(std::string(View(column, kMaxBytes)), kReadTextChars);
+    }
+    // The first bytes of a value as text, valid until the next step.
+    std::string_view View(int column, size_t most) const {
         const auto* text = sqlite3_column_text(stmt_, column);
         const auto size = static_cast<size_t>(sqlite3_column_bytes(stmt_, column));
         return text != nullptr
-                   ? std::string(reinterpret_cast<const char*>(text), std::min(size, most))
-                   : std::string();
+                   ? std::string_view(reinterpret_cast<const char*>(text), std::min(size, most))
+                   : std::string_view();
     }
 
   private:
@@ -134,6 +138,11 @@ struct FileSums {
     std::map<std::string, int64_t> days;
     int implausibleDays = 0;
 };
+
+// In index order, so the hour rows of one program's day come together.
+const char* const kAllDays = "SELECT itemid, d, seconds FROM ttime ORDER BY itemid, d";
+const char* const kDaysInYear =
+    "SELECT itemid, d, seconds FROM ttime WHERE d <= ?1 AND d > ?2 ORDER BY itemid, d";
 
 // YYYY-MM-DD of a day that exists.
 bool IsDay(const std::string& text) {
@@ -188,26 +197,43 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
         rc = names.Rc();
     }
     if (rc == SQLITE_OK) {
-        Query rows(db, window ? "SELECT itemid, d, seconds FROM ttime WHERE d <= ?1 AND d > ?2"
-                              : "SELECT itemid, d, seconds FROM ttime");
+        Query rows(db, window ? kDaysInYear : kAllDays);
         rows.Bind(1, periods.last[kPeriods - 1]);
         rows.Bind(2, periods.beforeFirst[kPeriods - 1]);
-        auto day = days.end();  // rows come mostly day by day
+        // The rows of one program and day are summed first, then added to their day.
+        struct Run {
+            int64_t id = 0;
+            std::string day;
+            int64_t seconds = 0;
+            bool plausible = true;
+        };
+        std::optional<Run> run;
+        const auto addRun = [&days, &run] {
+            if (!run) return;
+            Day& day = days[run->day];
+            int64_t& item = day.items[run->id];
+            day.plausible = day.plausible && run->plausible &&
+                            !__builtin_add_overflow(day.total, run->seconds, &day.total) &&
+                            !__builtin_add_overflow(item, run->seconds, &item);
+        };
         while (rows.Step()) {
             const int64_t id = rows.Int(0);
-            // Seconds of no program, which the one-computer report leaves out too.
-            if (rows.Type(0) != SQLITE_INTEGER || items.count(id) == 0) continue;
-            const std::string text = rows.Bytes(1, 16);
-            if (day == days.end() || day->first != text) day = days.try_emplace(text).first;
-            Day& entry = day->second;
+            const std::string_view day = rows.View(1, 16);
+            if (!run || run->id != id || run->day != day) {
+                addRun();
+                run.reset();
+                // Seconds of no program, which the one-computer report leaves out too.
+                if (rows.Type(0) != SQLITE_INTEGER || items.count(id) == 0) continue;
+                run = Run{id, std::string(day)};
+            }
             const int type = rows.Type(2);
             const int64_t seconds = type == SQLITE_INTEGER ? rows.Int(2) : 0;
             if (rows.Type(1) != SQLITE_TEXT || (type != SQLITE_INTEGER && type != SQLITE_NULL) ||
-                seconds < 0 || __builtin_add_overflow(entry.total, seconds, &entry.total) ||
-                __builtin_add_overflow(entry.items[id], seconds, &entry.items[id])) {
-                entry.plausible = false;
+                seconds < 0 || __builtin_add_overflow(run->seconds, seconds, &run->seconds)) {
+                run->plausible = false;
             }
         }
+        addRun();
         rc = rows.Rc();
     }
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
@@ -459,8 +485,9 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
     std::vector<bool> named(others.size());
     for (size_t i = 0; i < others.size(); ++i) {
         for (size_t j = i + 1; j < others.size() && others[i].counts; ++j) {
-            if (!others[j].counts || others[i].file.days.empty() ||
-                others[i].file.days != others[j].file.days) {
+            // Files with ids are other computers' own words on who they are.
+            if (!others[j].counts || (!others[i].id.empty() && !others[j].id.empty()) ||
+                others[i].file.days.empty() || others[i].file.days != others[j].file.days) {
                 continue;
             }
             for (const size_t k : {i, j}) {
