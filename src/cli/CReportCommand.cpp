@@ -134,10 +134,10 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     // The report is that of the files that could be read; the others are named.
     for (const CMergedReport::LeftOut& file : merged.leftOut) {
         // Some days of a file, or one of two files of one computer: the file is only named.
-        const bool part = file.why == LeftOutReason::ImplausibleDays ||
-                          file.why == LeftOutReason::SameComputerTwice ||
-                          file.why == LeftOutReason::SameDaySums;
-        err << "hourglint: " << (part ? "" : "left out ") << file.file << ": " << file.reason
+        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
+                               file.why == LeftOutReason::SameComputerTwice ||
+                               file.why == LeftOutReason::SameDaySums;
+        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
             << '\n';
     }
     if (!merged.thisComputerError.empty()) {

@@ -181,17 +181,17 @@ bool CForeignFile::CopyInto(int from, off_t size, const std::string& to,
     std::vector<unsigned char> chunk(bytes != nullptr ? 0 : static_cast<size_t>(kChunk));
     bool ok = true;
     for (off_t done = 0; ok && done < size; done += kChunk) {
-        const size_t part = static_cast<size_t>(std::min(kChunk, size - done));
+        const size_t length = static_cast<size_t>(std::min(kChunk, size - done));
         if (Stopped()) {
             ok = Fail(LeftOutReason::TooSlow);
         } else if (bytes != nullptr) {
-            ok = WriteAll(out, bytes + done, part) || Fail(LeftOutReason::CannotRead);
+            ok = WriteAll(out, bytes + done, length) || Fail(LeftOutReason::CannotRead);
         } else {
-            const ssize_t got = ReadAt(from, chunk.data(), part, done);
+            const ssize_t got = ReadAt(from, chunk.data(), length, done);
             ok = got < 0 ? Fail(LeftOutReason::CannotRead)
-                 : got < static_cast<ssize_t>(part)
+                 : got < static_cast<ssize_t>(length)
                      ? Fail(LeftOutReason::Incomplete)
-                     : WriteAll(out, chunk.data(), part) || Fail(LeftOutReason::CannotRead);
+                     : WriteAll(out, chunk.data(), length) || Fail(LeftOutReason::CannotRead);
         }
     }
     return ::close(out) == 0 && ok;
@@ -232,11 +232,11 @@ bool CForeignFile::Load() {
     if (small) {
         bytes_ = std::make_unique_for_overwrite<unsigned char[]>(static_cast<size_t>(size_));
         for (off_t done = 0; done < size_; done += kChunk) {
-            const size_t part = static_cast<size_t>(std::min(kChunk, size_ - done));
+            const size_t length = static_cast<size_t>(std::min(kChunk, size_ - done));
             if (Stopped()) return Fail(LeftOutReason::TooSlow);
-            const ssize_t got = ReadAt(fd_, bytes_.get() + done, part, done);
+            const ssize_t got = ReadAt(fd_, bytes_.get() + done, length, done);
             if (got < 0) return Fail(LeftOutReason::CannotRead);
-            if (got < static_cast<ssize_t>(part)) return Fail(LeftOutReason::Incomplete);
+            if (got < static_cast<ssize_t>(length)) return Fail(LeftOutReason::Incomplete);
         }
         // Memory holds no -wal: read as a rollback-journal file. A -wal, if any, is read
         // from a copy below.
@@ -277,8 +277,10 @@ bool CForeignFile::Load() {
             const bool copied = CopyWithLog(log, info.st_size);
             if (log >= 0) ::close(log);
             if (!copied || !Classify()) return false;
-            // Only a database may be larger than a snapshot.
-            if (kind_ == SchemaKind::Snapshot) return Fail(LeftOutReason::TooLarge);
+            // Only a database may be larger than a snapshot, and a log makes no snapshot.
+            if (kind_ == SchemaKind::Snapshot) {
+                return Fail(small ? LeftOutReason::AnotherSchema : LeftOutReason::TooLarge);
+            }
         } else if (log >= 0) {
             ::close(log);
         }
