@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Foreground backends of Wayland compositors, and the choice among all backends.
 find_package(Qt6 REQUIRED COMPONENTS DBus Network)
+set_property(TARGET hourglint_platform PROPERTY AUTOMOC ON)
 target_sources(hourglint_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BusText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CBusNameOwner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CKWinForegroundSampler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CSwayForegroundSampler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ForegroundBackend.cpp
