@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "XvfbSession.h"
-#include "platform/CX11ForegroundSampler.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 // Cost of one foreground sample against a real X server (Xvfb with openbox and an xterm in
 // front): the round trips to the server plus the /proc lookup.

@@ -12,7 +12,7 @@
 
 #include "BenchSupport.h"
 #include "SyntheticYear.h"
-#include "platform/DesktopEntryIcons.h"
+#include "platform/desktop/DesktopEntryIcons.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportBottomView.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/DesktopEntryIcons.h"
+#include "platform/desktop/DesktopEntryIcons.h"
 
 class CDragDropTreeCtrl;
 class QLabel;

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "XvfbSession.h"
-#include "platform/CX11ForegroundSampler.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/DesktopEntryIcons.h"
+#include "platform/desktop/DesktopEntryIcons.h"
 
 namespace fs = std::filesystem;
 

@@ -18,8 +18,8 @@
 
 #include "GnomeSession.h"
 #include "core/Message.h"
-#include "platform/CGnomeForegroundSampler.h"
-#include "platform/GnomeExtension.h"
+#include "platform/gnome/CGnomeForegroundSampler.h"
+#include "platform/gnome/GnomeExtension.h"
 
 namespace {
 

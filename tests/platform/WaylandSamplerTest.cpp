@@ -19,10 +19,10 @@
 #include "CompositorSamplers.h"
 #include "FrontSample.h"
 #include "core/Message.h"
-#include "platform/CKWinForegroundSampler.h"
-#include "platform/CSwayForegroundSampler.h"
-#include "platform/ForegroundBackend.h"
-#include "platform/GnomeExtension.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/gnome/GnomeExtension.h"
+#include "platform/kwin/CKWinForegroundSampler.h"
+#include "platform/sway/CSwayForegroundSampler.h"
 
 namespace fs = std::filesystem;
 
