@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr std::size_t kMaxTitleChars = 99;
 constexpr std::size_t kMaxPathChars = 259;
 constexpr int kLoadCapacity = 1000;
 

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "core/IconImage.h"
 
+// Longest title a sample carries and the tracker keeps, in characters.
+inline constexpr std::size_t kMaxTitleChars = 99;
+// Longest app id or WM class kept for the icon: it names a desktop entry's file, and a file
+// name has at most 255 bytes.
+inline constexpr std::size_t kMaxAppIdChars = 255;
+
 // What one look at the foreground window gives.
 struct ForegroundSample {
-    std::string title;          // at most 99 characters; empty without a window
+    std::string title;          // at most kMaxTitleChars; empty without a window
     bool processFound = false;  // false: name and path could not be read
     std::string name;           // executable base name
     std::string path;           // full executable path; may be empty even when found

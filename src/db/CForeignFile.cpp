@@ -311,8 +311,9 @@ bool CForeignFile::CheckSnapshot() {
     if (known) {
         const auto text = [stmt](int column) {
             const auto* value = sqlite3_column_text(stmt, column);
-            return CutUtf8(value != nullptr ? reinterpret_cast<const char*>(value) : "",
-                           kReadTextChars);
+            std::string read = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+            TruncateUtf8(read, kReadTextChars);
+            return read;
         };
         meta_.id = text(0);
         meta_.name = ShownText(text(1));

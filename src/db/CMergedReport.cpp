@@ -100,7 +100,9 @@ class Query {
     int Type(int column) const { return sqlite3_column_type(stmt_, column); }
     int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
     std::string Text(int column) const {
-        return CutUtf8(std::string(View(column, kMaxBytes)), kReadTextChars);
+        std::string text(View(column, kMaxBytes));
+        TruncateUtf8(text, kReadTextChars);
+        return text;
     }
     // The first bytes of a value as text, valid until the next step.
     std::string_view View(int column, size_t most) const {

@@ -9,9 +9,6 @@ inline constexpr size_t kStoredTextChars = 255;
 // Longest text kept when a value is read back, in characters.
 inline constexpr size_t kReadTextChars = 259;
 
-// The first maxChars characters of UTF-8 text, never splitting a character.
-std::string CutUtf8(const std::string& text, size_t maxChars);
-
 // Text as it is stored: values travel as bound parameters, so quotes need no doubling and
 // are stored as typed; the text is cut to 255 characters on a character boundary.
 std::string QuoteSqlText(const std::string& text);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/Utf8Text.h"
 #include "db/DbText.h"
 #include "db/SqliteConnection.h"
 #include "db/SqliteError.h"
@@ -98,8 +99,9 @@ std::string SqliteStatement::Text(std::string_view column, size_t maxChars) cons
     if (text == nullptr) {
         return {};
     }
-    return CutUtf8(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, index))),
-                   maxChars);
+    std::string read(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, index)));
+    TruncateUtf8(read, maxChars);
+    return read;
 }
 
 int64_t SqliteStatement::Int(std::string_view column) const {

@@ -198,8 +198,8 @@ void CGnomeForegroundSampler::Take(const QVariantList& values) {
     }
     m_answering = true;
     m_pid = values[0].toUInt();
-    m_class = CutBusText(values[1].toString(), kMaxSampleAppIdChars);
-    m_title = CutBusText(values[2].toString(), kMaxSampleTitleChars);
+    m_class = CutBusText(values[1].toString(), kMaxAppIdChars);
+    m_title = CutBusText(values[2].toString(), kMaxTitleChars);
 }
 
 // One message with what to do; where the shell already knows the extension it is offered

@@ -169,8 +169,8 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
     // Each switch first reports that no window is active; the next call names the new one.
     if (!caption.isEmpty() || !resourceClass.isEmpty() || pid != 0) {
         m_pid = pid;
-        m_title = CutBusText(caption, kMaxSampleTitleChars);
-        m_class = CutBusText(resourceClass, kMaxSampleAppIdChars);
+        m_title = CutBusText(caption, kMaxTitleChars);
+        m_class = CutBusText(resourceClass, kMaxAppIdChars);
     }
     if (message.isReplyRequired()) {
         connection.send(message.createReply());

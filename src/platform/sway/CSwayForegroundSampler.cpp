@@ -188,8 +188,7 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
     if (change == QStringLiteral("focus")) {
         TakeFocus(window);
     } else if (change == QStringLiteral("title") && id == m_focus.id) {
-        m_focus.title =
-            CutBusText(window.value(QStringLiteral("name")).toString(), kMaxSampleTitleChars);
+        m_focus.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
     } else if (change == QStringLiteral("close") && id == m_focus.id) {
         m_focus = {};
     }
@@ -198,15 +197,14 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
 void CSwayForegroundSampler::TakeFocus(const QJsonObject& window) {
     m_focus.id = window.value(QStringLiteral("id")).toInteger();
     m_focus.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
-    m_focus.title =
-        CutBusText(window.value(QStringLiteral("name")).toString(), kMaxSampleTitleChars);
+    m_focus.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
     const QJsonValue appId = window.value(QStringLiteral("app_id"));
     m_focus.appId = CutBusText(appId.isString() ? appId.toString()
                                                 : window.value(QStringLiteral("window_properties"))
                                                       .toObject()
                                                       .value(QStringLiteral("class"))
                                                       .toString(),
-                               kMaxSampleAppIdChars);
+                               kMaxAppIdChars);
 }
 
 // A failed reconnect, or a loss reported as an error rather than a disconnection.

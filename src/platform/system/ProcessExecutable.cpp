@@ -25,7 +25,7 @@ std::optional<std::string> ExecutableOf(uint32_t pid) {
 
 ForegroundSample ProcessSample(std::string_view title, uint32_t pid) {
     ForegroundSample sample;
-    sample.title = CutValidUtf8(title, kMaxSampleTitleChars);
+    sample.title = CutValidUtf8(title, kMaxTitleChars);
     std::optional<std::string> path;
     if (pid != 0) {
         path = ExecutableOf(pid);

@@ -16,9 +16,3 @@ std::optional<std::string> ExecutableOf(uint32_t pid);
 // sample's length, name and path from the process; processFound stays false when pid is 0
 // or its executable cannot be read.
 ForegroundSample ProcessSample(std::string_view title, uint32_t pid);
-
-// Longest title a sample carries, in characters.
-constexpr std::size_t kMaxSampleTitleChars = 99;
-// Longest app id or WM class kept for the icon: it names a desktop entry's file, and a
-// file name has at most 255 bytes.
-constexpr std::size_t kMaxSampleAppIdChars = 255;

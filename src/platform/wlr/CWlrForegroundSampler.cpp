@@ -209,7 +209,7 @@ ForegroundSample CWlrForegroundSampler::Sample() {
     m_lossShown = false;  // a later loss is news again
     const Toplevel& toplevel = m_toplevels.at(m_active);
     m_sampledAppId = toplevel.appId;
-    sample.title = CutValidUtf8(toplevel.title, kMaxSampleTitleChars);
+    sample.title = CutValidUtf8(toplevel.title, kMaxTitleChars);
     if (toplevel.appId.empty()) {
         return sample;
     }

@@ -71,7 +71,7 @@ uint32_t ClientPid(xcb_res_query_client_ids_reply_t* reply) {
 constexpr uint32_t kPointerRoot = 1;
 constexpr int kMaxTreeDepth = 64;
 // Enough 32-bit units for the longest title in UTF-8 (4 bytes a character).
-constexpr uint32_t kTitleLongs = (CX11ForegroundSampler::kMaxTitleChars * 4 + 3) / 4 + 1;
+constexpr uint32_t kTitleLongs = (kMaxTitleChars * 4 + 3) / 4 + 1;
 constexpr uint32_t kMachineLongs = 64;
 constexpr uint32_t kIconLongs = 1u << 20;
 

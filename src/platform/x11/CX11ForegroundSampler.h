@@ -37,7 +37,6 @@ class CX11ForegroundSampler final : public IForegroundSampler {
     uint32_t SampledWindow() const { return m_window; }
 
     // Longest title a sample carries, in characters.
-    static constexpr std::size_t kMaxTitleChars = 99;
 
   private:
     struct Atoms {
