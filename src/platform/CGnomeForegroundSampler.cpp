@@ -9,6 +9,7 @@
 #include <QDBusVariant>
 
 #include "core/Message.h"
+#include "platform/CDesktopEntryIndex.h"
 #include "platform/GnomeExtension.h"
 #include "platform/ProcessExecutable.h"
 
@@ -58,18 +59,20 @@ std::string KnownExtensionFolder() {
 
 }  // namespace
 
-std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(std::string& error) {
-    std::unique_ptr<CGnomeForegroundSampler> sampler(new CGnomeForegroundSampler);
+std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(
+    CDesktopEntryIndex& entries, std::string& error) {
+    std::unique_ptr<CGnomeForegroundSampler> sampler(new CGnomeForegroundSampler(entries));
     if (!sampler->Start(error)) {
         return nullptr;
     }
     return sampler;
 }
 
-CGnomeForegroundSampler::CGnomeForegroundSampler()
+CGnomeForegroundSampler::CGnomeForegroundSampler(CDesktopEntryIndex& entries)
     : m_watcher(
           kGnomeExtensionBusName, QDBusConnection::sessionBus(),
-          QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration) {
+          QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration),
+      m_desktopIcons(entries) {
     connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { Greet(false); });
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         m_answering = false;
@@ -204,4 +207,8 @@ ForegroundSample CGnomeForegroundSampler::Sample() {
 std::optional<IconImage> CGnomeForegroundSampler::ExtractIcon(const std::string& path,
                                                               bool useSampledWindow) {
     return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
+}
+
+int CGnomeForegroundSampler::IconsRevision() {
+    return m_desktopIcons.Index().Revision();
 }

@@ -11,6 +11,8 @@
 #include "core/IForegroundSampler.h"
 #include "platform/DesktopEntryIcons.h"
 
+class CDesktopEntryIndex;
+
 // The focused window of GNOME Shell, told by Hourglint's own extension: after Subscribe it
 // signals every change of focus or title to this program alone. A sample only reads the
 // kept state, so the tick never waits on the bus. Without the extension the program keeps
@@ -19,11 +21,14 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     Q_OBJECT
 
   public:
-    // nullptr with the reason in error only when there is no session bus.
-    static std::unique_ptr<CGnomeForegroundSampler> Connect(std::string& error);
+    // nullptr with the reason in error only when there is no session bus. Icons come from
+    // the entries, which must outlive the sampler.
+    static std::unique_ptr<CGnomeForegroundSampler> Connect(CDesktopEntryIndex& entries,
+                                                            std::string& error);
 
     ForegroundSample Sample() override;
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    int IconsRevision() override;
 
     // Whether the extension has answered and is still on the bus.
     bool Answering() const { return m_answering; }
@@ -32,7 +37,7 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     void OnChanged(uint pid, const QString& wmClass, const QString& title);
 
   private:
-    CGnomeForegroundSampler();
+    explicit CGnomeForegroundSampler(CDesktopEntryIndex& entries);
     bool Start(std::string& error);
     // Subscribes and asks for the focused window; blocking only before counting starts.
     void Greet(bool blocking);

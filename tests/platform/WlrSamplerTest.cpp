@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "FrontSample.h"
+#include "ReadEntries.h"
 #include "SwaySession.h"
 #include "platform/AppIdExecutables.h"
+#include "platform/CDesktopEntryIndex.h"
 #include "platform/CWlrForegroundSampler.h"
 #include "platform/ForegroundBackend.h"
 
@@ -47,8 +49,9 @@ class WlrSwayTest : public ::testing::Test {
         session_ = &shared.session;
         session_->ConnectThisProcess();
         std::string error;
-        sampler_ = CWlrForegroundSampler::Connect(error);
+        sampler_ = CWlrForegroundSampler::Connect(entries_, error);
         ASSERT_TRUE(sampler_) << error;
+        ASSERT_TRUE(ReadEntries(entries_));
     }
 
     ForegroundSample FrontSample(const std::string& title) {
@@ -56,6 +59,7 @@ class WlrSwayTest : public ::testing::Test {
     }
 
     SwaySession* session_ = nullptr;
+    CDesktopEntryIndex entries_;  // outlives the sampler
     std::unique_ptr<CWlrForegroundSampler> sampler_;
 };
 
@@ -71,6 +75,7 @@ TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
                   {"foot", "--app-id=" + sandboxed, "--title=Window two", "sleep", "600"}),
               0);
     ASSERT_TRUE(session_->StartXterm("Terminal three"));
+    ASSERT_TRUE(ReadEntries(entries_, {"hourglint-test-window", sandboxed}));
 
     struct Case {
         std::string title;
@@ -88,6 +93,27 @@ TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
         EXPECT_EQ(sample.name, c.name) << c.title;
         EXPECT_EQ(sample.path, c.path) << c.title;
     }
+}
+
+// Before the entries are read a window's app id cannot tell its program: its samples are
+// provisional, and settle into the entry's executable once the entries are in.
+TEST_F(WlrSwayTest, AppIdsSeenBeforeTheEntriesAreReadSettleIntoTheirExecutable) {
+    const std::string early = session_->StartTestWindow("hourglint-window-early", "Early window");
+    ASSERT_FALSE(early.empty());
+    WriteEntry("hourglint-test-window", early);
+    CDesktopEntryIndex entries;  // not read yet
+    std::string error;
+    const auto sampler = CWlrForegroundSampler::Connect(entries, error);
+    ASSERT_TRUE(sampler) << error;
+    ForegroundSample held = ::FrontSample(*session_, *sampler, "Early window");
+    EXPECT_TRUE(held.provisional);
+    EXPECT_EQ(held.name, "hourglint-test-window");
+    ASSERT_TRUE(ReadEntries(entries));
+    sampler->Settle(held);
+    EXPECT_FALSE(held.provisional);
+    EXPECT_EQ(held.name, "hourglint-window-early");
+    EXPECT_EQ(held.path, early);
+    EXPECT_FALSE(sampler->Sample().provisional);
 }
 
 TEST(ExecTargetPath, LooksThroughWrappersButNotIntoSandboxes) {
