@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt D-Bus (KWin) and Qt Network (sway's socket) come through the libraries; the Wayland
-# platform plugin, for a session without Xwayland, is a plugin no library names.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# platform plugin, which a session whose Xwayland refuses us falls back to, is a plugin no
+# library names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

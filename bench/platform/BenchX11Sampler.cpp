@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "XvfbSession.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/CX11ForegroundSampler.h"
-#include "platform/DesktopEntryScan.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/desktop/DesktopEntryScan.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 // Cost of one foreground sample against a real X server (Xvfb with openbox and an xterm in
 // front): the round trips to the server plus the /proc lookup. And one reading of this

@@ -12,8 +12,8 @@
 
 #include "BenchSupport.h"
 #include "SyntheticYear.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/desktop/DesktopEntryIcons.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportBottomView.h"

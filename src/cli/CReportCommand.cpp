@@ -14,13 +14,13 @@
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
-#include "platform/CQtSettingsStore.h"
-#include "platform/OutputFile.h"
-#include "platform/ProgramFolder.h"
+#include "platform/system/CQtSettingsStore.h"
+#include "platform/system/ProgramFolder.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
 #include "report/MergedReportModel.h"
+#include "report/OutputFile.h"
 
 // Today is fixed once, so a report run at midnight names one day throughout.
 CReportCommand::CReportCommand(const CCommandLine& options)
@@ -133,7 +133,12 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     MergedReportModel merged = ComputeMergedReport(path, share, snapshots, Anchor(), mode);
     // The report is that of the files that could be read; the others are named.
     for (const CMergedReport::LeftOut& file : merged.leftOut) {
-        err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
+        // Some days of a file, or one of two files of one computer: the file is only named.
+        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
+                               file.why == LeftOutReason::SameComputerTwice ||
+                               file.why == LeftOutReason::SameDaySums;
+        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
+            << '\n';
     }
     if (!merged.thisComputerError.empty()) {
         err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';
@@ -166,6 +171,9 @@ int CReportCommand::CheckOutput(const std::string& database, std::ostream& err) 
             return CCommandLine::kExitOk;
         case OutputTarget::Kind::Database:
             err << "hourglint: output " << file << " is the database\n";
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::ForeignLink:
+            err << "hourglint: output " << file << " is a link owned by another user\n";
             return CCommandLine::kExitFailure;
         case OutputTarget::Kind::NotAFile:
             err << "hourglint: cannot write " << file << ": " << target.reason << '\n';

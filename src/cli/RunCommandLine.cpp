@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli/CReportCommand.h"
-#include "platform/ForegroundBackend.h"
-#include "platform/ProgramFolder.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/system/ProgramFolder.h"
 
 namespace {
 

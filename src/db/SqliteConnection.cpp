@@ -125,9 +125,20 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mod
         // the file's read-only mode, which would keep the file read-only for good.
         for (const char* suffix : {"-wal", "-shm"}) {
             const std::string side = path + suffix;
-            if (!readOnly && ::access(side.c_str(), F_OK) == 0 &&
-                ::access(side.c_str(), W_OK) != 0) {
-                ::chmod(side.c_str(), info.st_mode & 0666);
+            if (readOnly || ::access(side.c_str(), F_OK) != 0 ||
+                ::access(side.c_str(), W_OK) == 0) {
+                continue;
+            }
+            // The file opened is the file changed: never a link, a pipe or another's file.
+            const int fd =
+                ::open(side.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+            struct stat sideInfo {};
+            if (fd >= 0 && ::fstat(fd, &sideInfo) == 0 && S_ISREG(sideInfo.st_mode) &&
+                sideInfo.st_uid == ::geteuid()) {
+                ::fchmod(fd, info.st_mode & 0666);
+            }
+            if (fd >= 0) {
+                ::close(fd);
             }
         }
     } else if (errno == ENOENT) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/OutputFile.h"
+#include "report/OutputFile.h"
 #include "report/ReportData.h"
 
 // Writes a report as an HTML file with its chart as a JPEG beside it. Needs no window:

@@ -2,6 +2,7 @@
 #include "shell/CAboutDlg.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,12 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 }
 
 }  // namespace
+
+QString NativeWaylandNotice() {
+    return QStringLiteral(
+        "Running on Wayland's own platform, as Xwayland could not be reached: staying on top "
+        "and placing the window are not available.");
+}
 
 CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& databasePath)
     : QDialog(parent) {
@@ -73,6 +80,11 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
         backend->setWordWrap(true);
         text->addWidget(backend);
     }
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        auto* native = new QLabel(NativeWaylandNotice(), this);
+        native->setWordWrap(true);
+        text->addWidget(native);
+    }
     text->addSpacing(DuY(6));
     text->addLayout(links);
     text->addStretch(1);
@@ -87,7 +99,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     // path that may be far wider than the box.
     database_ = new QLabel(this);
     database_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    database_->setToolTip(databasePath);
+    database_->setToolTip(Qt::convertFromPlainText(databasePath, Qt::WhiteSpaceNoWrap));
     const QString prefix = QStringLiteral("Database: ");
     database_->setText(prefix + database_->fontMetrics().elidedText(
                                     databasePath, Qt::ElideMiddle,

@@ -7,6 +7,9 @@ class CHyperLink;
 
 class QLabel;
 
+// What a copy on Wayland's own platform cannot do, said once at start and in the About box.
+QString NativeWaylandNotice();
+
 // The About box: program icon, version, the foreground backend, the vendor's support, sales
 // and home page links, and the database file in use.
 class CAboutDlg : public QDialog {

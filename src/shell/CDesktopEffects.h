@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "core/CAppSettings.h"
-#include "platform/CAutorun.h"
+#include "platform/desktop/CAutorun.h"
 
 // What the Options dialog's OK changes on the desktop: the autorun entry and the main
 // window's opacity.

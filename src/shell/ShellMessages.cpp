@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "platform/X11InputFocus.h"
+#include "platform/x11/X11InputFocus.h"
 
 namespace {
 
@@ -35,7 +35,9 @@ bool OurWindowIsActive() {
 }
 
 // A message box sets its own window flags when first shown: on top only after that.
+// File and program names in a text are shown as they are, never as markup.
 void ShowBox(QMessageBox* box) {
+    box->setTextFormat(Qt::PlainText);
     box->show();
     BringAboveOwner(box);
     box->show();

@@ -235,6 +235,41 @@ TEST(CommandLineTest, AReportNeverWritesTheDatabaseNorHalfItsFiles) {
     EXPECT_EQ(running.Value("SELECT name FROM tgroup"), "Work");
 }
 
+// The kernel's protected-symlinks rule, applied by the report itself: in a sticky folder
+// that everyone may write, a link that another user planted is never written through.
+TEST(CommandLineTest, AReportNeverWritesThroughAnotherUsersLinkInASharedFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a link to another user";
+    EnsureTestApplication();
+    const fs::path home(std::getenv("HOME"));
+    const fs::path shared = home / "shared";
+    fs::create_directories(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string database = (home / "sticky.mdb").string();
+    CUsageDb(database).LoadDb(0, 1);
+    for (const char* name : {"mine.csv", "own.csv"}) std::ofstream(home / name) << "mine";
+    fs::create_symlink(home / "mine.csv", shared / "planted.csv");
+    ASSERT_EQ(::lchown((shared / "planted.csv").c_str(), 65534, 65534), 0);
+    fs::create_symlink(home / "own.csv", shared / "own.csv");
+
+    for (const char* format : {"csv", "html"}) {
+        const std::string link = (shared / "planted.csv").string();
+        const Outcome outcome =
+            RunProgram({"--report", "--database", database, "--format", format, "--output", link});
+        EXPECT_EQ(outcome.exitCode, 1) << format;
+        EXPECT_EQ(outcome.err, "hourglint: output " + link + " is a link owned by another user\n");
+    }
+    std::ifstream mine(home / "mine.csv");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "mine");
+    // A link of the user's own is followed as before.
+    EXPECT_EQ(
+        RunProgram({"--report", "--database", database, "--output", (shared / "own.csv").string()})
+            .exitCode,
+        0);
+    std::ifstream own(home / "own.csv");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}).substr(0, 8), "Process,");
+    EXPECT_TRUE(fs::is_symlink(shared / "own.csv"));
+}
+
 TEST(CommandLineTest, AReportReadsAFileInAFolderItCannotWriteAsItIs) {
     const fs::path home(std::getenv("HOME"));
     const fs::path dir = home / "readonly";

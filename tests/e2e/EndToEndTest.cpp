@@ -19,15 +19,15 @@
 
 #include "StoredSeconds.h"
 #include "XvfbSession.h"
+#include "app/CSystemClock.h"
 #include "core/CAppSettings.h"
 #include "core/Duration.h"
 #include "core/ISettingsStore.h"
 #include "db/CUsageDb.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/CX11ForegroundSampler.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 #include "shell/CHGView.h"
 #include "shell/CMainFrame.h"
-#include "shell/CSystemClock.h"
 
 namespace fs = std::filesystem;
 

@@ -17,7 +17,7 @@
 #include "CompositorSamplers.h"
 #include "StoredSeconds.h"
 #include "WestonSession.h"
-#include "platform/CDesktopEntryIndex.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 
 namespace fs = std::filesystem;
 
@@ -135,6 +135,30 @@ TYPED_TEST(WaylandEndToEndTest, StoredSecondsMatchTheTimeEachWindowWasInFront) {
         std::printf("%s: %d s stored, %.1f s in front\n", program.c_str(),
                     stored.at(program).seconds, seconds);
     }
+}
+
+// An Xwayland that refuses the connection: the windows come up on Wayland's own platform,
+// which is said once, and counting goes on.
+using SwayEndToEndTest = WaylandEndToEndTest<Sway>;
+
+TEST_F(SwayEndToEndTest, ADeadX11DisplayFallsBackToTheNativePlatformAndCounts) {
+    ASSERT_FALSE(session_.StartTestWindow("hourglint-window-one", "Window one").empty());
+    const int firstHour = LocalHourNow();
+    const pid_t app = StartHourglint({"DISPLAY=:249"});
+    ASSERT_GT(app, 0);
+    ASSERT_TRUE(InFront("Hourglint")) << FileText(log_);
+    ASSERT_TRUE(InFront("Window one"));
+    const auto from = Clock::now();
+    PumpFor(std::chrono::seconds(3));
+    const double inFront = std::chrono::duration<double>(Clock::now() - from).count();
+    const auto stored = EndAndReadToday(app, firstHour);
+
+    const std::string log = FileText(log_);
+    const std::string notice = "Wayland's own platform";
+    ASSERT_NE(log.find(notice), std::string::npos) << log;
+    EXPECT_EQ(log.find(notice), log.rfind(notice)) << log;
+    ASSERT_TRUE(stored.count("hourglint-window-one")) << log;
+    EXPECT_NEAR(stored.at("hourglint-window-one").seconds, inFront, 2);
 }
 
 // The idle pause through the compositor's idle notification: input keeps the user present,

@@ -15,7 +15,7 @@
 
 #include "ReadEntries.h"
 #include "XvfbSession.h"
-#include "platform/CX11ForegroundSampler.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

@@ -19,9 +19,9 @@
 #include "core/CAppSettings.h"
 #include "core/CUsageTracker.h"
 #include "db/CUsageDb.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/CX11ForegroundSampler.h"
-#include "platform/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

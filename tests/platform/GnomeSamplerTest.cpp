@@ -12,9 +12,9 @@
 
 #include "GnomeSession.h"
 #include "core/Message.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/CGnomeForegroundSampler.h"
-#include "platform/GnomeExtension.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/gnome/CGnomeForegroundSampler.h"
+#include "platform/gnome/GnomeExtension.h"
 
 namespace {
 

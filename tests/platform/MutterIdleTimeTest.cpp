@@ -11,7 +11,7 @@
 #include <string>
 
 #include "GnomeSession.h"
-#include "platform/CMutterIdleTime.h"
+#include "platform/gnome/CMutterIdleTime.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CSessionPresence.h"
+#include "platform/presence/CSessionPresence.h"
 
 #include <gtest/gtest.h>
 

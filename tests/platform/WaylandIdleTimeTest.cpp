@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "CompositorSamplers.h"
-#include "platform/CWaylandIdleTime.h"
+#include "platform/wayland/CWaylandIdleTime.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include "FrontSample.h"
 #include "ReadEntries.h"
 #include "core/Message.h"
-#include "platform/CKWinForegroundSampler.h"
-#include "platform/CSwayForegroundSampler.h"
-#include "platform/ForegroundBackend.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/kwin/CKWinForegroundSampler.h"
+#include "platform/sway/CSwayForegroundSampler.h"
 
 namespace fs = std::filesystem;
 

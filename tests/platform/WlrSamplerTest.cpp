@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,10 +14,10 @@
 #include "FrontSample.h"
 #include "ReadEntries.h"
 #include "SwaySession.h"
-#include "platform/AppIdExecutables.h"
-#include "platform/CDesktopEntryIndex.h"
-#include "platform/CWlrForegroundSampler.h"
-#include "platform/ForegroundBackend.h"
+#include "platform/backend/ForegroundBackend.h"
+#include "platform/desktop/AppIdExecutables.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/wlr/CWlrForegroundSampler.h"
 
 namespace fs = std::filesystem;
 
@@ -54,8 +55,9 @@ class WlrSwayTest : public ::testing::Test {
         ASSERT_TRUE(ReadEntries(entries_));
     }
 
-    ForegroundSample FrontSample(const std::string& title) {
-        return ::FrontSample(*session_, *sampler_, title);
+    ForegroundSample FrontSample(const std::string& title,
+                                 const std::function<bool(const ForegroundSample&)>& ready = {}) {
+        return ::FrontSample(*session_, *sampler_, title, ready);
     }
 
     SwaySession* session_ = nullptr;
@@ -66,15 +68,20 @@ class WlrSwayTest : public ::testing::Test {
 TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
     // A Qt window behind env and sh -c, a Flatpak-launched app id, and xterm (Xwayland,
     // its class named by the system's entry).
+    // Each window is in front before the next starts, so none maps late and takes the focus
+    // from the one a case gives it to.
     const std::string qtWindow = session_->StartTestWindow("hourglint-window-one", "Window one");
     ASSERT_FALSE(qtWindow.empty());
     WriteEntry("hourglint-test-window", "env A=1 sh -c \"" + qtWindow + " %U\"");
     const std::string sandboxed = "org.hourglint.Sandboxed";
     WriteEntry(sandboxed, "flatpak run " + sandboxed);
+    ASSERT_EQ(FrontSample("Window one").title, "Window one");
     ASSERT_GT(session_->SpawnClient(
                   {"foot", "--app-id=" + sandboxed, "--title=Window two", "sleep", "600"}),
               0);
+    ASSERT_EQ(FrontSample("Window two").title, "Window two");
     ASSERT_TRUE(session_->StartXterm("Terminal three"));
+    ASSERT_EQ(FrontSample("Terminal three").title, "Terminal three");
     ASSERT_TRUE(ReadEntries(entries_, {"hourglint-test-window", sandboxed}));
 
     struct Case {
@@ -87,7 +94,9 @@ TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
                                      {"Window two", sandboxed, ""},
                                      {"Window one", "hourglint-window-one", qtWindow}};
     for (const Case& c : cases) {
-        const ForegroundSample sample = FrontSample(c.title);
+        const ForegroundSample sample = FrontSample(c.title, [&](const ForegroundSample& s) {
+            return s.name == c.name && s.path == c.path;
+        });
         EXPECT_EQ(sample.title, c.title);
         EXPECT_TRUE(sample.processFound) << c.title;
         EXPECT_EQ(sample.name, c.name) << c.title;

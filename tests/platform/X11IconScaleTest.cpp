@@ -3,14 +3,14 @@
 
 #include <QImage>
 
-#include "platform/X11IconScale.h"
+#include "platform/desktop/IconScale.h"
 
 namespace {
 
 TEST(X11IconScaleTest, KeepsAspectAndCentresOnTransparency) {
     QImage wide(32, 16, QImage::Format_ARGB32);
     wide.fill(QColor(255, 0, 0));
-    const IconImage icon = X11IconFromImage(wide);
+    const IconImage icon = ProgramIconFromImage(wide);
     ASSERT_EQ(icon.width, 16);
     ASSERT_EQ(icon.height, 16);
     ASSERT_EQ(icon.argb.size(), 256u);
@@ -22,10 +22,10 @@ TEST(X11IconScaleTest, KeepsAspectAndCentresOnTransparency) {
 TEST(X11IconScaleTest, KeepsStraightAlphaAt16) {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(QColor(0, 0, 255, 128));
-    const IconImage icon = X11IconFromImage(image);
+    const IconImage icon = ProgramIconFromImage(image);
     ASSERT_FALSE(icon.IsNull());
     EXPECT_EQ(icon.argb[0], 0x800000FFu);
-    EXPECT_TRUE(X11IconFromImage(QImage()).IsNull());
+    EXPECT_TRUE(ProgramIconFromImage(QImage()).IsNull());
 }
 
 }  // namespace

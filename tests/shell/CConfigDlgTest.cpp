@@ -15,7 +15,7 @@
 
 #include "ShellTestSupport.h"
 #include "core/CAppSettings.h"
-#include "platform/CQtSettingsStore.h"
+#include "platform/system/CQtSettingsStore.h"
 #include "shell/CConfigDlg.h"
 #include "shell/CDesktopEffects.h"
 

@@ -13,12 +13,12 @@
 #include <memory>
 
 #include "ShellTestSupport.h"
-#include "platform/CAutorun.h"
-#include "platform/CDatabaseLock.h"
-#include "platform/CQtSettingsStore.h"
-#include "platform/OutputFile.h"
-#include "platform/PrivateFolder.h"
-#include "platform/ProgramFolder.h"
+#include "platform/desktop/CAutorun.h"
+#include "platform/system/CDatabaseLock.h"
+#include "platform/system/CQtSettingsStore.h"
+#include "platform/system/PrivateFolder.h"
+#include "platform/system/ProgramFolder.h"
+#include "report/OutputFile.h"
 
 namespace {
 
@@ -79,8 +79,10 @@ TEST_F(DesktopPlatformTest, ExecValueEscapesWhatDesktopEntriesReserve) {
     EXPECT_EQ(CAutorun::ExecValue("/x$y`z"), "\"/x\\\\$y\\\\`z\"");
     EXPECT_EQ(CAutorun::ExecValue("/x\\y"), "\"/x\\\\\\\\y\"");
     EXPECT_EQ(CAutorun::ExecValue("/100%/hg"), "\"/100%%/hg\"");
+    EXPECT_EQ(CAutorun::ExecValue("/a\nb\tc\rd"), "\"/a\\nb\\tc\\rd\"");
     // Read back, each names the program again.
-    for (const char* path : {"/a b/hourglint", "/x\"y", "/x$y`z", "/x\\y", "/100%/hg"}) {
+    for (const char* path :
+         {"/a b/hourglint", "/x\"y", "/x$y`z", "/x\\y", "/100%/hg", "/a\nb\tc\rd"}) {
         EXPECT_EQ(CAutorun::ExecProgram(CAutorun::ExecValue(path)), path);
     }
 }

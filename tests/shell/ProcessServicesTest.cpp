@@ -4,8 +4,8 @@
 #include <csignal>
 
 #include "ShellTestSupport.h"
-#include "shell/CSignalWatcher.h"
-#include "shell/CSingleInstance.h"
+#include "app/CSignalWatcher.h"
+#include "app/CSingleInstance.h"
 
 namespace {
 

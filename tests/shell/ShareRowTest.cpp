@@ -10,7 +10,7 @@
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "db/CUsageDb.h"
-#include "platform/CQtSettingsStore.h"
+#include "platform/system/CQtSettingsStore.h"
 #include "shell/CConfigDlg.h"
 #include "shell/CDesktopEffects.h"
 #include "shell/CShareRow.h"

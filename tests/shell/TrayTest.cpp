@@ -218,12 +218,18 @@ TEST_F(TrayTest, ATrayStartedLaterGetsTheIconAndAGoneTrayGivesTheWindowBack) {
 TEST_F(TrayTest, RightClickOnTheIconOpensTheDrawnMenuWithItsPictures) {
     ASSERT_TRUE(CShellTray::Available());
     CMainFrame& frame = ShownFrame();
+    // Docked: the icon reads 0,0 until the tray has placed it, so wait for a position away
+    // from the origin that holds over several reads.
     QRect icon;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        icon = frame.Tray().Icon().geometry();
-        return icon.isValid();
-    }));
-    QTest::qWait(300);
+    int sameReads = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QRect now = frame.Tray().Icon().geometry();
+            sameReads = now == icon ? sameReads + 1 : 0;
+            icon = now;
+            return icon.isValid() && icon.topLeft() != QPoint(0, 0) && sameReads >= 5;
+        },
+        20000));
     const QPoint at = icon.center();
     ASSERT_EQ(
         QProcess::execute(QStringLiteral("xdotool"),
@@ -231,22 +237,25 @@ TEST_F(TrayTest, RightClickOnTheIconOpensTheDrawnMenuWithItsPictures) {
                            QString::number(at.y()), QStringLiteral("click"), QStringLiteral("3")}),
         0);
     BCMenu& menu = frame.Tray().Menu();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 20000));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    QTest::qWait(200);
 
-    // On the screen, the Exit row carries its red picture at the left.
-    QRect row = menu.actionGeometry(&frame.Tray().ExitAction());
-    row.moveTopLeft(menu.mapToGlobal(row.topLeft()));
-    const QImage shown = menu.screen()->grabWindow(0, row.x(), row.y(), 26, row.height()).toImage();
-    int red = 0;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const QColor c = shown.pixelColor(x, y);
-            red += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+    // On the screen, the Exit row carries its red picture at the left, once the menu is drawn.
+    const auto redPixels = [&] {
+        QRect row = menu.actionGeometry(&frame.Tray().ExitAction());
+        row.moveTopLeft(menu.mapToGlobal(row.topLeft()));
+        const QImage shown =
+            menu.screen()->grabWindow(0, row.x(), row.y(), 26, row.height()).toImage();
+        int red = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+            }
         }
-    }
-    EXPECT_GT(red, 20);
+        return red;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return redPixels() > 20; }, 20000));
     menu.hide();
 }
 

@@ -8,9 +8,9 @@
 #include "GnomeSession.h"
 #include "KWinSession.h"
 #include "SwaySession.h"
-#include "platform/CGnomeForegroundSampler.h"
-#include "platform/CKWinForegroundSampler.h"
-#include "platform/CSwayForegroundSampler.h"
+#include "platform/gnome/CGnomeForegroundSampler.h"
+#include "platform/kwin/CKWinForegroundSampler.h"
+#include "platform/sway/CSwayForegroundSampler.h"
 
 // Each compositor under test with the way to open its sampler once the session runs, and
 // for sway and KWin the input that ends an idle stretch and the idle protocol it offers first.

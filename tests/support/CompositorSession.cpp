@@ -66,7 +66,12 @@ std::vector<std::string> CompositorSession::ClientEnvironment(
                                  "XDG_DATA_HOME=" + home + "/.local/share",
                                  "XDG_CACHE_HOME=" + home + "/.cache"};
     env.insert(env.end(), m_ownVariables.begin(), m_ownVariables.end());
-    env.insert(env.end(), extra.begin(), extra.end());
+    // A variable in extra replaces the session's own (a test's dead DISPLAY, say).
+    for (const std::string& entry : extra) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(env, [&](const std::string& e) { return e.starts_with(name); });
+        env.push_back(entry);
+    }
     return ChildProcesses::Environment(
         env, {"SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM", "XAUTHORITY"});
 }

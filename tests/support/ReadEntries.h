@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/CDesktopEntryIndex.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 
 // Starts the index if need be and waits, events handled, until its reading is in and names
 // each app id given (entries written later come in through the folder watch); false when

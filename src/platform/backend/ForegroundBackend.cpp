@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/backend/ForegroundBackend.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "platform/gnome/CGnomeForegroundSampler.h"
+#include "platform/kwin/CKWinForegroundSampler.h"
+#include "platform/sway/CSwayForegroundSampler.h"
+#include "platform/wlr/CWlrForegroundSampler.h"
+#include "platform/x11/CX11ForegroundSampler.h"
+
+namespace {
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The process behind the Wayland socket, by the peer credentials of a short connection.
+std::string WaylandCompositorName() {
+    std::string socketPath = Env("WAYLAND_DISPLAY");
+    if (socketPath.empty()) {
+        socketPath = "wayland-0";
+    }
+    if (socketPath[0] != '/') {
+        socketPath = Env("XDG_RUNTIME_DIR") + "/" + socketPath;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) {
+        return {};
+    }
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return {};
+    }
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    const bool known =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.pid > 0;
+    close(fd);
+    if (!known) {
+        return {};
+    }
+    std::ifstream comm("/proc/" + std::to_string(peer.pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name;
+}
+
+bool IsX11(const SessionFacts& facts) {
+    return !facts.wayland;
+}
+bool IsSway(const SessionFacts& facts) {
+    return facts.wayland && !facts.swaySocket.empty();
+}
+bool IsKWin(const SessionFacts& facts) {
+    return facts.wayland && facts.kwinOnBus;
+}
+bool IsGnome(const SessionFacts& facts) {
+    return facts.wayland && facts.gnomeShellOnBus;
+}
+bool IsWlr(const SessionFacts& facts) {
+    return facts.wayland && facts.wlrToplevels;
+}
+
+std::unique_ptr<IForegroundSampler> OpenX11(const SessionFacts&, CDesktopEntryIndex& entries,
+                                            std::string& error) {
+    return CX11ForegroundSampler::Connect(nullptr, entries, error);
+}
+std::unique_ptr<IForegroundSampler> OpenSway(const SessionFacts& facts, CDesktopEntryIndex& entries,
+                                             std::string& error) {
+    return CSwayForegroundSampler::Connect(facts.swaySocket, entries, error);
+}
+std::unique_ptr<IForegroundSampler> OpenKWin(const SessionFacts&, CDesktopEntryIndex& entries,
+                                             std::string& error) {
+    return CKWinForegroundSampler::Connect(entries, error);
+}
+std::unique_ptr<IForegroundSampler> OpenGnome(const SessionFacts&, CDesktopEntryIndex& entries,
+                                              std::string& error) {
+    return CGnomeForegroundSampler::Connect(entries, error);
+}
+std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, CDesktopEntryIndex& entries,
+                                            std::string& error) {
+    return CWlrForegroundSampler::Connect(entries, error);
+}
+
+// In the order they are tried.
+const ForegroundBackend kBackends[] = {
+    {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11},
+    {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway},
+    {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin},
+    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome},
+    {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr},
+};
+
+}  // namespace
+
+bool IsWaylandSession() {
+    const std::string type = Env("XDG_SESSION_TYPE");
+    return type.empty() ? !Env("WAYLAND_DISPLAY").empty() : type == "wayland";
+}
+
+SessionFacts ReadSessionFacts() {
+    SessionFacts facts;
+    facts.wayland = IsWaylandSession();
+    facts.forced = Env("HOURGLINT_BACKEND");
+    if (!facts.wayland) {
+        return facts;
+    }
+    facts.swaySocket = Env("SWAYSOCK");
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    facts.kwinOnBus = bus.isConnected() &&
+                      bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+    facts.gnomeShellOnBus =
+        bus.isConnected() &&
+        bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")).value();
+    facts.wlrToplevels = CWlrForegroundSampler::Offered();
+    facts.compositor = WaylandCompositorName();
+    if (facts.compositor.empty()) {
+        facts.compositor = Env("XDG_CURRENT_DESKTOP");
+    }
+    return facts;
+}
+
+const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std::string& problem) {
+    problem.clear();
+    for (const ForegroundBackend& backend : kBackends) {
+        if (facts.forced.empty() ? backend.matches(facts) : facts.forced == backend.key) {
+            return &backend;
+        }
+    }
+    if (!facts.forced.empty()) {
+        problem = "HOURGLINT_BACKEND names no foreground backend (" + facts.forced + "); known: ";
+        for (const ForegroundBackend& backend : kBackends) {
+            problem +=
+                std::string(backend.key) + (&backend == std::end(kBackends) - 1 ? "." : ", ");
+        }
+        return nullptr;
+    }
+    const std::string compositor = facts.compositor.empty() ? "unknown" : facts.compositor;
+    problem =
+        "Hourglint cannot tell which program is in front in this Wayland session: its "
+        "compositor (" +
+        compositor +
+        ") is not one Hourglint can ask. It does not fall back to Xwayland, which "
+        "would see only some of the windows.\nSupported: " +
+        SupportedDesktops() + ".";
+    return nullptr;
+}
+
+std::string SupportedDesktops() {
+    std::string text;
+    for (const ForegroundBackend& backend : kBackends) {
+        text += (text.empty() ? "" : ", ") + std::string(backend.name);
+    }
+    return text;
+}

@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/CSystemClock.h"
-
-#include <ctime>
-
-int64_t CSystemClock::Now() {
-    return static_cast<int64_t>(std::time(nullptr));
-}
