@@ -41,17 +41,17 @@ std::string BaseName(const std::string& path) {
 }
 
 std::vector<std::string> SplitList(const std::string& text) {
-    std::vector<std::string> parts;
+    std::vector<std::string> items;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        std::string part = DesktopTrim(std::string_view(text).substr(start, comma - start));
-        if (!part.empty()) {
-            parts.push_back(std::move(part));
+        std::string item = DesktopTrim(std::string_view(text).substr(start, comma - start));
+        if (!item.empty()) {
+            items.push_back(std::move(item));
         }
         start = comma + 1;
     }
-    return parts;
+    return items;
 }
 
 // The program an Exec line starts, looking through a leading "env VAR=value".
