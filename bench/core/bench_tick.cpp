@@ -63,6 +63,7 @@ class NullList : public IListControl {
     void SetImageList(IImageList*) override {}
     void InsertRow(int, const std::string&, int, const UsageRecord*) override {}
     void SetCellText(int, int, const std::string&) override {}
+    void SetRowImage(int, int) override {}
     void DeleteRow(int) override {}
     void DeleteAllRows() override {}
 };

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "XvfbSession.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/desktop/DesktopEntryScan.h"
 #include "platform/x11/CX11ForegroundSampler.h"
 
 // Cost of one foreground sample against a real X server (Xvfb with openbox and an xterm in
-// front): the round trips to the server plus the /proc lookup.
+// front): the round trips to the server plus the /proc lookup. And one reading of this
+// system's desktop entries, as the worker makes it at start.
 
 namespace {
 
@@ -35,6 +41,15 @@ void BM_CachedDesktopIcon(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CachedDesktopIcon);
+
+void BM_ReadDesktopEntries(benchmark::State& state) {
+    const DesktopEntrySources sources = DesktopEntrySources::FromEnvironment("Adwaita");
+    const std::atomic<bool> stop{false};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ScanDesktopEntries(sources, stop));
+    }
+}
+BENCHMARK(BM_ReadDesktopEntries)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -63,7 +78,12 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the xterm did not come up\n");
             return 1;
         }
-        auto sampler = CX11ForegroundSampler::Connect(session->Display().c_str(), error);
+        CDesktopEntryIndex entries;
+        entries.Start();
+        while (!entries.Ready()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));  // no event loop here
+        }
+        auto sampler = CX11ForegroundSampler::Connect(session->Display().c_str(), entries, error);
         if (!sampler) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;

@@ -12,6 +12,7 @@
 
 #include "BenchSupport.h"
 #include "SyntheticYear.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/desktop/DesktopEntryIcons.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
@@ -38,7 +39,13 @@ void BM_RefreshHeavyYear(benchmark::State& state) {
     FailOnMessage();
     EnsureApplication();
     const std::string& path = HeavyYearFile();
-    CDesktopEntryIcons icons;
+    // The icons as the program has them once its entries are read.
+    CDesktopEntryIndex entries;
+    entries.Start();
+    while (!entries.Ready()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    CDesktopEntryIcons icons(entries);
     CReportFrame frame(
         path, [&icons](const std::string& p) { return icons.IconFor(p); }, nullptr);
     frame.DialogBar().DatePicker().setDateTime(QDateTime::fromSecsSinceEpoch(BenchAnchor()));

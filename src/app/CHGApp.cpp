@@ -19,6 +19,7 @@
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/backend/ForegroundBackend.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/gnome/CMutterIdleTime.h"
 #include "platform/presence/CSessionPresence.h"
 #include "platform/system/CDatabaseLock.h"
@@ -114,11 +115,16 @@ bool CHGApp::InitInstance() {
         return FailToStart(dbLock_->Problem());
     }
 
+    // Read meanwhile on a worker: the one index of the entries, for the sampler and, through
+    // its icons, the report and the group editor.
+    entries_ = std::make_unique<CDesktopEntryIndex>();
+    entries_->Start();
+
     std::string error;
     const SessionFacts session = ReadSessionFacts();
     std::string_view backendKey;
     if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
-        sampler_ = backend->open(session, error);
+        sampler_ = backend->open(session, *entries_, error);
         backendName_ = backend->name;
         backendKey = backend->key;
     }

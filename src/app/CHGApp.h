@@ -6,6 +6,7 @@
 #include <string>
 
 class CDatabaseLock;
+class CDesktopEntryIndex;
 class CMainFrame;
 class CQtSettingsStore;
 class CShareSnapshots;
@@ -42,6 +43,8 @@ class CHGApp : public QApplication {
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CQtSettingsStore> settingsStore_;
     std::unique_ptr<CDatabaseLock> dbLock_;
+    // Before the sampler, which uses it.
+    std::unique_ptr<CDesktopEntryIndex> entries_;
     std::unique_ptr<IForegroundSampler> sampler_;
     std::unique_ptr<CSystemClock> clock_;
     std::unique_ptr<CUsageDb> db_;

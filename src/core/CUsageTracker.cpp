@@ -24,6 +24,9 @@ namespace {
 
 constexpr std::size_t kMaxPathChars = 259;
 constexpr int kLoadCapacity = 1000;
+// How long provisional samples are held before they are credited as they are named then.
+constexpr std::size_t kMaxHeldSeconds = 10;
+constexpr int kIconRetriesPerTick = 8;
 
 // The local calendar day of t as one number; -1 when it cannot be told. hourStart receives
 // the start of t's local hour.
@@ -95,6 +98,7 @@ void CUsageTracker::Tick() {
     // of names and paths, so pending seconds never refer to the records freed here.
     const int day = LocalDay(now_, &hourStart);
     if (day != -1 && day_ != -1 && day != day_) {
+        ReleaseHeld();  // into the day they belong to
         current_ = nullptr;
         table_.Clear();
         if (liveList_ != nullptr) liveList_->DeleteAllRows();
@@ -107,13 +111,75 @@ void CUsageTracker::Tick() {
         return;
     }
     paused_ = false;
-    SampleForeground();
+    RetryIcons();
+    ForegroundSample sample = sampler_.Sample();
+    // Held rather than credited under a name that would change: one program, one row.
+    if (sample.provisional && held_.size() < kMaxHeldSeconds) {
+        held_.push_back(HeldSecond{now_, hourStart, std::move(sample)});
+        liveInput_.SetNone();
+        return;
+    }
+    ReleaseHeld();
+    Credit(std::move(sample), hourStart);
+}
+
+void CUsageTracker::Credit(ForegroundSample sample, int64_t hourStart) {
+    TakeSample(std::move(sample));
     CreditSecond();
     store_.AddSecond(now_, sampleName_, current_->path);
     liveInput_.SetCurrent(current_->name, current_->icon);
     lastCredit_ = now_;
     if (presence_ != nullptr && settings_.Values().bPauseWhenIdle) {
         RememberCredit(hourStart);
+    }
+}
+
+void CUsageTracker::ReleaseHeld() {
+    if (held_.empty()) {
+        return;
+    }
+    const int64_t now = now_;
+    std::vector<HeldSecond> held = std::move(held_);
+    held_.clear();
+    for (HeldSecond& second : held) {
+        sampler_.Settle(second.sample);
+        now_ = second.now;
+        Credit(std::move(second.sample), second.hourStart);
+    }
+    now_ = now;
+}
+
+void CUsageTracker::RetryIcons() {
+    if (images_ == nullptr) {
+        return;
+    }
+    const int revision = sampler_.IconsRevision();
+    if (revision != iconsRevision_) {
+        iconsRevision_ = revision;
+        iconRetries_.clear();
+        for (const auto& record : table_) {
+            if (record->icon < 0 && !record->path.empty()) {
+                iconRetries_.push_back(record->name);
+            }
+        }
+    }
+    for (int i = 0; i < kIconRetriesPerTick && !iconRetries_.empty(); ++i) {
+        const std::string name = std::move(iconRetries_.back());
+        iconRetries_.pop_back();
+        const CUsageTable::Match match = table_.Find(name);
+        if (match && match.record->icon < 0) {
+            ShowIcon(match, IconFor(name, match.record->path, false));
+        }
+    }
+}
+
+void CUsageTracker::ShowIcon(const CUsageTable::Match& match, int icon) {
+    if (icon < 0) {
+        return;
+    }
+    match.record->icon = icon;
+    if (liveList_ != nullptr) {
+        liveList_->SetRowImage(match.position, icon);
     }
 }
 
@@ -153,6 +219,7 @@ int64_t CUsageTracker::IdleSeconds(int64_t limit) {
 }
 
 void CUsageTracker::Pause(int64_t lastInput) {
+    ReleaseHeld();  // so that what falls after the input is taken back with the rest
     paused_ = true;
     current_ = nullptr;  // the first second back starts a new stretch
     // Every second credited after the last input, newest first; a run the input fell in
@@ -227,11 +294,11 @@ void CUsageTracker::FlushNow() {
     if (now_ == 0) {
         return;
     }
+    ReleaseHeld();
     store_.Flush(now_, now_);
 }
 
-void CUsageTracker::SampleForeground() {
-    ForegroundSample sample = sampler_.Sample();
+void CUsageTracker::TakeSample(ForegroundSample sample) {
     // The title is taken even when the process cannot be read.
     sampleTitle_ = std::move(sample.title);
     TruncateUtf8(sampleTitle_, kMaxTitleChars);
@@ -315,6 +382,11 @@ void CUsageTracker::CreditSecond() {
             liveList_->SetCellText(0, 1, sampleTitle_);
             liveList_->SetCellText(0, 2, FormatDuration(record->seconds));
         }
+    }
+    if (record->icon < 0 && sampleIcon_ >= 0) {
+        // An icon found only now, such as once the desktop entries are read.
+        record->icon = sampleIcon_;
+        if (liveList_ != nullptr) liveList_->SetRowImage(0, sampleIcon_);
     }
     current_ = record;
     if (clockLabel_ != nullptr) {

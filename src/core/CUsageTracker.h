@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/CLiveInputData.h"
+#include "core/IForegroundSampler.h"
 #include "core/IUsageStore.h"
 #include "core/UsageTable.h"
 
 class CAppSettings;
 class IClock;
 class IClockLabel;
-class IForegroundSampler;
 class IImageList;
 class IListControl;
 class IPresence;
@@ -50,8 +50,16 @@ class CUsageTracker {
     void Pause(int64_t lastInput);
     void TakeBackFromTable(const std::vector<CreditedRun>& takeBack);
     void RememberCredit(int64_t hourStart);
-    void SampleForeground();
+    // Credits the second of now_ to the sample's program.
+    void Credit(ForegroundSample sample, int64_t hourStart);
+    // Credits the held seconds, each at its own time, named as the sampler can name them now.
+    void ReleaseHeld();
+    void TakeSample(ForegroundSample sample);
     void CreditSecond();
+    // Asks again for the icons today's programs lack, a few a tick, once the sampler may
+    // know more of them.
+    void RetryIcons();
+    void ShowIcon(const CUsageTable::Match& match, int icon);
     void CheckAlarm(UsageRecord& record, int64_t now);
     int IconFor(const std::string& name, const std::string& path, bool useSampledWindow);
     int AddIcon(const std::string& name, const IconImage& icon);
@@ -87,4 +95,14 @@ class CUsageTracker {
     // The seconds credited lately, oldest first: what an idle pause may take back.
     std::deque<CreditedRun> recent_;
     int64_t recentHour_ = 0;  // start of the local hour of recent_.back()
+
+    // Seconds whose sample was provisional, oldest first, not credited yet.
+    struct HeldSecond {
+        int64_t now = 0;
+        int64_t hourStart = 0;
+        ForegroundSample sample;
+    };
+    std::vector<HeldSecond> held_;
+    int iconsRevision_ = 0;                 // of the sampler, when the table was last retried
+    std::vector<std::string> iconRetries_;  // names of records still to be asked again
 };

@@ -19,6 +19,9 @@ struct ForegroundSample {
     bool processFound = false;  // false: name and path could not be read
     std::string name;           // executable base name
     std::string path;           // full executable path; may be empty even when found
+    // The name may still change: what names the program is still being read. The tracker
+    // holds such seconds a while and has them settled before crediting them.
+    bool provisional = false;
 };
 
 class IForegroundSampler {
@@ -29,4 +32,9 @@ class IForegroundSampler {
     // icon serves as a fallback.
     virtual std::optional<IconImage> ExtractIcon(const std::string& path,
                                                  bool useSampledWindow) = 0;
+    // Names a provisional sample as a sample taken now would be named; it stays provisional
+    // while that cannot be told yet.
+    virtual void Settle(ForegroundSample& sample) { (void)sample; }
+    // Changes whenever icons that were missing may be found now.
+    virtual int IconsRevision() { return 0; }
 };

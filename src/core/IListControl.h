@@ -15,6 +15,8 @@ class IListControl {
     virtual void InsertRow(int index, const std::string& text, int image,
                            const UsageRecord* data) = 0;
     virtual void SetCellText(int row, int column, const std::string& text) = 0;
+    // The image of a row (-1: none).
+    virtual void SetRowImage(int row, int image) = 0;
     virtual void DeleteRow(int row) = 0;
     virtual void DeleteAllRows() = 0;
 };

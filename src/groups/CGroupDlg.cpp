@@ -40,8 +40,11 @@ int ColumnWidth(double units, std::initializer_list<const QWidget*> controls) {
 
 }  // namespace
 
-CGroupDlg::CGroupDlg(const std::string& databasePath, QWidget* parent)
-    : QDialog(parent), path_(databasePath), groupIcon_(GroupIcon()) {
+CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget* parent)
+    : QDialog(parent),
+      path_(databasePath),
+      programIcons_(std::move(icons)),
+      groupIcon_(GroupIcon()) {
     setWindowTitle(QStringLiteral("Edit Group"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -120,8 +123,10 @@ void CGroupDlg::Load() {
         const bool shown = found != roots.end();
         QTreeWidgetItem* parent = shown ? found->second : defaultRoot_;
         QIcon icon;
-        if (const std::optional<IconImage> image = programIcons_.IconFor(program.path)) {
-            icon = IconFromImage(*image);
+        if (programIcons_) {
+            if (const std::optional<IconImage> image = programIcons_(program.path)) {
+                icon = IconFromImage(*image);
+            }
         }
         last = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(program.name)));
         last->setIcon(0, icon.isNull() ? fileIcon : icon);

@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QIcon>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "core/IconImage.h"
 
 class CDragDropTreeCtrl;
 class QLabel;
@@ -20,7 +22,7 @@ class QTreeWidgetItem;
 // stays in the tree until Save writes it (new groups, then the programs moved here, then
 // deletions). Cancel, the close box and a Save with no change write nothing.
 //
-//     CGroupDlg dialog(databasePath, parent);
+//     CGroupDlg dialog(databasePath, icons, parent);
 //     dialog.exec();
 class CGroupDlg : public QDialog {
     Q_OBJECT
@@ -34,7 +36,12 @@ class CGroupDlg : public QDialog {
     static constexpr int64_t kNewGroup = -1;
     static constexpr int kMaxNameChars = 50;
 
-    explicit CGroupDlg(const std::string& databasePath, QWidget* parent = nullptr);
+    // A program's small icon by its executable path (the sampler's, from the shared index of
+    // the desktop entries); nullopt when it has none. Without one every program shows a file.
+    using IconSource = std::function<std::optional<IconImage>(const std::string& path)>;
+
+    explicit CGroupDlg(const std::string& databasePath, IconSource icons = {},
+                       QWidget* parent = nullptr);
 
     CDragDropTreeCtrl& Tree() { return *tree_; }
     QTreeWidgetItem* DefaultRoot() const { return defaultRoot_; }
@@ -58,7 +65,7 @@ class CGroupDlg : public QDialog {
     QTreeWidgetItem* AddRoot(const QString& name, int64_t id);
 
     std::string path_;
-    CDesktopEntryIcons programIcons_;
+    IconSource programIcons_;
     QIcon groupIcon_;
     std::vector<std::string> loadMessages_;  // shown once the dialog is on screen
     std::vector<int64_t> deletedGroups_;     // stored groups deleted here, in deletion order

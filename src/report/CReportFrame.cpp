@@ -208,6 +208,6 @@ void CReportFrame::Save() {
 void CReportFrame::SetGroup() {
     // Modal, on this window's database; the report shows the new groups at the next
     // Refresh, not before.
-    CGroupDlg dialog(databasePath_, this);
+    CGroupDlg dialog(databasePath_, icons_, this);
     dialog.exec();
 }

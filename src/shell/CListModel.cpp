@@ -58,6 +58,15 @@ void CListModel::SetCellText(int row, int column, const std::string& text) {
     emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
+void CListModel::SetRowImage(int row, int image) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    rows_[static_cast<size_t>(row)].image = image;
+    const QModelIndex cell = index(row, 0);
+    emit dataChanged(cell, cell, {Qt::DecorationRole});
+}
+
 void CListModel::DeleteRow(int row) {
     if (row < 0 || row >= rowCount()) {
         return;

@@ -32,6 +32,7 @@ class CListModel : public QAbstractTableModel, public IListControl {
     void SetImageList(IImageList* images) override;
     void InsertRow(int index, const std::string& text, int image, const UsageRecord* data) override;
     void SetCellText(int row, int column, const std::string& text) override;
+    void SetRowImage(int row, int image) override;
     void DeleteRow(int row) override;
     void DeleteAllRows() override;
 

@@ -310,6 +310,73 @@ TEST_F(TrackerTest, LoadedIconIsFoundByNameWithoutAnotherExtraction) {
     EXPECT_EQ(live.rows[0].image, 0);
 }
 
+TEST_F(TrackerTest, IconsFoundOnlyLaterReachTheirRows) {
+    store.totals = {{"loaded", "/bin/loaded", 10}};
+    Start();
+    Step("front", "/bin/front");
+    ASSERT_EQ(live.rows.size(), 2u);
+    EXPECT_EQ(live.rows[0].image, -1);
+    EXPECT_EQ(live.rows[1].image, -1);
+    // The sampler may know more now: the row in front at its next second, the loaded row
+    // through the retry.
+    sampler.iconPaths = {{"/bin/loaded", true}, {"/bin/front", true}};
+    sampler.iconsRevision = 1;
+    Step("front", "/bin/front");
+    EXPECT_EQ(images.icons.size(), 2u);
+    for (std::size_t i = 0; i < live.rows.size(); ++i) {
+        EXPECT_GE(live.rows[i].image, 0) << live.rows[i].cells[0];
+        EXPECT_EQ(live.rows[i].image, live.rows[i].data->icon);
+    }
+}
+
+// Seconds whose program cannot be named yet wait for the name (at most ten), then go to the
+// program as named then: one row, every second once, at its own time.
+TEST_F(TrackerTest, ProvisionalSecondsAreHeldThenCreditedOnce) {
+    struct Case {
+        const char* what;
+        int provisional;  // ticks before the end of the case
+        bool named;       // then the sampler can name them, and one named tick follows
+        bool flush;       // then the program ends
+        std::string row;
+        int seconds;
+    };
+    const std::vector<Case> cases = {
+        {"named in time", 3, true, false, "editor", 4},
+        {"ended first", 3, false, true, "org.example.Editor", 3},
+        {"never named", 11, false, false, "org.example.Editor", 11},
+    };
+    for (const Case& c : cases) {
+        FakeSampler provisional;
+        FakeUsageStore seconds;
+        FakeListControl rows;
+        CUsageTracker t(settings, clock, provisional, seconds);
+        t.Attach(&rows, nullptr, nullptr, nullptr);
+        const int64_t start = clock.now;
+        provisional.Set("org.example.Editor", "");
+        provisional.next.provisional = true;
+        for (int i = 0; i < c.provisional; ++i) {
+            clock.now += 1;
+            t.Tick();
+        }
+        if (c.named) {
+            provisional.settledName = "editor";
+            provisional.Set("editor", "/bin/editor");
+            clock.now += 1;
+            t.Tick();
+        }
+        if (c.flush) t.FlushNow();
+        ASSERT_EQ(t.Table().Size(), 1u) << c.what;
+        EXPECT_EQ(t.Table().Front()->name, c.row) << c.what;
+        EXPECT_EQ(t.Table().Front()->seconds, c.seconds) << c.what;
+        ASSERT_EQ(seconds.seconds.size(), static_cast<std::size_t>(c.seconds)) << c.what;
+        for (int i = 0; i < c.seconds; ++i) {
+            EXPECT_EQ(seconds.seconds[i].now, start + 1 + i) << c.what;
+            EXPECT_EQ(seconds.seconds[i].name, c.row) << c.what;
+        }
+        EXPECT_EQ(rows.rows.size(), 1u) << c.what;
+    }
+}
+
 TEST_F(TrackerTest, EveryCreditedSecondReachesTheStoreAndFlushUsesTheLastTick) {
     tracker.FlushNow();
     EXPECT_TRUE(store.flushes.empty());  // nothing can be pending before a tick

@@ -36,6 +36,11 @@ class FakeListControl : public IListControl {
         ASSERT_LT(column, 3);
         rows[row].cells[column] = text;
     }
+    void SetRowImage(int row, int image) override {
+        ASSERT_GE(row, 0);
+        ASSERT_LT(row, static_cast<int>(rows.size()));
+        rows[row].image = image;
+    }
     void DeleteRow(int row) override {
         ASSERT_GE(row, 0);
         ASSERT_LT(row, static_cast<int>(rows.size()));

@@ -27,6 +27,13 @@ class FakeSampler : public IForegroundSampler {
         }
         return IconImage{16, 16, std::vector<uint32_t>(256, 0xFF000000u)};
     }
+    // A provisional sample gets settledName once the test sets one.
+    void Settle(ForegroundSample& sample) override {
+        if (sample.provisional && !settledName.empty()) {
+            sample = ForegroundSample{sample.title, true, settledName, settledPath};
+        }
+    }
+    int IconsRevision() override { return iconsRevision; }
 
     struct ExtractCall {
         std::string path;
@@ -36,4 +43,7 @@ class FakeSampler : public IForegroundSampler {
     std::map<std::string, bool> iconPaths;
     std::vector<ExtractCall> extractCalls;
     int sampleCount = 0;
+    std::string settledName;
+    std::string settledPath;
+    int iconsRevision = 0;
 };

@@ -24,6 +24,7 @@
 #include "core/Duration.h"
 #include "core/ISettingsStore.h"
 #include "db/CUsageDb.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/x11/CX11ForegroundSampler.h"
 #include "shell/CHGView.h"
 #include "shell/CMainFrame.h"
@@ -142,7 +143,9 @@ TEST_F(EndToEndTest, TerminalSecondsAreStoredAndComeBackAfterARestart) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication qtApp(argc, argv);
         std::string error;
-        auto sampler = CX11ForegroundSampler::Connect(x_.Display().c_str(), error);
+        CDesktopEntryIndex entries;
+        entries.Start();
+        auto sampler = CX11ForegroundSampler::Connect(x_.Display().c_str(), entries, error);
         ASSERT_TRUE(sampler) << error;
         CAppSettings settings;
         CUsageDb db(Database().string(), settings);

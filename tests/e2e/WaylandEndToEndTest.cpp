@@ -17,6 +17,7 @@
 #include "CompositorSamplers.h"
 #include "StoredSeconds.h"
 #include "WestonSession.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 
 namespace fs = std::filesystem;
 
@@ -56,7 +57,8 @@ class WaylandEndToEndTest : public ::testing::Test {
         App();
         std::string error;
         ASSERT_TRUE(session_.Start(error)) << error;
-        observer_ = Compositor::Open(session_, error);
+        entries_.Start();
+        observer_ = Compositor::Open(session_, entries_, error);
         ASSERT_TRUE(observer_) << error;
     }
 
@@ -85,6 +87,7 @@ class WaylandEndToEndTest : public ::testing::Test {
     }
 
     typename Compositor::Session session_;
+    CDesktopEntryIndex entries_;  // outlives the observer
     std::unique_ptr<IForegroundSampler> observer_;
     fs::path executable_;
     std::string log_;

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <thread>
 
+#include "ReadEntries.h"
 #include "XvfbSession.h"
 #include "platform/x11/CX11ForegroundSampler.h"
 
@@ -56,8 +57,9 @@ class X11SamplerTest : public ::testing::Test {
         if (windowManager) {
             ASSERT_TRUE(m_session.StartWindowManager(error)) << error;
         }
-        m_sampler = CX11ForegroundSampler::Connect(m_session.Display().c_str(), error);
+        m_sampler = CX11ForegroundSampler::Connect(m_session.Display().c_str(), m_entries, error);
         ASSERT_NE(m_sampler, nullptr) << error;
+        ASSERT_TRUE(ReadEntries(m_entries));
     }
 
     xcb_atom_t Atom(const char* name) {
@@ -109,6 +111,7 @@ class X11SamplerTest : public ::testing::Test {
     }
 
     XvfbSession m_session;
+    CDesktopEntryIndex m_entries;  // outlives the sampler
     std::unique_ptr<CX11ForegroundSampler> m_sampler;
 };
 
@@ -280,6 +283,7 @@ TEST_F(X11SamplerTest, XtermIconFromItsDesktopEntry) {
 }
 
 TEST(X11SessionTest, ExplainsAMissingDisplay) {
+    CDesktopEntryIndex entries;
     {
         ScopedEnv display("DISPLAY", nullptr);
         ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
@@ -287,7 +291,7 @@ TEST(X11SessionTest, ExplainsAMissingDisplay) {
         EXPECT_NE(problem.find("needs an X11 session"), std::string::npos);
         EXPECT_NE(problem.find("DISPLAY is not set"), std::string::npos);
         std::string error;
-        EXPECT_EQ(CX11ForegroundSampler::Connect(nullptr, error), nullptr);
+        EXPECT_EQ(CX11ForegroundSampler::Connect(nullptr, entries, error), nullptr);
         EXPECT_EQ(error, problem);
     }
     {
@@ -301,7 +305,7 @@ TEST(X11SessionTest, ExplainsAMissingDisplay) {
     }
     // A display nobody serves.
     std::string error;
-    EXPECT_EQ(CX11ForegroundSampler::Connect(":4093", error), nullptr);
+    EXPECT_EQ(CX11ForegroundSampler::Connect(":4093", entries, error), nullptr);
     EXPECT_NE(error.find("\":4093\" could not be opened"), std::string::npos) << error;
 }
 

@@ -1,13 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QColor>
 #include <QImage>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
+#include "FakeClock.h"
+#include "FakeImageList.h"
+#include "FakeListControl.h"
+#include "LocalInstant.h"
+#include "ReadEntries.h"
+#include "XvfbSession.h"
+#include "core/CAppSettings.h"
+#include "core/CUsageTracker.h"
+#include "db/CUsageDb.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/x11/CX11ForegroundSampler.h"
 
 namespace fs = std::filesystem;
 
@@ -54,9 +68,16 @@ class DesktopEntryIconsTest : public ::testing::Test {
     static uint32_t Colour(const std::optional<IconImage>& icon) {
         return icon && !icon->IsNull() ? icon->argb[8 * 16 + 8] : 0;
     }
+    // The icons as a sampler has them once the entries are read.
+    CDesktopEntryIcons& ReadIcons() {
+        EXPECT_TRUE(ReadEntries(m_index));
+        return m_icons;
+    }
 
     fs::path m_root;
     std::string m_oldPath;
+    CDesktopEntryIndex m_index;
+    CDesktopEntryIcons m_icons{m_index};
 };
 
 TEST_F(DesktopEntryIconsTest, ExecOrTryExecNamingTheExecutable) {
@@ -67,7 +88,7 @@ TEST_F(DesktopEntryIconsTest, ExecOrTryExecNamingTheExecutable) {
     Entry(
         "system/applications/other.desktop",
         "TryExec=" + other + "\nExec=sh -c 'start other'\nIcon=" + Png("other.png", kBlue) + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     const std::optional<IconImage> icon = icons.IconFor(tool);
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(icon->width, 16);
@@ -81,7 +102,7 @@ TEST_F(DesktopEntryIconsTest, QuotedExecAfterEnv) {
     const std::string tool = Program("with space/tool");
     Entry("system/applications/tool.desktop",
           "Exec=env LANG=C \"" + tool + "\" %f\nIcon=" + Png("t.png", kGreen) + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(tool)), kGreen);
 }
 
@@ -92,7 +113,7 @@ TEST_F(DesktopEntryIconsTest, EntryLeadingToTheFileBeatsOneWithTheSameBaseName) 
     Entry("system/applications/a-edit.desktop",
           "Exec=" + (m_root / "elsewhere/edit").string() + "\nIcon=" + Png("a.png", kBlue) + "\n");
     Entry("system/applications/b-edit.desktop", "Exec=edit\nIcon=" + Png("b.png", kGreen) + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(inPath)), kGreen);
     // A copy nobody names exactly still gets the icon of its base name.
     EXPECT_EQ(Colour(icons.IconFor(Program("third/edit"))), kBlue);
@@ -104,7 +125,7 @@ TEST_F(DesktopEntryIconsTest, WaylandWindowsNameTheirEntryByIdOrWindowClass) {
           "Exec=/nowhere/viewer\nIcon=" + Png("v.png", kRed) + "\n");
     Entry("system/applications/term.desktop",
           "Exec=/nowhere/term\nStartupWMClass=XTerm\nIcon=" + Png("t.png", kBlue) + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconForWindow("org-example.viewer")), kRed);
     EXPECT_EQ(Colour(icons.IconForWindow("xterm")), kBlue);
     EXPECT_FALSE(icons.IconForWindow("unknown").has_value());
@@ -115,7 +136,7 @@ TEST_F(DesktopEntryIconsTest, UserEntryHidesSystemEntryOfTheSameId) {
     Entry("system/applications/tool.desktop", "Exec=tool\nIcon=" + Png("s.png", kRed) + "\n");
     Entry("user/applications/tool.desktop",
           "Exec=tool\nHidden=true\nIcon=" + Png("u.png", kBlue) + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_FALSE(icons.IconFor(tool).has_value());
 }
 
@@ -127,7 +148,7 @@ TEST_F(DesktopEntryIconsTest, ThemeNamesFromHicolorThenPixmaps) {
     Png("system/pixmaps/legacy-icon.png", kRed);
     Entry("system/applications/themed.desktop", "Exec=themed\nIcon=themed-icon\n");
     Entry("system/applications/legacy.desktop", "Exec=legacy\nIcon=legacy-icon\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(themed)), kBlue);
     EXPECT_EQ(Colour(icons.IconFor(legacy)), kRed);
 }
@@ -136,7 +157,7 @@ TEST_F(DesktopEntryIconsTest, ResultsAreKeptWithoutRescanning) {
     const std::string tool = Program("bin/tool");
     const std::string icon = Png("tool.png", kRed);
     Entry("system/applications/tool.desktop", "Exec=tool\nIcon=" + icon + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(tool)), kRed);
     fs::remove_all(m_root / "system/applications");
     fs::remove(icon);
@@ -148,8 +169,80 @@ TEST_F(DesktopEntryIconsTest, UnreadableIconGivesNone) {
     std::ofstream(m_root / "broken.png") << "not a picture";
     Entry("system/applications/tool.desktop",
           "Exec=tool\nIcon=" + (m_root / "broken.png").string() + "\n");
-    CDesktopEntryIcons icons;
+    CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_FALSE(icons.IconFor(tool).has_value());
+}
+
+// Among the entries a pipe (opening it would wait for a writer), a link to /dev/zero (it
+// never ends) and an entry whose icon is a pipe; a genuine entry is a link to a file
+// elsewhere, as Flatpak exports them. The tick runs on before and while the entries are
+// read; then the program in front (an xterm) and the one loaded from today's totals get their
+// icons in the live list.
+TEST_F(DesktopEntryIconsTest, PipesAndDevicesNeitherStopTheTickNorHideOtherIcons) {
+    setenv("PATH", ((m_root / "bin").string() + ":" + m_oldPath).c_str(), 1);  // xterm, Xvfb
+    XvfbSession x;
+    std::string error;
+    ASSERT_TRUE(x.Start(error)) << error;
+    const uint32_t terminal = x.StartXterm("In front");
+    ASSERT_NE(terminal, 0u);
+    ASSERT_EQ(x.Run({"xdotool", "windowfocus", "--sync", std::to_string(terminal)}), 0);
+
+    ASSERT_EQ(mkfifo((m_root / "user/applications/a-pipe.desktop").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", m_root / "user/applications/b-zero.desktop");
+    const std::string pipeIcon = (m_root / "pipe.png").string();
+    ASSERT_EQ(mkfifo(pipeIcon.c_str(), 0600), 0);
+    const std::string piped = Program("bin/piped");
+    Entry("system/applications/piped.desktop", "Exec=piped\nIcon=" + pipeIcon + "\n");
+    Entry("system/applications/xterm.desktop", "Exec=xterm\nIcon=" + Png("xterm.png", kRed) + "\n");
+    const std::string tool = Program("bin/tool");
+    fs::create_directories(m_root / "exports");
+    Entry("exports/tool.desktop", "Exec=tool\nIcon=" + Png("tool.png", kBlue) + "\n");
+    fs::create_symlink(m_root / "exports/tool.desktop", m_root / "user/applications/tool.desktop");
+
+    CAppSettings settings;
+    FakeClock clock;
+    clock.now = LocalInstant(2026, 12, 8, 0, 10, 0);  // a day of ticks before midnight
+    CUsageDb db((m_root / "usage.db").string());
+    for (const std::string& program : {tool, piped}) {
+        db.AddSecond(clock.now - 60, fs::path(program).filename().string(), program);
+    }
+    db.Flush(clock.now - 60, clock.now - 60);
+
+    auto sampler = CX11ForegroundSampler::Connect(x.Display().c_str(), m_index, error);
+    ASSERT_NE(sampler, nullptr) << error;
+    CUsageTracker tracker(settings, clock, *sampler, db);
+    FakeListControl live;
+    FakeImageList images;
+    tracker.Attach(&live, nullptr, nullptr, &images);
+    tracker.LoadToday();
+    int ticks = 0;
+    const auto tick = [&] {
+        clock.now += 1;
+        tracker.Tick();
+        ++ticks;
+    };
+    while (ticks < 3) tick();  // nothing read yet
+    ASSERT_EQ(live.rows.size(), 3u);
+    EXPECT_TRUE(images.icons.empty());
+
+    m_index.Start();
+    const auto colour = [&](const std::string& name) -> uint32_t {
+        for (const FakeListControl::Row& row : live.rows) {
+            if (row.cells[0] == name && row.image >= 0) return Colour(images.icons[row.image]);
+        }
+        return 0;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while ((colour("xterm") == 0 || colour("tool") == 0) &&
+           std::chrono::steady_clock::now() < deadline) {
+        tick();
+    }
+    EXPECT_EQ(colour("xterm"), kRed);
+    EXPECT_EQ(colour("tool"), kBlue);
+    EXPECT_EQ(colour("piped"), 0u);
+    ASSERT_NE(tracker.Current(), nullptr);
+    EXPECT_EQ(tracker.Current()->name, "xterm");
+    EXPECT_EQ(tracker.Current()->seconds, ticks);  // every tick credited
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include "GnomeSession.h"
 #include "core/Message.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/gnome/CGnomeForegroundSampler.h"
 #include "platform/gnome/GnomeExtension.h"
 
@@ -72,7 +73,9 @@ TEST(GnomeWithoutExtensionTest, SaysWhatToDoKeepsRunningAndCountsOnceItIsEnabled
         });
     const MessageHandler previousMessage =
         SetMessageHandler([&](const std::string& text) { texts.push_back(text); });
-    const auto sampler = CGnomeForegroundSampler::Connect(error);
+    CDesktopEntryIndex entries;
+    entries.Start();
+    const auto sampler = CGnomeForegroundSampler::Connect(entries, error);
     ASSERT_TRUE(sampler) << error;
     ASSERT_EQ(texts.size(), 1u);
     for (const char* told : {"gnome-extensions enable " HOURGLINT_GNOME_UUID, "Extensions app",

@@ -18,6 +18,7 @@
 
 #include "CompositorSamplers.h"
 #include "FrontSample.h"
+#include "ReadEntries.h"
 #include "core/Message.h"
 #include "platform/backend/ForegroundBackend.h"
 #include "platform/gnome/GnomeExtension.h"
@@ -74,8 +75,9 @@ class CompositorTest : public ::testing::Test {
         ASSERT_TRUE(shared.started) << shared.error;
         session_ = &shared.session;
         std::string error;
-        sampler_ = Compositor::Open(*session_, error);
+        sampler_ = Compositor::Open(*session_, entries_, error);
         ASSERT_TRUE(sampler_) << error;
+        ASSERT_TRUE(ReadEntries(entries_));
     }
 
     ForegroundSample FrontSample(const std::string& title) {
@@ -83,6 +85,7 @@ class CompositorTest : public ::testing::Test {
     }
 
     Session* session_ = nullptr;
+    CDesktopEntryIndex entries_;  // outlives the sampler
     std::unique_ptr<IForegroundSampler> sampler_;
 };
 
@@ -107,6 +110,7 @@ TYPED_TEST(CompositorTest, ReportsTheExecutableAndTitleOfEachWindowInFront) {
     std::ofstream(data / "applications" / "hourglint-test-window.desktop")
         << "[Desktop Entry]\nType=Application\nName=W\nExec=/nowhere\nIcon="
         << (data / "window.png").string() << "\n";
+    ASSERT_TRUE(ReadEntries(this->entries_, {"hourglint-test-window"}));
 
     struct Case {
         std::string title;
@@ -195,7 +199,7 @@ TEST_F(KWinTest, ItsScriptCarriesItsPidAndOutlivesNoCopy) {
     ASSERT_TRUE(session_->ScriptLoaded(orphan));
 
     std::string error;
-    sampler_ = KWin::Open(*session_, error);
+    sampler_ = KWin::Open(*session_, entries_, error);
     ASSERT_TRUE(sampler_) << error;
     EXPECT_FALSE(session_->ScriptLoaded(orphan));
     EXPECT_FALSE(fs::exists(orphanFile));

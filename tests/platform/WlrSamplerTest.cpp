@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "FrontSample.h"
+#include "ReadEntries.h"
 #include "SwaySession.h"
 #include "platform/backend/ForegroundBackend.h"
-#include "platform/wlr/AppIdExecutables.h"
+#include "platform/desktop/AppIdExecutables.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/wlr/CWlrForegroundSampler.h"
 
 namespace fs = std::filesystem;
@@ -48,8 +50,9 @@ class WlrSwayTest : public ::testing::Test {
         session_ = &shared.session;
         session_->ConnectThisProcess();
         std::string error;
-        sampler_ = CWlrForegroundSampler::Connect(error);
+        sampler_ = CWlrForegroundSampler::Connect(entries_, error);
         ASSERT_TRUE(sampler_) << error;
+        ASSERT_TRUE(ReadEntries(entries_));
     }
 
     ForegroundSample FrontSample(const std::string& title,
@@ -58,6 +61,7 @@ class WlrSwayTest : public ::testing::Test {
     }
 
     SwaySession* session_ = nullptr;
+    CDesktopEntryIndex entries_;  // outlives the sampler
     std::unique_ptr<CWlrForegroundSampler> sampler_;
 };
 
@@ -78,6 +82,7 @@ TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
     ASSERT_EQ(FrontSample("Window two").title, "Window two");
     ASSERT_TRUE(session_->StartXterm("Terminal three"));
     ASSERT_EQ(FrontSample("Terminal three").title, "Terminal three");
+    ASSERT_TRUE(ReadEntries(entries_, {"hourglint-test-window", sandboxed}));
 
     struct Case {
         std::string title;
@@ -97,6 +102,27 @@ TEST_F(WlrSwayTest, ReportsTheEntrysExecutableOrTheAppIdOfEachWindowInFront) {
         EXPECT_EQ(sample.name, c.name) << c.title;
         EXPECT_EQ(sample.path, c.path) << c.title;
     }
+}
+
+// Before the entries are read a window's app id cannot tell its program: its samples are
+// provisional, and settle into the entry's executable once the entries are in.
+TEST_F(WlrSwayTest, AppIdsSeenBeforeTheEntriesAreReadSettleIntoTheirExecutable) {
+    const std::string early = session_->StartTestWindow("hourglint-window-early", "Early window");
+    ASSERT_FALSE(early.empty());
+    WriteEntry("hourglint-test-window", early);
+    CDesktopEntryIndex entries;  // not read yet
+    std::string error;
+    const auto sampler = CWlrForegroundSampler::Connect(entries, error);
+    ASSERT_TRUE(sampler) << error;
+    ForegroundSample held = ::FrontSample(*session_, *sampler, "Early window");
+    EXPECT_TRUE(held.provisional);
+    EXPECT_EQ(held.name, "hourglint-test-window");
+    ASSERT_TRUE(ReadEntries(entries));
+    sampler->Settle(held);
+    EXPECT_FALSE(held.provisional);
+    EXPECT_EQ(held.name, "hourglint-window-early");
+    EXPECT_EQ(held.path, early);
+    EXPECT_FALSE(sampler->Sample().provisional);
 }
 
 TEST(ExecTargetPath, LooksThroughWrappersButNotIntoSandboxes) {

@@ -20,8 +20,9 @@ struct Sway {
     static bool Input(Session& session) {
         return session.Message({"seat", "-", "cursor", "move", "5", "5"}) == 0;
     }
-    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
-        return CSwayForegroundSampler::Connect(session.SocketPath(), error);
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, CDesktopEntryIndex& entries,
+                                                    std::string& error) {
+        return CSwayForegroundSampler::Connect(session.SocketPath(), entries, error);
     }
 };
 
@@ -29,17 +30,19 @@ struct KWin {
     using Session = KWinSession;
     static constexpr const char* kIdleProtocol = "ext_idle_notifier_v1";
     static bool Input(Session& session) { return session.SimulateUserActivity(); }
-    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, CDesktopEntryIndex& entries,
+                                                    std::string& error) {
         // The sampler talks to the bus of the session it finds in the environment.
         setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
-        return CKWinForegroundSampler::Connect(error);
+        return CKWinForegroundSampler::Connect(entries, error);
     }
 };
 
 struct Gnome {
     using Session = GnomeSession;
-    static std::unique_ptr<IForegroundSampler> Open(Session& session, std::string& error) {
+    static std::unique_ptr<IForegroundSampler> Open(Session& session, CDesktopEntryIndex& entries,
+                                                    std::string& error) {
         setenv("DBUS_SESSION_BUS_ADDRESS", session.BusAddress().c_str(), 1);
-        return CGnomeForegroundSampler::Connect(error);
+        return CGnomeForegroundSampler::Connect(entries, error);
     }
 };

@@ -75,20 +75,25 @@ bool IsWlr(const SessionFacts& facts) {
     return facts.wayland && facts.wlrToplevels;
 }
 
-std::unique_ptr<IForegroundSampler> OpenX11(const SessionFacts&, std::string& error) {
-    return CX11ForegroundSampler::Connect(nullptr, error);
+std::unique_ptr<IForegroundSampler> OpenX11(const SessionFacts&, CDesktopEntryIndex& entries,
+                                            std::string& error) {
+    return CX11ForegroundSampler::Connect(nullptr, entries, error);
 }
-std::unique_ptr<IForegroundSampler> OpenSway(const SessionFacts& facts, std::string& error) {
-    return CSwayForegroundSampler::Connect(facts.swaySocket, error);
+std::unique_ptr<IForegroundSampler> OpenSway(const SessionFacts& facts, CDesktopEntryIndex& entries,
+                                             std::string& error) {
+    return CSwayForegroundSampler::Connect(facts.swaySocket, entries, error);
 }
-std::unique_ptr<IForegroundSampler> OpenKWin(const SessionFacts&, std::string& error) {
-    return CKWinForegroundSampler::Connect(error);
+std::unique_ptr<IForegroundSampler> OpenKWin(const SessionFacts&, CDesktopEntryIndex& entries,
+                                             std::string& error) {
+    return CKWinForegroundSampler::Connect(entries, error);
 }
-std::unique_ptr<IForegroundSampler> OpenGnome(const SessionFacts&, std::string& error) {
-    return CGnomeForegroundSampler::Connect(error);
+std::unique_ptr<IForegroundSampler> OpenGnome(const SessionFacts&, CDesktopEntryIndex& entries,
+                                              std::string& error) {
+    return CGnomeForegroundSampler::Connect(entries, error);
 }
-std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, std::string& error) {
-    return CWlrForegroundSampler::Connect(error);
+std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, CDesktopEntryIndex& entries,
+                                            std::string& error) {
+    return CWlrForegroundSampler::Connect(entries, error);
 }
 
 // In the order they are tried.

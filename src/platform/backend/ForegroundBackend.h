@@ -6,6 +6,8 @@
 
 #include "core/IForegroundSampler.h"
 
+class CDesktopEntryIndex;
+
 // What the session says about itself at start: the facts the foreground backend is
 // chosen from.
 struct SessionFacts {
@@ -25,12 +27,14 @@ bool IsWaylandSession();
 SessionFacts ReadSessionFacts();
 
 // One way of reading the foreground program. Adding a compositor means one more row in
-// the table of ForegroundBackend.cpp.
+// the table of ForegroundBackend.cpp. The sampler open gives takes its icons (and on
+// wlroots the app ids' programs) from the entries, which must outlive it.
 struct ForegroundBackend {
     const char* key;   // what $HOURGLINT_BACKEND names it by
     const char* name;  // as --help and the About box name it
     bool (*matches)(const SessionFacts& facts);
-    std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts, std::string& error);
+    std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts,
+                                                CDesktopEntryIndex& entries, std::string& error);
 };
 
 // The first backend whose session matches, or the one $HOURGLINT_BACKEND names. nullptr with the

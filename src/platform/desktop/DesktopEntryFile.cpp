@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop/DesktopEntryFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -122,13 +126,13 @@ std::vector<std::string> DesktopExecWords(const std::string& exec) {
     return words;
 }
 
-std::string DesktopResolveCommand(const std::string& command) {
+std::string DesktopResolveCommand(const std::string& command, const std::string& searchPath) {
     std::error_code error;
     if (command.find('/') != std::string::npos) {
         const fs::path canonical = fs::canonical(command, error);
         return error ? std::string() : canonical.string();
     }
-    for (const std::string& dir : Split(Env("PATH"), ':')) {
+    for (const std::string& dir : Split(searchPath, ':')) {
         const fs::path candidate = fs::path(dir) / command;
         if (fs::is_regular_file(candidate, error)) {
             const fs::path canonical = fs::canonical(candidate, error);
@@ -140,25 +144,77 @@ std::string DesktopResolveCommand(const std::string& command) {
     return {};
 }
 
-std::unordered_map<std::string, std::string> ReadDesktopEntry(const std::string& file) {
-    std::unordered_map<std::string, std::string> keys;
-    std::ifstream in(file);
-    std::string line;
-    bool inMain = false;
-    while (std::getline(in, line)) {
-        const std::string text = DesktopTrim(line);
-        if (text.empty() || text[0] == '#') {
-            continue;
+std::optional<std::string> ReadSmallRegularFile(const std::string& file, std::size_t maxBytes) {
+    // stat first, so a device behind a link is not even opened (opening some has effects).
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::size_t>(info.st_size) > maxBytes) {
+        return std::nullopt;
+    }
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    // The name may lead elsewhere by now: the descriptor is what counts.
+    std::optional<std::string> bytes;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<std::size_t>(info.st_size) <= maxBytes) {
+        // One byte more than its size tells a file that grew meanwhile: refused too.
+        const auto size = static_cast<std::size_t>(info.st_size);
+        std::string data(size + 1, '\0');
+        std::size_t length = 0;
+        while (length < data.size()) {
+            const ssize_t got = read(fd, data.data() + length, data.size() - length);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                break;
+            }
+            length += static_cast<std::size_t>(got);
         }
-        if (text[0] == '[') {
-            inMain = text == "[Desktop Entry]";
-            continue;
-        }
-        const auto equals = text.find('=');
-        if (inMain && equals != std::string::npos) {
-            keys.emplace(DesktopTrim(std::string_view(text).substr(0, equals)),
-                         DesktopUnescape(DesktopTrim(std::string_view(text).substr(equals + 1))));
+        if (length <= size) {
+            data.resize(length);
+            bytes = std::move(data);
         }
     }
-    return keys;
+    close(fd);
+    return bytes;
+}
+
+DesktopGroups ParseDesktopGroups(std::string_view text) {
+    DesktopGroups groups;
+    std::unordered_map<std::string, std::string>* keys = nullptr;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string line = DesktopTrim(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (line[0] == '[' && line.back() == ']') {
+            // A group named twice keeps the keys of its first.
+            const auto [group, added] = groups.try_emplace(line.substr(1, line.size() - 2));
+            keys = added ? &group->second : nullptr;
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (keys != nullptr && equals != std::string::npos) {
+            keys->emplace(DesktopTrim(std::string_view(line).substr(0, equals)),
+                          DesktopUnescape(DesktopTrim(std::string_view(line).substr(equals + 1))));
+        }
+    }
+    return groups;
+}
+
+std::unordered_map<std::string, std::string> ParseDesktopEntry(std::string_view text) {
+    DesktopGroups groups = ParseDesktopGroups(text);
+    const auto main = groups.find("Desktop Entry");
+    return main != groups.end() ? std::move(main->second)
+                                : std::unordered_map<std::string, std::string>();
+}
+
+std::unordered_map<std::string, std::string> ReadDesktopEntry(const std::string& file) {
+    const std::optional<std::string> text = ReadSmallRegularFile(file, kMaxDesktopEntryBytes);
+    return text ? ParseDesktopEntry(*text) : std::unordered_map<std::string, std::string>();
 }

@@ -4,16 +4,20 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 #include "core/IconImage.h"
 
-// Program icons on a Linux desktop: the icon of the desktop entry (the .desktop files in
-// the XDG data folders' "applications") whose TryExec or Exec names the executable.
-// The folders are scanned once, on first use, and each executable's result is kept, so
-// asking again never touches the disk.
+class CDesktopEntryIndex;
+
+// Program icons on a Linux desktop: the icon of the desktop entry whose TryExec or Exec
+// names the executable, found in the shared index of the entries. Icons are decoded on
+// first use, from files read as the index reads entries (small regular files only), and
+// kept; a miss is kept only once the index has been read, and everything kept is dropped
+// when the index reads the folders again.
 class CDesktopEntryIcons {
   public:
+    explicit CDesktopEntryIcons(CDesktopEntryIndex& index);
+
     // The icon for an executable's full path at 16 x 16, or nullopt when no entry names it
     // or its icon cannot be loaded.
     std::optional<IconImage> IconFor(const std::string& executablePath);
@@ -23,19 +27,16 @@ class CDesktopEntryIcons {
     // A Wayland window's icon: its executable's, else its app id's (may be empty).
     std::optional<IconImage> IconFor(const std::string& executablePath, const std::string& appId);
 
+    CDesktopEntryIndex& Index() { return index_; }
+
   private:
-    struct Entry {
-        std::vector<std::string> commands;  // TryExec and Exec's program, as written
-        std::string icon;
-    };
+    std::optional<IconImage> Lookup(const std::string& key, bool byWindow);
 
-    void Scan();
-    void ReadEntry(const std::string& file, const std::string& id);
-    std::optional<std::string> IconNameFor(const std::string& executablePath) const;
-
-    bool m_scanned = false;
-    std::vector<Entry> m_entries;  // in precedence order of their folders
-    std::unordered_map<std::string, std::vector<std::size_t>> m_byBaseName;
-    std::unordered_map<std::string, std::string> m_byWindowName;  // lower-case name -> icon
-    std::unordered_map<std::string, std::optional<IconImage>> m_cache;
+    CDesktopEntryIndex& index_;
+    int revision_ = -1;  // of the index when the cache was filled
+    std::unordered_map<std::string, std::optional<IconImage>> cache_;
 };
+
+// Decodes an icon file to 16 x 16, read as the index reads entries and with a bounded
+// allocation; nullopt when it is no picture (or SVG without a GUI application).
+std::optional<IconImage> LoadIconFile(const std::string& file);

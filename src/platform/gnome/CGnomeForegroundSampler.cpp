@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "core/Message.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/gnome/GnomeExtension.h"
 #include "platform/system/BusText.h"
 #include "platform/system/OwnBusName.h"
@@ -61,16 +62,19 @@ std::string KnownExtensionFolder() {
 
 }  // namespace
 
-std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(std::string& error) {
-    std::unique_ptr<CGnomeForegroundSampler> sampler(new CGnomeForegroundSampler);
+std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(
+    CDesktopEntryIndex& entries, std::string& error) {
+    std::unique_ptr<CGnomeForegroundSampler> sampler(new CGnomeForegroundSampler(entries));
     if (!sampler->Start(error)) {
         return nullptr;
     }
     return sampler;
 }
 
-CGnomeForegroundSampler::CGnomeForegroundSampler()
-    : m_shell(kShell), m_extension(QString::fromLatin1(kGnomeExtensionBusName)) {
+CGnomeForegroundSampler::CGnomeForegroundSampler(CDesktopEntryIndex& entries)
+    : m_shell(kShell),
+      m_extension(QString::fromLatin1(kGnomeExtensionBusName)),
+      m_desktopIcons(entries) {
     connect(&m_shell, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
     connect(&m_extension, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
 }
@@ -280,4 +284,8 @@ ForegroundSample CGnomeForegroundSampler::Sample() {
 std::optional<IconImage> CGnomeForegroundSampler::ExtractIcon(const std::string& path,
                                                               bool useSampledWindow) {
     return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
+}
+
+int CGnomeForegroundSampler::IconsRevision() {
+    return m_desktopIcons.Index().Revision();
 }

@@ -12,6 +12,8 @@
 #include "platform/desktop/DesktopEntryIcons.h"
 #include "platform/system/CBusNameOwner.h"
 
+class CDesktopEntryIndex;
+
 // The focused window of GNOME Shell, told by Hourglint's own extension: after Subscribe it
 // signals every change of focus or title to this program alone. A sample only reads the
 // kept state, so the tick never waits on the bus. Without the extension the program keeps
@@ -23,12 +25,15 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
 
   public:
     // Takes Hourglint's bus name, which the extension asks callers for. nullptr with the
-    // reason in error when there is no session bus or the name cannot be had.
-    static std::unique_ptr<CGnomeForegroundSampler> Connect(std::string& error);
+    // reason in error when there is no session bus or the name cannot be had. Icons come
+    // from the entries, which must outlive the sampler.
+    static std::unique_ptr<CGnomeForegroundSampler> Connect(CDesktopEntryIndex& entries,
+                                                            std::string& error);
     ~CGnomeForegroundSampler() override;
 
     ForegroundSample Sample() override;
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    int IconsRevision() override;
 
     // Whether the extension has answered and its name is still GNOME Shell's.
     bool Answering() { return m_answering && Believed(); }
@@ -40,7 +45,7 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     void OnChanged(const QDBusMessage& message);
 
   private:
-    CGnomeForegroundSampler();
+    explicit CGnomeForegroundSampler(CDesktopEntryIndex& entries);
     bool Start(std::string& error);
     bool Believed();
     // Called on every owner change of the shell's or the extension's name.

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/system/BusText.h"
 #include "platform/system/OwnBusName.h"
 #include "platform/system/ProcessExecutable.h"
@@ -66,8 +67,9 @@ QString CKWinForegroundSampler::PluginName(qint64 pid) {
     return QStringLiteral("hourglint_%1").arg(pid);
 }
 
-std::unique_ptr<CKWinForegroundSampler> CKWinForegroundSampler::Connect(std::string& error) {
-    std::unique_ptr<CKWinForegroundSampler> sampler(new CKWinForegroundSampler);
+std::unique_ptr<CKWinForegroundSampler> CKWinForegroundSampler::Connect(CDesktopEntryIndex& entries,
+                                                                        std::string& error) {
+    std::unique_ptr<CKWinForegroundSampler> sampler(new CKWinForegroundSampler(entries));
     if (!sampler->Start(error)) {
         return nullptr;
     }
@@ -194,4 +196,8 @@ ForegroundSample CKWinForegroundSampler::Sample() {
 std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
     return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
+}
+
+int CKWinForegroundSampler::IconsRevision() {
+    return m_desktopIcons.Index().Revision();
 }

@@ -11,19 +11,24 @@
 #include "platform/desktop/DesktopEntryIcons.h"
 #include "platform/system/CBusNameOwner.h"
 
+class CDesktopEntryIndex;
+
 // The foreground window of KWin (KDE Plasma on Wayland). A KWin script loaded at start
 // calls back over the session bus on every activation and caption change; a sample only
 // reads the last state those calls gave, so the tick never waits on the bus.
 class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegroundSampler {
   public:
     // Takes Hourglint's bus name, removes scripts left by copies that are gone, and loads
-    // and starts the script. nullptr with the reason in error when KWin refuses.
-    static std::unique_ptr<CKWinForegroundSampler> Connect(std::string& error);
+    // and starts the script. nullptr with the reason in error when KWin refuses. Icons come
+    // from the entries, which must outlive the sampler.
+    static std::unique_ptr<CKWinForegroundSampler> Connect(CDesktopEntryIndex& entries,
+                                                           std::string& error);
     // Unloads the script and gives up the name.
     ~CKWinForegroundSampler() override;
 
     ForegroundSample Sample() override;
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    int IconsRevision() override;
 
     // This copy's bus name and script name: both carry the process id, so two copies
     // never unload each other's script.
@@ -36,7 +41,7 @@ class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegrou
     QString introspect(const QString& path) const override;
 
   private:
-    CKWinForegroundSampler() = default;
+    explicit CKWinForegroundSampler(CDesktopEntryIndex& entries) : m_desktopIcons(entries) {}
     bool Start(std::string& error);
     void UnloadScript();
 

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "core/Message.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/system/BusText.h"
 #include "platform/system/ProcessExecutable.h"
 
@@ -65,8 +66,9 @@ QString NewestSocketBeside(const QString& socketPath, uid_t uid, const QSet<QStr
 }  // namespace
 
 std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
-    const std::string& socketPath, std::string& error) {
-    std::unique_ptr<CSwayForegroundSampler> sampler(new CSwayForegroundSampler(socketPath));
+    const std::string& socketPath, CDesktopEntryIndex& entries, std::string& error) {
+    std::unique_ptr<CSwayForegroundSampler> sampler(
+        new CSwayForegroundSampler(socketPath, entries));
     QLocalSocket& socket = sampler->m_socket;
     socket.connectToServer(QString::fromStdString(socketPath));
     QElapsedTimer waited;
@@ -93,8 +95,9 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
     return sampler;
 }
 
-CSwayForegroundSampler::CSwayForegroundSampler(const std::string& socketPath)
-    : m_socketPath(socketPath) {
+CSwayForegroundSampler::CSwayForegroundSampler(const std::string& socketPath,
+                                               CDesktopEntryIndex& entries)
+    : m_socketPath(socketPath), m_desktopIcons(entries) {
     connect(&m_socket, &QLocalSocket::connected, this, &CSwayForegroundSampler::OnConnected);
     connect(&m_socket, &QLocalSocket::readyRead, this, &CSwayForegroundSampler::OnReadyRead);
     m_retry.setInterval(kRetryMs);
@@ -257,4 +260,8 @@ ForegroundSample CSwayForegroundSampler::Sample() {
 std::optional<IconImage> CSwayForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
     return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampled.appId : std::string());
+}
+
+int CSwayForegroundSampler::IconsRevision() {
+    return m_desktopIcons.Index().Revision();
 }

@@ -16,6 +16,8 @@
 #include "core/IForegroundSampler.h"
 #include "platform/desktop/DesktopEntryIcons.h"
 
+class CDesktopEntryIndex;
+
 // The foreground window of sway (or another compositor speaking i3's IPC), kept from the
 // window events it sends over its socket. A sample only reads the kept state: the tick
 // never waits on the socket. After a loss only a socket of sway's own user is taken: the
@@ -25,12 +27,15 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
   public:
     // Connects to the socket and reads the focused window before returning (the program is
     // not counting yet). nullptr with the reason in error when the socket does not answer.
+    // Icons come from the entries, which must outlive the sampler.
     static std::unique_ptr<CSwayForegroundSampler> Connect(const std::string& socketPath,
+                                                           CDesktopEntryIndex& entries,
                                                            std::string& error);
     ~CSwayForegroundSampler() override;
 
     ForegroundSample Sample() override;
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    int IconsRevision() override;
 
     // Whether the socket is up; after a loss the sampler reconnects by itself.
     bool Connected() const;
@@ -43,7 +48,7 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
         std::string appId;  // Xwayland windows: their X11 class
     };
 
-    explicit CSwayForegroundSampler(const std::string& socketPath);
+    CSwayForegroundSampler(const std::string& socketPath, CDesktopEntryIndex& entries);
     void Send(uint32_t type, const QByteArray& payload);
     void OnConnected();
     void OnReadyRead();

@@ -7,6 +7,7 @@
 
 #include "core/Message.h"
 #include "core/Utf8Text.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/system/ProcessExecutable.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
@@ -95,15 +96,17 @@ bool CWlrForegroundSampler::Offered() {
     return offered;
 }
 
-std::unique_ptr<CWlrForegroundSampler> CWlrForegroundSampler::Connect(std::string& error) {
-    std::unique_ptr<CWlrForegroundSampler> sampler(new CWlrForegroundSampler());
+std::unique_ptr<CWlrForegroundSampler> CWlrForegroundSampler::Connect(CDesktopEntryIndex& entries,
+                                                                      std::string& error) {
+    std::unique_ptr<CWlrForegroundSampler> sampler(new CWlrForegroundSampler(entries));
     if (!sampler->Open(error)) {
         return nullptr;
     }
     return sampler;
 }
 
-CWlrForegroundSampler::CWlrForegroundSampler() {
+CWlrForegroundSampler::CWlrForegroundSampler(CDesktopEntryIndex& entries)
+    : m_entries(entries), m_desktopIcons(entries) {
     connect(&m_client, &CWaylandClient::Lost, this, &CWlrForegroundSampler::Lose);
 }
 
@@ -214,13 +217,35 @@ ForegroundSample CWlrForegroundSampler::Sample() {
         return sample;
     }
     sample.processFound = true;
-    if (const std::optional<std::string> path = m_executables.PathFor(toplevel.appId)) {
+    Name(sample, toplevel.appId);
+    return sample;
+}
+
+void CWlrForegroundSampler::Name(ForegroundSample& sample, const std::string& appId) {
+    sample.name = appId;
+    sample.path.clear();
+    // An app id no entry names yet may be named by the reading on its way.
+    sample.provisional =
+        !m_entries.Ready() || (m_entries.Refreshing() && !m_entries.Entries()->NamesAppId(appId));
+    if (sample.provisional) {
+        return;
+    }
+    if (const std::optional<std::string> path = m_entries.Entries()->ExecutableFor(appId)) {
         sample.path = *path;
         sample.name = path->substr(path->rfind('/') + 1);
-    } else {
-        sample.name = toplevel.appId;
     }
-    return sample;
+}
+
+// A provisional sample's name is its app id.
+void CWlrForegroundSampler::Settle(ForegroundSample& sample) {
+    if (sample.provisional) {
+        const std::string appId = sample.name;
+        Name(sample, appId);
+    }
+}
+
+int CWlrForegroundSampler::IconsRevision() {
+    return m_entries.Revision();
 }
 
 std::optional<IconImage> CWlrForegroundSampler::ExtractIcon(const std::string& path,

@@ -9,7 +9,8 @@
 #include "core/IForegroundSampler.h"
 #include "platform/desktop/DesktopEntryIcons.h"
 #include "platform/wayland/CWaylandClient.h"
-#include "platform/wlr/AppIdExecutables.h"
+
+class CDesktopEntryIndex;
 
 struct wl_registry;
 struct zwlr_foreign_toplevel_manager_v1;
@@ -19,18 +20,23 @@ struct zwlr_foreign_toplevel_handle_v1;
 // zwlr_foreign_toplevel_manager_v1 on a Wayland connection of its own, read in the Qt event
 // loop. The protocol gives app id and title but no pid: the executable comes from the app
 // id's desktop entry, else the app id stands as the name with an empty path. A sample
-// only reads the kept state.
+// only reads the kept state. While the entries that could name an app id are still being
+// read, its samples are provisional, named by the app id until settled.
 class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
   public:
     // Whether the compositor behind WAYLAND_DISPLAY offers the manager.
     static bool Offered();
     // Connects, binds the manager and reads the toplevels before returning (the program is
-    // not counting yet). nullptr with the reason in error.
-    static std::unique_ptr<CWlrForegroundSampler> Connect(std::string& error);
+    // not counting yet). nullptr with the reason in error. The entries name the app ids and
+    // must outlive the sampler.
+    static std::unique_ptr<CWlrForegroundSampler> Connect(CDesktopEntryIndex& entries,
+                                                          std::string& error);
     ~CWlrForegroundSampler() override;
 
     ForegroundSample Sample() override;
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    void Settle(ForegroundSample& sample) override;
+    int IconsRevision() override;
 
     // Whether the connection is up.
     bool Connected() const { return m_client.Connected(); }
@@ -52,7 +58,9 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     void BindManager(wl_registry* registry, uint32_t name, uint32_t version);
 
   private:
-    CWlrForegroundSampler();
+    explicit CWlrForegroundSampler(CDesktopEntryIndex& entries);
+    // The program of an app id, as far as the entries tell it now.
+    void Name(ForegroundSample& sample, const std::string& appId);
     bool Open(std::string& error);
     void Lose();
     void Close();
@@ -63,6 +71,6 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> m_toplevels;
     zwlr_foreign_toplevel_handle_v1* m_active = nullptr;
     std::string m_sampledAppId;  // of the last sample, for its icon
-    CAppIdExecutables m_executables;
+    CDesktopEntryIndex& m_entries;
     CDesktopEntryIcons m_desktopIcons;
 };

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/Utf8Text.h"
+#include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/desktop/IconScale.h"
 #include "platform/system/ProcessExecutable.h"
 #include "platform/x11/X11Text.h"
@@ -102,6 +103,7 @@ std::string X11SessionProblem() {
 }
 
 std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char* displayName,
+                                                                      CDesktopEntryIndex& entries,
                                                                       std::string& error) {
     error.clear();
     if (displayName == nullptr || *displayName == '\0') {
@@ -165,7 +167,8 @@ std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char
     atoms.utf8String = values[5];
     atoms.wmState = values[6];
 
-    std::unique_ptr<CX11ForegroundSampler> sampler(new CX11ForegroundSampler(c, root, atoms));
+    std::unique_ptr<CX11ForegroundSampler> sampler(
+        new CX11ForegroundSampler(c, root, atoms, entries));
     const xcb_query_extension_reply_t* res = xcb_get_extension_data(c, &xcb_res_id);
     if (res != nullptr && res->present) {
         Reply<xcb_res_query_version_reply_t> version(xcb_res_query_version_reply(
@@ -178,8 +181,8 @@ std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char
 }
 
 CX11ForegroundSampler::CX11ForegroundSampler(xcb_connection_t* connection, uint32_t root,
-                                             const Atoms& atoms)
-    : m_connection(connection), m_root(root), m_atoms(atoms) {
+                                             const Atoms& atoms, CDesktopEntryIndex& entries)
+    : m_connection(connection), m_root(root), m_atoms(atoms), m_desktopIcons(entries) {
     char host[HOST_NAME_MAX + 1] = {};
     if (gethostname(host, sizeof host - 1) == 0) {
         m_hostName = host;
@@ -368,10 +371,14 @@ std::optional<IconImage> CX11ForegroundSampler::ExtractIcon(const std::string& p
             return icon;
         }
     }
-    if (useSampledWindow && m_window != 0) {
+    if (useSampledWindow && m_window != 0 && m_desktopIcons.Index().Ready()) {
         return WindowIcon(m_window);
     }
     return std::nullopt;
+}
+
+int CX11ForegroundSampler::IconsRevision() {
+    return m_desktopIcons.Index().Revision();
 }
 
 // _NET_WM_ICON holds one or more images as width, height, then width * height ARGB values.

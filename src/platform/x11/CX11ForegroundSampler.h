@@ -9,6 +9,8 @@
 #include "core/IForegroundSampler.h"
 #include "platform/desktop/DesktopEntryIcons.h"
 
+class CDesktopEntryIndex;
+
 struct xcb_connection_t;
 
 // A non-empty explanation when this session offers no X11 display to track the foreground
@@ -20,9 +22,10 @@ std::string X11SessionProblem();
 // process that owns it.
 class CX11ForegroundSampler final : public IForegroundSampler {
   public:
-    // displayName nullptr means $DISPLAY. Returns nullptr and explains why in error when
-    // no display can be opened.
+    // displayName nullptr means $DISPLAY; icons come from the entries, which must outlive
+    // the sampler. Returns nullptr and explains why in error when no display can be opened.
     static std::unique_ptr<CX11ForegroundSampler> Connect(const char* displayName,
+                                                          CDesktopEntryIndex& entries,
                                                           std::string& error);
     ~CX11ForegroundSampler() override;
     CX11ForegroundSampler(const CX11ForegroundSampler&) = delete;
@@ -30,8 +33,10 @@ class CX11ForegroundSampler final : public IForegroundSampler {
 
     ForegroundSample Sample() override;
     // The desktop entry's icon for the executable, else (with useSampledWindow) the last
-    // sampled window's _NET_WM_ICON, as 16 x 16 pixels.
+    // sampled window's _NET_WM_ICON, as 16 x 16 pixels. Until the entries are read, none:
+    // the window's icon would stand in for the entry's for good.
     std::optional<IconImage> ExtractIcon(const std::string& path, bool useSampledWindow) override;
+    int IconsRevision() override;
 
     // The window the last Sample() looked at; 0 when there was none.
     uint32_t SampledWindow() const { return m_window; }
@@ -50,7 +55,8 @@ class CX11ForegroundSampler final : public IForegroundSampler {
     };
     struct WindowInfo;
 
-    CX11ForegroundSampler(xcb_connection_t* connection, uint32_t root, const Atoms& atoms);
+    CX11ForegroundSampler(xcb_connection_t* connection, uint32_t root, const Atoms& atoms,
+                          CDesktopEntryIndex& entries);
 
     uint32_t ForegroundWindow();
     uint32_t FocusedTopLevel(uint32_t focus);
