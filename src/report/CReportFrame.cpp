@@ -72,14 +72,16 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     leftOut_->setTextFormat(Qt::PlainText);  // file names from the share folder
     leftOut_->hide();
     column->addWidget(leftOut_);
-    busyLine_ = new QLabel(QStringLiteral("Computing the report\u2026"), client);
-    busyLine_->setTextFormat(Qt::PlainText);
-    busyLine_->setContentsMargins(DuX(2), 0, DuX(2), 2);
-    busyLine_->hide();
-    column->addWidget(busyLine_);
     splitter_ = new QSplitter(Qt::Vertical, client);
     splitter_->setChildrenCollapsible(false);
     list_ = new CReportTopView(splitter_);
+    // Over the list, outside any layout: showing it must not move the panes, or the chart
+    // would be drawn and saved at another size.
+    busyLine_ = new QLabel(QStringLiteral("Computing the report\u2026"), list_);
+    busyLine_->setTextFormat(Qt::PlainText);
+    busyLine_->setAutoFillBackground(true);
+    busyLine_->setMargin(2);
+    busyLine_->hide();
     chart_ = new CReportBottomView(splitter_);
     splitter_->addWidget(list_);
     splitter_->addWidget(chart_);
@@ -152,6 +154,12 @@ void CReportFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CReportFrame::ShowBusy(bool busy) {
+    if (busy) {
+        // Below the header, where the first rows are.
+        busyLine_->adjustSize();
+        busyLine_->move(list_->viewport()->geometry().topLeft() + QPoint(DuX(2), 2));
+        busyLine_->raise();
+    }
     busyLine_->setVisible(busy);
     // Save writes what the window shows, and that is about to change: it waits until the
     // new report is shown, so it never writes one Refresh's rows under another's mode.

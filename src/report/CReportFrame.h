@@ -40,7 +40,7 @@ class CReportFrame : public QMainWindow {
     QSplitter& Splitter() { return *splitter_; }
     // The line under the bar naming the files an all-computers report left out.
     QLabel& LeftOutLine() { return *leftOut_; }
-    // The line saying a report is being computed.
+    // The line over the list saying a report is being computed.
     QLabel& BusyLine() { return *busyLine_; }
     CReportWorker& Worker() { return worker_; }
 

@@ -19,6 +19,7 @@
 #include "core/ISettingsStore.h"
 #include "db/CMergedReport.h"
 #include "db/CSnapshotWriter.h"
+#include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
 #include "report/CReportFrame.h"
 #include "report/CReportTopView.h"
@@ -142,9 +143,13 @@ TEST_F(ShareReport, ASlowSnapshotHoldsOnlyTheWorkerWhileTheWindowAndTheClockGoOn
     elapsed.start();
     clock.start(1000);
 
+    frame->show();
+    QApplication::processEvents();
+    const QSize chart = frame->ChartView().size();
     frame->Refresh();
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.Waiting() == 1; }, 60000));
-    EXPECT_TRUE(frame->BusyLine().isVisibleTo(frame));
+    EXPECT_TRUE(frame->BusyLine().isVisible());
+    EXPECT_EQ(frame->ChartView().size(), chart);  // the saved chart keeps its size
     EXPECT_FALSE(frame->DialogBar().SaveButton().isEnabled());
     EXPECT_TRUE(frame->DialogBar().RefreshButton().isEnabled());
     EXPECT_EQ(frame->List().cursor().shape(), Qt::WaitCursor);
