@@ -13,8 +13,8 @@
 
 #include "BenchSupport.h"
 #include "SyntheticYear.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
-#include "platform/desktop/DesktopEntryIcons.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportBottomView.h"

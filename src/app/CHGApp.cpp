@@ -20,13 +20,10 @@
 #include "db/CUsageDb.h"
 #include "platform/backend/ForegroundBackend.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
-#include "platform/gnome/CMutterIdleTime.h"
 #include "platform/presence/CSessionPresence.h"
 #include "platform/system/CDatabaseLock.h"
 #include "platform/system/CQtSettingsStore.h"
 #include "platform/system/ProgramFolder.h"
-#include "platform/wayland/CWaylandIdleTime.h"
-#include "platform/x11/CX11IdleTime.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CShareSnapshots.h"
@@ -48,24 +45,6 @@ void FlushAtProcessExit() {
     if (liveFrame != nullptr) {
         liveFrame->FlushAtProcessExit();
     }
-}
-
-// The idle time of every window, Wayland or X11, comes from the compositor; on X11 from the
-// X server. Never from Xwayland, which sees only input to its own windows.
-std::unique_ptr<IIdleTime> OpenIdleTime(std::string_view backendKey) {
-    if (backendKey == "x11") {
-        return CX11IdleTime::Connect();
-    }
-    if (backendKey == "gnome") {
-        return std::make_unique<CMutterIdleTime>();
-    }
-    std::string error;
-    std::unique_ptr<CWaylandIdleTime> idle = CWaylandIdleTime::Connect(error);
-    if (!idle) {
-        std::fprintf(stderr, "hourglint: %s Only a locked screen pauses the counting.\n",
-                     error.c_str());
-    }
-    return idle;
 }
 
 }  // namespace
@@ -122,11 +101,10 @@ bool CHGApp::InitInstance() {
 
     std::string error;
     const SessionFacts session = ReadSessionFacts();
-    std::string_view backendKey;
-    if (const ForegroundBackend* backend = ChooseForegroundBackend(session, error)) {
+    const ForegroundBackend* backend = ChooseForegroundBackend(session, error);
+    if (backend != nullptr) {
         sampler_ = backend->open(session, *entries_, error);
         backendName_ = backend->name;
-        backendKey = backend->key;
     }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing.
@@ -136,10 +114,7 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
-    // sway and the other wlroots compositors own no screen-saver name on the bus: whoever
-    // took one there later would not be the desktop.
-    const bool desktopSavers = backendKey != "sway" && backendKey != "wlr";
-    presence_ = std::make_unique<CSessionPresence>(OpenIdleTime(backendKey), desktopSavers);
+    presence_ = std::make_unique<CSessionPresence>(backend->openIdle(), backend->desktopSavers);
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     liveFrame = frame_.get();
     static const bool registered = std::atexit(FlushAtProcessExit) == 0;

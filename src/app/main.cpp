@@ -7,8 +7,8 @@
 #include "app/CHGApp.h"
 #include "cli/CCommandLine.h"
 #include "cli/RunCommandLine.h"
+#include "core/Environment.h"
 #include "platform/backend/ForegroundBackend.h"
-#include "platform/x11/CX11ForegroundSampler.h"
 #include "shell/CAboutDlg.h"
 
 int main(int argc, char** argv) {
@@ -18,25 +18,18 @@ int main(int argc, char** argv) {
         return RunCommandLine(commandLine, argc, argv);
     }
 
-    // Say what is missing before Qt aborts with its own, less helpful, message.
-    const char* display = std::getenv("DISPLAY");
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
-    if (!set(display) && !set(platform) && !set(wayland)) {
-        std::string problem = X11SessionProblem();
-        if (problem.empty()) {
-            problem = "No display: DISPLAY is not set.";
-        }
+    if (const std::string problem = NoDisplayProblem(); !problem.empty()) {
         std::fprintf(stderr, "Hourglint: %s\n", problem.c_str());
         return 1;
     }
+    const bool display = EnvSet("DISPLAY");
+    const bool platform = EnvSet("QT_QPA_PLATFORM");
     // On Wayland the windows go through Xwayland where it exists: only X11 lets a window
     // stay on top, be translucent and be placed. The foreground is read from the
     // compositor all the same. An Xwayland that refuses us leaves the native platform,
     // never an abort. Programs Hourglint opens keep the user's own choice.
-    const bool waylandSession = !set(platform) && IsWaylandSession();
-    const bool throughXwayland = waylandSession && set(display);
+    const bool waylandSession = !platform && IsWaylandSession();
+    const bool throughXwayland = waylandSession && display;
     if (throughXwayland) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }

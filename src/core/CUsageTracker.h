@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/CLiveInputData.h"
+#include "core/CUsageTable.h"
 #include "core/IForegroundSampler.h"
 #include "core/IUsageStore.h"
-#include "core/UsageTable.h"
 
 class CAppSettings;
 class IClock;

@@ -62,15 +62,14 @@ void CShareSnapshots::OnThreadFinished() {
     const CSnapshotWriter::Result result = result_;
     using Status = CSnapshotWriter::Status;
     if (result.status == Status::Written) {
-        failureShown_ = false;
+        failure_.Worked();
     } else if (result.status == Status::NotWal) {
         notWal_ = true;
         ShowMessage(
             "Hourglint cannot share its history with your other computers: its database "
             "does not use write-ahead logging on this file system, so no consistent copy can "
             "be made while it runs.\nNo snapshots are written until the next start.");
-    } else if (result.status != Status::Cancelled && !failureShown_) {
-        failureShown_ = true;
+    } else if (result.status != Status::Cancelled && failure_.First()) {
         ShowMessage("Cannot share the history with your other computers through the folder " +
                     share_.Folder() + ":\n" + result.error + "\nHourglint tries again in an hour.");
     }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <string>
 
+#include "core/CTellOnce.h"
 #include "db/CSnapshotWriter.h"
 
 class CShareSettings;
@@ -48,6 +49,6 @@ class CShareSnapshots : public QObject {
     QThread* thread_ = nullptr;
     CSnapshotWriter::Result result_;
     std::atomic<bool> cancel_{false};
-    bool notWal_ = false;        // said once; no snapshot is tried again in this run
-    bool failureShown_ = false;  // said once until a snapshot is written again
+    bool notWal_ = false;  // said once; no snapshot is tried again in this run
+    CTellOnce failure_;    // said once until a snapshot is written again
 };

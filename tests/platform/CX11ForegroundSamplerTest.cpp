@@ -34,18 +34,18 @@ std::string OwnExecutable() {
 
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
+    ScopedEnv(const char* name, const char* value) : name_(name) {
         const char* old = std::getenv(name);
-        m_had = old != nullptr;
-        m_old = m_had ? old : "";
+        had_ = old != nullptr;
+        old_ = had_ ? old : "";
         value != nullptr ? setenv(name, value, 1) : unsetenv(name);
     }
-    ~ScopedEnv() { m_had ? setenv(m_name, m_old.c_str(), 1) : unsetenv(m_name); }
+    ~ScopedEnv() { had_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_); }
 
   private:
-    const char* m_name;
-    bool m_had;
-    std::string m_old;
+    const char* name_;
+    bool had_;
+    std::string old_;
 };
 
 // Xvfb, optionally openbox, and a sampler connected to them.
@@ -53,17 +53,17 @@ class X11SamplerTest : public ::testing::Test {
   protected:
     void StartServer(bool windowManager) {
         std::string error;
-        ASSERT_TRUE(m_session.Start(error)) << error;
+        ASSERT_TRUE(session_.Start(error)) << error;
         if (windowManager) {
-            ASSERT_TRUE(m_session.StartWindowManager(error)) << error;
+            ASSERT_TRUE(session_.StartWindowManager(error)) << error;
         }
-        m_sampler = CX11ForegroundSampler::Connect(m_session.Display().c_str(), m_entries, error);
-        ASSERT_NE(m_sampler, nullptr) << error;
-        ASSERT_TRUE(ReadEntries(m_entries));
+        sampler_ = CX11ForegroundSampler::Connect(session_.Display().c_str(), entries_, error);
+        ASSERT_NE(sampler_, nullptr) << error;
+        ASSERT_TRUE(ReadEntries(entries_));
     }
 
     xcb_atom_t Atom(const char* name) {
-        xcb_connection_t* c = m_session.Connection();
+        xcb_connection_t* c = session_.Connection();
         xcb_intern_atom_reply_t* reply =
             xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
         const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
@@ -72,7 +72,7 @@ class X11SamplerTest : public ::testing::Test {
     }
     void SetProperty(uint32_t window, const char* property, xcb_atom_t type, uint8_t format,
                      uint32_t count, const void* data) {
-        xcb_change_property(m_session.Connection(), XCB_PROP_MODE_REPLACE, window, Atom(property),
+        xcb_change_property(session_.Connection(), XCB_PROP_MODE_REPLACE, window, Atom(property),
                             type, format, count, data);
     }
     void SetText(uint32_t window, const char* property, const char* type, const std::string& text) {
@@ -86,39 +86,39 @@ class X11SamplerTest : public ::testing::Test {
     }
     // A plain window made by this test process; properties are set before it is shown.
     uint32_t CreateWindow() {
-        xcb_connection_t* c = m_session.Connection();
+        xcb_connection_t* c = session_.Connection();
         const uint32_t window = xcb_generate_id(c);
-        xcb_create_window(c, XCB_COPY_FROM_PARENT, window, m_session.Root(), 10, 10, 200, 100, 0,
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, window, session_.Root(), 10, 10, 200, 100, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
         return window;
     }
     void ShowAndActivate(uint32_t window) {
-        ASSERT_TRUE(m_session.MapAndWait(window));
-        ASSERT_TRUE(m_session.Activate(window));
+        ASSERT_TRUE(session_.MapAndWait(window));
+        ASSERT_TRUE(session_.Activate(window));
     }
     // Samples until the window is the one in front (openbox may still be moving the focus
     // to a window it mapped just before), at most about two seconds.
     ForegroundSample SampleWhenInFront(uint32_t window) {
-        ForegroundSample sample = m_sampler->Sample();
-        for (int i = 0; i < 100 && m_sampler->SampledWindow() != window; ++i) {
+        ForegroundSample sample = sampler_->Sample();
+        for (int i = 0; i < 100 && sampler_->SampledWindow() != window; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            sample = m_sampler->Sample();
+            sample = sampler_->Sample();
         }
         return sample;
     }
     void Focus(uint32_t window) {
-        ASSERT_EQ(m_session.Run({"xdotool", "windowfocus", "--sync", std::to_string(window)}), 0);
+        ASSERT_EQ(session_.Run({"xdotool", "windowfocus", "--sync", std::to_string(window)}), 0);
     }
 
-    XvfbSession m_session;
-    CDesktopEntryIndex m_entries;  // outlives the sampler
-    std::unique_ptr<CX11ForegroundSampler> m_sampler;
+    XvfbSession session_;
+    CDesktopEntryIndex entries_;  // outlives the sampler
+    std::unique_ptr<CX11ForegroundSampler> sampler_;
 };
 
 TEST_F(X11SamplerTest, XtermsActivatedInTurn) {
     StartServer(true);
-    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
-    const uint32_t bravo = m_session.StartXterm("Bravo terminal");
+    const uint32_t alpha = session_.StartXterm("Alpha terminal");
+    const uint32_t bravo = session_.StartXterm("Bravo terminal");
     ASSERT_NE(alpha, 0u);
     ASSERT_NE(bravo, 0u);
     // Let openbox finish focusing the terminal it mapped last before activating others.
@@ -126,13 +126,13 @@ TEST_F(X11SamplerTest, XtermsActivatedInTurn) {
     for (const auto& [window, title] : {std::pair{alpha, "Alpha terminal"},
                                         {bravo, "Bravo terminal"},
                                         {alpha, "Alpha terminal"}}) {
-        ASSERT_TRUE(m_session.Activate(window));
+        ASSERT_TRUE(session_.Activate(window));
         const ForegroundSample sample = SampleWhenInFront(window);
         EXPECT_TRUE(sample.processFound);
         EXPECT_EQ(sample.name, "xterm");
         EXPECT_EQ(sample.path, "/usr/bin/xterm");
         EXPECT_EQ(sample.title, title);
-        EXPECT_EQ(m_sampler->SampledWindow(), window);
+        EXPECT_EQ(sampler_->SampledWindow(), window);
     }
 }
 
@@ -177,9 +177,9 @@ TEST_F(X11SamplerTest, TitleEncodingsAndLength) {
         longTitle += i % 3 == 0 ? "\xe2\x82\xac" : "x";
     }
     SetText(window, "_NET_WM_NAME", "UTF8_STRING", longTitle);
-    xcb_connection_t* c = m_session.Connection();
+    xcb_connection_t* c = session_.Connection();
     free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // a round trip
-    const std::string title = m_sampler->Sample().title;
+    const std::string title = sampler_->Sample().title;
     EXPECT_EQ(title, longTitle.substr(0, 33 * 3 + 66));
 }
 
@@ -188,11 +188,11 @@ TEST_F(X11SamplerTest, ExecutableReplacedOnDiskKeepsItsPath) {
     const fs::path copy = fs::path(std::getenv("HOME")) / "bin" / "xterm-copy";
     fs::create_directories(copy.parent_path());
     fs::copy_file("/usr/bin/xterm", copy);
-    m_session.Spawn({copy.string(), "-T", "Copied terminal", "-e", "sleep", "600"});
-    const uint32_t window = m_session.WaitForWindow("^Copied terminal$");
+    session_.Spawn({copy.string(), "-T", "Copied terminal", "-e", "sleep", "600"});
+    const uint32_t window = session_.WaitForWindow("^Copied terminal$");
     ASSERT_NE(window, 0u);
     fs::remove(copy);
-    ASSERT_TRUE(m_session.Activate(window));
+    ASSERT_TRUE(session_.Activate(window));
     const ForegroundSample sample = SampleWhenInFront(window);
     EXPECT_TRUE(sample.processFound);
     EXPECT_EQ(sample.path, copy.string());
@@ -201,42 +201,42 @@ TEST_F(X11SamplerTest, ExecutableReplacedOnDiskKeepsItsPath) {
 
 TEST_F(X11SamplerTest, StaleWindowManagerPropertiesAreIgnored) {
     StartServer(true);
-    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
-    const uint32_t bravo = m_session.StartXterm("Bravo terminal");
+    const uint32_t alpha = session_.StartXterm("Alpha terminal");
+    const uint32_t bravo = session_.StartXterm("Bravo terminal");
     ASSERT_NE(bravo, 0u);
-    ASSERT_TRUE(m_session.Activate(alpha));
-    m_session.KillWindowManager();
+    ASSERT_TRUE(session_.Activate(alpha));
+    session_.KillWindowManager();
     // _NET_ACTIVE_WINDOW still names Alpha, but the input focus is on Bravo.
     Focus(bravo);
-    const ForegroundSample sample = m_sampler->Sample();
+    const ForegroundSample sample = sampler_->Sample();
     EXPECT_EQ(sample.title, "Bravo terminal");
     EXPECT_EQ(sample.path, "/usr/bin/xterm");
-    EXPECT_EQ(m_sampler->SampledWindow(), bravo);
+    EXPECT_EQ(sampler_->SampledWindow(), bravo);
 }
 
 TEST_F(X11SamplerTest, WithoutWindowManagerTheFocusedTopLevelCounts) {
     StartServer(false);
-    const uint32_t alpha = m_session.StartXterm("Alpha terminal");
+    const uint32_t alpha = session_.StartXterm("Alpha terminal");
     ASSERT_NE(alpha, 0u);
     // Focus on a child window: the sample still names the top-level xterm window.
-    xcb_connection_t* c = m_session.Connection();
+    xcb_connection_t* c = session_.Connection();
     const uint32_t child = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, child, alpha, 0, 0, 10, 10, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
     xcb_map_window(c, child);
     xcb_flush(c);
     Focus(child);
-    ForegroundSample sample = m_sampler->Sample();
+    ForegroundSample sample = sampler_->Sample();
     EXPECT_EQ(sample.title, "Alpha terminal");
     EXPECT_EQ(sample.name, "xterm");
-    EXPECT_EQ(m_sampler->SampledWindow(), alpha);
+    EXPECT_EQ(sampler_->SampledWindow(), alpha);
 
     xcb_set_input_focus(c, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
     free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // a round trip
-    sample = m_sampler->Sample();
+    sample = sampler_->Sample();
     EXPECT_FALSE(sample.processFound);
     EXPECT_EQ(sample.title, "");
-    EXPECT_EQ(m_sampler->SampledWindow(), 0u);
+    EXPECT_EQ(sampler_->SampledWindow(), 0u);
 }
 
 TEST_F(X11SamplerTest, WindowIconClosestTo16) {
@@ -254,8 +254,8 @@ TEST_F(X11SamplerTest, WindowIconClosestTo16) {
     ShowAndActivate(window);
     ASSERT_TRUE(SampleWhenInFront(window).processFound);
     // This test binary has no desktop entry: the window's own icon serves.
-    EXPECT_FALSE(m_sampler->ExtractIcon(OwnExecutable(), false).has_value());
-    const std::optional<IconImage> image = m_sampler->ExtractIcon(OwnExecutable(), true);
+    EXPECT_FALSE(sampler_->ExtractIcon(OwnExecutable(), false).has_value());
+    const std::optional<IconImage> image = sampler_->ExtractIcon(OwnExecutable(), true);
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->width, 16);
     EXPECT_EQ(image->height, 16);
@@ -272,7 +272,7 @@ TEST_F(X11SamplerTest, XtermIconFromItsDesktopEntry) {
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
     // Without the window fallback only the desktop entry can give the icon.
-    const std::optional<IconImage> icon = m_sampler->ExtractIcon("/usr/bin/xterm", false);
+    const std::optional<IconImage> icon = sampler_->ExtractIcon("/usr/bin/xterm", false);
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(icon->width, 16);
     int opaque = 0;

@@ -19,8 +19,8 @@
 #include "core/CAppSettings.h"
 #include "core/CUsageTracker.h"
 #include "db/CUsageDb.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
-#include "platform/desktop/DesktopEntryIcons.h"
 #include "platform/x11/CX11ForegroundSampler.h"
 
 namespace fs = std::filesystem;
@@ -35,27 +35,27 @@ constexpr uint32_t kBlue = 0xFF0000FFu;
 class DesktopEntryIconsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_root = fs::path(std::getenv("HOME")) /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::create_directories(m_root / "user/applications");
-        fs::create_directories(m_root / "system/applications");
-        fs::create_directories(m_root / "bin");
-        m_oldPath = std::getenv("PATH");
-        setenv("XDG_DATA_HOME", (m_root / "user").c_str(), 1);
-        setenv("XDG_DATA_DIRS", (m_root / "system").c_str(), 1);
-        setenv("PATH", (m_root / "bin").c_str(), 1);
+        root_ = fs::path(std::getenv("HOME")) /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(root_ / "user/applications");
+        fs::create_directories(root_ / "system/applications");
+        fs::create_directories(root_ / "bin");
+        oldPath_ = std::getenv("PATH");
+        setenv("XDG_DATA_HOME", (root_ / "user").c_str(), 1);
+        setenv("XDG_DATA_DIRS", (root_ / "system").c_str(), 1);
+        setenv("PATH", (root_ / "bin").c_str(), 1);
     }
-    void TearDown() override { setenv("PATH", m_oldPath.c_str(), 1); }
+    void TearDown() override { setenv("PATH", oldPath_.c_str(), 1); }
 
     std::string Program(const std::string& relative) {
-        const fs::path file = m_root / relative;
+        const fs::path file = root_ / relative;
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "#!/bin/sh\n";
         fs::permissions(file, fs::perms::owner_all);
         return file.string();
     }
     std::string Png(const std::string& relative, uint32_t argb, int size = 32) {
-        const fs::path file = m_root / relative;
+        const fs::path file = root_ / relative;
         fs::create_directories(file.parent_path());
         QImage image(size, size, QImage::Format_ARGB32);
         image.fill(QColor::fromRgba(argb));
@@ -63,21 +63,21 @@ class DesktopEntryIconsTest : public ::testing::Test {
         return file.string();
     }
     void Entry(const std::string& relative, const std::string& body) {
-        std::ofstream(m_root / relative) << "[Desktop Entry]\nType=Application\nName=X\n" << body;
+        std::ofstream(root_ / relative) << "[Desktop Entry]\nType=Application\nName=X\n" << body;
     }
     static uint32_t Colour(const std::optional<IconImage>& icon) {
         return icon && !icon->IsNull() ? icon->argb[8 * 16 + 8] : 0;
     }
     // The icons as a sampler has them once the entries are read.
     CDesktopEntryIcons& ReadIcons() {
-        EXPECT_TRUE(ReadEntries(m_index));
-        return m_icons;
+        EXPECT_TRUE(ReadEntries(index_));
+        return icons_;
     }
 
-    fs::path m_root;
-    std::string m_oldPath;
-    CDesktopEntryIndex m_index;
-    CDesktopEntryIcons m_icons{m_index};
+    fs::path root_;
+    std::string oldPath_;
+    CDesktopEntryIndex index_;
+    CDesktopEntryIcons icons_{index_};
 };
 
 TEST_F(DesktopEntryIconsTest, ExecOrTryExecNamingTheExecutable) {
@@ -111,7 +111,7 @@ TEST_F(DesktopEntryIconsTest, EntryLeadingToTheFileBeatsOneWithTheSameBaseName) 
     Program("elsewhere/edit");
     // Sorted first, but names another file called "edit".
     Entry("system/applications/a-edit.desktop",
-          "Exec=" + (m_root / "elsewhere/edit").string() + "\nIcon=" + Png("a.png", kBlue) + "\n");
+          "Exec=" + (root_ / "elsewhere/edit").string() + "\nIcon=" + Png("a.png", kBlue) + "\n");
     Entry("system/applications/b-edit.desktop", "Exec=edit\nIcon=" + Png("b.png", kGreen) + "\n");
     CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(inPath)), kGreen);
@@ -120,7 +120,7 @@ TEST_F(DesktopEntryIconsTest, EntryLeadingToTheFileBeatsOneWithTheSameBaseName) 
 }
 
 TEST_F(DesktopEntryIconsTest, WaylandWindowsNameTheirEntryByIdOrWindowClass) {
-    fs::create_directories(m_root / "system/applications/org");
+    fs::create_directories(root_ / "system/applications/org");
     Entry("system/applications/org/example.Viewer.desktop",
           "Exec=/nowhere/viewer\nIcon=" + Png("v.png", kRed) + "\n");
     Entry("system/applications/term.desktop",
@@ -159,16 +159,16 @@ TEST_F(DesktopEntryIconsTest, ResultsAreKeptWithoutRescanning) {
     Entry("system/applications/tool.desktop", "Exec=tool\nIcon=" + icon + "\n");
     CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_EQ(Colour(icons.IconFor(tool)), kRed);
-    fs::remove_all(m_root / "system/applications");
+    fs::remove_all(root_ / "system/applications");
     fs::remove(icon);
     EXPECT_EQ(Colour(icons.IconFor(tool)), kRed);
 }
 
 TEST_F(DesktopEntryIconsTest, UnreadableIconGivesNone) {
     const std::string tool = Program("bin/tool");
-    std::ofstream(m_root / "broken.png") << "not a picture";
+    std::ofstream(root_ / "broken.png") << "not a picture";
     Entry("system/applications/tool.desktop",
-          "Exec=tool\nIcon=" + (m_root / "broken.png").string() + "\n");
+          "Exec=tool\nIcon=" + (root_ / "broken.png").string() + "\n");
     CDesktopEntryIcons& icons = ReadIcons();
     EXPECT_FALSE(icons.IconFor(tool).has_value());
 }
@@ -179,7 +179,7 @@ TEST_F(DesktopEntryIconsTest, UnreadableIconGivesNone) {
 // read; then the program in front (an xterm) and the one loaded from today's totals get their
 // icons in the live list.
 TEST_F(DesktopEntryIconsTest, PipesAndDevicesNeitherStopTheTickNorHideOtherIcons) {
-    setenv("PATH", ((m_root / "bin").string() + ":" + m_oldPath).c_str(), 1);  // xterm, Xvfb
+    setenv("PATH", ((root_ / "bin").string() + ":" + oldPath_).c_str(), 1);  // xterm, Xvfb
     XvfbSession x;
     std::string error;
     ASSERT_TRUE(x.Start(error)) << error;
@@ -187,28 +187,28 @@ TEST_F(DesktopEntryIconsTest, PipesAndDevicesNeitherStopTheTickNorHideOtherIcons
     ASSERT_NE(terminal, 0u);
     ASSERT_EQ(x.Run({"xdotool", "windowfocus", "--sync", std::to_string(terminal)}), 0);
 
-    ASSERT_EQ(mkfifo((m_root / "user/applications/a-pipe.desktop").c_str(), 0600), 0);
-    fs::create_symlink("/dev/zero", m_root / "user/applications/b-zero.desktop");
-    const std::string pipeIcon = (m_root / "pipe.png").string();
+    ASSERT_EQ(mkfifo((root_ / "user/applications/a-pipe.desktop").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", root_ / "user/applications/b-zero.desktop");
+    const std::string pipeIcon = (root_ / "pipe.png").string();
     ASSERT_EQ(mkfifo(pipeIcon.c_str(), 0600), 0);
     const std::string piped = Program("bin/piped");
     Entry("system/applications/piped.desktop", "Exec=piped\nIcon=" + pipeIcon + "\n");
     Entry("system/applications/xterm.desktop", "Exec=xterm\nIcon=" + Png("xterm.png", kRed) + "\n");
     const std::string tool = Program("bin/tool");
-    fs::create_directories(m_root / "exports");
+    fs::create_directories(root_ / "exports");
     Entry("exports/tool.desktop", "Exec=tool\nIcon=" + Png("tool.png", kBlue) + "\n");
-    fs::create_symlink(m_root / "exports/tool.desktop", m_root / "user/applications/tool.desktop");
+    fs::create_symlink(root_ / "exports/tool.desktop", root_ / "user/applications/tool.desktop");
 
     CAppSettings settings;
     FakeClock clock;
     clock.now = LocalInstant(2026, 12, 8, 0, 10, 0);  // a day of ticks before midnight
-    CUsageDb db((m_root / "usage.db").string());
+    CUsageDb db((root_ / "usage.db").string());
     for (const std::string& program : {tool, piped}) {
         db.AddSecond(clock.now - 60, fs::path(program).filename().string(), program);
     }
     db.Flush(clock.now - 60, clock.now - 60);
 
-    auto sampler = CX11ForegroundSampler::Connect(x.Display().c_str(), m_index, error);
+    auto sampler = CX11ForegroundSampler::Connect(x.Display().c_str(), index_, error);
     ASSERT_NE(sampler, nullptr) << error;
     CUsageTracker tracker(settings, clock, *sampler, db);
     FakeListControl live;
@@ -225,7 +225,7 @@ TEST_F(DesktopEntryIconsTest, PipesAndDevicesNeitherStopTheTickNorHideOtherIcons
     ASSERT_EQ(live.rows.size(), 3u);
     EXPECT_TRUE(images.icons.empty());
 
-    m_index.Start();
+    index_.Start();
     const auto colour = [&](const std::string& name) -> uint32_t {
         for (const FakeListControl::Row& row : live.rows) {
             if (row.cells[0] == name && row.image >= 0) return Colour(images.icons[row.image]);

@@ -107,7 +107,7 @@ pid_t ChildProcesses::Spawn(const std::vector<std::string>& argv,
         close(out);
     }
     if (pid > 0) {
-        m_children.push_back(pid);
+        children_.push_back(pid);
     }
     return pid;
 }
@@ -141,7 +141,7 @@ int ChildProcesses::Run(const std::vector<std::string>& argv, const std::vector<
         close(fds[0]);
         return -1;
     }
-    m_children.push_back(pid);
+    children_.push_back(pid);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     const std::string text = ReadUntil(fds[0], deadline);
     close(fds[0]);
@@ -163,7 +163,7 @@ void ChildProcesses::Signal(pid_t pid, int signal) const {
 }
 
 void ChildProcesses::Forget(pid_t pid) {
-    m_children.erase(std::remove(m_children.begin(), m_children.end(), pid), m_children.end());
+    children_.erase(std::remove(children_.begin(), children_.end(), pid), children_.end());
 }
 
 bool ChildProcesses::WaitExit(pid_t pid, int timeoutMs, int* status) {
@@ -197,10 +197,10 @@ int ChildProcesses::Stop(pid_t pid, int graceMs) {
 }
 
 void ChildProcesses::StopAll() {
-    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         Signal(*it, SIGTERM);
     }
-    while (!m_children.empty()) {
-        Stop(m_children.back(), 2000);
+    while (!children_.empty()) {
+        Stop(children_.back(), 2000);
     }
 }

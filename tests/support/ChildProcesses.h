@@ -49,5 +49,5 @@ class ChildProcesses {
   private:
     void Forget(pid_t pid);
 
-    std::vector<pid_t> m_children;  // in start order
+    std::vector<pid_t> children_;  // in start order
 };

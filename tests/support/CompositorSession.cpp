@@ -17,37 +17,37 @@ constexpr uid_t kNobody = 65534;
 
 }  // namespace
 
-CompositorSession::CompositorSession(bool asNobody) : m_asNobody(asNobody && getuid() == 0) {
+CompositorSession::CompositorSession(bool asNobody) : asNobody_(asNobody && getuid() == 0) {
     std::string pattern = (fs::temp_directory_path() / "hourglint-wayland-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         return;
     }
-    m_folder = pattern;
-    m_runtime = m_folder + "/runtime";
+    folder_ = pattern;
+    runtime_ = folder_ + "/runtime";
     for (const char* sub : {"runtime", "home", "home/.config", "home/.local/share", "bin"}) {
-        fs::create_directories(m_folder + "/" + sub);
+        fs::create_directories(folder_ + "/" + sub);
     }
-    fs::permissions(m_folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(m_runtime, fs::perms::owner_all);
-    if (m_asNobody) {
-        for (const auto& entry : fs::recursive_directory_iterator(m_folder)) {
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                 fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(runtime_, fs::perms::owner_all);
+    if (asNobody_) {
+        for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
             (void)lchown(entry.path().c_str(), kNobody, kNobody);
         }
-        (void)lchown(m_folder.c_str(), kNobody, kNobody);
+        (void)lchown(folder_.c_str(), kNobody, kNobody);
     }
 }
 
 CompositorSession::~CompositorSession() {
-    m_processes.StopAll();
+    processes_.StopAll();
     std::error_code ignored;
-    if (!m_folder.empty()) {
-        fs::remove_all(m_folder, ignored);
+    if (!folder_.empty()) {
+        fs::remove_all(folder_, ignored);
     }
 }
 
 std::vector<std::string> CompositorSession::AsSessionUser(std::vector<std::string> argv) const {
-    if (m_asNobody) {
+    if (asNobody_) {
         argv.insert(argv.begin(),
                     {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
     }
@@ -56,16 +56,16 @@ std::vector<std::string> CompositorSession::AsSessionUser(std::vector<std::strin
 
 std::vector<std::string> CompositorSession::ClientEnvironment(
     const std::vector<std::string>& extra) const {
-    const std::string home = m_folder + "/home";
-    std::vector<std::string> env{"WAYLAND_DISPLAY=" + m_waylandDisplay,
-                                 "DISPLAY=" + m_x11Display,
-                                 "XDG_RUNTIME_DIR=" + m_runtime,
+    const std::string home = folder_ + "/home";
+    std::vector<std::string> env{"WAYLAND_DISPLAY=" + waylandDisplay_,
+                                 "DISPLAY=" + x11Display_,
+                                 "XDG_RUNTIME_DIR=" + runtime_,
                                  "XDG_SESSION_TYPE=wayland",
                                  "HOME=" + home,
                                  "XDG_CONFIG_HOME=" + home + "/.config",
                                  "XDG_DATA_HOME=" + home + "/.local/share",
                                  "XDG_CACHE_HOME=" + home + "/.cache"};
-    env.insert(env.end(), m_ownVariables.begin(), m_ownVariables.end());
+    env.insert(env.end(), ownVariables_.begin(), ownVariables_.end());
     // A variable in extra replaces the session's own (a test's dead DISPLAY, say).
     for (const std::string& entry : extra) {
         const std::string name = entry.substr(0, entry.find('=') + 1);
@@ -77,16 +77,16 @@ std::vector<std::string> CompositorSession::ClientEnvironment(
 }
 
 void CompositorSession::ConnectThisProcess() const {
-    setenv("WAYLAND_DISPLAY", m_waylandDisplay.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", m_runtime.c_str(), 1);
+    setenv("WAYLAND_DISPLAY", waylandDisplay_.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
 }
 
 void CompositorSession::WriteFile(const std::string& path, const std::string& text) const {
-    const fs::path file = fs::path(m_folder) / path;
+    const fs::path file = fs::path(folder_) / path;
     fs::create_directories(file.parent_path());
     std::ofstream(file) << text;
-    if (m_asNobody) {
-        for (fs::path part = file; part != fs::path(m_folder); part = part.parent_path()) {
+    if (asNobody_) {
+        for (fs::path part = file; part != fs::path(folder_); part = part.parent_path()) {
             (void)lchown(part.c_str(), kNobody, kNobody);
         }
     }
@@ -94,9 +94,9 @@ void CompositorSession::WriteFile(const std::string& path, const std::string& te
 
 std::vector<std::string> CompositorSession::ServerEnvironment(
     const std::vector<std::string>& extra) const {
-    const std::string home = m_folder + "/home";
+    const std::string home = folder_ + "/home";
     std::vector<std::string> env{
-        "XDG_RUNTIME_DIR=" + m_runtime, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+        "XDG_RUNTIME_DIR=" + runtime_, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
         "XDG_DATA_HOME=" + home + "/.local/share", "XDG_CACHE_HOME=" + home + "/.cache"};
     env.insert(env.end(), extra.begin(), extra.end());
     return ChildProcesses::Environment(
@@ -107,13 +107,13 @@ std::vector<std::string> CompositorSession::ServerEnvironment(
 pid_t CompositorSession::SpawnClient(std::vector<std::string> argv,
                                      const std::vector<std::string>& extraEnv,
                                      const std::string& outputFile) {
-    return m_processes.Spawn(AsSessionUser(std::move(argv)), ClientEnvironment(extraEnv),
-                             outputFile);
+    return processes_.Spawn(AsSessionUser(std::move(argv)), ClientEnvironment(extraEnv),
+                            outputFile);
 }
 
 std::string CompositorSession::StartTestWindow(const std::string& name, const std::string& title,
                                                pid_t* pid) {
-    const std::string copy = m_folder + "/bin/" + name;
+    const std::string copy = folder_ + "/bin/" + name;
     std::error_code error;
     fs::copy_file(HOURGLINT_TEST_WINDOW, copy, fs::copy_options::overwrite_existing, error);
     const pid_t started = error ? -1 : SpawnClient({copy, title}, {"QT_QPA_PLATFORM=wayland"});

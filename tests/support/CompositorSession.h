@@ -22,7 +22,7 @@ class CompositorSession {
     virtual bool Focus(const std::string& title) = 0;
 
     // The folder of the session: readable and writable by the user its clients run as.
-    const std::string& Folder() const { return m_folder; }
+    const std::string& Folder() const { return folder_; }
     // What a program started in the session sees: WAYLAND_DISPLAY, DISPLAY of Xwayland,
     // the runtime folder, a home of its own and the compositor's own variables.
     std::vector<std::string> ClientEnvironment(const std::vector<std::string>& extra = {}) const;
@@ -46,7 +46,7 @@ class CompositorSession {
     bool FocusUntil(const std::string& title, const std::function<bool()>& ready,
                     int timeoutMs = 15000);
 
-    ChildProcesses& Processes() { return m_processes; }
+    ChildProcesses& Processes() { return processes_; }
 
   protected:
     // Makes the session folder; owned by nobody when running as root (sway refuses root).
@@ -59,11 +59,11 @@ class CompositorSession {
     // Waits until file exists and is not empty; returns its first line.
     static std::string WaitForLine(const std::string& file, int timeoutMs);
 
-    ChildProcesses m_processes;
-    std::string m_folder;
-    std::string m_runtime;
-    std::string m_waylandDisplay;
-    std::string m_x11Display;
-    std::vector<std::string> m_ownVariables;  // NAME=value the compositor adds for clients
-    bool m_asNobody = false;
+    ChildProcesses processes_;
+    std::string folder_;
+    std::string runtime_;
+    std::string waylandDisplay_;
+    std::string x11Display_;
+    std::vector<std::string> ownVariables_;  // NAME=value the compositor adds for clients
+    bool asNobody_ = false;
 };

@@ -59,7 +59,7 @@ std::string Quoted(const std::string& text) {
 
 GnomeSession::~GnomeSession() {
     // SIGTERM ends gnome-shell 43 with a segfault: that is the shell's, not the test's.
-    m_processes.StopAll();
+    processes_.StopAll();
 }
 
 bool GnomeSession::Start(std::string& error) {
@@ -78,10 +78,10 @@ bool GnomeSession::Start(std::string& error) {
 
     // The shell exits at once without a system bus.
     const std::string systemBus = "unix:path=" + Folder() + "/system_bus_socket";
-    m_processes.Spawn({"dbus-daemon", "--session", "--nofork", "--address=" + systemBus},
-                      ChildProcesses::Environment({}), Folder() + "/system-bus.log");
+    processes_.Spawn({"dbus-daemon", "--session", "--nofork", "--address=" + systemBus},
+                     ChildProcesses::Environment({}), Folder() + "/system-bus.log");
     std::string enabled = Quoted(kTestUuid);
-    if (m_enableOurs) {
+    if (enableOurs_) {
         enabled += "," + Quoted(kOurs);
     }
     const std::string busFile = Folder() + "/session-bus";
@@ -93,44 +93,43 @@ bool GnomeSession::Start(std::string& error) {
         "--virtual-monitor 1280x1024";
     // HOME and the XDG folders before dbus-run-session, or dconf writes elsewhere.
     std::vector<std::string> variables = {
-        "XDG_RUNTIME_DIR=" + m_runtime,         "HOME=" + home,
+        "XDG_RUNTIME_DIR=" + runtime_,          "HOME=" + home,
         "XDG_CONFIG_HOME=" + home + "/.config", "XDG_DATA_HOME=" + home + "/.local/share",
         "XDG_CACHE_HOME=" + home + "/.cache",   "DBUS_SYSTEM_BUS_ADDRESS=" + systemBus};
-    variables.insert(variables.end(), m_shellVariables.begin(), m_shellVariables.end());
-    m_processes.Spawn(
-        {"dbus-run-session", "--", "sh", "-c", script},
-        ChildProcesses::Environment(
-            variables, {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS",
-                        "XDG_SESSION_TYPE", "XAUTHORITY"}),
-        Folder() + "/gnome-shell.log");
-    m_bus = WaitForLine(busFile, 20000);
-    if (m_bus.empty()) {
+    variables.insert(variables.end(), shellVariables_.begin(), shellVariables_.end());
+    processes_.Spawn({"dbus-run-session", "--", "sh", "-c", script},
+                     ChildProcesses::Environment(
+                         variables, {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK",
+                                     "DBUS_SESSION_BUS_ADDRESS", "XDG_SESSION_TYPE", "XAUTHORITY"}),
+                     Folder() + "/gnome-shell.log");
+    bus_ = WaitForLine(busFile, 20000);
+    if (bus_.empty()) {
         error = "dbus-run-session did not start; see " + Folder() + "/gnome-shell.log";
         return false;
     }
     // Up once the test extension answers.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (m_x11Display.empty() && std::chrono::steady_clock::now() < deadline) {
-        m_x11Display = ShellVariable("DISPLAY");
-        if (m_x11Display.empty()) {
+    while (x11Display_.empty() && std::chrono::steady_clock::now() < deadline) {
+        x11Display_ = ShellVariable("DISPLAY");
+        if (x11Display_.empty()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     }
-    if (m_x11Display.empty()) {
+    if (x11Display_.empty()) {
         error = "GNOME Shell did not come up; see " + Folder() + "/gnome-shell.log";
         return false;
     }
-    m_waylandDisplay = "hourglint-gnome";
-    m_ownVariables = {"DBUS_SESSION_BUS_ADDRESS=" + m_bus,
-                      "XAUTHORITY=" + ShellVariable("XAUTHORITY")};
+    waylandDisplay_ = "hourglint-gnome";
+    ownVariables_ = {"DBUS_SESSION_BUS_ADDRESS=" + bus_,
+                     "XAUTHORITY=" + ShellVariable("XAUTHORITY")};
     return true;
 }
 
 int GnomeSession::Send(const std::vector<std::string>& arguments, std::string* output) {
     std::vector<std::string> argv{"dbus-send", "--session", "--print-reply"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return m_processes.Run(argv, ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + m_bus}),
-                           output, 5000);
+    return processes_.Run(argv, ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + bus_}),
+                          output, 5000);
 }
 
 std::string GnomeSession::ShellVariable(const std::string& name) {

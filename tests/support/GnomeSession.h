@@ -12,16 +12,16 @@
 class GnomeSession final : public CompositorSession {
   public:
     explicit GnomeSession(bool enableHourglintExtension = true)
-        : CompositorSession(false), m_enableOurs(enableHourglintExtension) {}
+        : CompositorSession(false), enableOurs_(enableHourglintExtension) {}
     ~GnomeSession() override;
 
     bool Start(std::string& error) override;
     // Activates the window through the test extension (MetaWindow.activate).
     bool Focus(const std::string& title) override;
 
-    const std::string& BusAddress() const { return m_bus; }
+    const std::string& BusAddress() const { return bus_; }
     // One more NAME=value in the shell's environment; before Start.
-    void AddShellVariable(const std::string& assignment) { m_shellVariables.push_back(assignment); }
+    void AddShellVariable(const std::string& assignment) { shellVariables_.push_back(assignment); }
     // Enables Hourglint's extension in the running shell, as the user would.
     bool EnableHourglintExtension();
 
@@ -30,7 +30,7 @@ class GnomeSession final : public CompositorSession {
     int Send(const std::vector<std::string>& arguments, std::string* output = nullptr);
     std::string ShellVariable(const std::string& name);
 
-    bool m_enableOurs = true;
-    std::string m_bus;
-    std::vector<std::string> m_shellVariables;
+    bool enableOurs_ = true;
+    std::string bus_;
+    std::vector<std::string> shellVariables_;
 };

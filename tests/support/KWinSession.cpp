@@ -13,7 +13,7 @@
 namespace fs = std::filesystem;
 
 KWinSession::~KWinSession() {
-    m_processes.StopAll();
+    processes_.StopAll();
 }
 
 bool KWinSession::Start(std::string& error) {
@@ -35,27 +35,27 @@ bool KWinSession::Start(std::string& error) {
     std::ofstream(script) << "#!/bin/sh\nenv > " << envFile << ".part && mv " << envFile << ".part "
                           << envFile << "\n";
     fs::permissions(script, fs::perms::owner_all);
-    m_session =
-        m_processes.Spawn({"dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket",
-                           "hourglint-kwin", "--width", "1280", "--height", "800", script},
-                          ServerEnvironment({"KWIN_COMPOSE=Q"}), Folder() + "/kwin.log");
-    if (m_session < 0 || WaitForLine(envFile, 20000).empty()) {
+    session_ =
+        processes_.Spawn({"dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket",
+                          "hourglint-kwin", "--width", "1280", "--height", "800", script},
+                         ServerEnvironment({"KWIN_COMPOSE=Q"}), Folder() + "/kwin.log");
+    if (session_ < 0 || WaitForLine(envFile, 20000).empty()) {
         error = "KWin did not come up; see " + Folder() + "/kwin.log";
         return false;
     }
     std::ifstream in(envFile);
     for (std::string line; std::getline(in, line);) {
         if (line.starts_with("DBUS_SESSION_BUS_ADDRESS=")) {
-            m_bus = line.substr(line.find('=') + 1);
+            bus_ = line.substr(line.find('=') + 1);
         } else if (line.starts_with("DISPLAY=")) {
-            m_x11Display = line.substr(line.find('=') + 1);
+            x11Display_ = line.substr(line.find('=') + 1);
         } else if (line.starts_with("XAUTHORITY=")) {
-            m_ownVariables.push_back(line);
+            ownVariables_.push_back(line);
         }
     }
-    m_waylandDisplay = "hourglint-kwin";
-    m_ownVariables.push_back("DBUS_SESSION_BUS_ADDRESS=" + m_bus);
-    if (m_bus.empty() || m_x11Display.empty()) {
+    waylandDisplay_ = "hourglint-kwin";
+    ownVariables_.push_back("DBUS_SESSION_BUS_ADDRESS=" + bus_);
+    if (bus_.empty() || x11Display_.empty()) {
         error = "KWin started no Xwayland or no bus; see " + Folder() + "/kwin.log";
         return false;
     }
@@ -65,12 +65,12 @@ bool KWinSession::Start(std::string& error) {
 int KWinSession::Call(const std::vector<std::string>& arguments, std::string* output) {
     std::vector<std::string> argv{"dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return m_processes.Run(argv, ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + m_bus}),
-                           output, 5000);
+    return processes_.Run(argv, ChildProcesses::Environment({"DBUS_SESSION_BUS_ADDRESS=" + bus_}),
+                          output, 5000);
 }
 
 bool KWinSession::RunScript(const std::string& source) {
-    const std::string name = "hourglint_test_" + std::to_string(++m_scripts);
+    const std::string name = "hourglint_test_" + std::to_string(++scripts_);
     const std::string file = Folder() + "/" + name + ".js";
     std::ofstream(file) << source;
     const bool ran = Call({"/Scripting", "org.kde.kwin.Scripting.loadScript", "string:" + file,
@@ -116,7 +116,7 @@ void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
 }  // namespace
 
 bool KWinSession::SimulateUserActivity() {
-    wl_display* display = wl_display_connect((m_runtime + "/" + m_waylandDisplay).c_str());
+    wl_display* display = wl_display_connect((runtime_ + "/" + waylandDisplay_).c_str());
     if (display == nullptr) {
         return false;
     }

@@ -17,7 +17,7 @@ class KWinSession final : public CompositorSession {
     // Activates the window through a KWin script of the test's own.
     bool Focus(const std::string& title) override;
 
-    const std::string& BusAddress() const { return m_bus; }
+    const std::string& BusAddress() const { return bus_; }
     // Loads, runs and unloads a KWin script with this source.
     bool RunScript(const std::string& source);
     // Input as KWin counts it for its idle notifications (input inside Xwayland does not).
@@ -28,7 +28,7 @@ class KWinSession final : public CompositorSession {
   private:
     int Call(const std::vector<std::string>& arguments, std::string* output = nullptr);
 
-    pid_t m_session = -1;
-    std::string m_bus;
-    int m_scripts = 0;
+    pid_t session_ = -1;
+    std::string bus_;
+    int scripts_ = 0;
 };

@@ -28,7 +28,7 @@ std::string FindEntry(const std::string& folder, const std::string& prefix,
 }  // namespace
 
 SwaySession::~SwaySession() {
-    m_processes.StopAll();
+    processes_.StopAll();
 }
 
 bool SwaySession::Start(std::string& error) {
@@ -45,25 +45,25 @@ bool SwaySession::Start(std::string& error) {
     for (const auto& stale : {displayFile}) {
         fs::remove(stale);
     }
-    m_sway =
-        m_processes.Spawn(AsSessionUser({"sway", "-c", config}),
-                          ServerEnvironment({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1",
-                                             "WLR_RENDERER=pixman", "WLR_HEADLESS_OUTPUTS=1"}),
-                          Folder() + "/sway.log");
-    if (m_sway < 0) {
+    sway_ =
+        processes_.Spawn(AsSessionUser({"sway", "-c", config}),
+                         ServerEnvironment({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1",
+                                            "WLR_RENDERER=pixman", "WLR_HEADLESS_OUTPUTS=1"}),
+                         Folder() + "/sway.log");
+    if (sway_ < 0) {
         error = "could not start sway (is it installed?)";
         return false;
     }
     // sway 1.7 has no --socket: its sockets appear in the runtime folder.
-    m_x11Display = WaitForLine(displayFile, 20000);
-    m_socketPath = FindEntry(m_runtime, "sway-ipc.", ".lock");
-    const std::string wayland = FindEntry(m_runtime, "wayland-", ".lock");
-    if (m_x11Display.empty() || m_socketPath.empty() || wayland.empty()) {
+    x11Display_ = WaitForLine(displayFile, 20000);
+    socketPath_ = FindEntry(runtime_, "sway-ipc.", ".lock");
+    const std::string wayland = FindEntry(runtime_, "wayland-", ".lock");
+    if (x11Display_.empty() || socketPath_.empty() || wayland.empty()) {
         error = "sway did not come up; see " + Folder() + "/sway.log";
         return false;
     }
-    m_waylandDisplay = fs::path(wayland).filename().string();
-    m_ownVariables = {"SWAYSOCK=" + m_socketPath};
+    waylandDisplay_ = fs::path(wayland).filename().string();
+    ownVariables_ = {"SWAYSOCK=" + socketPath_};
     if (Message({"-t", "get_version"}) != 0) {
         error = "sway's IPC socket does not answer";
         return false;
@@ -72,19 +72,19 @@ bool SwaySession::Start(std::string& error) {
 }
 
 bool SwaySession::Restart(std::string& error) {
-    m_processes.Signal(m_sway, SIGKILL);
-    m_processes.WaitExit(m_sway, 10000);
+    processes_.Signal(sway_, SIGKILL);
+    processes_.WaitExit(sway_, 10000);
     std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(m_runtime, ignored)) {
+    for (const auto& entry : fs::directory_iterator(runtime_, ignored)) {
         fs::remove(entry.path(), ignored);
     }
     return Start(error);
 }
 
 int SwaySession::Message(const std::vector<std::string>& arguments, std::string* output) {
-    std::vector<std::string> argv{"swaymsg", "-s", m_socketPath};
+    std::vector<std::string> argv{"swaymsg", "-s", socketPath_};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return m_processes.Run(argv, ChildProcesses::Environment({}), output, 5000);
+    return processes_.Run(argv, ChildProcesses::Environment({}), output, 5000);
 }
 
 bool SwaySession::Focus(const std::string& title) {

@@ -17,11 +17,11 @@ class SwaySession final : public CompositorSession {
     // Ends sway, as a crash would, and starts it again (a new IPC socket).
     bool Restart(std::string& error);
 
-    const std::string& SocketPath() const { return m_socketPath; }
+    const std::string& SocketPath() const { return socketPath_; }
     // swaymsg with the given arguments; its output goes to output when given.
     int Message(const std::vector<std::string>& arguments, std::string* output = nullptr);
 
   private:
-    pid_t m_sway = -1;
-    std::string m_socketPath;
+    pid_t sway_ = -1;
+    std::string socketPath_;
 };

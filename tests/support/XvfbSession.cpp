@@ -24,18 +24,18 @@ using Clock = std::chrono::steady_clock;
 
 XvfbSession::~XvfbSession() {
     // Clients and the window manager before the server.
-    m_processes.StopAll();
-    if (m_connection != nullptr) {
-        xcb_disconnect(m_connection);
+    processes_.StopAll();
+    if (connection_ != nullptr) {
+        xcb_disconnect(connection_);
     }
-    if (m_xvfb > 0) {
-        kill(m_xvfb, SIGTERM);
+    if (xvfb_ > 0) {
+        kill(xvfb_, SIGTERM);
         int status = 0;
         const auto deadline = Clock::now() + std::chrono::seconds(3);
-        while (waitpid(m_xvfb, &status, WNOHANG) == 0) {
+        while (waitpid(xvfb_, &status, WNOHANG) == 0) {
             if (Clock::now() > deadline) {
-                kill(m_xvfb, SIGKILL);
-                waitpid(m_xvfb, &status, 0);
+                kill(xvfb_, SIGKILL);
+                waitpid(xvfb_, &status, 0);
                 break;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -44,7 +44,7 @@ XvfbSession::~XvfbSession() {
 }
 
 bool XvfbSession::Start(std::string& error) {
-    if (m_xvfb > 0) {
+    if (xvfb_ > 0) {
         return true;
     }
     int fds[2];
@@ -52,11 +52,11 @@ bool XvfbSession::Start(std::string& error) {
         error = std::string("pipe: ") + std::strerror(errno);
         return false;
     }
-    m_xvfb = ChildProcesses::Launch({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                     "1280x1024x24", "-nolisten", "tcp", "-noreset"},
-                                    ChildProcesses::Environment({}), -1, -1, fds[1]);
+    xvfb_ = ChildProcesses::Launch({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                    "1280x1024x24", "-nolisten", "tcp", "-noreset"},
+                                   ChildProcesses::Environment({}), -1, -1, fds[1]);
     close(fds[1]);
-    if (m_xvfb < 0) {
+    if (xvfb_ < 0) {
         close(fds[0]);
         error = "could not start Xvfb";
         return false;
@@ -69,28 +69,28 @@ bool XvfbSession::Start(std::string& error) {
         error = "Xvfb did not report a display (is Xvfb installed?)";
         return false;
     }
-    m_display = ":" + number.substr(0, number.find('\n'));
+    display_ = ":" + number.substr(0, number.find('\n'));
     int screen = 0;
-    m_connection = xcb_connect(m_display.c_str(), &screen);
-    if (xcb_connection_has_error(m_connection) != 0) {
-        error = "cannot connect to Xvfb on " + m_display;
+    connection_ = xcb_connect(display_.c_str(), &screen);
+    if (xcb_connection_has_error(connection_) != 0) {
+        error = "cannot connect to Xvfb on " + display_;
         return false;
     }
-    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     return true;
 }
 
 bool XvfbSession::WindowManagerRunning() const {
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        m_connection, xcb_intern_atom(m_connection, 0, 24, "_NET_SUPPORTING_WM_CHECK"), nullptr);
+        connection_, xcb_intern_atom(connection_, 0, 24, "_NET_SUPPORTING_WM_CHECK"), nullptr);
     if (atom == nullptr) {
         return false;
     }
     const auto read = [&](uint32_t window) -> uint32_t {
         std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
             xcb_get_property_reply(
-                m_connection,
-                xcb_get_property(m_connection, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+                connection_,
+                xcb_get_property(connection_, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1),
                 nullptr),
             &std::free);
         if (!reply || reply->type != XCB_ATOM_WINDOW ||
@@ -99,25 +99,25 @@ bool XvfbSession::WindowManagerRunning() const {
         }
         return *static_cast<uint32_t*>(xcb_get_property_value(reply.get()));
     };
-    const uint32_t check = read(m_root);
+    const uint32_t check = read(root_);
     const bool running = check != 0 && read(check) == check;
     std::free(atom);
     return running;
 }
 
 bool XvfbSession::StartWindowManager(std::string& error) {
-    if (m_connection == nullptr) {
+    if (connection_ == nullptr) {
         error = "Xvfb is not running";
         return false;
     }
-    m_windowManager = Spawn({"openbox", "--sm-disable"});
-    if (m_windowManager < 0) {
+    windowManager_ = Spawn({"openbox", "--sm-disable"});
+    if (windowManager_ < 0) {
         error = "could not start openbox";
         return false;
     }
     const auto deadline = Clock::now() + std::chrono::seconds(20);
     while (!WindowManagerRunning()) {
-        if (Clock::now() > deadline || WaitExit(m_windowManager, 0)) {
+        if (Clock::now() > deadline || WaitExit(windowManager_, 0)) {
             error = "openbox did not take over the screen";
             return false;
         }
@@ -125,15 +125,15 @@ bool XvfbSession::StartWindowManager(std::string& error) {
     }
     // openbox announces itself before its event loop runs and drops map requests that
     // arrive meanwhile: ready means a probe window got shown.
-    const uint32_t probe = xcb_generate_id(m_connection);
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, probe, m_root, 0, 0, 1, 1, 0,
+    const uint32_t probe = xcb_generate_id(connection_);
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, probe, root_, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
     bool shown = false;
     while (!shown && Clock::now() < deadline) {
         shown = MapAndWait(probe, 250);
     }
-    xcb_destroy_window(m_connection, probe);
-    xcb_flush(m_connection);
+    xcb_destroy_window(connection_, probe);
+    xcb_flush(connection_);
     if (!shown) {
         error = "openbox did not show a window";
     }
@@ -141,48 +141,48 @@ bool XvfbSession::StartWindowManager(std::string& error) {
 }
 
 void XvfbSession::KillWindowManager() {
-    if (m_windowManager > 0) {
-        Signal(m_windowManager, SIGKILL);
-        WaitExit(m_windowManager, 5000);
-        m_windowManager = -1;
+    if (windowManager_ > 0) {
+        Signal(windowManager_, SIGKILL);
+        WaitExit(windowManager_, 5000);
+        windowManager_ = -1;
     }
 }
 
 void XvfbSession::KillServer() {
     KillWindowManager();
-    if (m_xvfb > 0) {
-        Signal(m_xvfb, SIGKILL);
-        WaitExit(m_xvfb, 5000);
-        m_xvfb = -1;
+    if (xvfb_ > 0) {
+        Signal(xvfb_, SIGKILL);
+        WaitExit(xvfb_, 5000);
+        xvfb_ = -1;
     }
 }
 
 std::vector<std::string> XvfbSession::ChildEnvironment(
     const std::vector<std::string>& extraEnv) const {
-    std::vector<std::string> extra{"DISPLAY=" + m_display};
+    std::vector<std::string> extra{"DISPLAY=" + display_};
     extra.insert(extra.end(), extraEnv.begin(), extraEnv.end());
     return ChildProcesses::Environment(extra, {"WAYLAND_DISPLAY"});
 }
 
 pid_t XvfbSession::Spawn(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnv, const std::string& outputFile) {
-    return m_processes.Spawn(argv, ChildEnvironment(extraEnv), outputFile);
+    return processes_.Spawn(argv, ChildEnvironment(extraEnv), outputFile);
 }
 
 int XvfbSession::Run(const std::vector<std::string>& argv, std::string* output, int timeoutMs) {
-    return m_processes.Run(argv, ChildEnvironment({}), output, timeoutMs);
+    return processes_.Run(argv, ChildEnvironment({}), output, timeoutMs);
 }
 
 void XvfbSession::Signal(pid_t pid, int signal) const {
-    m_processes.Signal(pid, signal);
+    processes_.Signal(pid, signal);
 }
 
 bool XvfbSession::WaitExit(pid_t pid, int timeoutMs, int* status) {
-    return m_processes.WaitExit(pid, timeoutMs, status);
+    return processes_.WaitExit(pid, timeoutMs, status);
 }
 
 int XvfbSession::Stop(pid_t pid, int graceMs) {
-    return m_processes.Stop(pid, graceMs);
+    return processes_.Stop(pid, graceMs);
 }
 
 uint32_t XvfbSession::WaitForWindow(const std::string& nameRegex, int timeoutMs) {
@@ -209,13 +209,13 @@ uint32_t XvfbSession::StartXterm(const std::string& title, pid_t* pid) {
 }
 
 bool XvfbSession::MapAndWait(uint32_t window, int timeoutMs) {
-    xcb_map_window(m_connection, window);
-    xcb_flush(m_connection);
+    xcb_map_window(connection_, window);
+    xcb_flush(connection_);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
             xcb_get_window_attributes_reply(
-                m_connection, xcb_get_window_attributes(m_connection, window), nullptr),
+                connection_, xcb_get_window_attributes(connection_, window), nullptr),
             &std::free);
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) {
             return true;

@@ -33,10 +33,10 @@ class XvfbSession {
     void KillServer();
 
     // ":N" once started.
-    const std::string& Display() const { return m_display; }
+    const std::string& Display() const { return display_; }
     // The session's own connection, for tests that create windows or read properties.
-    xcb_connection_t* Connection() const { return m_connection; }
-    uint32_t Root() const { return m_root; }
+    xcb_connection_t* Connection() const { return connection_; }
+    uint32_t Root() const { return root_; }
 
     // The environment of a started process: this process's, with DISPLAY set to the
     // session, WAYLAND_DISPLAY removed and each "NAME=value" of extraEnv applied.
@@ -70,10 +70,10 @@ class XvfbSession {
   private:
     bool WindowManagerRunning() const;
 
-    pid_t m_xvfb = -1;
-    pid_t m_windowManager = -1;
-    std::string m_display;
-    xcb_connection_t* m_connection = nullptr;
-    uint32_t m_root = 0;
-    ChildProcesses m_processes;
+    pid_t xvfb_ = -1;
+    pid_t windowManager_ = -1;
+    std::string display_;
+    xcb_connection_t* connection_ = nullptr;
+    uint32_t root_ = 0;
+    ChildProcesses processes_;
 };

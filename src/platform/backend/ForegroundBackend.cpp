@@ -7,23 +7,23 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
+#include "core/Environment.h"
 #include "platform/gnome/CGnomeForegroundSampler.h"
+#include "platform/gnome/CMutterIdleTime.h"
 #include "platform/kwin/CKWinForegroundSampler.h"
 #include "platform/sway/CSwayForegroundSampler.h"
+#include "platform/wayland/CWaylandIdleTime.h"
 #include "platform/wlr/CWlrForegroundSampler.h"
 #include "platform/x11/CX11ForegroundSampler.h"
+#include "platform/x11/CX11IdleTime.h"
 
 namespace {
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 // The process behind the Wayland socket, by the peer credentials of a short connection.
 std::string WaylandCompositorName() {
@@ -97,15 +97,44 @@ std::unique_ptr<IForegroundSampler> OpenWlr(const SessionFacts&, CDesktopEntryIn
 }
 
 // In the order they are tried.
+std::unique_ptr<IIdleTime> X11Idle() {
+    return CX11IdleTime::Connect();
+}
+
+std::unique_ptr<IIdleTime> MutterIdle() {
+    return std::make_unique<CMutterIdleTime>();
+}
+
+// The compositor's idle notification, where it offers one; never Xwayland's, which sees only
+// input to its own windows.
+std::unique_ptr<IIdleTime> CompositorIdle() {
+    std::string error;
+    std::unique_ptr<CWaylandIdleTime> idle = CWaylandIdleTime::Connect(error);
+    if (!idle) {
+        std::fprintf(stderr, "hourglint: %s Only a locked screen pauses the counting.\n",
+                     error.c_str());
+    }
+    return idle;
+}
+
 const ForegroundBackend kBackends[] = {
-    {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11},
-    {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway},
-    {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin},
-    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome},
-    {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr},
+    {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11, X11Idle, true},
+    {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway, CompositorIdle, false},
+    {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin, CompositorIdle, true},
+    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome, MutterIdle, true},
+    {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr,
+     CompositorIdle, false},
 };
 
 }  // namespace
+
+std::string NoDisplayProblem() {
+    if (EnvSet("DISPLAY") || EnvSet("QT_QPA_PLATFORM") || EnvSet("WAYLAND_DISPLAY")) {
+        return {};
+    }
+    const std::string problem = X11SessionProblem();
+    return problem.empty() ? "No display: DISPLAY is not set." : problem;
+}
 
 bool IsWaylandSession() {
     const std::string type = Env("XDG_SESSION_TYPE");

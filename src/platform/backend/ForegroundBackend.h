@@ -7,6 +7,7 @@
 #include "core/IForegroundSampler.h"
 
 class CDesktopEntryIndex;
+class IIdleTime;
 
 // What the session says about itself at start: the facts the foreground backend is
 // chosen from.
@@ -22,19 +23,27 @@ struct SessionFacts {
 
 // A Wayland session by its environment alone; cheap enough before any GUI library starts.
 bool IsWaylandSession();
+// Why no window can be shown at all (no display, no Wayland, no platform chosen), said
+// before Qt aborts with its own, less helpful, message; empty when one can.
+std::string NoDisplayProblem();
 
 // Reads the environment and asks the session bus (so a QCoreApplication should exist).
 SessionFacts ReadSessionFacts();
 
-// One way of reading the foreground program. Adding a compositor means one more row in
-// the table of ForegroundBackend.cpp. The sampler open gives takes its icons (and on
-// wlroots the app ids' programs) from the entries, which must outlive it.
+// Everything that differs per desktop. Adding a compositor means one more row in the table
+// of ForegroundBackend.cpp (and its folder under src/platform). The sampler open gives takes
+// its icons (and on wlroots the app ids' programs) from the entries, which must outlive it.
 struct ForegroundBackend {
     const char* key;   // what $HOURGLINT_BACKEND names it by
     const char* name;  // as --help and the About box name it
     bool (*matches)(const SessionFacts& facts);
     std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts,
                                                 CDesktopEntryIndex& entries, std::string& error);
+    // The desktop's own idle source; nullptr when it has none, and only the lock pauses.
+    std::unique_ptr<IIdleTime> (*openIdle)();
+    // The session provides the screen-saver names on the bus; elsewhere whoever took one
+    // later would not be the desktop, so it is not heard.
+    bool desktopSavers;
 };
 
 // The first backend whose session matches, or the one $HOURGLINT_BACKEND names. nullptr with the

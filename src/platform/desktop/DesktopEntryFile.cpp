@@ -10,14 +10,11 @@
 #include <filesystem>
 #include <sstream>
 
+#include "core/Environment.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;

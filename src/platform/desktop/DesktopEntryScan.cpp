@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/Environment.h"
 #include "platform/desktop/AppIdExecutables.h"
 #include "platform/desktop/DesktopEntryFile.h"
 
@@ -23,11 +24,6 @@ constexpr std::size_t kMaxThemes = 6;  // the user's, those it inherits, hicolor
 
 using Keys = std::unordered_map<std::string, std::string>;
 using IconFileMap = std::unordered_map<std::string, std::vector<std::string>>;
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) {

@@ -72,15 +72,15 @@ std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(
 }
 
 CGnomeForegroundSampler::CGnomeForegroundSampler(CDesktopEntryIndex& entries)
-    : m_shell(kShell),
-      m_extension(QString::fromLatin1(kGnomeExtensionBusName)),
-      m_desktopIcons(entries) {
-    connect(&m_shell, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
-    connect(&m_extension, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
+    : shell_(kShell),
+      extension_(QString::fromLatin1(kGnomeExtensionBusName)),
+      desktopIcons_(entries) {
+    connect(&shell_, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
+    connect(&extension_, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
 }
 
 CGnomeForegroundSampler::~CGnomeForegroundSampler() {
-    if (m_registered) {
+    if (registered_) {
         QDBusConnection::sessionBus().unregisterService(
             OwnBusName(QCoreApplication::applicationPid()));
     }
@@ -93,8 +93,8 @@ bool CGnomeForegroundSampler::Start(std::string& error) {
         return false;
     }
     // The extension answers only the connection that owns this name.
-    m_registered = bus.registerService(OwnBusName(QCoreApplication::applicationPid()));
-    if (!m_registered) {
+    registered_ = bus.registerService(OwnBusName(QCoreApplication::applicationPid()));
+    if (!registered_) {
         error = "Hourglint cannot take its name on the session bus: " +
                 bus.lastError().message().toStdString();
         return false;
@@ -103,51 +103,51 @@ bool CGnomeForegroundSampler::Start(std::string& error) {
     bus.connect(kGnomeExtensionBusName, kGnomeExtensionPath, kGnomeExtensionInterface,
                 QStringLiteral("Changed"), this, SLOT(OnChanged(QDBusMessage)));
     // Both owners were asked before the name was taken, so their answers are in by now.
-    m_believed = Believed();
-    if (m_believed) {
+    believed_ = Believed();
+    if (believed_) {
         Greet(true);
     } else {
         Judge();
     }
-    if (!m_answering) {
+    if (!answering_) {
         Explain();
     }
     return true;
 }
 
 bool CGnomeForegroundSampler::Believed() {
-    const QString owner = m_extension.Owner();
-    return !owner.isEmpty() && m_shell.IsOwner(owner);
+    const QString owner = extension_.Owner();
+    return !owner.isEmpty() && shell_.IsOwner(owner);
 }
 
 void CGnomeForegroundSampler::Judge() {
     const bool believed = Believed();
-    if (believed != m_believed) {
-        m_believed = believed;
+    if (believed != believed_) {
+        believed_ = believed;
         Forget();
         if (believed) {
             Greet(false);
         }
     }
-    const QString owner = m_extension.Owner();
-    if (!believed && !owner.isEmpty() && m_shell.Known()) {
+    const QString owner = extension_.Owner();
+    if (!believed && !owner.isEmpty() && shell_.Known()) {
         TellStranger(owner);
     }
 }
 
 void CGnomeForegroundSampler::Forget() {
-    m_answering = false;
-    m_pid = 0;
-    m_class.clear();
-    m_title.clear();
+    answering_ = false;
+    pid_ = 0;
+    class_.clear();
+    title_.clear();
 }
 
 // Once per stranger, with its pid when the bus knows it.
 void CGnomeForegroundSampler::TellStranger(const QString& owner) {
-    if (owner == m_strangerAsked) {
+    if (owner == strangerAsked_) {
         return;
     }
-    m_strangerAsked = owner;
+    strangerAsked_ = owner;
     QDBusMessage ask =
         Call(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
              QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"),
@@ -163,7 +163,7 @@ void CGnomeForegroundSampler::TellStranger(const QString& owner) {
                      "Hourglint: %s is held by %s, not by GNOME Shell; its answers are not "
                      "believed, and nothing is counted while it holds the name.\n",
                      kGnomeExtensionBusName, who.c_str());
-        m_stranger = owner;
+        stranger_ = owner;
     });
 }
 
@@ -175,7 +175,7 @@ void CGnomeForegroundSampler::Greet(bool blocking) {
     auto take = [this](const QDBusMessage& reply) {
         // Only an answer from the shell's own connection, while it still holds the name.
         if (reply.type() == QDBusMessage::ReplyMessage && Believed() &&
-            m_shell.IsOwner(reply.service())) {
+            shell_.IsOwner(reply.service())) {
             Take(reply.arguments());
         }
     };
@@ -191,7 +191,7 @@ void CGnomeForegroundSampler::Greet(bool blocking) {
 }
 
 void CGnomeForegroundSampler::OnChanged(const QDBusMessage& message) {
-    if (Believed() && m_shell.IsOwner(message.service())) {
+    if (Believed() && shell_.IsOwner(message.service())) {
         Take(message.arguments());
     }
 }
@@ -200,19 +200,19 @@ void CGnomeForegroundSampler::Take(const QVariantList& values) {
     if (values.size() != 3) {
         return;
     }
-    m_answering = true;
-    m_pid = values[0].toUInt();
-    m_class = CutBusText(values[1].toString(), kMaxAppIdChars);
-    m_title = CutBusText(values[2].toString(), kMaxTitleChars);
+    answering_ = true;
+    pid_ = values[0].toUInt();
+    class_ = CutBusText(values[1].toString(), kMaxAppIdChars);
+    title_ = CutBusText(values[2].toString(), kMaxTitleChars);
 }
 
 // One message with what to do; where the shell already knows the extension it is offered
 // to enable it, else to install the form that fits the running shell.
 void CGnomeForegroundSampler::Explain() {
-    if (m_explained) {
+    if (explained_) {
         return;
     }
-    m_explained = true;
+    explained_ = true;
     const std::string uuid = kGnomeExtensionUuid;
     const int major = GnomeShellMajor(ShellVersion());
     const std::string known = KnownExtensionFolder();
@@ -274,18 +274,18 @@ void CGnomeForegroundSampler::EnableThroughShell() {
 }
 
 ForegroundSample CGnomeForegroundSampler::Sample() {
-    m_sampledClass = m_class;
+    sampledClass_ = class_;
     if (!Answering()) {
         return {};
     }
-    return ProcessSample(m_title, m_pid);
+    return ProcessSample(title_, pid_);
 }
 
 std::optional<IconImage> CGnomeForegroundSampler::ExtractIcon(const std::string& path,
                                                               bool useSampledWindow) {
-    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
+    return desktopIcons_.IconFor(path, useSampledWindow ? sampledClass_ : std::string());
 }
 
 int CGnomeForegroundSampler::IconsRevision() {
-    return m_desktopIcons.Index().Revision();
+    return desktopIcons_.Index().Revision();
 }

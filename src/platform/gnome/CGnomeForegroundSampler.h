@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/IForegroundSampler.h"
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/system/CBusNameOwner.h"
 
 class CDesktopEntryIndex;
@@ -36,10 +36,10 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     int IconsRevision() override;
 
     // Whether the extension has answered and its name is still GNOME Shell's.
-    bool Answering() { return m_answering && Believed(); }
+    bool Answering() { return answering_ && Believed(); }
     // The unique name of the last other program found holding the extension's name, once
     // standard error has said so.
-    const QString& Stranger() const { return m_stranger; }
+    const QString& Stranger() const { return stranger_; }
 
   private slots:
     void OnChanged(const QDBusMessage& message);
@@ -59,17 +59,17 @@ class CGnomeForegroundSampler final : public QObject, public IForegroundSampler 
     void Explain();
     void EnableThroughShell();
 
-    CBusNameOwner m_shell;
-    CBusNameOwner m_extension;
-    bool m_registered = false;
-    bool m_believed = false;
-    bool m_answering = false;
-    bool m_explained = false;
-    QString m_strangerAsked;  // whose pid was asked for, so each stranger is told once
-    QString m_stranger;
-    uint32_t m_pid = 0;
-    std::string m_class;         // WM class: GNOME's app id on Wayland, the class on X11
-    std::string m_sampledClass;  // of the last sample, for its icon
-    std::string m_title;
-    CDesktopEntryIcons m_desktopIcons;
+    CBusNameOwner shell_;
+    CBusNameOwner extension_;
+    bool registered_ = false;
+    bool believed_ = false;
+    bool answering_ = false;
+    bool explained_ = false;
+    QString strangerAsked_;  // whose pid was asked for, so each stranger is told once
+    QString stranger_;
+    uint32_t pid_ = 0;
+    std::string class_;         // WM class: GNOME's app id on Wayland, the class on X11
+    std::string sampledClass_;  // of the last sample, for its icon
+    std::string title_;
+    CDesktopEntryIcons desktopIcons_;
 };

@@ -9,39 +9,39 @@ namespace {
 constexpr std::chrono::milliseconds kAnswerAge{500};
 }
 
-CMutterIdleTime::CMutterIdleTime(const QDBusConnection& bus) : m_bus(bus) {
+CMutterIdleTime::CMutterIdleTime(const QDBusConnection& bus) : bus_(bus) {
     Ask();
 }
 
 int64_t CMutterIdleTime::IdleMs() {
     const auto now = std::chrono::steady_clock::now();
-    if (!m_pending && (!m_askedAt || now - *m_askedAt >= kAnswerAge)) {
+    if (!pending_ && (!askedAt_ || now - *askedAt_ >= kAnswerAge)) {
         Ask();
     }
-    if (!m_answered) {
+    if (!answered_) {
         return -1;
     }
-    return m_idleMs +
-           std::chrono::duration_cast<std::chrono::milliseconds>(now - m_answeredAt).count();
+    return idleMs_ +
+           std::chrono::duration_cast<std::chrono::milliseconds>(now - answeredAt_).count();
 }
 
 void CMutterIdleTime::Ask() {
-    m_pending = true;
-    m_askedAt = std::chrono::steady_clock::now();
+    pending_ = true;
+    askedAt_ = std::chrono::steady_clock::now();
     const QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.gnome.Mutter.IdleMonitor"),
         QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
         QStringLiteral("org.gnome.Mutter.IdleMonitor"), QStringLiteral("GetIdletime"));
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), &m_calls);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_calls,
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), &calls_);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &calls_,
                      [this](QDBusPendingCallWatcher* done) {
                          const QDBusPendingReply<quint64> reply = *done;
-                         m_pending = false;
+                         pending_ = false;
                          // No Mutter on this bus (or it left): the idle time is unknown.
-                         m_answered = !reply.isError();
-                         if (m_answered) {
-                             m_idleMs = static_cast<int64_t>(reply.value());
-                             m_answeredAt = std::chrono::steady_clock::now();
+                         answered_ = !reply.isError();
+                         if (answered_) {
+                             idleMs_ = static_cast<int64_t>(reply.value());
+                             answeredAt_ = std::chrono::steady_clock::now();
                          }
                          done->deleteLater();
                      });

@@ -24,12 +24,12 @@ class CMutterIdleTime final : public IIdleTime {
   private:
     void Ask();
 
-    QDBusConnection m_bus;
+    QDBusConnection bus_;
     // Owns the call in flight, so no answer arrives after this object is gone.
-    QObject m_calls;
-    bool m_pending = false;
-    bool m_answered = false;
-    int64_t m_idleMs = 0;
-    std::chrono::steady_clock::time_point m_answeredAt{};
-    std::optional<std::chrono::steady_clock::time_point> m_askedAt;
+    QObject calls_;
+    bool pending_ = false;
+    bool answered_ = false;
+    int64_t idleMs_ = 0;
+    std::chrono::steady_clock::time_point answeredAt_{};
+    std::optional<std::chrono::steady_clock::time_point> askedAt_;
 };

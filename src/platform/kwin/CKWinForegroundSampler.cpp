@@ -84,14 +84,14 @@ bool CKWinForegroundSampler::Start(std::string& error) {
         return false;
     }
     // Asked before the script is loaded: its first call comes after the answer.
-    m_kwin = std::make_unique<CBusNameOwner>(kKWin);
+    kwin_ = std::make_unique<CBusNameOwner>(kKWin);
     if (!bus.registerService(ServiceName(pid))) {
         error = "Hourglint cannot take its name on the session bus: " +
                 bus.lastError().message().toStdString();
         return false;
     }
-    m_registered = bus.registerVirtualObject(kObjectPath, this);
-    if (!m_registered) {
+    registered_ = bus.registerVirtualObject(kObjectPath, this);
+    if (!registered_) {
         error = "Hourglint cannot offer its object on the session bus.";
         return false;
     }
@@ -105,15 +105,15 @@ bool CKWinForegroundSampler::Start(std::string& error) {
     QByteArray script = resource.readAll();
     script.replace("@SERVICE@", ServiceName(pid).toUtf8());
     QDir().mkpath(ScriptFolder());
-    m_scriptFile = ScriptFolder() + "/" + kFilePrefix + QString::number(pid) + kFileSuffix;
-    QSaveFile file(m_scriptFile);
+    scriptFile_ = ScriptFolder() + "/" + kFilePrefix + QString::number(pid) + kFileSuffix;
+    QSaveFile file(scriptFile_);
     if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size() || !file.commit()) {
-        error = "Hourglint cannot write its KWin script to " + m_scriptFile.toStdString() + ".";
+        error = "Hourglint cannot write its KWin script to " + scriptFile_.toStdString() + ".";
         return false;
     }
 
     const QDBusMessage loaded =
-        CallScripting(QStringLiteral("loadScript"), {m_scriptFile, PluginName(pid)});
+        CallScripting(QStringLiteral("loadScript"), {scriptFile_, PluginName(pid)});
     if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().isEmpty() ||
         loaded.arguments().first().toInt() < 0) {
         error = "KWin did not load Hourglint's script" +
@@ -123,7 +123,7 @@ bool CKWinForegroundSampler::Start(std::string& error) {
                 ".";
         return false;
     }
-    m_loaded = true;
+    loaded_ = true;
     CallScripting(QStringLiteral("start"));
     return true;
 }
@@ -134,18 +134,18 @@ CKWinForegroundSampler::~CKWinForegroundSampler() {
 
 void CKWinForegroundSampler::UnloadScript() {
     const qint64 pid = QCoreApplication::applicationPid();
-    if (m_loaded) {
+    if (loaded_) {
         CallScripting(QStringLiteral("unloadScript"), {PluginName(pid)});
-        m_loaded = false;
+        loaded_ = false;
     }
-    if (!m_scriptFile.isEmpty()) {
-        QFile::remove(m_scriptFile);
+    if (!scriptFile_.isEmpty()) {
+        QFile::remove(scriptFile_);
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (m_registered) {
+    if (registered_) {
         bus.unregisterObject(kObjectPath);
         bus.unregisterService(ServiceName(pid));
-        m_registered = false;
+        registered_ = false;
     }
 }
 
@@ -156,7 +156,7 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
         arguments.size() != 3) {
         return false;
     }
-    if (!m_kwin || !m_kwin->IsOwner(message.service())) {
+    if (!kwin_ || !kwin_->IsOwner(message.service())) {
         if (message.isReplyRequired()) {
             connection.send(message.createErrorReply(QDBusError::AccessDenied,
                                                      QStringLiteral("Only KWin tells this.")));
@@ -170,9 +170,9 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
     const auto pid = static_cast<uint32_t>(arguments[2].toLongLong());
     // Each switch first reports that no window is active; the next call names the new one.
     if (!caption.isEmpty() || !resourceClass.isEmpty() || pid != 0) {
-        m_pid = pid;
-        m_title = CutBusText(caption, kMaxTitleChars);
-        m_class = CutBusText(resourceClass, kMaxAppIdChars);
+        pid_ = pid;
+        title_ = CutBusText(caption, kMaxTitleChars);
+        class_ = CutBusText(resourceClass, kMaxAppIdChars);
     }
     if (message.isReplyRequired()) {
         connection.send(message.createReply());
@@ -189,15 +189,15 @@ QString CKWinForegroundSampler::introspect(const QString&) const {
 }
 
 ForegroundSample CKWinForegroundSampler::Sample() {
-    m_sampledClass = m_class;
-    return ProcessSample(m_title, m_pid);
+    sampledClass_ = class_;
+    return ProcessSample(title_, pid_);
 }
 
 std::optional<IconImage> CKWinForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
-    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledClass : std::string());
+    return desktopIcons_.IconFor(path, useSampledWindow ? sampledClass_ : std::string());
 }
 
 int CKWinForegroundSampler::IconsRevision() {
-    return m_desktopIcons.Index().Revision();
+    return desktopIcons_.Index().Revision();
 }

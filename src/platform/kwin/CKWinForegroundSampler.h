@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/IForegroundSampler.h"
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/system/CBusNameOwner.h"
 
 class CDesktopEntryIndex;
@@ -41,17 +41,17 @@ class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegrou
     QString introspect(const QString& path) const override;
 
   private:
-    explicit CKWinForegroundSampler(CDesktopEntryIndex& entries) : m_desktopIcons(entries) {}
+    explicit CKWinForegroundSampler(CDesktopEntryIndex& entries) : desktopIcons_(entries) {}
     bool Start(std::string& error);
     void UnloadScript();
 
-    std::unique_ptr<CBusNameOwner> m_kwin;
-    QString m_scriptFile;
-    bool m_loaded = false;
-    bool m_registered = false;
-    uint32_t m_pid = 0;
-    std::string m_title;
-    std::string m_class;
-    std::string m_sampledClass;  // of the window the last sample described
-    CDesktopEntryIcons m_desktopIcons;
+    std::unique_ptr<CBusNameOwner> kwin_;
+    QString scriptFile_;
+    bool loaded_ = false;
+    bool registered_ = false;
+    uint32_t pid_ = 0;
+    std::string title_;
+    std::string class_;
+    std::string sampledClass_;  // of the window the last sample described
+    CDesktopEntryIcons desktopIcons_;
 };

@@ -28,7 +28,6 @@ constexpr uint32_t kSubscribe = 2;
 constexpr uint32_t kGetTree = 4;
 constexpr uint32_t kEventBit = 0x80000000u;
 constexpr uint32_t kWindowEvent = kEventBit | 3;
-constexpr int kRetryMs = 1000;
 constexpr int kStartWaitMs = 2000;
 
 // A socket file, not a link to one, owned by uid.
@@ -69,7 +68,7 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
     const std::string& socketPath, CDesktopEntryIndex& entries, std::string& error) {
     std::unique_ptr<CSwayForegroundSampler> sampler(
         new CSwayForegroundSampler(socketPath, entries));
-    QLocalSocket& socket = sampler->m_socket;
+    QLocalSocket& socket = sampler->socket_;
     socket.connectToServer(QString::fromStdString(socketPath));
     QElapsedTimer waited;
     waited.start();
@@ -79,12 +78,12 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
         return nullptr;
     }
     // The focused window before the first second is counted (readyRead handles the tree).
-    while (!sampler->m_treeRead && waited.elapsed() < kStartWaitMs) {
+    while (!sampler->treeRead_ && waited.elapsed() < kStartWaitMs) {
         if (!socket.waitForReadyRead(static_cast<int>(kStartWaitMs - waited.elapsed()))) {
             break;
         }
     }
-    if (!sampler->m_treeRead) {
+    if (!sampler->treeRead_) {
         error = "sway's IPC socket (" + socketPath + ") did not answer.";
         return nullptr;
     }
@@ -97,21 +96,18 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
 
 CSwayForegroundSampler::CSwayForegroundSampler(const std::string& socketPath,
                                                CDesktopEntryIndex& entries)
-    : m_socketPath(socketPath), m_desktopIcons(entries) {
-    connect(&m_socket, &QLocalSocket::connected, this, &CSwayForegroundSampler::OnConnected);
-    connect(&m_socket, &QLocalSocket::readyRead, this, &CSwayForegroundSampler::OnReadyRead);
-    m_retry.setInterval(kRetryMs);
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &CSwayForegroundSampler::TryReconnect);
+    : socketPath_(socketPath), desktopIcons_(entries) {
+    connect(&socket_, &QLocalSocket::connected, this, &CSwayForegroundSampler::OnConnected);
+    connect(&socket_, &QLocalSocket::readyRead, this, &CSwayForegroundSampler::OnReadyRead);
 }
 
 CSwayForegroundSampler::~CSwayForegroundSampler() {
-    m_socket.disconnect(this);
-    m_socket.abort();
+    socket_.disconnect(this);
+    socket_.abort();
 }
 
 bool CSwayForegroundSampler::Connected() const {
-    return m_socket.state() == QLocalSocket::ConnectedState && m_treeRead;
+    return socket_.state() == QLocalSocket::ConnectedState && treeRead_;
 }
 
 void CSwayForegroundSampler::Send(uint32_t type, const QByteArray& payload) {
@@ -120,52 +116,52 @@ void CSwayForegroundSampler::Send(uint32_t type, const QByteArray& payload) {
     message.append(reinterpret_cast<const char*>(&length), sizeof length);
     message.append(reinterpret_cast<const char*>(&type), sizeof type);
     message.append(payload);
-    m_socket.write(message);
+    socket_.write(message);
 }
 
 void CSwayForegroundSampler::OnConnected() {
-    const std::optional<uid_t> peer = PeerUid(m_socket.socketDescriptor());
-    if (!m_swayUid) {
-        m_swayUid = peer.value_or(getuid());
-    } else if (peer != m_swayUid) {
-        m_refused.insert(m_socket.fullServerName());
-        m_socket.abort();  // lost again: the retry looks for another socket
+    const std::optional<uid_t> peer = PeerUid(socket_.socketDescriptor());
+    if (!swayUid_) {
+        swayUid_ = peer.value_or(getuid());
+    } else if (peer != swayUid_) {
+        refused_.insert(socket_.fullServerName());
+        socket_.abort();  // lost again: the retry looks for another socket
         return;
     }
-    m_buffer.clear();
-    m_treeRead = false;
+    buffer_.clear();
+    treeRead_ = false;
     // Subscribed first, so no focus change falls between the tree and the events.
     Send(kSubscribe, QByteArrayLiteral(R"(["window"])"));
     Send(kGetTree, {});
-    m_socket.flush();
+    socket_.flush();
 }
 
 void CSwayForegroundSampler::OnReadyRead() {
-    m_buffer.append(m_socket.readAll());
-    while (m_buffer.size() >= static_cast<qsizetype>(kHeaderSize)) {
-        if (std::memcmp(m_buffer.constData(), kMagic, kMagicSize) != 0) {
-            m_socket.abort();  // out of step: start over on a fresh connection
+    buffer_.append(socket_.readAll());
+    while (buffer_.size() >= static_cast<qsizetype>(kHeaderSize)) {
+        if (std::memcmp(buffer_.constData(), kMagic, kMagicSize) != 0) {
+            socket_.abort();  // out of step: start over on a fresh connection
             return;
         }
         uint32_t length = 0;
         uint32_t type = 0;
-        std::memcpy(&length, m_buffer.constData() + kMagicSize, sizeof length);
-        std::memcpy(&type, m_buffer.constData() + kMagicSize + sizeof length, sizeof type);
-        if (m_buffer.size() < static_cast<qsizetype>(kHeaderSize + length)) {
+        std::memcpy(&length, buffer_.constData() + kMagicSize, sizeof length);
+        std::memcpy(&type, buffer_.constData() + kMagicSize + sizeof length, sizeof type);
+        if (buffer_.size() < static_cast<qsizetype>(kHeaderSize + length)) {
             return;
         }
         const QJsonDocument body =
-            QJsonDocument::fromJson(m_buffer.mid(kHeaderSize, static_cast<qsizetype>(length)));
-        m_buffer.remove(0, static_cast<qsizetype>(kHeaderSize + length));
+            QJsonDocument::fromJson(buffer_.mid(kHeaderSize, static_cast<qsizetype>(length)));
+        buffer_.remove(0, static_cast<qsizetype>(kHeaderSize + length));
         TakeMessage(type, body.object());
     }
 }
 
 void CSwayForegroundSampler::TakeMessage(uint32_t type, const QJsonObject& body) {
     if (type == kGetTree) {
-        m_focus = {};
+        focus_ = {};
         TakeTree(body);
-        m_treeRead = true;
+        treeRead_ = true;
     } else if (type == kWindowEvent) {
         TakeWindowEvent(body);
     }
@@ -190,78 +186,75 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
     const qint64 id = window.value(QStringLiteral("id")).toInteger();
     if (change == QStringLiteral("focus")) {
         TakeFocus(window);
-    } else if (change == QStringLiteral("title") && id == m_focus.id) {
-        m_focus.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
-    } else if (change == QStringLiteral("close") && id == m_focus.id) {
-        m_focus = {};
+    } else if (change == QStringLiteral("title") && id == focus_.id) {
+        focus_.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
+    } else if (change == QStringLiteral("close") && id == focus_.id) {
+        focus_ = {};
     }
 }
 
 void CSwayForegroundSampler::TakeFocus(const QJsonObject& window) {
-    m_focus.id = window.value(QStringLiteral("id")).toInteger();
-    m_focus.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
-    m_focus.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
+    focus_.id = window.value(QStringLiteral("id")).toInteger();
+    focus_.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
+    focus_.title = CutBusText(window.value(QStringLiteral("name")).toString(), kMaxTitleChars);
     const QJsonValue appId = window.value(QStringLiteral("app_id"));
-    m_focus.appId = CutBusText(appId.isString() ? appId.toString()
-                                                : window.value(QStringLiteral("window_properties"))
-                                                      .toObject()
-                                                      .value(QStringLiteral("class"))
-                                                      .toString(),
-                               kMaxAppIdChars);
+    focus_.appId = CutBusText(appId.isString() ? appId.toString()
+                                               : window.value(QStringLiteral("window_properties"))
+                                                     .toObject()
+                                                     .value(QStringLiteral("class"))
+                                                     .toString(),
+                              kMaxAppIdChars);
 }
 
 // A failed reconnect, or a loss reported as an error rather than a disconnection.
 void CSwayForegroundSampler::OnSocketError() {
-    if (m_socket.state() == QLocalSocket::UnconnectedState && !m_retry.isActive()) {
+    if (socket_.state() == QLocalSocket::UnconnectedState && !reconnect_.Active()) {
         OnLost();
     }
 }
 
 void CSwayForegroundSampler::OnLost() {
-    if (m_retry.isActive()) {
+    if (reconnect_.Active()) {
         return;
     }
-    m_focus = {};
-    m_treeRead = false;
-    if (!m_lossShown) {
-        m_lossShown = true;
-        ShowMessage("Hourglint lost its connection to sway (" + m_socketPath +
+    focus_ = {};
+    treeRead_ = false;
+    if (loss_.First()) {
+        ShowMessage("Hourglint lost its connection to sway (" + socketPath_ +
                     "). Until sway answers again, the seconds go to the program that was "
                     "last in front; Hourglint reconnects by itself.");
     }
-    m_retry.start();
+    reconnect_.Start([this] { return TryReconnect(); });
 }
 
-void CSwayForegroundSampler::TryReconnect() {
-    if (m_socket.state() != QLocalSocket::UnconnectedState) {
-        m_socket.abort();
+bool CSwayForegroundSampler::TryReconnect() {
+    if (socket_.state() != QLocalSocket::UnconnectedState) {
+        socket_.abort();
     }
-    const QString path = NewestSocketBeside(QString::fromStdString(m_socketPath),
-                                            m_swayUid.value_or(getuid()), m_refused);
+    const QString path = NewestSocketBeside(QString::fromStdString(socketPath_),
+                                            swayUid_.value_or(getuid()), refused_);
     if (path.isEmpty()) {
-        m_retry.start();
-        return;
+        return false;
     }
-    m_socketPath = path.toStdString();
-    m_socket.connectToServer(path);
-    if (m_socket.state() == QLocalSocket::UnconnectedState) {
-        m_retry.start();
-    }
+    socketPath_ = path.toStdString();
+    // A refusal that comes later arrives as a lost connection, which starts again.
+    socket_.connectToServer(path);
+    return socket_.state() != QLocalSocket::UnconnectedState;
 }
 
 ForegroundSample CSwayForegroundSampler::Sample() {
-    if (m_treeRead) {
-        m_lossShown = false;  // a later loss is news again
+    if (treeRead_) {
+        loss_.Worked();
     }
-    m_sampled = m_focus;
-    return ProcessSample(m_focus.title, m_focus.pid);
+    sampled_ = focus_;
+    return ProcessSample(focus_.title, focus_.pid);
 }
 
 std::optional<IconImage> CSwayForegroundSampler::ExtractIcon(const std::string& path,
                                                              bool useSampledWindow) {
-    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampled.appId : std::string());
+    return desktopIcons_.IconFor(path, useSampledWindow ? sampled_.appId : std::string());
 }
 
 int CSwayForegroundSampler::IconsRevision() {
-    return m_desktopIcons.Index().Revision();
+    return desktopIcons_.Index().Revision();
 }

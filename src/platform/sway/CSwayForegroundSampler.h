@@ -13,8 +13,10 @@
 #include <optional>
 #include <string>
 
+#include "core/CTellOnce.h"
 #include "core/IForegroundSampler.h"
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
+#include "platform/system/CReconnect.h"
 
 class CDesktopEntryIndex;
 
@@ -54,21 +56,21 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
     void OnReadyRead();
     void OnLost();
     void OnSocketError();
-    void TryReconnect();
+    bool TryReconnect();
     void TakeMessage(uint32_t type, const QJsonObject& body);
     void TakeTree(const QJsonObject& node);
     void TakeWindowEvent(const QJsonObject& event);
     void TakeFocus(const QJsonObject& window);
 
-    std::string m_socketPath;
-    std::optional<uid_t> m_swayUid;  // of the first sway's process
-    QSet<QString> m_refused;         // sockets whose listener is not sway's user
-    QLocalSocket m_socket;
-    QByteArray m_buffer;
-    QTimer m_retry;
-    bool m_lossShown = false;
-    bool m_treeRead = false;
-    Focus m_focus;
-    Focus m_sampled;  // the window the last sample described
-    CDesktopEntryIcons m_desktopIcons;
+    std::string socketPath_;
+    std::optional<uid_t> swayUid_;  // of the first sway's process
+    QSet<QString> refused_;         // sockets whose listener is not sway's user
+    QLocalSocket socket_;
+    QByteArray buffer_;
+    CReconnect reconnect_;
+    CTellOnce loss_;  // the lost connection, said once until it works again
+    bool treeRead_ = false;
+    Focus focus_;
+    Focus sampled_;  // the window the last sample described
+    CDesktopEntryIcons desktopIcons_;
 };

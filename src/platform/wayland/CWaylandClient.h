@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/system/CReconnect.h"
+
 struct wl_display;
 struct wl_event_queue;
 struct wl_registry;
@@ -34,7 +36,7 @@ class CWaylandClient final : public QObject {
     // Calls reopen every two seconds until it succeeds: after a loss the compositor may
     // come back (a restart).
     void ReopenLater(std::function<bool()> reopen);
-    bool Connected() const { return m_display != nullptr; }
+    bool Connected() const { return display_ != nullptr; }
 
   signals:
     void Lost();
@@ -42,10 +44,9 @@ class CWaylandClient final : public QObject {
   private:
     void OnReadable();
 
-    wl_display* m_display = nullptr;
-    wl_event_queue* m_queue = nullptr;
-    wl_registry* m_registry = nullptr;
-    QSocketNotifier* m_notifier = nullptr;  // a child, gone at the latest with us
-    QTimer m_retry;
-    std::function<bool()> m_reopen;
+    wl_display* display_ = nullptr;
+    wl_event_queue* queue_ = nullptr;
+    wl_registry* registry_ = nullptr;
+    QSocketNotifier* notifier_ = nullptr;  // a child, gone at the latest with us
+    CReconnect reconnect_;
 };

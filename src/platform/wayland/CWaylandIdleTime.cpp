@@ -47,7 +47,7 @@ std::unique_ptr<CWaylandIdleTime> CWaylandIdleTime::Connect(std::string& error) 
 }
 
 CWaylandIdleTime::CWaylandIdleTime() {
-    connect(&m_client, &CWaylandClient::Lost, this, &CWaylandIdleTime::Lose);
+    connect(&client_, &CWaylandClient::Lost, this, &CWaylandIdleTime::Lose);
 }
 
 CWaylandIdleTime::~CWaylandIdleTime() {
@@ -55,103 +55,102 @@ CWaylandIdleTime::~CWaylandIdleTime() {
 }
 
 bool CWaylandIdleTime::Open(std::string& error) {
-    if (!m_client.Open(&kRegistryListener, this, error)) {
+    if (!client_.Open(&kRegistryListener, this, error)) {
         return false;
     }
-    if (m_seat == nullptr || (m_notifier == nullptr && m_kdeIdle == nullptr)) {
-        error = m_seat == nullptr ? "The Wayland compositor offers no seat."
-                                  : "The Wayland compositor offers no idle notification "
-                                    "(ext_idle_notifier_v1 or org_kde_kwin_idle).";
+    if (seat_ == nullptr || (notifier_ == nullptr && kdeIdle_ == nullptr)) {
+        error = seat_ == nullptr ? "The Wayland compositor offers no seat."
+                                 : "The Wayland compositor offers no idle notification "
+                                   "(ext_idle_notifier_v1 or org_kde_kwin_idle).";
         Close();
         return false;
     }
-    if (m_notifier != nullptr) {
-        m_notification =
-            ext_idle_notifier_v1_get_idle_notification(m_notifier, kThresholdMs, m_seat);
-        ext_idle_notification_v1_add_listener(m_notification, &kNotificationListener, this);
+    if (notifier_ != nullptr) {
+        notification_ = ext_idle_notifier_v1_get_idle_notification(notifier_, kThresholdMs, seat_);
+        ext_idle_notification_v1_add_listener(notification_, &kNotificationListener, this);
     } else {
-        m_timeout = org_kde_kwin_idle_get_idle_timeout(m_kdeIdle, m_seat, kThresholdMs);
-        org_kde_kwin_idle_timeout_add_listener(m_timeout, &kTimeoutListener, this);
+        timeout_ = org_kde_kwin_idle_get_idle_timeout(kdeIdle_, seat_, kThresholdMs);
+        org_kde_kwin_idle_timeout_add_listener(timeout_, &kTimeoutListener, this);
     }
-    if (!m_client.Roundtrip()) {
+    if (!client_.Roundtrip()) {
         error = "The Wayland compositor closed the connection.";
         Close();
         return false;
     }
-    m_client.Watch();
+    client_.Watch();
     return true;
 }
 
 void CWaylandIdleTime::OnGlobal(wl_registry* registry, uint32_t name, const char* interface) {
-    if (m_seat == nullptr && std::strcmp(interface, wl_seat_interface.name) == 0) {
-        m_seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    } else if (m_notifier == nullptr &&
+    if (seat_ == nullptr && std::strcmp(interface, wl_seat_interface.name) == 0) {
+        seat_ = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+    } else if (notifier_ == nullptr &&
                std::strcmp(interface, ext_idle_notifier_v1_interface.name) == 0) {
-        m_notifier = static_cast<ext_idle_notifier_v1*>(
+        notifier_ = static_cast<ext_idle_notifier_v1*>(
             wl_registry_bind(registry, name, &ext_idle_notifier_v1_interface, 1));
-    } else if (m_kdeIdle == nullptr &&
+    } else if (kdeIdle_ == nullptr &&
                std::strcmp(interface, org_kde_kwin_idle_interface.name) == 0) {
-        m_kdeIdle = static_cast<org_kde_kwin_idle*>(
+        kdeIdle_ = static_cast<org_kde_kwin_idle*>(
             wl_registry_bind(registry, name, &org_kde_kwin_idle_interface, 1));
     }
 }
 
 void CWaylandIdleTime::SetIdle(bool idle) {
     if (!idle) {
-        m_idleSince.reset();
-    } else if (!m_idleSince) {
-        m_idleSince = std::chrono::steady_clock::now();
+        idleSince_.reset();
+    } else if (!idleSince_) {
+        idleSince_ = std::chrono::steady_clock::now();
     }
 }
 
 int64_t CWaylandIdleTime::IdleMs() {
-    if (!m_client.Connected()) {
+    if (!client_.Connected()) {
         return -1;
     }
-    if (!m_idleSince) {
+    if (!idleSince_) {
         return 0;
     }
     return kThresholdMs + std::chrono::duration_cast<std::chrono::milliseconds>(
-                              std::chrono::steady_clock::now() - *m_idleSince)
+                              std::chrono::steady_clock::now() - *idleSince_)
                               .count();
 }
 
 std::string CWaylandIdleTime::Protocol() const {
-    if (m_notification != nullptr) return ext_idle_notifier_v1_interface.name;
-    if (m_timeout != nullptr) return org_kde_kwin_idle_interface.name;
+    if (notification_ != nullptr) return ext_idle_notifier_v1_interface.name;
+    if (timeout_ != nullptr) return org_kde_kwin_idle_interface.name;
     return {};
 }
 
 // The compositor went away (a restart, the session's end): unknown until it is back.
 void CWaylandIdleTime::Lose() {
     Close();
-    m_client.ReopenLater([this] {
+    client_.ReopenLater([this] {
         std::string error;
         return Open(error);
     });
 }
 
 void CWaylandIdleTime::Close() {
-    m_idleSince.reset();
-    if (m_notification != nullptr) {
-        ext_idle_notification_v1_destroy(m_notification);
-        m_notification = nullptr;
+    idleSince_.reset();
+    if (notification_ != nullptr) {
+        ext_idle_notification_v1_destroy(notification_);
+        notification_ = nullptr;
     }
-    if (m_timeout != nullptr) {
-        org_kde_kwin_idle_timeout_release(m_timeout);
-        m_timeout = nullptr;
+    if (timeout_ != nullptr) {
+        org_kde_kwin_idle_timeout_release(timeout_);
+        timeout_ = nullptr;
     }
-    if (m_notifier != nullptr) {
-        ext_idle_notifier_v1_destroy(m_notifier);
-        m_notifier = nullptr;
+    if (notifier_ != nullptr) {
+        ext_idle_notifier_v1_destroy(notifier_);
+        notifier_ = nullptr;
     }
-    if (m_kdeIdle != nullptr) {
-        org_kde_kwin_idle_destroy(m_kdeIdle);
-        m_kdeIdle = nullptr;
+    if (kdeIdle_ != nullptr) {
+        org_kde_kwin_idle_destroy(kdeIdle_);
+        kdeIdle_ = nullptr;
     }
-    if (m_seat != nullptr) {
-        wl_seat_destroy(m_seat);
-        m_seat = nullptr;
+    if (seat_ != nullptr) {
+        wl_seat_destroy(seat_);
+        seat_ = nullptr;
     }
-    m_client.Close();
+    client_.Close();
 }

@@ -48,11 +48,11 @@ class CWaylandIdleTime final : public QObject, public IIdleTime {
     void Lose();
     void Close();
 
-    CWaylandClient m_client;
-    wl_seat* m_seat = nullptr;
-    ext_idle_notifier_v1* m_notifier = nullptr;
-    org_kde_kwin_idle* m_kdeIdle = nullptr;
-    ext_idle_notification_v1* m_notification = nullptr;
-    org_kde_kwin_idle_timeout* m_timeout = nullptr;
-    std::optional<std::chrono::steady_clock::time_point> m_idleSince;
+    CWaylandClient client_;
+    wl_seat* seat_ = nullptr;
+    ext_idle_notifier_v1* notifier_ = nullptr;
+    org_kde_kwin_idle* kdeIdle_ = nullptr;
+    ext_idle_notification_v1* notification_ = nullptr;
+    org_kde_kwin_idle_timeout* timeout_ = nullptr;
+    std::optional<std::chrono::steady_clock::time_point> idleSince_;
 };

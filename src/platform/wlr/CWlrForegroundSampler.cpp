@@ -106,8 +106,8 @@ std::unique_ptr<CWlrForegroundSampler> CWlrForegroundSampler::Connect(CDesktopEn
 }
 
 CWlrForegroundSampler::CWlrForegroundSampler(CDesktopEntryIndex& entries)
-    : m_entries(entries), m_desktopIcons(entries) {
-    connect(&m_client, &CWaylandClient::Lost, this, &CWlrForegroundSampler::Lose);
+    : entries_(entries), desktopIcons_(entries) {
+    connect(&client_, &CWaylandClient::Lost, this, &CWlrForegroundSampler::Lose);
 }
 
 CWlrForegroundSampler::~CWlrForegroundSampler() {
@@ -115,40 +115,40 @@ CWlrForegroundSampler::~CWlrForegroundSampler() {
 }
 
 bool CWlrForegroundSampler::Open(std::string& error) {
-    if (!m_client.Open(&kRegistryListener, this, error)) {
+    if (!client_.Open(&kRegistryListener, this, error)) {
         return false;
     }
     // The toplevels the manager announces, with their state.
-    if (m_manager == nullptr || !m_client.Roundtrip()) {
-        error = m_manager == nullptr
+    if (manager_ == nullptr || !client_.Roundtrip()) {
+        error = manager_ == nullptr
                     ? "The Wayland compositor does not offer zwlr_foreign_toplevel_manager_v1."
                     : "The Wayland compositor closed the connection.";
         Close();
         return false;
     }
-    m_client.Watch();
+    client_.Watch();
     return true;
 }
 
 void CWlrForegroundSampler::BindManager(wl_registry* registry, uint32_t name, uint32_t version) {
-    if (m_manager != nullptr) {
+    if (manager_ != nullptr) {
         return;
     }
-    m_manager = static_cast<zwlr_foreign_toplevel_manager_v1*>(
+    manager_ = static_cast<zwlr_foreign_toplevel_manager_v1*>(
         wl_registry_bind(registry, name, &zwlr_foreign_toplevel_manager_v1_interface,
                          std::min(version, kHighestVersion)));
-    zwlr_foreign_toplevel_manager_v1_add_listener(m_manager, &kManagerListener, this);
+    zwlr_foreign_toplevel_manager_v1_add_listener(manager_, &kManagerListener, this);
 }
 
 void CWlrForegroundSampler::AddToplevel(zwlr_foreign_toplevel_handle_v1* handle) {
-    m_toplevels.emplace(handle, Toplevel{});
+    toplevels_.emplace(handle, Toplevel{});
     zwlr_foreign_toplevel_handle_v1_add_listener(handle, &kToplevelListener, this);
 }
 
 CWlrForegroundSampler::Toplevel* CWlrForegroundSampler::Find(
     zwlr_foreign_toplevel_handle_v1* handle) {
-    const auto found = m_toplevels.find(handle);
-    return found != m_toplevels.end() ? &found->second : nullptr;
+    const auto found = toplevels_.find(handle);
+    return found != toplevels_.end() ? &found->second : nullptr;
 }
 
 void CWlrForegroundSampler::ToplevelDone(zwlr_foreign_toplevel_handle_v1* handle) {
@@ -160,58 +160,57 @@ void CWlrForegroundSampler::ToplevelDone(zwlr_foreign_toplevel_handle_v1* handle
     toplevel->appId = toplevel->pendingAppId;
     toplevel->activated = toplevel->pendingActivated;
     if (toplevel->activated) {
-        m_active = handle;
-    } else if (m_active == handle) {
-        m_active = nullptr;
+        active_ = handle;
+    } else if (active_ == handle) {
+        active_ = nullptr;
     }
 }
 
 void CWlrForegroundSampler::ToplevelClosed(zwlr_foreign_toplevel_handle_v1* handle) {
-    if (m_active == handle) {
-        m_active = nullptr;
+    if (active_ == handle) {
+        active_ = nullptr;
     }
-    m_toplevels.erase(handle);
+    toplevels_.erase(handle);
     zwlr_foreign_toplevel_handle_v1_destroy(handle);
 }
 
 void CWlrForegroundSampler::Lose() {
     Close();
-    if (!m_lossShown) {
-        m_lossShown = true;
+    if (loss_.First()) {
         ShowMessage(
             "Hourglint lost its connection to the Wayland compositor. Until it answers again, "
             "the seconds go to the program that was last in front; Hourglint reconnects by "
             "itself.");
     }
-    m_client.ReopenLater([this] {
+    client_.ReopenLater([this] {
         std::string error;
         return Open(error);
     });
 }
 
 void CWlrForegroundSampler::Close() {
-    m_active = nullptr;
-    for (const auto& [handle, toplevel] : m_toplevels) {
+    active_ = nullptr;
+    for (const auto& [handle, toplevel] : toplevels_) {
         zwlr_foreign_toplevel_handle_v1_destroy(handle);
     }
-    m_toplevels.clear();
-    if (m_manager != nullptr) {
-        zwlr_foreign_toplevel_manager_v1_destroy(m_manager);
-        m_manager = nullptr;
+    toplevels_.clear();
+    if (manager_ != nullptr) {
+        zwlr_foreign_toplevel_manager_v1_destroy(manager_);
+        manager_ = nullptr;
     }
-    m_client.Close();
+    client_.Close();
 }
 
 // The desktop entry's executable when there is one; else the app id stands for the program.
 ForegroundSample CWlrForegroundSampler::Sample() {
     ForegroundSample sample;
-    m_sampledAppId.clear();
-    if (m_active == nullptr) {
+    sampledAppId_.clear();
+    if (active_ == nullptr) {
         return sample;
     }
-    m_lossShown = false;  // a later loss is news again
-    const Toplevel& toplevel = m_toplevels.at(m_active);
-    m_sampledAppId = toplevel.appId;
+    loss_.Worked();
+    const Toplevel& toplevel = toplevels_.at(active_);
+    sampledAppId_ = toplevel.appId;
     sample.title = CutValidUtf8(toplevel.title, kMaxTitleChars);
     if (toplevel.appId.empty()) {
         return sample;
@@ -226,11 +225,11 @@ void CWlrForegroundSampler::Name(ForegroundSample& sample, const std::string& ap
     sample.path.clear();
     // An app id no entry names yet may be named by the reading on its way.
     sample.provisional =
-        !m_entries.Ready() || (m_entries.Refreshing() && !m_entries.Entries()->NamesAppId(appId));
+        !entries_.Ready() || (entries_.Refreshing() && !entries_.Entries()->NamesAppId(appId));
     if (sample.provisional) {
         return;
     }
-    if (const std::optional<std::string> path = m_entries.Entries()->ExecutableFor(appId)) {
+    if (const std::optional<std::string> path = entries_.Entries()->ExecutableFor(appId)) {
         sample.path = *path;
         sample.name = path->substr(path->rfind('/') + 1);
     }
@@ -245,10 +244,10 @@ void CWlrForegroundSampler::Settle(ForegroundSample& sample) {
 }
 
 int CWlrForegroundSampler::IconsRevision() {
-    return m_entries.Revision();
+    return entries_.Revision();
 }
 
 std::optional<IconImage> CWlrForegroundSampler::ExtractIcon(const std::string& path,
                                                             bool useSampledWindow) {
-    return m_desktopIcons.IconFor(path, useSampledWindow ? m_sampledAppId : std::string());
+    return desktopIcons_.IconFor(path, useSampledWindow ? sampledAppId_ : std::string());
 }

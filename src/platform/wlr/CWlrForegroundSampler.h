@@ -6,8 +6,9 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/CTellOnce.h"
 #include "core/IForegroundSampler.h"
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/wayland/CWaylandClient.h"
 
 class CDesktopEntryIndex;
@@ -39,7 +40,7 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     int IconsRevision() override;
 
     // Whether the connection is up.
-    bool Connected() const { return m_client.Connected(); }
+    bool Connected() const { return client_.Connected(); }
 
     // What a toplevel told; applied on its "done" as the protocol asks.
     struct Toplevel {
@@ -65,12 +66,12 @@ class CWlrForegroundSampler final : public QObject, public IForegroundSampler {
     void Lose();
     void Close();
 
-    CWaylandClient m_client;
-    zwlr_foreign_toplevel_manager_v1* m_manager = nullptr;
-    bool m_lossShown = false;
-    std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> m_toplevels;
-    zwlr_foreign_toplevel_handle_v1* m_active = nullptr;
-    std::string m_sampledAppId;  // of the last sample, for its icon
-    CDesktopEntryIndex& m_entries;
-    CDesktopEntryIcons m_desktopIcons;
+    CWaylandClient client_;
+    zwlr_foreign_toplevel_manager_v1* manager_ = nullptr;
+    CTellOnce loss_;  // the lost connection, said once until it works again
+    std::unordered_map<zwlr_foreign_toplevel_handle_v1*, Toplevel> toplevels_;
+    zwlr_foreign_toplevel_handle_v1* active_ = nullptr;
+    std::string sampledAppId_;  // of the last sample, for its icon
+    CDesktopEntryIndex& entries_;
+    CDesktopEntryIcons desktopIcons_;
 };

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/Environment.h"
 #include "core/Utf8Text.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/desktop/IconScale.h"
@@ -49,11 +50,6 @@ uint32_t PropertyCard32(const xcb_get_property_reply_t* reply, uint32_t type) {
         return 0;
     }
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply));
-}
-
-bool EnvSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
 }
 
 // The local process id the X server has for the client, or 0.
@@ -174,37 +170,37 @@ std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char
         Reply<xcb_res_query_version_reply_t> version(xcb_res_query_version_reply(
             c, xcb_res_query_version(c, XCB_RES_MAJOR_VERSION, XCB_RES_MINOR_VERSION), nullptr));
         // Client ids arrived with version 1.2.
-        sampler->m_hasXRes = version && (version->server_major > 1 || (version->server_major == 1 &&
-                                                                       version->server_minor >= 2));
+        sampler->hasXRes_ = version && (version->server_major > 1 ||
+                                        (version->server_major == 1 && version->server_minor >= 2));
     }
     return sampler;
 }
 
 CX11ForegroundSampler::CX11ForegroundSampler(xcb_connection_t* connection, uint32_t root,
                                              const Atoms& atoms, CDesktopEntryIndex& entries)
-    : m_connection(connection), m_root(root), m_atoms(atoms), m_desktopIcons(entries) {
+    : connection_(connection), root_(root), atoms_(atoms), desktopIcons_(entries) {
     char host[HOST_NAME_MAX + 1] = {};
     if (gethostname(host, sizeof host - 1) == 0) {
-        m_hostName = host;
+        hostName_ = host;
     }
 }
 
 CX11ForegroundSampler::~CX11ForegroundSampler() {
-    xcb_disconnect(m_connection);
+    xcb_disconnect(connection_);
 }
 
 ForegroundSample CX11ForegroundSampler::Sample() {
     ForegroundSample sample;
-    m_window = 0;
-    xcb_connection_t* c = m_connection;
+    window_ = 0;
+    xcb_connection_t* c = connection_;
     if (xcb_connection_has_error(c) != 0) {
         return sample;
     }
 
     const auto activeCookie =
-        xcb_get_property(c, 0, m_root, m_atoms.netActiveWindow, XCB_ATOM_WINDOW, 0, 1);
+        xcb_get_property(c, 0, root_, atoms_.netActiveWindow, XCB_ATOM_WINDOW, 0, 1);
     const auto checkCookie =
-        xcb_get_property(c, 0, m_root, m_atoms.netSupportingWmCheck, XCB_ATOM_WINDOW, 0, 1);
+        xcb_get_property(c, 0, root_, atoms_.netSupportingWmCheck, XCB_ATOM_WINDOW, 0, 1);
     const auto focusCookie = xcb_get_input_focus(c);
     const auto activeReply = PropertyReply(c, activeCookie);
     const auto checkReply = PropertyReply(c, checkCookie);
@@ -220,7 +216,7 @@ ForegroundSample CX11ForegroundSampler::Sample() {
         // A window manager that exits leaves its root properties behind: believe the active
         // window only while the check window still exists and names itself.
         const auto selfCookie =
-            xcb_get_property(c, 0, wmCheck, m_atoms.netSupportingWmCheck, XCB_ATOM_WINDOW, 0, 1);
+            xcb_get_property(c, 0, wmCheck, atoms_.netSupportingWmCheck, XCB_ATOM_WINDOW, 0, 1);
         if (active != 0) {
             RequestInfo(active, info);
         }
@@ -248,15 +244,15 @@ ForegroundSample CX11ForegroundSampler::Sample() {
 // to the window that carries WM_STATE (managed by some window manager), else to the child
 // of the root.
 uint32_t CX11ForegroundSampler::FocusedTopLevel(uint32_t focus) {
-    if (focus == XCB_NONE || focus == kPointerRoot || focus == m_root) {
+    if (focus == XCB_NONE || focus == kPointerRoot || focus == root_) {
         return 0;
     }
-    xcb_connection_t* c = m_connection;
+    xcb_connection_t* c = connection_;
     uint32_t window = focus;
     for (int depth = 0; depth < kMaxTreeDepth; ++depth) {
         const auto treeCookie = xcb_query_tree(c, window);
         const auto stateCookie =
-            xcb_get_property(c, 0, window, m_atoms.wmState, XCB_GET_PROPERTY_TYPE_ANY, 0, 0);
+            xcb_get_property(c, 0, window, atoms_.wmState, XCB_GET_PROPERTY_TYPE_ANY, 0, 0);
         Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, treeCookie, nullptr));
         const auto state = PropertyReply(c, stateCookie);
         if (!tree) {
@@ -265,7 +261,7 @@ uint32_t CX11ForegroundSampler::FocusedTopLevel(uint32_t focus) {
         if (state && state->type != XCB_ATOM_NONE) {
             return window;
         }
-        if (tree->parent == m_root || tree->parent == XCB_NONE) {
+        if (tree->parent == root_ || tree->parent == XCB_NONE) {
             return window;
         }
         window = tree->parent;
@@ -274,17 +270,17 @@ uint32_t CX11ForegroundSampler::FocusedTopLevel(uint32_t focus) {
 }
 
 void CX11ForegroundSampler::RequestInfo(uint32_t window, WindowInfo& info) {
-    xcb_connection_t* c = m_connection;
+    xcb_connection_t* c = connection_;
     info.window = window;
     info.netName =
-        xcb_get_property(c, 0, window, m_atoms.netWmName, m_atoms.utf8String, 0, kTitleLongs);
+        xcb_get_property(c, 0, window, atoms_.netWmName, atoms_.utf8String, 0, kTitleLongs);
     info.name =
         xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, kTitleLongs);
-    info.pid = xcb_get_property(c, 0, window, m_atoms.netWmPid, XCB_ATOM_CARDINAL, 0, 1);
+    info.pid = xcb_get_property(c, 0, window, atoms_.netWmPid, XCB_ATOM_CARDINAL, 0, 1);
     info.machine = xcb_get_property(c, 0, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 0,
                                     kMachineLongs);
-    info.askedClient = m_hasXRes;
-    if (m_hasXRes) {
+    info.askedClient = hasXRes_;
+    if (hasXRes_) {
         // Asked along with the properties so a window without _NET_WM_PID costs no extra
         // round trip.
         const xcb_res_client_id_spec_t wanted{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
@@ -293,7 +289,7 @@ void CX11ForegroundSampler::RequestInfo(uint32_t window, WindowInfo& info) {
 }
 
 void CX11ForegroundSampler::DiscardInfo(WindowInfo& info) {
-    xcb_connection_t* c = m_connection;
+    xcb_connection_t* c = connection_;
     xcb_discard_reply(c, info.netName.sequence);
     xcb_discard_reply(c, info.name.sequence);
     xcb_discard_reply(c, info.pid.sequence);
@@ -304,8 +300,8 @@ void CX11ForegroundSampler::DiscardInfo(WindowInfo& info) {
 }
 
 void CX11ForegroundSampler::ReadInfo(WindowInfo& info, ForegroundSample& sample) {
-    xcb_connection_t* c = m_connection;
-    m_window = info.window;
+    xcb_connection_t* c = connection_;
+    window_ = info.window;
     const auto netName = PropertyReply(c, info.netName);
     const auto name = PropertyReply(c, info.name);
     const auto pidReply = PropertyReply(c, info.pid);
@@ -317,7 +313,7 @@ void CX11ForegroundSampler::ReadInfo(WindowInfo& info, ForegroundSample& sample)
         std::free(error);
     }
 
-    if (netName && netName->type == m_atoms.utf8String && netName->value_len > 0) {
+    if (netName && netName->type == atoms_.utf8String && netName->value_len > 0) {
         sample.title = CutValidUtf8(PropertyBytes(netName.get()), kMaxTitleChars);
     } else if (name && name->type == XCB_ATOM_STRING) {
         sample.title = X11Latin1ToUtf8(PropertyBytes(name.get()), kMaxTitleChars);
@@ -353,7 +349,7 @@ void CX11ForegroundSampler::ReadInfo(WindowInfo& info, ForegroundSample& sample)
 }
 
 bool CX11ForegroundSampler::IsLocalMachine(const std::string& machine) const {
-    if (machine.empty() || machine == "localhost" || m_hostName.empty()) {
+    if (machine.empty() || machine == "localhost" || hostName_.empty()) {
         return true;
     }
     // One side may carry the domain and the other not.
@@ -361,34 +357,34 @@ bool CX11ForegroundSampler::IsLocalMachine(const std::string& machine) const {
         return longer.size() > shorter.size() && longer.compare(0, shorter.size(), shorter) == 0 &&
                longer[shorter.size()] == '.';
     };
-    return machine == m_hostName || sameHost(machine, m_hostName) || sameHost(m_hostName, machine);
+    return machine == hostName_ || sameHost(machine, hostName_) || sameHost(hostName_, machine);
 }
 
 std::optional<IconImage> CX11ForegroundSampler::ExtractIcon(const std::string& path,
                                                             bool useSampledWindow) {
     if (!path.empty()) {
-        if (std::optional<IconImage> icon = m_desktopIcons.IconFor(path)) {
+        if (std::optional<IconImage> icon = desktopIcons_.IconFor(path)) {
             return icon;
         }
     }
-    if (useSampledWindow && m_window != 0 && m_desktopIcons.Index().Ready()) {
-        return WindowIcon(m_window);
+    if (useSampledWindow && window_ != 0 && desktopIcons_.Index().Ready()) {
+        return WindowIcon(window_);
     }
     return std::nullopt;
 }
 
 int CX11ForegroundSampler::IconsRevision() {
-    return m_desktopIcons.Index().Revision();
+    return desktopIcons_.Index().Revision();
 }
 
 // _NET_WM_ICON holds one or more images as width, height, then width * height ARGB values.
 std::optional<IconImage> CX11ForegroundSampler::WindowIcon(uint32_t window) {
-    if (xcb_connection_has_error(m_connection) != 0) {
+    if (xcb_connection_has_error(connection_) != 0) {
         return std::nullopt;
     }
     const auto reply =
-        PropertyReply(m_connection, xcb_get_property(m_connection, 0, window, m_atoms.netWmIcon,
-                                                     XCB_ATOM_CARDINAL, 0, kIconLongs));
+        PropertyReply(connection_, xcb_get_property(connection_, 0, window, atoms_.netWmIcon,
+                                                    XCB_ATOM_CARDINAL, 0, kIconLongs));
     if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32) {
         return std::nullopt;
     }

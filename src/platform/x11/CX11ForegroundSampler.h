@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/IForegroundSampler.h"
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 
 class CDesktopEntryIndex;
 
@@ -39,7 +39,7 @@ class CX11ForegroundSampler final : public IForegroundSampler {
     int IconsRevision() override;
 
     // The window the last Sample() looked at; 0 when there was none.
-    uint32_t SampledWindow() const { return m_window; }
+    uint32_t SampledWindow() const { return window_; }
 
     // Longest title a sample carries, in characters.
 
@@ -66,11 +66,11 @@ class CX11ForegroundSampler final : public IForegroundSampler {
     bool IsLocalMachine(const std::string& machine) const;
     std::optional<IconImage> WindowIcon(uint32_t window);
 
-    xcb_connection_t* m_connection;
-    uint32_t m_root;
-    Atoms m_atoms;
-    bool m_hasXRes = false;
-    std::string m_hostName;
-    uint32_t m_window = 0;
-    CDesktopEntryIcons m_desktopIcons;
+    xcb_connection_t* connection_;
+    uint32_t root_;
+    Atoms atoms_;
+    bool hasXRes_ = false;
+    std::string hostName_;
+    uint32_t window_ = 0;
+    CDesktopEntryIcons desktopIcons_;
 };

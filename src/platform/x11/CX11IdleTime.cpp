@@ -44,32 +44,32 @@ std::unique_ptr<CX11IdleTime> CX11IdleTime::Connect(const char* displayName) {
 }
 
 CX11IdleTime::CX11IdleTime(xcb_connection_t* connection, uint32_t root, uint8_t firstEvent, bool on)
-    : m_connection(connection), m_root(root), m_firstEvent(firstEvent), m_saverOn(on) {}
+    : connection_(connection), root_(root), firstEvent_(firstEvent), saverOn_(on) {}
 
 CX11IdleTime::~CX11IdleTime() {
-    xcb_disconnect(m_connection);
+    xcb_disconnect(connection_);
 }
 
 int64_t CX11IdleTime::IdleMs() {
     xcb_screensaver_query_info_reply_t* info = xcb_screensaver_query_info_reply(
-        m_connection, xcb_screensaver_query_info(m_connection, m_root), nullptr);
+        connection_, xcb_screensaver_query_info(connection_, root_), nullptr);
     if (info == nullptr) {
         return -1;
     }
     const int64_t idle = info->ms_since_user_input;
-    m_saverOn = SaverRuns(info->state);
+    saverOn_ = SaverRuns(info->state);
     std::free(info);
     return idle;
 }
 
 std::optional<bool> CX11IdleTime::SaverActive() {
     // Only what has arrived already: no round trip.
-    while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
-        if ((event->response_type & 0x7F) == m_firstEvent + XCB_SCREENSAVER_NOTIFY) {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        if ((event->response_type & 0x7F) == firstEvent_ + XCB_SCREENSAVER_NOTIFY) {
             const auto* notify = reinterpret_cast<xcb_screensaver_notify_event_t*>(event);
-            m_saverOn = SaverRuns(notify->state);
+            saverOn_ = SaverRuns(notify->state);
         }
         std::free(event);
     }
-    return m_saverOn;
+    return saverOn_;
 }

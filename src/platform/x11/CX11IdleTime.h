@@ -26,8 +26,8 @@ class CX11IdleTime final : public IIdleTime {
   private:
     CX11IdleTime(xcb_connection_t* connection, uint32_t root, uint8_t firstEvent, bool on);
 
-    xcb_connection_t* m_connection;
-    uint32_t m_root;
-    uint8_t m_firstEvent;
-    bool m_saverOn;
+    xcb_connection_t* connection_;
+    uint32_t root_;
+    uint8_t firstEvent_;
+    bool saverOn_;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/desktop/CDesktopEntryIcons.h"
 
 #include <QBuffer>
 #include <QByteArray>

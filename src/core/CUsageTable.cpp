@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/UsageTable.h"
+#include "core/CUsageTable.h"
 
 #include <utility>
 
