@@ -130,7 +130,10 @@ bool CHGApp::InitInstance() {
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
 
-    presence_ = std::make_unique<CSessionPresence>(OpenIdleTime(backendKey));
+    // sway and the other wlroots compositors own no screen-saver name on the bus: whoever
+    // took one there later would not be the desktop.
+    const bool desktopSavers = backendKey != "sway" && backendKey != "wlr";
+    presence_ = std::make_unique<CSessionPresence>(OpenIdleTime(backendKey), desktopSavers);
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);
     liveFrame = frame_.get();
     static const bool registered = std::atexit(FlushAtProcessExit) == 0;

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusVirtualObject>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "GnomeSession.h"
@@ -26,6 +32,25 @@ bool RoundTripToShell() {
     QCoreApplication::processEvents();
     return reply.type() == QDBusMessage::ReplyMessage;
 }
+
+bool PumpUntil(const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return done();
+}
+
+// Answers calls on this process's connection. A call's handling comes after that of every
+// message its caller sent before, so its answer shows they were all handled.
+class CBarrier : public QDBusVirtualObject {
+  public:
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        return connection.send(message.createReply());
+    }
+    QString introspect(const QString&) const override { return {}; }
+};
 
 // GNOME Shell with Hourglint's extension installed but not enabled.
 TEST(GnomeWithoutExtensionTest, SaysWhatToDoKeepsRunningAndCountsOnceItIsEnabled) {
@@ -62,6 +87,38 @@ TEST(GnomeWithoutExtensionTest, SaysWhatToDoKeepsRunningAndCountsOnceItIsEnabled
     ASSERT_TRUE(session.FocusUntil("Window one", [&] { return session.Focus("Window one"); }));
     ASSERT_TRUE(RoundTripToShell());
     EXPECT_FALSE(sampler->Sample().processFound);
+
+    // Another program takes the extension's name meanwhile: it is named on standard error,
+    // and what it signals is not believed.
+    {
+        QDBusConnection stranger =
+            QDBusConnection::connectToBus(QString::fromStdString(session.BusAddress()), "stranger");
+        ASSERT_TRUE(stranger.registerService(kGnomeExtensionBusName));
+        testing::internal::CaptureStderr();
+        const bool told = PumpUntil([&] { return sampler->Stranger() == stranger.baseService(); });
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(told);
+        EXPECT_NE(said.find(stranger.baseService().toStdString() + " (pid " +
+                            std::to_string(getpid()) + ")"),
+                  std::string::npos)
+            << said;
+        QDBusMessage forged = QDBusMessage::createTargetedSignal(
+            QDBusConnection::sessionBus().baseService(), kGnomeExtensionPath,
+            kGnomeExtensionInterface, QStringLiteral("Changed"));
+        forged << static_cast<uint>(getpid()) << QStringLiteral("forged")
+               << QStringLiteral("Forged");
+        ASSERT_TRUE(stranger.send(forged));
+        CBarrier barrier;
+        ASSERT_TRUE(QDBusConnection::sessionBus().registerVirtualObject("/barrier", &barrier));
+        const QDBusPendingCall passed = stranger.asyncCall(QDBusMessage::createMethodCall(
+            QDBusConnection::sessionBus().baseService(), "/barrier", "org.hourglint.Test", "Pass"));
+        ASSERT_TRUE(PumpUntil([&] { return passed.isFinished(); }));
+        EXPECT_FALSE(passed.isError());
+        EXPECT_FALSE(sampler->Answering());
+        EXPECT_EQ(sampler->Sample().title, "");
+        QDBusConnection::sessionBus().unregisterObject("/barrier");
+    }
+    QDBusConnection::disconnectFromBus("stranger");
     ASSERT_TRUE(answer);
     answer(true);
     ForegroundSample sample;

@@ -4,7 +4,12 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDeadlineTimer>
 #include <QImage>
+#include <QLocalServer>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,6 +20,7 @@
 #include "FrontSample.h"
 #include "core/Message.h"
 #include "platform/backend/ForegroundBackend.h"
+#include "platform/gnome/GnomeExtension.h"
 #include "platform/kwin/CKWinForegroundSampler.h"
 #include "platform/sway/CSwayForegroundSampler.h"
 
@@ -28,6 +34,26 @@ QCoreApplication& App() {
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     return app;
+}
+
+// The answer to a call from a second connection to the session's bus: another program of
+// the same user. Events are handled meanwhile, since the callee may be this process.
+QDBusMessage CallAsStranger(const std::string& busAddress, const QDBusMessage& call) {
+    const QString name = QStringLiteral("stranger");
+    QDBusMessage reply;
+    {
+        QDBusConnection stranger =
+            QDBusConnection::connectToBus(QString::fromStdString(busAddress), name);
+        const QDBusPendingCall pending = stranger.asyncCall(call, 20000);
+        QDeadlineTimer deadline(30000);
+        while (!pending.isFinished() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents();
+            usleep(10000);
+        }
+        reply = pending.reply();
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return reply;
 }
 
 // One compositor for all tests of a process, started once and ended at exit: the
@@ -121,6 +147,13 @@ TEST_F(SwayTest, ALostSocketGivesOneMessageThenReconnects) {
     auto& sampler = static_cast<CSwayForegroundSampler&>(*sampler_);
     std::string error;
     ASSERT_TRUE(session_->Restart(error)) << error;
+    // Beside the new sway's socket, a newer one of another user: not taken. (The test's own
+    // socket is another user's only where sway runs as nobody.)
+    QLocalServer stranger;
+    if (getuid() == 0) {
+        const fs::path path = fs::path(session_->SocketPath()).parent_path() / "sway-ipc.0.sock";
+        ASSERT_TRUE(stranger.listen(QString::fromStdString(path.string())));
+    }
     // The loss is noticed on the event loop, then the new sway is found.
     for (const bool connected : {false, true}) {
         for (int i = 0; i < 500 && sampler.Connected() != connected; ++i) {
@@ -166,6 +199,44 @@ TEST_F(KWinTest, ItsScriptCarriesItsPidAndOutlivesNoCopy) {
     ASSERT_TRUE(sampler_) << error;
     EXPECT_FALSE(session_->ScriptLoaded(orphan));
     EXPECT_FALSE(fs::exists(orphanFile));
+}
+
+TEST_F(KWinTest, AnActivatedCallFromAnotherProgramIsRefused) {
+    ASSERT_FALSE(session_->StartTestWindow("hourglint-window-one", "Window one").empty());
+    ASSERT_EQ(FrontSample("Window one").title, "Window one");
+    QDBusMessage forged = QDBusMessage::createMethodCall(
+        CKWinForegroundSampler::ServiceName(getpid()), QStringLiteral("/Foreground"),
+        QStringLiteral("org.hourglint.Foreground"), QStringLiteral("Activated"));
+    forged << QStringLiteral("Forged") << QStringLiteral("forged") << static_cast<int>(getpid());
+    EXPECT_EQ(CallAsStranger(session_->BusAddress(), forged).errorName().toStdString(),
+              "org.freedesktop.DBus.Error.AccessDenied");
+    EXPECT_EQ(sampler_->Sample().title, "Window one");
+}
+
+using GnomeTest = CompositorTest<Gnome>;
+
+// The real extension answers Hourglint's own connection, which owns the name carrying this
+// process's id, and refuses a second connection of the same process.
+TEST_F(GnomeTest, TheExtensionAnswersOnlyHourglint) {
+    struct Case {
+        const char* method;
+        bool asHourglint;
+        std::string error;  // "" for an answer
+    };
+    const std::vector<Case> cases = {
+        {"Get", false, "org.freedesktop.DBus.Error.AccessDenied"},
+        {"Subscribe", false, "org.freedesktop.DBus.Error.AccessDenied"},
+        {"Get", true, ""},
+    };
+    for (const Case& c : cases) {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            kGnomeExtensionBusName, kGnomeExtensionPath, kGnomeExtensionInterface, c.method);
+        const QDBusMessage reply = c.asHourglint
+                                       ? QDBusConnection::sessionBus().call(call, QDBus::Block)
+                                       : CallAsStranger(session_->BusAddress(), call);
+        EXPECT_EQ(reply.errorName().toStdString(), c.error) << c.method << " " << c.asHourglint;
+        EXPECT_EQ(reply.type() == QDBusMessage::ReplyMessage, c.error.empty());
+    }
 }
 
 // Which backend a session gets, from its facts alone.

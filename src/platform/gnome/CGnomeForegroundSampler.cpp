@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gnome/CGnomeForegroundSampler.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <cstdio>
 
 #include "core/Message.h"
 #include "platform/gnome/GnomeExtension.h"
+#include "platform/system/BusText.h"
+#include "platform/system/OwnBusName.h"
 #include "platform/system/ProcessExecutable.h"
 
 namespace {
@@ -67,16 +70,16 @@ std::unique_ptr<CGnomeForegroundSampler> CGnomeForegroundSampler::Connect(std::s
 }
 
 CGnomeForegroundSampler::CGnomeForegroundSampler()
-    : m_watcher(
-          kGnomeExtensionBusName, QDBusConnection::sessionBus(),
-          QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration) {
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { Greet(false); });
-    connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        m_answering = false;
-        m_pid = 0;
-        m_class.clear();
-        m_title.clear();
-    });
+    : m_shell(kShell), m_extension(QString::fromLatin1(kGnomeExtensionBusName)) {
+    connect(&m_shell, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
+    connect(&m_extension, &CBusNameOwner::OwnerChanged, this, &CGnomeForegroundSampler::Judge);
+}
+
+CGnomeForegroundSampler::~CGnomeForegroundSampler() {
+    if (m_registered) {
+        QDBusConnection::sessionBus().unregisterService(
+            OwnBusName(QCoreApplication::applicationPid()));
+    }
 }
 
 bool CGnomeForegroundSampler::Start(std::string& error) {
@@ -85,16 +88,79 @@ bool CGnomeForegroundSampler::Start(std::string& error) {
         error = "Hourglint cannot reach the session bus to ask GNOME Shell for the active window.";
         return false;
     }
+    // The extension answers only the connection that owns this name.
+    m_registered = bus.registerService(OwnBusName(QCoreApplication::applicationPid()));
+    if (!m_registered) {
+        error = "Hourglint cannot take its name on the session bus: " +
+                bus.lastError().message().toStdString();
+        return false;
+    }
     // Signals are sent to this connection alone; the match only picks the extension's.
     bus.connect(kGnomeExtensionBusName, kGnomeExtensionPath, kGnomeExtensionInterface,
-                QStringLiteral("Changed"), this, SLOT(OnChanged(uint, QString, QString)));
-    if (bus.interface()->isServiceRegistered(kGnomeExtensionBusName).value()) {
+                QStringLiteral("Changed"), this, SLOT(OnChanged(QDBusMessage)));
+    // Both owners were asked before the name was taken, so their answers are in by now.
+    m_believed = Believed();
+    if (m_believed) {
         Greet(true);
+    } else {
+        Judge();
     }
     if (!m_answering) {
         Explain();
     }
     return true;
+}
+
+bool CGnomeForegroundSampler::Believed() {
+    const QString owner = m_extension.Owner();
+    return !owner.isEmpty() && m_shell.IsOwner(owner);
+}
+
+void CGnomeForegroundSampler::Judge() {
+    const bool believed = Believed();
+    if (believed != m_believed) {
+        m_believed = believed;
+        Forget();
+        if (believed) {
+            Greet(false);
+        }
+    }
+    const QString owner = m_extension.Owner();
+    if (!believed && !owner.isEmpty() && m_shell.Known()) {
+        TellStranger(owner);
+    }
+}
+
+void CGnomeForegroundSampler::Forget() {
+    m_answering = false;
+    m_pid = 0;
+    m_class.clear();
+    m_title.clear();
+}
+
+// Once per stranger, with its pid when the bus knows it.
+void CGnomeForegroundSampler::TellStranger(const QString& owner) {
+    if (owner == m_strangerAsked) {
+        return;
+    }
+    m_strangerAsked = owner;
+    QDBusMessage ask =
+        Call(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"),
+             {owner});
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(ask), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, owner] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> pid = *watcher;
+        const std::string who =
+            owner.toStdString() +
+            (pid.isError() ? std::string() : " (pid " + std::to_string(pid.value()) + ")");
+        std::fprintf(stderr,
+                     "Hourglint: %s is held by %s, not by GNOME Shell; its answers are not "
+                     "believed, and nothing is counted while it holds the name.\n",
+                     kGnomeExtensionBusName, who.c_str());
+        m_stranger = owner;
+    });
 }
 
 void CGnomeForegroundSampler::Greet(bool blocking) {
@@ -103,9 +169,10 @@ void CGnomeForegroundSampler::Greet(bool blocking) {
     bus.asyncCall(CallExtension("Subscribe"));
     const QDBusMessage get = CallExtension("Get");
     auto take = [this](const QDBusMessage& reply) {
-        const QVariantList values = reply.arguments();
-        if (reply.type() == QDBusMessage::ReplyMessage && values.size() == 3) {
-            OnChanged(values[0].toUInt(), values[1].toString(), values[2].toString());
+        // Only an answer from the shell's own connection, while it still holds the name.
+        if (reply.type() == QDBusMessage::ReplyMessage && Believed() &&
+            m_shell.IsOwner(reply.service())) {
+            Take(reply.arguments());
         }
     };
     if (blocking) {
@@ -119,11 +186,20 @@ void CGnomeForegroundSampler::Greet(bool blocking) {
     });
 }
 
-void CGnomeForegroundSampler::OnChanged(uint pid, const QString& wmClass, const QString& title) {
+void CGnomeForegroundSampler::OnChanged(const QDBusMessage& message) {
+    if (Believed() && m_shell.IsOwner(message.service())) {
+        Take(message.arguments());
+    }
+}
+
+void CGnomeForegroundSampler::Take(const QVariantList& values) {
+    if (values.size() != 3) {
+        return;
+    }
     m_answering = true;
-    m_pid = pid;
-    m_class = wmClass.toStdString();
-    m_title = title.toStdString();
+    m_pid = values[0].toUInt();
+    m_class = CutBusText(values[1].toString(), kMaxSampleAppIdChars);
+    m_title = CutBusText(values[2].toString(), kMaxSampleTitleChars);
 }
 
 // One message with what to do; where the shell already knows the extension it is offered
@@ -195,7 +271,7 @@ void CGnomeForegroundSampler::EnableThroughShell() {
 
 ForegroundSample CGnomeForegroundSampler::Sample() {
     m_sampledClass = m_class;
-    if (!m_answering) {
+    if (!Answering()) {
         return {};
     }
     return ProcessSample(m_title, m_pid);

@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/system/BusText.h"
+#include "platform/system/OwnBusName.h"
 #include "platform/system/ProcessExecutable.h"
 
 namespace {
@@ -56,7 +59,7 @@ void RemoveOrphanScripts(qint64 ownPid) {
 }  // namespace
 
 QString CKWinForegroundSampler::ServiceName(qint64 pid) {
-    return QStringLiteral("org.hourglint.Hourglint_%1").arg(pid);
+    return OwnBusName(pid);
 }
 
 QString CKWinForegroundSampler::PluginName(qint64 pid) {
@@ -78,6 +81,8 @@ bool CKWinForegroundSampler::Start(std::string& error) {
         error = "Hourglint cannot reach the session bus to ask KWin for the active window.";
         return false;
     }
+    // Asked before the script is loaded: its first call comes after the answer.
+    m_kwin = std::make_unique<CBusNameOwner>(kKWin);
     if (!bus.registerService(ServiceName(pid))) {
         error = "Hourglint cannot take its name on the session bus: " +
                 bus.lastError().message().toStdString();
@@ -149,6 +154,13 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
         arguments.size() != 3) {
         return false;
     }
+    if (!m_kwin || !m_kwin->IsOwner(message.service())) {
+        if (message.isReplyRequired()) {
+            connection.send(message.createErrorReply(QDBusError::AccessDenied,
+                                                     QStringLiteral("Only KWin tells this.")));
+        }
+        return true;
+    }
     // The script passes the pid as a number and the class as text or bytes, whichever
     // KWin's types give: read all three by value.
     const QString caption = arguments[0].toString();
@@ -157,8 +169,8 @@ bool CKWinForegroundSampler::handleMessage(const QDBusMessage& message,
     // Each switch first reports that no window is active; the next call names the new one.
     if (!caption.isEmpty() || !resourceClass.isEmpty() || pid != 0) {
         m_pid = pid;
-        m_title = caption.toStdString();
-        m_class = resourceClass.toStdString();
+        m_title = CutBusText(caption, kMaxSampleTitleChars);
+        m_class = CutBusText(resourceClass, kMaxSampleAppIdChars);
     }
     if (message.isReplyRequired()) {
         connection.send(message.createReply());

@@ -9,6 +9,7 @@
 
 #include "core/IForegroundSampler.h"
 #include "platform/desktop/DesktopEntryIcons.h"
+#include "platform/system/CBusNameOwner.h"
 
 // The foreground window of KWin (KDE Plasma on Wayland). A KWin script loaded at start
 // calls back over the session bus on every activation and caption change; a sample only
@@ -29,6 +30,8 @@ class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegrou
     static QString ServiceName(qint64 pid);
     static QString PluginName(qint64 pid);
 
+    // Activated is believed only from the connection that owns org.kde.KWin now; any other
+    // caller gets AccessDenied.
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
     QString introspect(const QString& path) const override;
 
@@ -37,6 +40,7 @@ class CKWinForegroundSampler final : public QDBusVirtualObject, public IForegrou
     bool Start(std::string& error);
     void UnloadScript();
 
+    std::unique_ptr<CBusNameOwner> m_kwin;
     QString m_scriptFile;
     bool m_loaded = false;
     bool m_registered = false;

@@ -36,14 +36,17 @@ QDBusConnection Bus(bool systemBus) {
 
 }  // namespace
 
-CSessionPresence::CSessionPresence(std::unique_ptr<IIdleTime> idle, QObject* parent)
-    : QObject(parent), idle_(std::move(idle)) {
+CSessionPresence::CSessionPresence(std::unique_ptr<IIdleTime> idle, bool desktopSavers,
+                                   QObject* parent)
+    : QObject(parent), idle_(std::move(idle)), desktopSavers_(desktopSavers) {
     QDBusConnection session = QDBusConnection::sessionBus();
     if (session.isConnected()) {
-        session.connect(kGnomeSaver, kGnomeSaverPath, kGnomeSaver, QStringLiteral("ActiveChanged"),
-                        this, SLOT(OnGnomeSaver(bool)));
-        session.connect(kSaver, kSaverPath, kSaver, QStringLiteral("ActiveChanged"), this,
-                        SLOT(OnFreedesktopSaver(bool)));
+        if (desktopSavers_) {
+            session.connect(kGnomeSaver, kGnomeSaverPath, kGnomeSaver,
+                            QStringLiteral("ActiveChanged"), this, SLOT(OnGnomeSaver(bool)));
+            session.connect(kSaver, kSaverPath, kSaver, QStringLiteral("ActiveChanged"), this,
+                            SLOT(OnFreedesktopSaver(bool)));
+        }
         for (const char* signal : {"InhibitorAdded", "InhibitorRemoved"}) {
             session.connect(kGnomeSession, kGnomeSessionPath, kGnomeSession,
                             QString::fromLatin1(signal), this, SLOT(OnGnomeInhibitors()));
@@ -54,8 +57,12 @@ CSessionPresence::CSessionPresence(std::unique_ptr<IIdleTime> idle, QObject* par
         auto* watcher = new QDBusServiceWatcher(this);
         watcher->setConnection(session);
         watcher->setWatchMode(QDBusServiceWatcher::WatchForRegistration);
-        for (const QString& name : {kGnomeSaver, kSaver, kGnomeSession, kPower}) {
+        for (const QString& name : {kGnomeSession, kPower}) {
             watcher->addWatchedService(name);
+        }
+        if (desktopSavers_) {
+            watcher->addWatchedService(kGnomeSaver);
+            watcher->addWatchedService(kSaver);
         }
         connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
             AskScreenSavers();
@@ -115,6 +122,9 @@ void CSessionPresence::CallAsync(bool systemBus, const QString& service, const Q
 }
 
 void CSessionPresence::AskScreenSavers() {
+    if (!desktopSavers_) {
+        return;
+    }
     CallAsync(false, kGnomeSaver, kGnomeSaverPath, kGnomeSaver, QStringLiteral("GetActive"), {},
               &CSessionPresence::GnomeSaverReply);
     // GNOME answers this one with NotSupported: only a value counts.

@@ -15,14 +15,18 @@ class QDBusPendingCallWatcher;
 // Presence from the session's own services, kept in memory from their signals and
 // asynchronous answers so the one-second step never waits on the bus:
 // - locked: logind's LockedHint of this session (system bus), the desktop's screen saver
-//   (org.gnome.ScreenSaver, org.freedesktop.ScreenSaver), else the display's own saver;
+//   (org.gnome.ScreenSaver, org.freedesktop.ScreenSaver) where the desktop provides one,
+//   else the display's own saver;
 // - idle: the idle time source, held at 0 while the desktop reports an idle inhibitor
 //   (org.gnome.SessionManager, org.freedesktop.PowerManagement.Inhibit).
 class CSessionPresence : public QObject, public IPresence {
     Q_OBJECT
   public:
-    // idle may be nullptr: the idle time is then unknown.
-    explicit CSessionPresence(std::unique_ptr<IIdleTime> idle, QObject* parent = nullptr);
+    // idle may be nullptr: the idle time is then unknown. desktopSavers: whether the desktop
+    // itself provides the screen-saver names. Where it does not (sway, other wlroots
+    // compositors) any program could claim them and pause the count, so they are not heard.
+    explicit CSessionPresence(std::unique_ptr<IIdleTime> idle, bool desktopSavers = true,
+                              QObject* parent = nullptr);
     ~CSessionPresence() override;
 
     bool Locked() override;
@@ -61,6 +65,7 @@ class CSessionPresence : public QObject, public IPresence {
     void PowerInhibitReply(QDBusPendingCallWatcher* call);
 
     std::unique_ptr<IIdleTime> idle_;
+    bool desktopSavers_ = true;
     QString sessionPath_;
     bool logindAnswered_ = false;
     bool logindLocked_ = false;

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sway/CSwayForegroundSampler.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cstring>
 
 #include "core/Message.h"
+#include "platform/system/BusText.h"
 #include "platform/system/ProcessExecutable.h"
 
 namespace {
@@ -24,13 +30,36 @@ constexpr uint32_t kWindowEvent = kEventBit | 3;
 constexpr int kRetryMs = 1000;
 constexpr int kStartWaitMs = 2000;
 
-// A restarted sway listens on a new socket in the runtime folder: the newest one there.
-QString NewestSocketBeside(const QString& socketPath) {
+// A socket file, not a link to one, owned by uid.
+bool SocketOwnedBy(const QString& path, uid_t uid) {
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISSOCK(info.st_mode) &&
+           info.st_uid == uid;
+}
+
+std::optional<uid_t> PeerUid(qintptr fd) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    if (fd < 0 || getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) {
+        return std::nullopt;
+    }
+    return peer.uid;
+}
+
+// A restarted sway listens on a new socket in the runtime folder: the newest one there that
+// belongs to sway's user and was not refused. "" when there is none.
+QString NewestSocketBeside(const QString& socketPath, uid_t uid, const QSet<QString>& refused) {
     const QFileInfo old(socketPath);
     const QFileInfoList found =
         QDir(old.absolutePath())
             .entryInfoList({QStringLiteral("sway-ipc.*.sock")}, QDir::System, QDir::Time);
-    return found.isEmpty() ? socketPath : found.first().absoluteFilePath();
+    for (const QFileInfo& candidate : found) {
+        const QString path = candidate.absoluteFilePath();
+        if (!refused.contains(path) && SocketOwnedBy(path, uid)) {
+            return path;
+        }
+    }
+    return !refused.contains(socketPath) && SocketOwnedBy(socketPath, uid) ? socketPath : QString();
 }
 
 }  // namespace
@@ -92,6 +121,14 @@ void CSwayForegroundSampler::Send(uint32_t type, const QByteArray& payload) {
 }
 
 void CSwayForegroundSampler::OnConnected() {
+    const std::optional<uid_t> peer = PeerUid(m_socket.socketDescriptor());
+    if (!m_swayUid) {
+        m_swayUid = peer.value_or(getuid());
+    } else if (peer != m_swayUid) {
+        m_refused.insert(m_socket.fullServerName());
+        m_socket.abort();  // lost again: the retry looks for another socket
+        return;
+    }
     m_buffer.clear();
     m_treeRead = false;
     // Subscribed first, so no focus change falls between the tree and the events.
@@ -151,7 +188,8 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
     if (change == QStringLiteral("focus")) {
         TakeFocus(window);
     } else if (change == QStringLiteral("title") && id == m_focus.id) {
-        m_focus.title = window.value(QStringLiteral("name")).toString().toStdString();
+        m_focus.title =
+            CutBusText(window.value(QStringLiteral("name")).toString(), kMaxSampleTitleChars);
     } else if (change == QStringLiteral("close") && id == m_focus.id) {
         m_focus = {};
     }
@@ -160,14 +198,15 @@ void CSwayForegroundSampler::TakeWindowEvent(const QJsonObject& event) {
 void CSwayForegroundSampler::TakeFocus(const QJsonObject& window) {
     m_focus.id = window.value(QStringLiteral("id")).toInteger();
     m_focus.pid = static_cast<uint32_t>(window.value(QStringLiteral("pid")).toInteger());
-    m_focus.title = window.value(QStringLiteral("name")).toString().toStdString();
+    m_focus.title =
+        CutBusText(window.value(QStringLiteral("name")).toString(), kMaxSampleTitleChars);
     const QJsonValue appId = window.value(QStringLiteral("app_id"));
-    m_focus.appId = (appId.isString() ? appId.toString()
-                                      : window.value(QStringLiteral("window_properties"))
-                                            .toObject()
-                                            .value(QStringLiteral("class"))
-                                            .toString())
-                        .toStdString();
+    m_focus.appId = CutBusText(appId.isString() ? appId.toString()
+                                                : window.value(QStringLiteral("window_properties"))
+                                                      .toObject()
+                                                      .value(QStringLiteral("class"))
+                                                      .toString(),
+                               kMaxSampleAppIdChars);
 }
 
 // A failed reconnect, or a loss reported as an error rather than a disconnection.
@@ -196,7 +235,12 @@ void CSwayForegroundSampler::TryReconnect() {
     if (m_socket.state() != QLocalSocket::UnconnectedState) {
         m_socket.abort();
     }
-    const QString path = NewestSocketBeside(QString::fromStdString(m_socketPath));
+    const QString path = NewestSocketBeside(QString::fromStdString(m_socketPath),
+                                            m_swayUid.value_or(getuid()), m_refused);
+    if (path.isEmpty()) {
+        m_retry.start();
+        return;
+    }
     m_socketPath = path.toStdString();
     m_socket.connectToServer(path);
     if (m_socket.state() == QLocalSocket::UnconnectedState) {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/types.h>
 #include <QByteArray>
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/IForegroundSampler.h"
@@ -15,7 +18,9 @@
 
 // The foreground window of sway (or another compositor speaking i3's IPC), kept from the
 // window events it sends over its socket. A sample only reads the kept state: the tick
-// never waits on the socket.
+// never waits on the socket. After a loss only a socket of sway's own user is taken: the
+// one whose file and listening process belong to the user of the sway first reached
+// through $SWAYSOCK (the user's own sway, or the one a test runs as another user).
 class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
   public:
     // Connects to the socket and reads the focused window before returning (the program is
@@ -51,6 +56,8 @@ class CSwayForegroundSampler final : public QObject, public IForegroundSampler {
     void TakeFocus(const QJsonObject& window);
 
     std::string m_socketPath;
+    std::optional<uid_t> m_swayUid;  // of the first sway's process
+    QSet<QString> m_refused;         // sockets whose listener is not sway's user
     QLocalSocket m_socket;
     QByteArray m_buffer;
     QTimer m_retry;

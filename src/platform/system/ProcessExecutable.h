@@ -19,3 +19,6 @@ ForegroundSample ProcessSample(std::string_view title, uint32_t pid);
 
 // Longest title a sample carries, in characters.
 constexpr std::size_t kMaxSampleTitleChars = 99;
+// Longest app id or WM class kept for the icon: it names a desktop entry's file, and a
+// file name has at most 255 bytes.
+constexpr std::size_t kMaxSampleAppIdChars = 255;
