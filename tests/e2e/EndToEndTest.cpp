@@ -13,6 +13,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -74,15 +75,20 @@ class EndToEndTest : public ::testing::Test {
         return (root_ / name).string();
     }
 
-    // A window titled "Hourglint" of the given process; 0 when none came within 15 s.
-    uint32_t WaitForWindowOf(pid_t pid) {
+    // A window titled "Hourglint" of the given process other than besides; 0 when none came
+    // within 15 s.
+    uint32_t WaitForWindowOf(pid_t pid, uint32_t besides = 0) {
         for (int i = 0; i < 150; ++i) {
             std::string found;
             if (x_.Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", std::to_string(pid),
                         "--name", "^Hourglint$"},
-                       &found) == 0 &&
-                !found.empty()) {
-                return static_cast<uint32_t>(std::stoul(found));
+                       &found) == 0) {
+                std::istringstream windows(found);
+                for (std::string window; std::getline(windows, window);) {
+                    if (std::stoul(window) != besides) {
+                        return static_cast<uint32_t>(std::stoul(window));
+                    }
+                }
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
@@ -187,6 +193,8 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     const auto spawned = std::chrono::steady_clock::now();
     const pid_t app = StartHourglint();
     const auto shown = std::chrono::steady_clock::now();
+    const uint32_t window = WaitForWindowOf(app);
+    ASSERT_NE(window, 0u);
     const uint32_t terminal = x_.StartXterm("Locked terminal");
     ASSERT_NE(terminal, 0u);
     ASSERT_TRUE(x_.Activate(terminal));
@@ -195,12 +203,13 @@ TEST_F(EndToEndTest, ADatabaseLockedForMostOfTheRunStillGetsEverySecondOnce) {
     }
 
     // Another program holds the write lock, as a backup tool or a sqlite3 shell would;
-    // the failure box opens and stays unanswered.
+    // the failure box opens at the next flush and stays unanswered, the seconds counted on.
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(Database().c_str(), &other), SQLITE_OK);
     sqlite3_busy_timeout(other, 5000);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    std::this_thread::sleep_for(std::chrono::seconds(9));
+    ASSERT_NE(WaitForWindowOf(app, window), 0u) << "no failure box";
+    std::this_thread::sleep_for(std::chrono::seconds(7));  // a clock stopped by it would show
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     std::this_thread::sleep_for(std::chrono::seconds(2));
@@ -354,8 +363,9 @@ TEST_F(EndToEndTest, ASecondCopyOnTheSameDatabaseStopsAndSaysWhy) {
         StartHourglint({"XDG_RUNTIME_DIR=" + PrivateFolder("runtime-two")}, false, "second.log");
     const uint32_t box = WaitForWindowOf(second);
     ASSERT_NE(box, 0u) << "the second copy showed no message";
-    // The box waits for the user without taking the keyboard from the terminal.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    // The box waits for the user without taking the keyboard from the terminal: once it
+    // and openbox are done with its showing.
+    ASSERT_TRUE(x_.Settle(box));
     EXPECT_EQ(ActiveWindow(), terminal);
 
     // Reports read the database while the first copy holds it.
@@ -364,9 +374,10 @@ TEST_F(EndToEndTest, ASecondCopyOnTheSameDatabaseStopsAndSaysWhy) {
         x_.Run({Executable().string(), "--report", "--database", Database().string()}, &report), 0);
     EXPECT_EQ(report.rfind("Process,Today,Yesterday,", 0), 0u) << report;
 
+    // Both copies run a while: a second counter would show in the total.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     ASSERT_TRUE(x_.Activate(box));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(x_.Settle(box));  // the box has read that it has the keyboard
     x_.Run({"xdotool", "key", "--clearmodifiers", "Return"});
     int status = 0;
     ASSERT_TRUE(x_.WaitExit(second, 10000, &status)) << "the second copy kept running";

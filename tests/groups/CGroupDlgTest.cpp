@@ -123,7 +123,7 @@ TEST_F(GroupDlgTest, APartialReadCannotBeSaved) {
     // Told over the dialog, once it is on screen.
     EXPECT_TRUE(messages_.empty());
     dialog.show();
-    QTest::qWait(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.empty(); }, 20000));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].rfind("Fail to load data from Database!\nError Information: ", 0), 0u);
     EXPECT_FALSE(dialog.SaveButton().isEnabled());

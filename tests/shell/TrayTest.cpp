@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -85,12 +86,21 @@ class TrayTest : public MainFrameFixture {
         return frame;
     }
 
+    // Until the window and openbox are done with every change under way; a window never
+    // made has none. The native window's own id: a change of flags makes a new one.
+    static void Settle(const QWidget& window) {
+        if (const QWindow* native = window.windowHandle(); native && native->handle()) {
+            EXPECT_TRUE(Session().Settle(static_cast<uint32_t>(native->winId()),
+                                         [] { QCoreApplication::processEvents(); }));
+        }
+    }
+
     // A person clicks some time after the last change; openbox's own answers to a
     // minimise or a map arrive late, and must not be mistaken for new requests.
     static void ClickTrayIcon(CMainFrame& frame) {
-        QTest::qWait(300);
+        Settle(frame);
         emit frame.Tray().Icon().activated(QSystemTrayIcon::Trigger);
-        QTest::qWait(300);
+        Settle(frame);
     }
 
     static QString ToggleText(CMainFrame& frame) {
@@ -149,7 +159,7 @@ TEST_F(TrayTest, TheWindowComesBackWhereTheUserLeftIt) {
         ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), args), 0);
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.size() == QSize(470, 520); }));
-    QTest::qWait(300);
+    Settle(frame);
     const QRect placed = frame.geometry();
     // Each round moved it further before: a drift would show in the second.
     for (int round = 0; round < 2; ++round) {
@@ -195,7 +205,7 @@ TEST_F(TrayTest, ATrayStartedLaterGetsTheIconAndAGoneTrayGivesTheWindowBack) {
     ASSERT_FALSE(CShellTray::Available());
     CMainFrame& frame = ShownFrame();
     frame.showMinimized();
-    QTest::qWait(500);
+    Settle(frame);
     EXPECT_TRUE(frame.isVisible()) << "hidden into a tray that does not exist";
     frame.showNormal();
 
@@ -273,7 +283,17 @@ TEST_F(TrayTest, AFailureBoxLeavesTheFocusWithTheProgramInFront) {
 
     InstallMessageBoxHandler();
     ShowMessage("Fail to save data into Database!");
-    QTest::qWait(1000);
+    // The box on screen, and openbox done with its showing: it would have moved the focus.
+    QWidget* shown = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto boxes = frame.findChildren<QMessageBox*>();
+            shown = boxes.isEmpty() ? nullptr : boxes[0];
+            return shown != nullptr && shown->windowHandle() != nullptr &&
+                   shown->windowHandle()->isExposed();
+        },
+        20000));
+    Settle(*shown);
     std::string active;
     Session().Run({"xdotool", "getactivewindow"}, &active);
     EXPECT_EQ(active, std::to_string(terminal) + "\n");

@@ -226,3 +226,122 @@ bool XvfbSession::MapAndWait(uint32_t window, int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
+
+uint32_t XvfbSession::Atom(const char* name) const {
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name),
+                              nullptr),
+        &std::free);
+    return reply ? reply->atom : uint32_t{XCB_ATOM_NONE};
+}
+
+template <typename Match>
+bool XvfbSession::WaitForEvent(const Match& match, const std::function<void()>& pump,
+                               Deadline deadline) {
+    for (;;) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+            const bool taken = match(*event);
+            std::free(event);
+            if (taken) {
+                return true;
+            }
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (xcb_connection_has_error(connection_) != 0 || left <= 0) {
+            return false;
+        }
+        // Without a pump the next event can be awaited; a pumped event loop needs turns.
+        pollfd p{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&p, 1, pump ? std::min<long long>(left, 5) : left);
+        if (pump) {
+            pump();
+        }
+    }
+}
+
+bool XvfbSession::PingClient(uint32_t window, const std::function<void()>& pump,
+                             Deadline deadline) {
+    const uint32_t protocols = Atom("WM_PROTOCOLS");
+    const uint32_t ping = Atom("_NET_WM_PING");
+    const uint32_t token = ++token_;
+    // The answer goes to the root window, for the window manager's redirect and, from Qt,
+    // for structure rather than substructure listeners.
+    const uint32_t listen = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &listen);
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = protocols;
+    message.data.data32[0] = ping;
+    message.data.data32[1] = token;  // the time stamp, given back unchanged
+    message.data.data32[2] = window;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection_);
+    const bool answered = WaitForEvent(
+        [&](const xcb_generic_event_t& event) {
+            if ((event.response_type & 0x7f) != XCB_CLIENT_MESSAGE) {
+                return false;
+            }
+            const auto& answer = reinterpret_cast<const xcb_client_message_event_t&>(event);
+            return answer.window == root_ && answer.type == protocols &&
+                   answer.data.data32[0] == ping && answer.data.data32[1] == token;
+        },
+        pump, deadline);
+    const uint32_t none = XCB_EVENT_MASK_NO_EVENT;
+    xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &none);
+    return answered;
+}
+
+bool XvfbSession::SyncWindowManager(Deadline deadline) {
+    const uint32_t extents = Atom("_NET_FRAME_EXTENTS");
+    if (probe_ == 0) {
+        probe_ = xcb_generate_id(connection_);
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, probe_, root_, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                          &mask);
+    }
+    // Our own deletion marks where the queue stood; openbox's answer comes after it.
+    const uint32_t mark[4] = {};
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, probe_, extents, XCB_ATOM_CARDINAL, 32,
+                        4, mark);
+    xcb_delete_property(connection_, probe_, extents);
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = probe_;
+    request.type = Atom("_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(connection_, 0, root_,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection_);
+    bool marked = false;
+    return WaitForEvent(
+        [&](const xcb_generic_event_t& event) {
+            if ((event.response_type & 0x7f) != XCB_PROPERTY_NOTIFY) {
+                return false;
+            }
+            const auto& change = reinterpret_cast<const xcb_property_notify_event_t&>(event);
+            if (change.window != probe_ || change.atom != extents) {
+                return false;
+            }
+            marked = marked || change.state == XCB_PROPERTY_DELETE;
+            return marked && change.state == XCB_PROPERTY_NEW_VALUE;
+        },
+        {}, deadline);
+}
+
+bool XvfbSession::Settle(uint32_t window, const std::function<void()>& pump, int timeoutMs) {
+    const Deadline deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (int round = 0; round < 2; ++round) {
+        // openbox reads the focus it gave only after its answer: once more for that.
+        if (!PingClient(window, pump, deadline) || !SyncWindowManager(deadline) ||
+            !SyncWindowManager(deadline)) {
+            return false;
+        }
+    }
+    return PingClient(window, pump, deadline);
+}

@@ -3,7 +3,9 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,14 +68,29 @@ class XvfbSession {
     bool MapAndWait(uint32_t window, int timeoutMs = 10000);
     // Starts "xterm -T title" and returns its window (0 on failure); pid receives its pid.
     uint32_t StartXterm(const std::string& title, pid_t* pid = nullptr);
+    // Waits until the Qt program that made window and openbox have both handled everything
+    // that was under way: the program answers a _NET_WM_PING only after the events before
+    // it, openbox a frame-extents request only after the requests before it. Twice over, so
+    // the program's answers to openbox's answers are handled too. pump runs between polls;
+    // a test pinging its own window runs its event loop there.
+    bool Settle(uint32_t window, const std::function<void()>& pump = {}, int timeoutMs = 20000);
 
   private:
+    using Deadline = std::chrono::steady_clock::time_point;
     bool WindowManagerRunning() const;
+    uint32_t Atom(const char* name) const;
+    bool PingClient(uint32_t window, const std::function<void()>& pump, Deadline deadline);
+    bool SyncWindowManager(Deadline deadline);
+    // Reads the connection's events until match takes one.
+    template <typename Match>
+    bool WaitForEvent(const Match& match, const std::function<void()>& pump, Deadline deadline);
 
     pid_t xvfb_ = -1;
     pid_t windowManager_ = -1;
     std::string display_;
     xcb_connection_t* connection_ = nullptr;
     uint32_t root_ = 0;
+    uint32_t probe_ = 0;  // never mapped; openbox answers on it
+    uint32_t token_ = 0;
     ChildProcesses processes_;
 };
