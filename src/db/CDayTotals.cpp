@@ -191,12 +191,12 @@ CDayTotals::Result CDayTotals::Fill(const std::string& path, const std::atomic<b
         sqlite3_progress_handler(connection.Handle(), 1000, StopWhenCancelled,
                                  const_cast<std::atomic<bool>*>(cancel));
     }
-    try {
-        for (bool more = true; more;) {
-            if (Cancelled(cancel)) {
-                result.outcome = Outcome::Cancelled;
-                return result;
-            }
+    for (bool more = true; more;) {
+        if (Cancelled(cancel)) {
+            result.outcome = Outcome::Cancelled;
+            return result;
+        }
+        try {
             connection.Execute("BEGIN IMMEDIATE");
             try {
                 more = Step(connection, options.chunkRows, result.chunks);
@@ -205,17 +205,23 @@ CDayTotals::Result CDayTotals::Fill(const std::string& path, const std::atomic<b
                 connection.ExecuteQuietly("ROLLBACK");
                 throw;
             }
-            // Paused in short steps, so a cancel ends the wait soon.
-            const auto until =
-                std::chrono::steady_clock::now() + std::chrono::milliseconds(options.pauseMs);
-            while (more && !Cancelled(cancel) && std::chrono::steady_clock::now() < until) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } catch (const SqliteError& e) {
+            if (Cancelled(cancel)) {
+                result.outcome = Outcome::Cancelled;
+                return result;
+            }
+            // Others' writes come first: a busy file is tried again after the pause.
+            if (e.Code() != SQLITE_BUSY && e.Code() != SQLITE_LOCKED) {
+                result.error = e.what();
+                return result;
             }
         }
-    } catch (const SqliteError& e) {
-        result.outcome = Cancelled(cancel) ? Outcome::Cancelled : Outcome::Failed;
-        result.error = e.what();
-        return result;
+        // Paused in short steps, so a cancel ends the wait soon.
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(options.pauseMs);
+        while (more && !Cancelled(cancel) && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
     result.outcome = Outcome::Ready;
     return result;

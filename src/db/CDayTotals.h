@@ -48,8 +48,9 @@ class CDayTotals {
     };
 
     // Gives the existing file at path its roll-up, in short transactions of its own on
-    // the calling thread; at once when the file has it. Never creates the file. Raising
-    // cancel stops it between chunks or inside one, which then leaves nothing behind.
+    // the calling thread; at once when the file has it. Never creates the file. A chunk
+    // that finds the file busy is tried again after the pause. Raising cancel stops it
+    // between chunks or inside one, which then leaves nothing behind.
     static Result Fill(const std::string& path, const std::atomic<bool>* cancel,
                        const Options& options);
     static Result Fill(const std::string& path, const std::atomic<bool>* cancel = nullptr) {
