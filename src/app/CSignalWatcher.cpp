@@ -3,18 +3,18 @@
 
 #include <QSocketNotifier>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
-#endif
+
+// POSIX signals through a socket pair; CSignalWatcherWin.cpp is the Windows form, which
+// watches nothing.
 
 namespace {
 
-#ifndef _WIN32
 int pipeFds[2] = {-1, -1};
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
@@ -25,12 +25,10 @@ void OnSignal(int signal) {
     [[maybe_unused]] const ssize_t written = ::write(pipeFds[0], &byte, 1);
     errno = saved;
 }
-#endif
 
 }  // namespace
 
 CSignalWatcher::CSignalWatcher(QObject* parent) : QObject(parent) {
-#ifndef _WIN32
     if (pipeFds[0] != -1) {
         return;  // one watcher per process
     }
@@ -51,11 +49,9 @@ CSignalWatcher::CSignalWatcher(QObject* parent) : QObject(parent) {
     for (const int signal : kSignals) {
         ::sigaction(signal, &action, nullptr);
     }
-#endif
 }
 
 CSignalWatcher::~CSignalWatcher() {
-#ifndef _WIN32
     if (notifier_ == nullptr) {
         return;
     }
@@ -70,14 +66,11 @@ CSignalWatcher::~CSignalWatcher() {
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
     pipeFds[0] = pipeFds[1] = -1;
-#endif
 }
 
 void CSignalWatcher::OnReadable() {
-#ifndef _WIN32
     unsigned char byte = 0;
     while (::read(pipeFds[1], &byte, 1) == 1) {
         emit Signalled(byte);
     }
-#endif
 }

@@ -107,7 +107,12 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     MergedReportModel merged = ComputeMergedReport(path, share, snapshots, Anchor(), mode);
     // The report is that of the files that could be read; the others are named.
     for (const CMergedReport::LeftOut& file : merged.leftOut) {
-        err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
+        // Some days of a file, or one of two files of one computer: the file is only named.
+        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
+                               file.why == LeftOutReason::SameComputerTwice ||
+                               file.why == LeftOutReason::SameDaySums;
+        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
+            << '\n';
     }
     if (!merged.thisComputerError.empty()) {
         err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';

@@ -99,3 +99,22 @@ std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars) {
     }
     return valid;
 }
+
+std::string ShownText(const std::string& text) {
+    const std::string valid = ValidUtf8(text);
+    std::string shown;
+    shown.reserve(valid.size());
+    for (std::size_t pos = 0; pos < valid.size(); ++pos) {
+        const auto byte = static_cast<unsigned char>(valid[pos]);
+        // C1 controls are U+0080 to U+009F: 0xC2 followed by 0x80 to 0x9F.
+        const bool c1 = byte == 0xC2 && pos + 1 < valid.size() &&
+                        static_cast<unsigned char>(valid[pos + 1]) <= 0x9F;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            shown += "\xEF\xBF\xBD";
+            pos += c1 ? 1 : 0;
+        } else {
+            shown += valid[pos];
+        }
+    }
+    return shown;
+}

@@ -16,3 +16,6 @@ std::string ValidUtf8(const std::string& text);
 // title, a bus caller's string): it ends at the first NUL, and every byte that is not part
 // of a well-formed character becomes U+FFFD and counts as one character.
 std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars);
+// text as a name is shown: ValidUtf8, and every control character (C0, DEL, C1) replaced
+// by U+FFFD too, so a name from another computer cannot break a line or a terminal.
+std::string ShownText(const std::string& text);

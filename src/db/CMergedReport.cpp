@@ -10,15 +10,21 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
-#include "db/CSnapshotWriter.h"
+#include "core/Utf8Text.h"
+#include "db/CForeignFile.h"
 #include "db/DbText.h"
 
 namespace {
 
 constexpr int64_t kDay = 86400;
 constexpr int kPeriods = 5;
+// 26 hours: a day that daylight saving lengthens has 25, and a flight west adds more.
+constexpr int64_t kMostSecondsADay = 26 * 3600;
 
 // The chosen day, the day before, and the last 7, 30 and 365 days, in the report's order.
 struct Period {
@@ -28,18 +34,25 @@ struct Period {
 };
 const Period kPeriodList[kPeriods] = {{0, 0, 1}, {0, 1, 1}, {7, 0, 7}, {30, 0, 30}, {365, 0, 365}};
 
-const char* const kProcessDay =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ?1 GROUP BY titem.id";
-const char* const kProcessRange =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, SUM(seconds) AS ss "
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ?1 AND d > ?2 GROUP BY titem.id";
-const char* const kGroupDay =
-    "SELECT groupid AS id, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
-    "AND d = ?1 GROUP BY groupid";
-const char* const kGroupRange =
-    "SELECT groupid AS id, SUM(seconds) AS ss FROM ttime, titem WHERE titem.id=ttime.itemid "
-    "AND d <= ?1 AND d > ?2 GROUP BY groupid";
+// The periods as day texts, which compare as the days do.
+struct PeriodDays {
+    std::string last[kPeriods];
+    std::string beforeFirst[kPeriods];  // for a range
+    bool Holds(int period, const std::string& day) const {
+        return kPeriodList[period].days == 0 ? day == last[period]
+                                             : day <= last[period] && day > beforeFirst[period];
+    }
+};
+
+PeriodDays DaysOf(int64_t day) {
+    PeriodDays periods;
+    for (int p = 0; p < kPeriods; ++p) {
+        const Period& period = kPeriodList[p];
+        periods.last[p] = FormatDbDate(day - period.dayOffset * kDay);
+        if (period.days != 0) periods.beforeFirst[p] = FormatDbDate(day - period.days * kDay);
+    }
+    return periods;
+}
 
 std::function<void(const std::string&)>& OpenedHook() {
     static std::function<void(const std::string&)> hook;
@@ -68,37 +81,46 @@ struct Handle {
 // A statement that finalizes itself; Step() is false at the end and on an error.
 class Query {
   public:
-    Query(sqlite3* db, const char* sql) : db_(db) {
-        ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK;
-    }
+    Query(sqlite3* db, const char* sql) { rc_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
     ~Query() { sqlite3_finalize(stmt_); }
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
     void Bind(int index, const std::string& text) {
-        if (ok_) sqlite3_bind_text(stmt_, index, text.c_str(), -1, SQLITE_TRANSIENT);
+        if (Ok()) sqlite3_bind_text(stmt_, index, text.c_str(), -1, SQLITE_TRANSIENT);
     }
     bool Step() {
-        if (!ok_) return false;
+        if (!Ok()) return false;
         const int rc = sqlite3_step(stmt_);
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) ok_ = false;
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) rc_ = rc;
         return rc == SQLITE_ROW;
     }
-    bool Ok() const { return ok_; }
-    std::string Error() const { return sqlite3_errmsg(db_); }
+    bool Ok() const { return rc_ == SQLITE_OK; }
+    int Rc() const { return rc_; }
+    int Type(int column) const { return sqlite3_column_type(stmt_, column); }
     int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
-    bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
     std::string Text(int column) const {
+        return CutUtf8(std::string(View(column, kMaxBytes)), kReadTextChars);
+    }
+    // The first bytes of a value as text, valid until the next step.
+    std::string_view View(int column, size_t most) const {
         const auto* text = sqlite3_column_text(stmt_, column);
-        return text != nullptr ? CutUtf8(reinterpret_cast<const char*>(text), kReadTextChars)
-                               : std::string();
+        const auto size = static_cast<size_t>(sqlite3_column_bytes(stmt_, column));
+        return text != nullptr
+                   ? std::string_view(reinterpret_cast<const char*>(text), std::min(size, most))
+                   : std::string_view();
     }
 
   private:
-    sqlite3* db_;
+    static constexpr size_t kMaxBytes = 4 * kReadTextChars;
     sqlite3_stmt* stmt_ = nullptr;
-    bool ok_ = false;
+    int rc_ = SQLITE_OK;
 };
+
+// A sum that stays at the largest value rather than wrapping.
+void Add(int64_t& sum, int64_t value) {
+    if (__builtin_add_overflow(sum, value, &sum)) sum = std::numeric_limits<int64_t>::max();
+}
 
 // One program or group as read from one file, or merged over all of them.
 struct Sums {
@@ -110,77 +132,147 @@ struct Sums {
 };
 using SumsByName = std::map<std::string, Sums>;
 
-// A snapshot file as an SQLite URI, read-only and immutable: no locks, no journal, no
-// side files, and never a write.
-std::string ImmutableUri(const std::string& path) {
-    std::string uri = "file:";
-    for (const char c : path) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 || c == '/' || c == '.' || c == '-' || c == '_' || c == '~') {
-            uri += c;
-        } else {
-            static const char* const kHex = "0123456789ABCDEF";
-            uri += '%';
-            uri += kHex[byte >> 4];
-            uri += kHex[byte & 15];
-        }
+// One file as read: its sums, and each plausible day's total, to compare files by.
+struct FileSums {
+    SumsByName sums;
+    std::map<std::string, int64_t> days;
+    int implausibleDays = 0;
+};
+
+// In index order, so the hour rows of one program's day come together.
+const char* const kAllDays = "SELECT itemid, d, seconds FROM ttime ORDER BY itemid, d";
+const char* const kDaysInYear =
+    "SELECT itemid, d, seconds FROM ttime WHERE d <= ?1 AND d > ?2 ORDER BY itemid, d";
+
+// YYYY-MM-DD of a day that exists.
+bool IsDay(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (const int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (std::isdigit(static_cast<unsigned char>(text[i])) == 0) return false;
     }
-    return uri + "?immutable=1";
+    const int year = std::stoi(text.substr(0, 4));
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    static const int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month >= 1 && month <= 12 && day >= 1 &&
+           day <= kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-int64_t PragmaInt(sqlite3* db, const char* sql) {
-    Query query(db, sql);
-    return query.Step() ? query.Int(0) : -1;
-}
-
-// Reads every period of one file inside one read transaction. False with error set on a
-// failure; sums then holds nothing of use.
-bool ReadFile(sqlite3* db, int64_t day, bool groups, bool local, SumsByName& sums,
-              std::string& error) {
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+// Reads one file inside one read transaction. Rows are checked and summed here rather
+// than by the engine, as a file from elsewhere may hold any value: a day with a seconds
+// value that is not a whole number of 0 or more, a malformed day, or more than 26 hours
+// in all is left out. window: only the days of the report's year. False, with rc, on a
+// failure; file then holds nothing of use.
+bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, bool window,
+              FileSums& file, int& rc) {
+    struct Item {
+        std::string name, path;
+        int64_t group = 0;
+    };
+    struct Day {
+        int64_t total = 0;
+        bool plausible = true;
+        std::map<int64_t, int64_t> items;
+    };
+    std::unordered_map<int64_t, Item> items;
     std::map<int64_t, std::string> groupNames{{0, "Default"}};
-    bool ok = true;
-    if (groups) {
+    std::map<std::string, Day> days;
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    {
+        Query query(db, "SELECT id, name, path, groupid FROM titem");
+        while (query.Step()) {
+            // This computer's paths stay as stored: they find its programs' icons.
+            items[query.Int(0)] =
+                Item{ShownText(query.Text(1)), local ? query.Text(2) : ShownText(query.Text(2)),
+                     query.Int(3)};
+        }
+        rc = query.Rc();
+    }
+    if (rc == SQLITE_OK && groups) {
         Query names(db, "SELECT id, name FROM tgroup");
         while (names.Step()) {
-            groupNames[names.Int(0)] = names.Text(1);
+            groupNames[names.Int(0)] = ShownText(names.Text(1));
         }
-        ok = names.Ok();
-        if (!ok) error = names.Error();
+        rc = names.Rc();
     }
-    for (int p = 0; ok && p < kPeriods; ++p) {
-        const Period& period = kPeriodList[p];
-        Query run(db, period.days == 0 ? (groups ? kGroupDay : kProcessDay)
-                                       : (groups ? kGroupRange : kProcessRange));
-        run.Bind(1, FormatDbDate(day - period.dayOffset * kDay));
-        if (period.days != 0) {
-            run.Bind(2, FormatDbDate(day - period.days * kDay));
-        }
-        while (run.Step()) {
-            const int64_t id = run.Int(0);
-            std::string name;
-            if (groups) {
-                const auto found = groupNames.find(id);
-                name = found != groupNames.end() ? found->second : std::string();
-            } else {
-                name = run.Text(1);
+    if (rc == SQLITE_OK) {
+        Query rows(db, window ? kDaysInYear : kAllDays);
+        rows.Bind(1, periods.last[kPeriods - 1]);
+        rows.Bind(2, periods.beforeFirst[kPeriods - 1]);
+        // The rows of one program and day are summed first, then added to their day.
+        struct Run {
+            int64_t id = 0;
+            std::string day;
+            int64_t seconds = 0;
+            bool plausible = true;
+        };
+        std::optional<Run> run;
+        const auto addRun = [&days, &run] {
+            if (!run) return;
+            Day& day = days[run->day];
+            int64_t& item = day.items[run->id];
+            day.plausible = day.plausible && run->plausible &&
+                            !__builtin_add_overflow(day.total, run->seconds, &day.total) &&
+                            !__builtin_add_overflow(item, run->seconds, &item);
+        };
+        while (rows.Step()) {
+            const int64_t id = rows.Int(0);
+            const std::string_view day = rows.View(1, 16);
+            if (!run || run->id != id || run->day != day) {
+                addRun();
+                run.reset();
+                // Seconds of no program, which the one-computer report leaves out too.
+                if (rows.Type(0) != SQLITE_INTEGER || items.count(id) == 0) continue;
+                run = Run{id, std::string(day)};
             }
-            Sums& entry = sums[name];
-            if (local && !entry.hasKey) {
-                entry.key = id;
+            const int type = rows.Type(2);
+            const int64_t seconds = type == SQLITE_INTEGER ? rows.Int(2) : 0;
+            if (rows.Type(1) != SQLITE_TEXT || (type != SQLITE_INTEGER && type != SQLITE_NULL) ||
+                seconds < 0 || __builtin_add_overflow(run->seconds, seconds, &run->seconds)) {
+                run->plausible = false;
+            }
+        }
+        addRun();
+        rc = rows.Rc();
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return false;
+
+    for (const auto& [text, day] : days) {
+        if (!day.plausible || day.total > kMostSecondsADay || !IsDay(text)) {
+            ++file.implausibleDays;
+            continue;
+        }
+        file.days[text] = day.total;
+        bool held[kPeriods] = {};
+        bool any = false;
+        for (int p = 0; p < kPeriods; ++p) any = (held[p] = periods.Holds(p, text)) || any;
+        if (!any) continue;
+        for (const auto& [id, seconds] : day.items) {
+            const Item& item = items.at(id);
+            std::string name = item.name;
+            if (groups) {
+                const auto found = groupNames.find(item.group);
+                name = found != groupNames.end() ? found->second : std::string();
+            }
+            Sums& entry = file.sums[name];
+            const int64_t key = groups ? item.group : id;
+            if (local && (!entry.hasKey || key < entry.key)) {
+                entry.key = key;
                 entry.hasKey = true;
             }
             if (!groups && entry.path.empty()) {
-                entry.path = run.Text(2);
+                entry.path = item.path;
             }
-            entry.seconds[p] += run.IsNull(groups ? 1 : 3) ? 0 : run.Int(groups ? 1 : 3);
-            entry.present[p] = true;
+            for (int p = 0; p < kPeriods; ++p) {
+                if (!held[p]) continue;
+                Add(entry.seconds[p], seconds);
+                entry.present[p] = true;
+            }
         }
-        ok = run.Ok();
-        if (!ok) error = run.Error();
     }
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    return ok;
+    return true;
 }
 
 // Adds one file's sums; the path stays that of the first file that had one.
@@ -195,7 +287,7 @@ void AddInto(SumsByName& total, const SumsByName& file) {
             entry.path = sums.path;
         }
         for (int p = 0; p < kPeriods; ++p) {
-            entry.seconds[p] += sums.seconds[p];
+            Add(entry.seconds[p], sums.seconds[p]);
             entry.present[p] = entry.present[p] || sums.present[p];
         }
     }
@@ -256,60 +348,6 @@ ReportTable Order(const SumsByName& total) {
     return rows;
 }
 
-struct Snapshot {
-    std::string path;
-    std::unique_ptr<Handle> handle;
-    std::string id;
-    std::string name;
-    int64_t writtenAt = 0;
-};
-
-// Opens and checks one snapshot; empty reason: usable.
-std::string OpenSnapshot(Snapshot& snapshot, const std::atomic<bool>* cancel) {
-    // A pipe would make the open wait for a writer for ever.
-    struct stat info {};
-    if (::stat(snapshot.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return "is not a regular file";
-    }
-    snapshot.handle = std::make_unique<Handle>();
-    sqlite3*& db = snapshot.handle->db;
-    if (sqlite3_open_v2(ImmutableUri(snapshot.path).c_str(), &db,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
-        return "cannot be opened";
-    }
-    StopOn(db, cancel);
-    if (OpenedHook()) {
-        OpenedHook()(snapshot.path);
-    }
-    // The size of the file this connection holds open, which a rename over it leaves alone.
-    sqlite3_file* file = nullptr;
-    sqlite3_int64 size = -1;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
-        file == nullptr || file->pMethods == nullptr ||
-        file->pMethods->xFileSize(file, &size) != SQLITE_OK) {
-        return "cannot be read";
-    }
-    const int64_t pages = PragmaInt(db, "PRAGMA page_count");
-    const int64_t pageSize = PragmaInt(db, "PRAGMA page_size");
-    if (pages <= 0 || pageSize <= 0 || size != pages * pageSize) {
-        return "incomplete, still being copied?";
-    }
-    {
-        Query check(db, "PRAGMA quick_check");
-        if (!check.Step() || check.Text(0) != "ok") {
-            return "damaged";
-        }
-    }
-    Query meta(db, "SELECT computer_id, computer_name, schema_version, written_at FROM meta");
-    if (!meta.Step() || meta.Int(2) != CSnapshotWriter::kSchemaVersion) {
-        return "another schema";
-    }
-    snapshot.id = meta.Text(0);
-    snapshot.name = meta.Text(1);
-    snapshot.writtenAt = meta.Int(3);
-    return {};
-}
-
 }  // namespace
 
 void CMergedReport::SetOpenedHook(std::function<void(const std::string& file)> hook) {
@@ -347,60 +385,122 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
                                              const std::vector<std::string>& snapshots, int64_t day,
                                              bool groups, const std::atomic<bool>* cancel) {
     Result result;
-    // Every file is opened before any is read, so an id seen twice keeps only the newest.
-    std::vector<Snapshot> opened;
-    for (const std::string& path : snapshots) {
-        Snapshot snapshot;
-        snapshot.path = path;
-        const std::string reason = OpenSnapshot(snapshot, cancel);
-        if (!reason.empty()) {
-            result.leftOut.push_back({path, reason});
-        } else if (computerId.empty() || snapshot.id != computerId) {
-            opened.push_back(std::move(snapshot));
-        }
-    }
-    std::map<std::string, size_t> newest;
-    for (size_t i = 0; i < opened.size(); ++i) {
-        const auto [it, added] = newest.emplace(opened[i].id, i);
-        if (!added && opened[i].writtenAt >= opened[it->second].writtenAt) {
-            it->second = i;
-        }
-    }
-
+    const auto name = [&result](const std::string& file, LeftOutReason why, int count = 0) {
+        result.leftOut.push_back({file, LeftOutReasonText(why, count), why, count});
+    };
+    const PeriodDays periods = DaysOf(day);
     SumsByName total;
     {
         Handle local;
         std::string error;
-        SumsByName sums;
+        FileSums file;
+        int rc = SQLITE_OK;
         if (sqlite3_open_v2(databasePath.c_str(), &local.db, SQLITE_OPEN_READONLY, nullptr) !=
             SQLITE_OK) {
             error = local.db != nullptr ? sqlite3_errmsg(local.db) : "out of memory";
         } else {
             sqlite3_busy_timeout(local.db, 2000);
             StopOn(local.db, cancel);
-            if (!ReadFile(local.db, day, groups, true, sums, error) && error.empty()) {
-                error = "cannot be read";
+            if (!ReadFile(local.db, periods, groups, true, true, file, rc)) {
+                error = rc != SQLITE_OK ? sqlite3_errmsg(local.db) : "cannot be read";
             }
         }
         if (error.empty()) {
-            AddInto(total, sums);
+            AddInto(total, file.sums);
             result.computers.push_back(computerName);
+            if (file.implausibleDays > 0) {
+                name(databasePath, LeftOutReason::ImplausibleDays, file.implausibleDays);
+            }
         } else {
             result.thisComputerError = error;
         }
     }
-    for (size_t i = 0; i < opened.size(); ++i) {
-        if (newest.at(opened[i].id) != i) {
+
+    // Each file is read whole into sums and closed before the next, so at most one is
+    // held in memory; which of them count is decided once all are read.
+    struct Other {
+        std::string path, id, name;
+        int64_t writtenAt = 0;
+        FileSums file;
+        bool counts = true;
+    };
+    std::vector<Other> others;
+    struct stat own {};
+    const bool ownKnown = ::stat(databasePath.c_str(), &own) == 0;
+    for (const std::string& path : snapshots) {
+        if (cancel != nullptr && cancel->load()) break;
+        CForeignFile foreign(path, cancel);
+        const CForeignFile::Opened opened =
+            foreign.Open(ownKnown ? own.st_dev : 0, ownKnown ? own.st_ino : 0);
+        if (opened == CForeignFile::Opened::IsThatFile) {
+            continue;  // this computer's database, counted already
+        }
+        if (opened == CForeignFile::Opened::Ok && OpenedHook()) {
+            OpenedHook()(path);
+        }
+        if (opened != CForeignFile::Opened::Ok || !foreign.Load()) {
+            name(path, foreign.Reason());
             continue;
         }
-        SumsByName sums;
-        std::string error;
-        if (ReadFile(opened[i].handle->db, day, groups, false, sums, error)) {
-            AddInto(total, sums);
-            result.computers.push_back(opened[i].name);
+        Other other;
+        other.path = path;
+        if (foreign.Kind() == SchemaKind::Snapshot) {
+            if (!computerId.empty() && foreign.SnapshotMeta().id == computerId) {
+                continue;
+            }
+            other.id = foreign.SnapshotMeta().id;
+            other.name = foreign.SnapshotMeta().name;
+            other.writtenAt = foreign.SnapshotMeta().writtenAt;
         } else {
-            result.leftOut.push_back({opened[i].path, "damaged"});
+            other.name = ShownText(std::filesystem::path(path).filename().string());
         }
+        foreign.Restart();
+        int rc = SQLITE_OK;
+        if (!ReadFile(foreign.Db(), periods, groups, false, false, other.file, rc)) {
+            name(path, foreign.FailureReason(rc));
+            continue;
+        }
+        if (other.file.implausibleDays > 0) {
+            name(path, LeftOutReason::ImplausibleDays, other.file.implausibleDays);
+        }
+        others.push_back(std::move(other));
+    }
+
+    // Of one computer id the file written last counts; all of them are named.
+    std::map<std::string, size_t> newest;
+    std::map<std::string, int> seen;
+    for (size_t i = 0; i < others.size(); ++i) {
+        if (others[i].id.empty()) continue;
+        ++seen[others[i].id];
+        const auto [it, added] = newest.emplace(others[i].id, i);
+        if (!added && others[i].writtenAt >= others[it->second].writtenAt) it->second = i;
+    }
+    for (size_t i = 0; i < others.size(); ++i) {
+        if (others[i].id.empty() || seen[others[i].id] < 2) continue;
+        name(others[i].path, LeftOutReason::SameComputerTwice);
+        others[i].counts = newest[others[i].id] == i;
+    }
+    // A database and a snapshot carry no common id: the same day sums say they are one
+    // computer's history, which counts once, from the first of them.
+    std::vector<bool> named(others.size());
+    for (size_t i = 0; i < others.size(); ++i) {
+        for (size_t j = i + 1; j < others.size() && others[i].counts; ++j) {
+            // Files with ids are other computers' own words on who they are.
+            if (!others[j].counts || (!others[i].id.empty() && !others[j].id.empty()) ||
+                others[i].file.days.empty() || others[i].file.days != others[j].file.days) {
+                continue;
+            }
+            for (const size_t k : {i, j}) {
+                if (!named[k]) name(others[k].path, LeftOutReason::SameDaySums);
+                named[k] = true;
+            }
+            others[j].counts = false;
+        }
+    }
+    for (const Other& other : others) {
+        if (!other.counts) continue;
+        AddInto(total, other.file.sums);
+        result.computers.push_back(other.name);
     }
     result.rows = Order(total);
     return result;

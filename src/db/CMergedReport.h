@@ -8,18 +8,23 @@
 #include <vector>
 
 #include "db/DbRows.h"
+#include "db/LeftOutReason.h"
 
 // One report over this computer's database and the snapshots other computers wrote into
 // the share folder. Programs are merged by executable name (the path is this computer's,
 // else the first file's that has one), groups by group name; periods, divisors, order and
-// the row cap are those of the one-computer report. Snapshots are opened read-only and
-// immutable, never written; a file that is cut short, damaged or of another schema is left
-// out, and the report is that of the files that could be read.
+// the row cap are those of the one-computer report. The other files are data from outside,
+// read through CForeignFile and never written: a file that is cut short, damaged, of another
+// schema, too large or too slow is left out, a day with impossible values is left out of
+// the sums, and the report is that of what could be read. Sums are checked 64-bit sums.
 class CMergedReport {
   public:
+    // A file left out, or named beside the others (the same computer twice, the same days).
     struct LeftOut {
         std::string file;
-        std::string reason;
+        std::string reason;  // LeftOutReasonText(why, count)
+        LeftOutReason why = LeftOutReason::CannotRead;
+        int count = 0;
     };
     struct Result {
         ReportTable rows;
@@ -28,9 +33,12 @@ class CMergedReport {
         std::string thisComputerError;  // not empty: this computer's database was not read
     };
 
-    // snapshots: files to read besides databasePath; one carrying computerId is this
-    // computer's own and is skipped, and of several with one id only the newest counts.
-    // cancel, when set and raised, stops the work at SQLite's next progress call.
+    // snapshots: files to read besides databasePath, snapshots or copies of another
+    // computer's database (named by its file); one carrying computerId is this computer's
+    // own and is skipped, and so is databasePath itself named again. Of several with one id
+    // only the one written last counts, and of several with the same day sums the first;
+    // all of them are named. cancel, when set and raised, stops the work at SQLite's next
+    // progress call.
     static Result Compute(const std::string& databasePath, const std::string& computerName,
                           const std::string& computerId, const std::vector<std::string>& snapshots,
                           int64_t day, bool groups, const std::atomic<bool>* cancel = nullptr);

@@ -12,14 +12,18 @@
 
 namespace {
 
+// The tables as the file stores them; the copy creates them in the attached "snap".
+const char* const kTables[] = {
+    "CREATE TABLE tgroup (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
+    "CREATE TABLE titem (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, compunit INTEGER, "
+    "path TEXT, groupid INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE ttime (id INTEGER PRIMARY KEY AUTOINCREMENT, itemid INTEGER, d TEXT, "
+    "h INTEGER, seconds INTEGER)",
+    "CREATE TABLE meta (computer_id TEXT, computer_name TEXT, schema_version INTEGER, "
+    "written_at INTEGER)",
+};
+
 const char* const kCopy =
-    "CREATE TABLE snap.tgroup (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT);"
-    "CREATE TABLE snap.titem (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, compunit "
-    "INTEGER, path TEXT, groupid INTEGER NOT NULL DEFAULT 0);"
-    "CREATE TABLE snap.ttime (id INTEGER PRIMARY KEY AUTOINCREMENT, itemid INTEGER, d TEXT, "
-    "h INTEGER, seconds INTEGER);"
-    "CREATE TABLE snap.meta (computer_id TEXT, computer_name TEXT, schema_version INTEGER, "
-    "written_at INTEGER);"
     "INSERT INTO snap.tgroup(id, name) SELECT id, name FROM main.tgroup;"
     "INSERT INTO snap.titem(id, name, compunit, path, groupid) "
     "SELECT id, name, compunit, path, groupid FROM main.titem;"
@@ -27,6 +31,27 @@ const char* const kCopy =
     // size for sync tools that send whole files.
     "INSERT INTO snap.ttime(itemid, d, h, seconds) "
     "SELECT itemid, d, 0, SUM(seconds) FROM main.ttime GROUP BY itemid, d;";
+
+std::string CreateTables() {
+    std::string sql;
+    const std::string create = "CREATE TABLE ";
+    for (const char* table : kTables) {
+        sql += create + "snap." + (table + create.size()) + ";";
+    }
+    return sql;
+}
+
+// Writes all of data to fd; false with errno set.
+bool WriteAll(int fd, const unsigned char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
 
 class Connection {
   public:
@@ -125,22 +150,15 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
                                  const_cast<std::atomic<bool>*>(cancel));
     }
 
-    const std::string temporary = base + "." + fileName + ".tmp";
-    ::unlink(temporary.c_str());
-    const int fd = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        result.status = Status::FolderFailed;
-        result.error = "cannot create " + temporary + ": " + std::strerror(errno);
-        return result;
-    }
-    ::close(fd);
-
+    // Built in memory and written through the one descriptor opened below: the engine is
+    // never given a name in the folder, so nothing swapped in there is written to.
     std::string error;
-    bool ok = RunWithTexts(source.db, "ATTACH DATABASE ? AS snap", {temporary}, error);
-    bool folderFault = !ok;
+    bool ok = Exec(source.db, "ATTACH DATABASE ':memory:' AS snap", error);
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = nullptr;
     if (ok) {
         // The whole copy is one transaction: its reads see one moment of the main file.
-        ok = Exec(source.db, "PRAGMA snap.journal_mode=DELETE; BEGIN", error) &&
+        ok = Exec(source.db, "BEGIN", error) && Exec(source.db, CreateTables(), error) &&
              Exec(source.db, kCopy, error) &&
              RunWithTexts(source.db,
                           "INSERT INTO snap.meta VALUES (?, ?, " + std::to_string(kSchemaVersion) +
@@ -148,28 +166,58 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
                           {computerId, computerName}, error);
         if (ok) {
             ok = Exec(source.db, "COMMIT", error);
-            folderFault = !ok;  // only the snapshot is written
         } else {
             sqlite3_exec(source.db, "ROLLBACK", nullptr, nullptr, nullptr);
         }
+        if (ok) {
+            bytes = sqlite3_serialize(source.db, "snap", &size, 0);
+            ok = bytes != nullptr;
+            if (!ok) error = "out of memory";
+        }
         sqlite3_exec(source.db, "DETACH DATABASE snap", nullptr, nullptr, nullptr);
     }
-    const bool cancelled = cancel != nullptr && cancel->load();
-    if (ok && (::chmod(temporary.c_str(), 0600) != 0 ||
-               std::rename(temporary.c_str(), result.file.c_str()) != 0)) {
+    if (!ok) {
+        const bool cancelled = cancel != nullptr && cancel->load();
+        result.status = cancelled ? Status::Cancelled : Status::SourceFailed;
+        result.error = error;
+        return result;
+    }
+
+    const std::string temporary = base + "." + fileName + ".tmp";
+    ::unlink(temporary.c_str());
+    const int fd =
+        ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        sqlite3_free(bytes);
+        result.status = Status::FolderFailed;
+        result.error = "cannot create " + temporary + ": " + std::strerror(errno);
+        return result;
+    }
+    // Owner-only whatever the umask, and checked on the descriptor: the file written is the
+    // one created here.
+    struct stat written {};
+    ok = WriteAll(fd, bytes, static_cast<size_t>(size)) && ::fsync(fd) == 0 &&
+         ::fchmod(fd, 0600) == 0 && ::fstat(fd, &written) == 0 && S_ISREG(written.st_mode) &&
+         written.st_size == size;
+    error = std::strerror(errno);
+    sqlite3_free(bytes);
+    ok = ::close(fd) == 0 && ok;
+    if (ok && std::rename(temporary.c_str(), result.file.c_str()) != 0) {
         ok = false;
-        folderFault = true;
         error = "cannot rename " + temporary + ": " + std::strerror(errno);
+    } else if (!ok) {
+        error = "cannot write " + temporary + ": " + error;
     }
     if (!ok) {
         ::unlink(temporary.c_str());
-        ::unlink((temporary + "-journal").c_str());
-        result.status = cancelled     ? Status::Cancelled
-                        : folderFault ? Status::FolderFailed
-                                      : Status::SourceFailed;
+        result.status = Status::FolderFailed;
         result.error = error;
         return result;
     }
     result.status = Status::Written;
     return result;
+}
+
+std::vector<std::string> CSnapshotWriter::TableStatements() {
+    return {std::begin(kTables), std::end(kTables)};
 }

@@ -3,12 +3,14 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 // Writes this computer's history as a snapshot for the share folder: one row per program
 // and day (no hours), the groups, and a meta row with the computer's id and name, in a
 // rollback-journal file that readers never add -wal or -shm files to. It reads the main
 // database in one read transaction of its own connection, so a flush never waits on it,
-// writes under a hidden temporary name and renames it into place, owner-only.
+// builds the file in memory and writes it under a hidden temporary name through the one
+// descriptor it opened, owner-only, then renames it into place.
 class CSnapshotWriter {
   public:
     static constexpr int kSchemaVersion = 1;
@@ -25,4 +27,7 @@ class CSnapshotWriter {
     static Result Write(const std::string& databasePath, const std::string& folder,
                         const std::string& fileName, const std::string& computerId,
                         const std::string& computerName, const std::atomic<bool>* cancel = nullptr);
+
+    // The CREATE TABLE statements of a snapshot's tables, as the file stores them.
+    static std::vector<std::string> TableStatements();
 };

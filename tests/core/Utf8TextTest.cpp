@@ -24,4 +24,10 @@ TEST(Utf8TextTest, ValidUtf8ReplacesEveryBrokenByte) {
     }
 }
 
+TEST(Utf8TextTest, ShownTextAlsoReplacesControlCharacters) {
+    const std::string r = "\xEF\xBF\xBD";
+    EXPECT_EQ(ShownText("a\nb\x1B[2J\x7F\xC2\x9B\xC2\xA0\xFF"),
+              "a" + r + "b" + r + "[2J" + r + r + "\xC2\xA0" + r);
+}
+
 }  // namespace

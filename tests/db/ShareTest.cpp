@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "DbTestSupport.h"
+#include "db/CForeignFile.h"
 #include "db/CMergedReport.h"
 #include "db/CSnapshotWriter.h"
 #include "db/CUsageDb.h"
@@ -223,4 +226,130 @@ TEST_F(Share, WriterRefusesWhatItCannotDo) {
                   c.status);
     }
     EXPECT_TRUE(std::filesystem::is_empty(share_));
+}
+
+TEST_F(Share, HostileFilesAreLeftOutOrLoseTheirBadDaysAndTheGenuineRowsStay) {
+    // h: a good day before the chosen one and the day the cases spoil; g: the good day alone.
+    Make("h", {{"good", "/h/good", "", 1, 1}, {"bad", "/h/bad", "", 0, 1}});
+    Make("g", {{"good", "/h/good", "", 1, 1}});
+    const std::string bad = "UPDATE ttime SET seconds = %s WHERE itemid = 2";
+    const auto spoil = [&bad](const std::string& value) {
+        return bad.substr(0, bad.find("%s")) + value + bad.substr(bad.find("%s") + 2);
+    };
+    struct Case {
+        std::string what;
+        std::string sql;                                 // run on the file, when given
+        std::function<void(const std::string&)> change;  // done to the file, when given
+        std::string reason;
+        bool restCounts;  // the other days of the file still count
+    };
+    const std::string today = "'" + FormatDbDate(day_) + "'";
+    const std::string schema = "another schema";
+    const std::string days = "1 day with implausible values";
+    const std::vector<Case> cases = {
+        {"endless view",
+         "DROP TABLE ttime; CREATE VIEW ttime AS WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL "
+         "SELECT i + 1 FROM r) SELECT i AS id, 1 AS itemid, " +
+             today + " AS d, 0 AS h, 1 AS seconds FROM r",
+         {},
+         schema,
+         false},
+        {"300 MB name",
+         "DROP TABLE titem; CREATE VIEW titem AS SELECT 1 AS id, printf('%.*c', 300000000, 'x') "
+         "AS name, 0 AS compunit, '' AS path, 0 AS groupid",
+         {},
+         schema,
+         false},
+        {"random view",
+         "DROP TABLE ttime; CREATE VIEW ttime AS SELECT 1 AS id, 1 AS itemid, " + today +
+             " AS d, 0 AS h, length(randomblob(1000)) AS seconds",
+         {},
+         schema,
+         false},
+        {"rtree ttime",
+         "DROP TABLE ttime; CREATE VIRTUAL TABLE ttime USING rtree(id, itemid, d, h, seconds)",
+         {},
+         schema,
+         false},
+        {"trigger",
+         "CREATE TRIGGER noisy AFTER INSERT ON meta BEGIN DELETE FROM titem; END",
+         {},
+         schema,
+         false},
+        {"generated column",
+         "ALTER TABLE titem ADD COLUMN shown TEXT GENERATED ALWAYS AS (upper(name)) VIRTUAL",
+         {},
+         schema,
+         false},
+        {"real seconds", spoil("1e300"), {}, days, true},
+        {"negative seconds", spoil("-3000"), {}, days, true},
+        {"27 hours", spoil("100000"), {}, days, true},
+        {"malformed day", "UPDATE ttime SET d = '2026-02-30' WHERE itemid = 2", {}, days, true},
+        {"2^62 twice",
+         spoil("4611686018427387904") +
+             "; INSERT INTO ttime(itemid, d, h, seconds) SELECT itemid, d, 1, seconds FROM ttime "
+             "WHERE itemid = 2",
+         {},
+         days,
+         true},
+        {"over the cap",
+         {},
+         [](const std::string& file) {
+             // Sparse: nothing of it is read.
+             ASSERT_EQ(::truncate(file.c_str(), CForeignFile::kSnapshotCap + 4096), 0);
+         },
+         "too large",
+         false},
+        {"pipe",
+         {},
+         [](const std::string& file) {
+             std::filesystem::remove(file);
+             ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+         },
+         "is not a regular file",
+         false},
+        {"future",
+         "UPDATE meta SET written_at = written_at + 3 * 86400",
+         {},
+         "written in the future",
+         false},
+        {"one id twice",
+         "UPDATE meta SET written_at = written_at - 100",
+         {},
+         "the same computer twice",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::filesystem::path place = folder_ / ("case " + c.what);
+        std::filesystem::create_directories(place);
+        const auto written = CSnapshotWriter::Write(Source("h"), place.string(),
+                                                    "h-hhhhhhhh.hgshare", "hhhhhhhh", "h");
+        ASSERT_EQ(written.status, CSnapshotWriter::Status::Written) << written.error;
+        if (!c.sql.empty()) RawDb(written.file).Exec(c.sql);
+        if (c.change) c.change(written.file);
+        std::vector<std::string> files{written.file};
+        std::vector<std::string> named{"h-hhhhhhhh.hgshare (" + c.reason + ")"};
+        if (c.what == "one id twice") {
+            // The same computer's newer file, without the spoilt day: it is the one counted.
+            files.push_back(CSnapshotWriter::Write(Source("g"), place.string(),
+                                                   "g-hhhhhhhh.hgshare", "hhhhhhhh", "h")
+                                .file);
+            named.push_back("g-hhhhhhhh.hgshare (" + c.reason + ")");
+        }
+
+        const CMergedReport::Result merged =
+            CMergedReport::Compute(Source("this"), "this", "own-id", files, day_, false);
+        EXPECT_EQ(AsTable(merged.rows), ByHand(c.restCounts ? std::vector<std::string>{"this", "g"}
+                                                            : std::vector<std::string>{"this"},
+                                               false));
+        std::vector<std::string> left;
+        for (const CMergedReport::LeftOut& file : merged.leftOut) {
+            left.push_back(std::filesystem::path(file.file).filename().string() + " (" +
+                           file.reason + ")");
+        }
+        EXPECT_EQ(left, named);
+        EXPECT_EQ(merged.computers.size(), c.restCounts ? 2u : 1u);
+    }
+    EXPECT_TRUE(messages_.empty());
 }

@@ -1,47 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop/CAutorun.h"
 
-#include <utility>
-
-#ifdef _WIN32
-#include <QDir>
-#include <QSettings>
-#else
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#endif
+#include <utility>
+
+// The XDG autostart entry; CAutorunWin.cpp holds the Windows form, built only there.
 
 CAutorun::CAutorun(QString name, QString executable)
     : name_(std::move(name)), executable_(std::move(executable)) {}
-
-#ifdef _WIN32
-
-bool CAutorun::Set(bool enable) const {
-    QSettings run(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
-        QSettings::NativeFormat);
-    if (!run.isWritable()) {
-        return false;
-    }
-    // Off leaves the value with an empty string, which starts nothing.
-    run.setValue(name_, enable ? QDir::toNativeSeparators(executable_) : QString());
-    run.sync();
-    return run.status() == QSettings::NoError;
-}
-
-bool CAutorun::IsEnabled() const {
-    const QSettings run(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
-        QSettings::NativeFormat);
-    const QString value = run.value(name_).toString();
-    return !value.isEmpty() &&
-           QDir::cleanPath(QDir::fromNativeSeparators(value)) == QDir::cleanPath(executable_);
-}
-
-#else
 
 QString CAutorun::EntryPath() const {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -157,5 +127,3 @@ bool CAutorun::IsEnabled() const {
     return program == executable_ ||
            (!ours.isEmpty() && QFileInfo(program).canonicalFilePath() == ours);
 }
-
-#endif
