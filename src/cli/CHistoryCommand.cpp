@@ -19,6 +19,7 @@
 #include "history/CHistoryHtmlExport.h"
 #include "history/HistoryText.h"
 #include "history/HistoryTitles.h"
+#include "history/MergedHistoryModel.h"
 #include "platform/system/CQtSettingsStore.h"
 
 namespace {
@@ -74,14 +75,42 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
     std::vector<std::string> computers{share.Name()};
     std::vector<std::string> hoursFrom;
     std::string note;
-    CUsageDb db(path);
-    db.SetReadOnly(true);
-    CHistoryModel history = CHistoryModel::Compute(db, query);
+    CHistoryModel history;
+    bool immutable = false;
+    if (options_.AllComputers() || options_.Databases().size() > 1) {
+        std::vector<std::string> snapshots;
+        if (!CommandSnapshots(options_, share, snapshots, err)) {
+            failed = true;
+        } else {
+            MergedHistoryModel merged = ComputeMergedHistory(path, share, snapshots, query);
+            // The history is that of the files that could be read; the others are named.
+            for (const CMergedReport::LeftOut& file : merged.leftOut) {
+                err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
+            }
+            if (!merged.thisComputerError.empty()) {
+                err << "hourglint: cannot read " << path << ": " << merged.thisComputerError
+                    << '\n';
+                failed = true;
+            }
+            if (!merged.hoursFrom.empty()) {
+                note = "Snapshots hold days only: the hours are this computer's.";
+                err << "hourglint: " << note << '\n';
+            }
+            history = std::move(merged.history);
+            computers = std::move(merged.computers);
+            hoursFrom = std::move(merged.hoursFrom);
+        }
+    } else {
+        CUsageDb db(path);
+        db.SetReadOnly(true);
+        history = CHistoryModel::Compute(db, query);
+        immutable = db.ReadImmutable();
+    }
     SetMessageHandler(std::move(previous));
     if (failed || !history.Complete()) {
         return CCommandLine::kExitFailure;
     }
-    if (db.ReadImmutable()) {
+    if (immutable) {
         err << "hourglint: " << path
             << " was read as an unchanging file: its folder cannot be written\n";
     }
