@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDateTimeEdit>
+#include <QEventLoop>
 #include <QRadioButton>
 #include <cstdlib>
 #include <filesystem>
@@ -65,8 +66,12 @@ void BM_AllComputersRefresh(benchmark::State& state) {
     if (state.range(0) == 1) frame.DialogBar().GroupRadio().setChecked(true);
     frame.show();
     QApplication::processEvents();
+    // The report is computed on the worker; the loop ends when the window shows it.
+    QEventLoop shown;
+    QObject::connect(&frame, &CReportFrame::Refreshed, &shown, &QEventLoop::quit);
     for (auto _ : state) {
         frame.Refresh();
+        shown.exec();
         frame.ChartView().repaint();
     }
     state.SetLabel(state.range(0) == 0 ? "Process" : "Group");

@@ -287,6 +287,10 @@ class RowWriter {
     int64_t hour_;
 };
 
+int StopWhenCancelled(void* flag) {
+    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+}
+
 }  // namespace
 
 CUsageDb::CUsageDb(std::string path) : CUsageDb(std::move(path), TheSettings()) {}
@@ -307,6 +311,10 @@ bool CUsageDb::Run(Operation operation, Body&& body, int busyTimeoutMs) {
             error = connection.ErrorText();
         } else {
             readImmutable_ = readImmutable_ || connection.IsImmutable();
+            if (cancel_ != nullptr) {
+                sqlite3_progress_handler(connection.Handle(), 1000, StopWhenCancelled,
+                                         const_cast<std::atomic<bool>*>(cancel_));
+            }
             try {
                 body(connection);
             } catch (const SqliteError& e) {
@@ -330,6 +338,10 @@ bool CUsageDb::Report(Operation operation, Failure failure, const std::string& t
     const OperationTexts& texts = kTexts[slot];
     const std::string message =
         (failure == Failure::Connection ? texts.connection : texts.statement) + text;
+    if (sink_) {
+        sink_(message);
+        return true;
+    }
     (*showing_)[slot] = true;
     // The box may outlive this object: the flag goes with the last of the two.
     std::weak_ptr<ShowingFlags> flags = showing_;

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/IUsageStore.h"
@@ -79,6 +82,13 @@ class CUsageDb : public IUsageStore {
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     // A read-only operation read the file as unchanging: its folder could not be written.
     bool ReadImmutable() const { return readImmutable_; }
+    // Failures go to sink instead of ShowMessage, for work off the GUI thread that hands
+    // its messages back to be shown there.
+    void SetMessageSink(std::function<void(const std::string& text)> sink) {
+        sink_ = std::move(sink);
+    }
+    // When set and raised, stops the running statement at SQLite's next progress call.
+    void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
 
     enum class Operation {
         Flush,
@@ -110,6 +120,8 @@ class CUsageDb : public IUsageStore {
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
     bool readOnly_ = false;
     bool readImmutable_ = false;
+    std::function<void(const std::string&)> sink_;
+    const std::atomic<bool>* cancel_ = nullptr;
     int64_t lastFlush_ = -1000;  // far enough back that the first second flushes at once
     std::vector<PendingEntry> pending_;
     std::set<std::string> reportedRows_;  // pending programs whose failure has been told

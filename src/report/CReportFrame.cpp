@@ -16,6 +16,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <atomic>
 #include <utility>
 
 #include "core/CShareSettings.h"
@@ -26,6 +27,14 @@
 #include "report/CReportSaveDialog.h"
 #include "report/CReportTopView.h"
 #include "report/MergedReportModel.h"
+
+// What a Refresh computed, handed from the worker to the window.
+struct CReportFrame::Computed {
+    ReportMode mode = ReportMode::Process;
+    CReportModel report;
+    QString leftOut;
+    std::vector<std::string> messages;  // shown by the window, never by the worker
+};
 
 namespace {
 
@@ -60,8 +69,14 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     column->addWidget(bar_);
     leftOut_ = new QLabel(client);
     leftOut_->setContentsMargins(DuX(2), 0, DuX(2), 2);
+    leftOut_->setTextFormat(Qt::PlainText);  // file names from the share folder
     leftOut_->hide();
     column->addWidget(leftOut_);
+    busyLine_ = new QLabel(QStringLiteral("Computing the report\u2026"), client);
+    busyLine_->setTextFormat(Qt::PlainText);
+    busyLine_->setContentsMargins(DuX(2), 0, DuX(2), 2);
+    busyLine_->hide();
+    column->addWidget(busyLine_);
     splitter_ = new QSplitter(Qt::Vertical, client);
     splitter_->setChildrenCollapsible(false);
     list_ = new CReportTopView(splitter_);
@@ -91,6 +106,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     connect(&bar_->RefreshButton(), &QPushButton::clicked, this, [this] { Refresh(); });
     connect(&bar_->SaveButton(), &QPushButton::clicked, this, [this] { Save(); });
     connect(&bar_->SetGroupButton(), &QPushButton::clicked, this, [this] { SetGroup(); });
+    connect(&worker_, &CReportWorker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
 
     resize(kWidth, kHeight);
 }
@@ -98,37 +114,70 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
 CReportFrame::~CReportFrame() = default;
 
 void CReportFrame::Refresh() {
-    mode_ = bar_->ProcessRadio().isChecked() ? ReportMode::Process : ReportMode::Group;
-    list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
+    const ReportMode mode =
+        bar_->ProcessRadio().isChecked() ? ReportMode::Process : ReportMode::Group;
     const int64_t anchor = bar_->DatePicker().dateTime().toSecsSinceEpoch();
+    const bool allComputers = bar_->AllComputersRadio().isChecked();
+    // A copy: the worker must not read the settings the Options dialog changes.
+    const CShareSettings share = TheShareSettings();
+    worker_.Run(
+        [path = databasePath_, share, anchor, mode, allComputers](const std::atomic<bool>& cancel) {
+            Computed computed;
+            computed.mode = mode;
+            if (!allComputers) {
+                computed.report =
+                    CReportModel::Compute(path, anchor, mode, &computed.messages, &cancel);
+                return computed;
+            }
+            // One line for whatever could not be read, never a box per file per Refresh.
+            MergedReportModel merged = ComputeMergedReport(path, share, ShareFolderSnapshots(share),
+                                                           anchor, mode, &cancel);
+            computed.report = std::move(merged.report);
+            std::string line = CMergedReport::LeftOutText(merged.leftOut);
+            if (!merged.thisComputerError.empty()) {
+                line = "This computer's database could not be read: " + merged.thisComputerError +
+                       (line.empty() ? "" : ". " + line);
+            } else if (!share.Sharing()) {
+                line = "No share folder is set in Options: this computer only.";
+            }
+            computed.leftOut = QString::fromStdString(line);
+            return computed;
+        },
+        [this](Computed computed) { Show(std::move(computed)); });
+}
 
-    BusyCursor busy;
+void CReportFrame::closeEvent(QCloseEvent* event) {
+    worker_.Cancel();
+    QMainWindow::closeEvent(event);
+}
+
+void CReportFrame::ShowBusy(bool busy) {
+    busyLine_->setVisible(busy);
+    // Save writes what the window shows, and that is about to change: it waits until the
+    // new report is shown, so it never writes one Refresh's rows under another's mode.
+    bar_->SaveButton().setEnabled(!busy);
+    // Over the list only: the rest of the window and the program stay as usable as ever.
+    if (busy) {
+        list_->setCursor(Qt::WaitCursor);
+    } else {
+        list_->unsetCursor();
+    }
+}
+
+void CReportFrame::Show(Computed computed) {
+    mode_ = computed.mode;
+    list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
     list_->Model().Clear();
+    leftOut_->setText(computed.leftOut);
+    // Tooltips have no plain-text mode: the names in it are escaped instead.
+    leftOut_->setToolTip(computed.leftOut.isEmpty()
+                             ? QString()
+                             : QStringLiteral("<p>%1</p>").arg(computed.leftOut.toHtmlEscaped()));
+    leftOut_->setVisible(!computed.leftOut.isEmpty());
     // Image 0: the group icon, or a plain one for programs without an icon of their own.
     const QIcon fallback =
         mode_ == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
-    CReportModel report;
-    QString leftOut;
-    if (bar_->AllComputersRadio().isChecked()) {
-        // One line for whatever could not be read, never a box per file per Refresh.
-        const CShareSettings& share = TheShareSettings();
-        MergedReportModel merged =
-            ComputeMergedReport(databasePath_, share, ShareFolderSnapshots(share), anchor, mode_);
-        report = std::move(merged.report);
-        std::string line = CMergedReport::LeftOutText(merged.leftOut);
-        if (!merged.thisComputerError.empty()) {
-            line = "This computer's database could not be read: " + merged.thisComputerError +
-                   (line.empty() ? "" : ". " + line);
-        } else if (!share.Sharing()) {
-            line = "No share folder is set in Options: this computer only.";
-        }
-        leftOut = QString::fromStdString(line);
-    } else {
-        report = CReportModel::Compute(databasePath_, anchor, mode_);
-    }
-    leftOut_->setText(leftOut);
-    leftOut_->setToolTip(leftOut);
-    leftOut_->setVisible(!leftOut.isEmpty());
+    const CReportModel& report = computed.report;
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
         for (const std::string& cell : CReportModel::Cells(row)) {
@@ -147,6 +196,10 @@ void CReportFrame::Refresh() {
     }
     totals_ = report.Totals();
     chart_->SetData(report.Chart());
+    for (const std::string& message : computed.messages) {
+        ShowMessage(message);
+    }
+    emit Refreshed();
 }
 
 std::vector<ReportCells> CReportFrame::DisplayedRows() const {
@@ -180,6 +233,9 @@ CHtmlReportExport::Result CReportFrame::SaveTo(const QString& path) {
 }
 
 void CReportFrame::Save() {
+    if (worker_.Busy()) {
+        return;
+    }
     CReportSaveDialog dialog(databasePath_, this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;

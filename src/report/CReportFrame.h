@@ -9,6 +9,7 @@
 
 #include "core/IconImage.h"
 #include "report/CHtmlReportExport.h"
+#include "report/CReportWorker.h"
 #include "report/ReportData.h"
 
 class CReportBottomView;
@@ -18,8 +19,10 @@ class QLabel;
 class QSplitter;
 
 // "Log Report": the dialog bar, the sortable list above the top-five chart. Nothing is
-// computed until Refresh; Save writes what the window shows.
+// computed until Refresh, and then on the worker; Save writes what the window shows.
 class CReportFrame : public QMainWindow {
+    Q_OBJECT
+
   public:
     // A program's small icon by its executable path; nullopt when it has none.
     using IconSource = std::function<std::optional<IconImage>(const std::string& path)>;
@@ -37,29 +40,50 @@ class CReportFrame : public QMainWindow {
     QSplitter& Splitter() { return *splitter_; }
     // The line under the bar naming the files an all-computers report left out.
     QLabel& LeftOutLine() { return *leftOut_; }
+    // The line saying a report is being computed.
+    QLabel& BusyLine() { return *busyLine_; }
+    CReportWorker& Worker() { return worker_; }
 
     ReportMode Mode() const { return mode_; }
     const ReportTotals& Totals() const { return totals_; }
     // The list's rows as they are shown now.
     std::vector<ReportCells> DisplayedRows() const;
 
-    // Computes the report for the picked day and mode and shows it.
+    // Starts computing the report for the picked day and mode off the GUI thread; the
+    // window shows it when it is done, unless a later Refresh or the window's end came
+    // first. The window shows the previous report until then.
     void Refresh();
-    // Asks for a file, writes it and offers to open it.
+    // Asks for a file, writes it and offers to open it. Does nothing while a Refresh runs.
     void Save();
     // Writes the report to path as Save does after its dialog.
     CHtmlReportExport::Result SaveTo(const QString& path);
     // Opens the group editor.
     void SetGroup();
 
+  signals:
+    // A Refresh's report is shown, its messages too.
+    void Refreshed();
+
+  protected:
+    // Cancels a running Refresh: nobody is left to see it.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    struct Computed;
+
+    void ShowBusy(bool busy);
+    void Show(Computed computed);
+
     std::string databasePath_;
     IconSource icons_;
     CReportDialogBar* bar_ = nullptr;
     QLabel* leftOut_ = nullptr;
+    QLabel* busyLine_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CReportTopView* list_ = nullptr;
     CReportBottomView* chart_ = nullptr;
     ReportMode mode_ = ReportMode::Process;
     ReportTotals totals_;
+    // Last, so it goes first: no result arrives once the widgets start going.
+    CReportWorker worker_;
 };

@@ -30,10 +30,15 @@ CReportModel::CReportModel(ReportMode mode, ReportTable rows)
     }
 }
 
-CReportModel CReportModel::Compute(const std::string& databasePath, int64_t anchor,
-                                   ReportMode mode) {
+CReportModel CReportModel::Compute(const std::string& databasePath, int64_t anchor, ReportMode mode,
+                                   std::vector<std::string>* messages,
+                                   const std::atomic<bool>* cancel) {
     CUsageDb db(databasePath);
     db.SetReadOnly(true);
+    if (messages != nullptr) {
+        db.SetMessageSink([messages](const std::string& text) { messages->push_back(text); });
+    }
+    db.SetCancelFlag(cancel);
     return Compute(db, anchor, mode);
 }
 

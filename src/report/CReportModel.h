@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "db/DbRows.h"
 #include "report/ReportData.h"
@@ -19,8 +21,12 @@ class CReportModel {
     CReportModel(ReportMode mode, ReportTable rows);
 
     // Runs the mode's report over a read-only connection of its own. A failure has already
-    // been shown by the database layer; the rows read before it are kept.
-    static CReportModel Compute(const std::string& databasePath, int64_t anchor, ReportMode mode);
+    // been shown by the database layer; the rows read before it are kept. messages: when
+    // set, a failure is put there instead, for work off the GUI thread. cancel: when set
+    // and raised, stops the reading at SQLite's next progress call.
+    static CReportModel Compute(const std::string& databasePath, int64_t anchor, ReportMode mode,
+                                std::vector<std::string>* messages = nullptr,
+                                const std::atomic<bool>* cancel = nullptr);
     // The same over a given database, e.g. a read-only one for a command-line report.
     static CReportModel Compute(CUsageDb& db, int64_t anchor, ReportMode mode);
 

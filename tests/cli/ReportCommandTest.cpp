@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <filesystem>
 #include <sstream>
@@ -160,7 +161,9 @@ TEST_F(ReportCommandTest, HtmlIsTheWindowsSaveOfTheSameReport) {
         {total - CReportCommand::kChartSize.height(), CReportCommand::kChartSize.height()});
     QApplication::processEvents();
     ASSERT_EQ(frame.ChartView().size(), CReportCommand::kChartSize);
+    QSignalSpy shown(&frame, &CReportFrame::Refreshed);
     frame.Refresh();
+    ASSERT_TRUE(shown.wait(60000));
     std::filesystem::create_directories(folder_ / "window");
     ASSERT_TRUE(
         frame.SaveTo(QString::fromStdString((folder_ / "window" / "report.htm").string())).written);

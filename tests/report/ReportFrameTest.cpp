@@ -53,7 +53,7 @@ TEST_F(ReportFrame, RefreshListsTheRowsInReportOrderWithTheirValuesTotalsAndChar
 
     auto frame = Frame();
     EXPECT_TRUE(frame->DisplayedRows().empty());  // nothing before the first Refresh
-    frame->Refresh();
+    ASSERT_TRUE(RefreshAndWait(*frame));
 
     const std::vector<ReportCells> expected = {{"seventy", "70", "0", "10", "2", "0"},
                                                {"before", "0", "50", "7", "2", "0"},
@@ -80,14 +80,14 @@ TEST_F(ReportFrame, TheModeChangesOnlyAtRefreshAndTotalsNeverAccumulate) {
     AddTime(3, 0, 100);
 
     auto frame = Frame();
-    frame->Refresh();
+    ASSERT_TRUE(RefreshAndWait(*frame));
     const auto processRows = frame->DisplayedRows();
     frame->DialogBar().GroupRadio().setChecked(true);
     EXPECT_EQ(frame->DisplayedRows(), processRows);
     EXPECT_EQ(Heading(*frame), "Process");
 
-    frame->Refresh();
-    frame->Refresh();
+    frame->Refresh();  // superseded by the next
+    ASSERT_TRUE(RefreshAndWait(*frame));
     EXPECT_EQ(Heading(*frame), "Group");
     EXPECT_EQ(frame->Mode(), ReportMode::Group);
     EXPECT_EQ(Names(*frame), (std::vector<std::string>{"Work", "Default", ""}));
@@ -96,7 +96,7 @@ TEST_F(ReportFrame, TheModeChangesOnlyAtRefreshAndTotalsNeverAccumulate) {
               "Top 5 Groups");
 
     frame->DialogBar().ProcessRadio().setChecked(true);
-    frame->Refresh();
+    ASSERT_TRUE(RefreshAndWait(*frame));
     EXPECT_EQ(frame->DisplayedRows(), processRows);
     EXPECT_EQ(frame->Totals().today, 440);
 }
@@ -104,7 +104,7 @@ TEST_F(ReportFrame, TheModeChangesOnlyAtRefreshAndTotalsNeverAccumulate) {
 TEST_F(ReportFrame, ADatabaseFailureIsShownAndLeavesTheWindowUsable) {
     // A folder where the file should be: the connection fails.
     auto frame = std::make_unique<CReportFrame>(folder_.string(), nullptr, nullptr);
-    frame->Refresh();
+    ASSERT_TRUE(RefreshAndWait(*frame));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(frame->DisplayedRows().empty());
     EXPECT_EQ(frame->Totals(), ReportTotals{});
@@ -120,7 +120,7 @@ TEST_F(ReportFrame, SaveOntoTheDatabaseIsRefusedWithTheDialogKeptOpen) {
     const QByteArray before = bytes();
     auto frame = Frame();
     frame->show();
-    frame->Refresh();
+    ASSERT_TRUE(RefreshAndWait(*frame));
     bool stayedOpen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

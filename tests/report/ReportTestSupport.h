@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,7 @@
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "db/DbText.h"
+#include "report/CReportFrame.h"
 
 // The one QApplication of the test binary (offscreen platform).
 inline void EnsureTestApplication() {
@@ -23,6 +25,13 @@ inline void EnsureTestApplication() {
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
     }
+}
+
+// Starts a Refresh and waits until the window shows its report.
+inline bool RefreshAndWait(CReportFrame& frame) {
+    QSignalSpy shown(&frame, &CReportFrame::Refreshed);
+    frame.Refresh();
+    return shown.wait(60000);
 }
 
 // A real database file in the test's own folder, filled through a second connection, and
