@@ -59,8 +59,8 @@ bool CHistoryChartView::event(QEvent* event) {
             // Names come from the database, and a tip has no plain-text mode: escaped.
             QToolTip::showText(
                 help->globalPos(),
-                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()),
-                this, chart_.ColumnSlot(column));
+                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), this,
+                chart_.ColumnSlot(column));
         }
         return true;
     }

@@ -65,9 +65,9 @@ QStringList TopLines(const CHistoryModel& history, int column, double divisor) {
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     QStringList lines;
     for (size_t i = 0; i < values.size() && i < 5; ++i) {
-        lines << CHistoryFrame::tr("%1: %2")
-                     .arg(QString::fromStdString(values[i].second->name),
-                          Span(static_cast<int64_t>(values[i].first / divisor)));
+        lines << CHistoryFrame::tr("%1: %2").arg(
+            QString::fromStdString(values[i].second->name),
+            Span(static_cast<int64_t>(values[i].first / divisor)));
     }
     if (values.size() > 5) {
         lines << CHistoryFrame::tr("and %n more", nullptr, static_cast<int>(values.size() - 5));
@@ -128,10 +128,9 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
 
     list_->SetRegistryName(QStringLiteral("HistoryList"));
     list_->setIconSize(QSize(16, 16));
-    list_->Model().SetColumns(
-        {QString::fromLatin1(ReportModeText(ReportMode::Process)), tr("Total"),
-         tr("Daily Average"), tr("Share")},
-        {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
+    list_->Model().SetColumns({QString::fromLatin1(ReportModeText(ReportMode::Process)),
+                               tr("Total"), tr("Daily Average"), tr("Share")},
+                              {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
     const int widths[] = {260, 110, 110, 80};
     for (int i = 0; i < 4; ++i) {
         list_->setColumnWidth(i, widths[i]);
@@ -220,8 +219,7 @@ void CHistoryFrame::Refresh() {
             }
             if (!allComputers) {
                 computed.computers = {share.Name()};
-                computed.range =
-                    CHistoryModel::Compute(path, query, &computed.messages, &cancel);
+                computed.range = CHistoryModel::Compute(path, query, &computed.messages, &cancel);
                 if (view != View::Days) {
                     computed.hours =
                         CHistoryModel::Compute(path, hours, &computed.messages, &cancel);
@@ -235,8 +233,8 @@ void CHistoryFrame::Refresh() {
             computed.computers = std::move(merged.computers);
             std::string line = CMergedReport::LeftOutText(merged.leftOut);
             if (!merged.thisComputerError.empty()) {
-                line = "This computer's database could not be read: " +
-                       merged.thisComputerError + (line.empty() ? "" : ". " + line);
+                line = "This computer's database could not be read: " + merged.thisComputerError +
+                       (line.empty() ? "" : ". " + line);
             } else if (!share.Sharing()) {
                 line = "No share folder is set in Options: this computer only.";
             }
@@ -307,9 +305,9 @@ QString CHistoryFrame::ChartTitle() const {
 void CHistoryFrame::ShowChart() {
     const bool days = view_ == View::Days;
     const CHistoryModel& shown = days ? range_ : hours_;
-    const double divisor =
-        view_ == View::AverageDay ? static_cast<double>(std::max<int64_t>(range_.Query().Days(), 1))
-                                  : 1.0;
+    const double divisor = view_ == View::AverageDay
+                               ? static_cast<double>(std::max<int64_t>(range_.Query().Days(), 1))
+                               : 1.0;
     chart_->SetData(CHistoryChart::FromModel(shown, colours_, ChartTitle(), divisor));
     if (days && day_ >= range_.Query().firstDay && day_ <= range_.Query().lastDay) {
         chart_->Select(static_cast<int>(day_ - range_.Query().firstDay));
@@ -329,8 +327,7 @@ void CHistoryFrame::ShowList() {
         const HistoryRow& row = range_.Rows()[i];
         const int64_t total = range_.RowTotals()[i];
         CSortListModel::Row item;
-        item.cells = {QString::fromStdString(cells[i].name),
-                      QString::fromStdString(cells[i].total),
+        item.cells = {QString::fromStdString(cells[i].name), QString::fromStdString(cells[i].total),
                       QString::fromStdString(cells[i].average),
                       QString::fromStdString(cells[i].share)};
         // The numbers sort by value, not by their text.
@@ -397,9 +394,9 @@ QString CHistoryFrame::TipOf(int column) const {
         return lines.join(QLatin1Char('\n'));
     }
     if (column < 0 || column >= 24) return {};
-    const double divisor =
-        view_ == View::AverageDay ? static_cast<double>(std::max<int64_t>(range_.Query().Days(), 1))
-                                  : 1.0;
+    const double divisor = view_ == View::AverageDay
+                               ? static_cast<double>(std::max<int64_t>(range_.Query().Days(), 1))
+                               : 1.0;
     const int64_t total =
         static_cast<int64_t>(hours_.ColumnTotals()[static_cast<size_t>(column)] / divisor);
     lines << tr("%1:00 to %2:00: %3 in all")
@@ -442,14 +439,13 @@ void CHistoryFrame::Save() {
     const CHtmlReportExport::Result result = SaveTo(path);
     if (!result.written) {
         const QString failed = result.refusal ? result.refusal->path : path;
-        ShowMessage(tr("Cannot write the history file %1:\n%2")
-                        .arg(failed, result.error)
-                        .toStdString());
+        ShowMessage(
+            tr("Cannot write the history file %1:\n%2").arg(failed, result.error).toStdString());
         return;
     }
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("Hourglint"), tr("The history is saved.\n\nView it now?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = QMessageBox::question(this, QStringLiteral("Hourglint"),
+                                              tr("The history is saved.\n\nView it now?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) {
         return;
     }

@@ -54,9 +54,15 @@ CHistoryModel::CHistoryModel(const HistoryQuery& query, std::vector<HistoryRow> 
     }
 }
 
-CHistoryModel CHistoryModel::Compute(const std::string& databasePath, const HistoryQuery& query) {
+CHistoryModel CHistoryModel::Compute(const std::string& databasePath, const HistoryQuery& query,
+                                     std::vector<std::string>* messages,
+                                     const std::atomic<bool>* cancel) {
     CUsageDb db(databasePath);
     db.SetReadOnly(true);
+    if (messages != nullptr) {
+        db.SetMessageSink([messages](const std::string& text) { messages->push_back(text); });
+    }
+    db.SetCancelFlag(cancel);
     return Compute(db, query);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,8 +41,11 @@ class CHistoryModel {
     CHistoryModel() = default;
     CHistoryModel(const HistoryQuery& query, std::vector<HistoryRow> rows);
 
-    // Over a read-only connection of its own.
-    static CHistoryModel Compute(const std::string& databasePath, const HistoryQuery& query);
+    // Over a read-only connection of its own. messages: failures, instead of a message box,
+    // for work off the GUI thread; cancel stops the work at SQLite's next progress call.
+    static CHistoryModel Compute(const std::string& databasePath, const HistoryQuery& query,
+                                 std::vector<std::string>* messages = nullptr,
+                                 const std::atomic<bool>* cancel = nullptr);
     // Over a given database, e.g. a read-only one of the command line.
     static CHistoryModel Compute(CUsageDb& db, const HistoryQuery& query);
 

@@ -12,10 +12,16 @@ MergedHistoryModel ComputeMergedHistory(const std::string& databasePath,
                                         const std::atomic<bool>* cancel) {
     MergedHistoryModel merged;
     if (query.by == HistoryBy::Hour) {
-        merged.history = CHistoryModel::Compute(databasePath, query);
+        // Failures are said through thisComputerError, never a box: this may run off the
+        // GUI thread.
+        std::vector<std::string> messages;
+        merged.history = CHistoryModel::Compute(databasePath, query, &messages, cancel);
         merged.computers = {share.Name()};
         merged.hoursFrom = {share.Name()};
-        if (!merged.history.Complete()) {
+        for (const std::string& message : messages) {
+            merged.thisComputerError += (merged.thisComputerError.empty() ? "" : " ") + message;
+        }
+        if (merged.thisComputerError.empty() && !merged.history.Complete()) {
             merged.thisComputerError = "its hours could not be read";
         }
         return merged;
