@@ -354,24 +354,37 @@ void CHistoryChart::DrawDayLabels(QPainter& painter, int top) {
     // year's.
     enum class Tier { Days, Weeks, Months, Years };
     Tier tier = Tier::Years;
-    if (pitch >= metrics.horizontalAdvance(QStringLiteral("28")) + gap) {
+    const int dayWidth = metrics.horizontalAdvance(QStringLiteral("28")) + 2 + gap;
+    // Every day, or every second or third, so the labels keep an even step.
+    int every = 1;
+    if (pitch * 3 >= dayWidth) {
         tier = Tier::Days;
+        every = static_cast<int>(std::ceil(dayWidth / pitch));
     } else if (7 * pitch >= metrics.horizontalAdvance(locale_.toString(sample, dayMonth)) + gap) {
         tier = Tier::Weeks;
     } else if (28 * pitch >=
                metrics.horizontalAdvance(locale_.toString(sample, QStringLiteral("MMM"))) + gap) {
         tier = Tier::Months;
     }
-    int lastRight = plot_.left() - gap;
+    struct Label {
+        QRect box;
+        QString text;
+        bool first;  // of a month: wins over a day label it would run into
+    };
+    std::vector<Label> labels;
     for (int c = 0; c < data_.columns; ++c) {
         const int64_t day = data_.firstDay + c;
         const QDate date = DateOf(day);
         QString text;
         bool centred = false;
+        const bool monthStart = date.day() == 1;
         switch (tier) {
             case Tier::Days:
-                text = date.day() == 1 || c == 0 ? locale_.toString(date, dayMonth)
-                                                 : locale_.toString(date, QStringLiteral("d"));
+                if (date.day() == 1 || c == 0) {
+                    text = locale_.toString(date, dayMonth);
+                } else if (c % every == 0) {
+                    text = locale_.toString(date, QStringLiteral("d"));
+                }
                 centred = true;
                 break;
             case Tier::Weeks:
@@ -395,13 +408,18 @@ void CHistoryChart::DrawDayLabels(QPainter& painter, int top) {
         const QRect slot = ColumnSlot(c);
         const int width = metrics.horizontalAdvance(text) + 2;
         int left = centred ? slot.center().x() - width / 2 : slot.left();
-        left = std::min(left, image_.width() - kMargin - width);
-        // A label that would run into the one before it is left out.
-        if (left < lastRight + gap || left < 0) {
-            continue;
+        left = std::max(std::min(left, image_.width() - kMargin - width), plot_.left());
+        // A label that would run into the one before it is left out, unless it starts a
+        // month and the one before does not.
+        const Label label{QRect(left, top, width, metrics.height()), text, monthStart};
+        if (!labels.empty() && left < labels.back().box.right() + 1 + gap) {
+            if (!monthStart || labels.back().first) continue;
+            labels.pop_back();
+            if (!labels.empty() && left < labels.back().box.right() + 1 + gap) continue;
         }
-        DrawText(painter, QRect(left, top, width, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
-                 text);
-        lastRight = left + width;
+        labels.push_back(label);
+    }
+    for (const Label& label : labels) {
+        DrawText(painter, label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
     }
 }
