@@ -12,6 +12,7 @@
 #include "db/CDayTotals.h"
 #include "db/CUsageDb.h"
 #include "db/DbText.h"
+#include "db/KnownSchema.h"
 #include "db/SqliteConnection.h"
 
 namespace {
@@ -156,3 +157,46 @@ TEST_F(DayTotals, AFileWithoutThemGetsThemInChunksWhileTheTickFlushes) {
 }
 
 }  // namespace
+
+TEST_F(DayTotals, AnotherComputersDatabaseMayHoldThemAndNothingElse) {
+    struct Case {
+        const char* what;
+        std::string sql;  // done to a database of the program's own making
+        SchemaKind kind;
+    };
+    const std::string filling =
+        "DROP TRIGGER tday_insert; DROP TRIGGER tday_delete; DROP TRIGGER tday_update;";
+    const Case cases[] = {
+        {"complete", "SELECT 1", SchemaKind::Database},
+        {"being filled", filling, SchemaKind::Database},  // Fill's first step comes below
+        {"a trigger that does more",
+         "DROP TRIGGER tday_delete; CREATE TRIGGER tday_delete AFTER DELETE ON ttime BEGIN "
+         "DELETE FROM titem; END",
+         SchemaKind::Other},
+        {"a trigger of its own", "CREATE TRIGGER extra AFTER INSERT ON ttime BEGIN SELECT 1; END",
+         SchemaKind::Other},
+        {"without its hours", "DROP TABLE ttime", SchemaKind::Other},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = (folder_ / (std::string(c.what) + ".mdb")).string();
+        CUsageDb(path, settings_).LoadDb(0, 1);
+        RawDb(path).Exec(c.sql);
+        if (c.sql == filling) {
+            SqliteConnection connection;
+            ASSERT_TRUE(connection.Open(path, 1000));
+            int chunks = 0;
+            connection.Execute("BEGIN IMMEDIATE");
+            EXPECT_TRUE(CDayTotals::Step(connection, 10, chunks));
+            connection.Execute("COMMIT");
+            EXPECT_EQ(CDayTotals::StateOf(
+                          {"tday", "tday_insert", "tday_delete", "tday_update", "tday_fill"}),
+                      CDayTotals::State::Filling);
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        int rc = SQLITE_OK;
+        EXPECT_EQ(KnownSchemaOf(db, rc), c.kind);
+        sqlite3_close_v2(db);
+    }
+}
