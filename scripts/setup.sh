@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
   libqt6sql6-sqlite libqt6svg6 libgl-dev
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 tzdata
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
   libxcb-screensaver0-dev dbus-bin dbus-daemon python3-dbus python3-gi

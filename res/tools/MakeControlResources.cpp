@@ -68,6 +68,28 @@ void Report(QPainter& p) {
     }
 }
 
+// A calendar page with a week of stacked bars on it.
+void History(QPainter& p) {
+    p.setPen(Outline(QColor(90, 90, 100)));
+    p.setBrush(QColor(250, 250, 246));
+    p.drawRoundedRect(QRectF(2.5, 4, 27, 25), 2, 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 60, 50));
+    p.drawRect(QRectF(3.2, 4.7, 25.6, 5.5));
+    p.setBrush(QColor(70, 70, 80));
+    p.drawRoundedRect(QRectF(8, 1.5, 2.6, 6), 1, 1);
+    p.drawRoundedRect(QRectF(21.4, 1.5, 2.6, 6), 1, 1);
+    const double lower[] = {5, 9, 4, 11, 7};
+    const double upper[] = {4, 5, 6, 3, 6};
+    for (int i = 0; i < 5; ++i) {
+        const double x = 6 + i * 4.4;
+        p.setBrush(QColor(40, 90, 200));
+        p.drawRect(QRectF(x, 26 - lower[i], 3.2, lower[i]));
+        p.setBrush(QColor(240, 170, 30));
+        p.drawRect(QRectF(x, 26 - lower[i] - upper[i], 3.2, upper[i]));
+    }
+}
+
 void Gear(QPainter& p, QColor body) {
     QPainterPath gear;
     const QPointF c(16, 16);
@@ -354,7 +376,7 @@ int main(int argc, char** argv) {
         int id;
         Drawing draw;
     } icons[] = {{138, Group},    {149, Config},   {152, Report},   {153, About},
-                 {154, SetGroup}, {155, SaveDisk}, {156, LiveGraph}};
+                 {154, SetGroup}, {155, SaveDisk}, {156, LiveGraph}, {157, History}};
     bool ok = true;
     for (const auto& icon : icons) {
         ok &= WritePng(Render(icon.draw, QSize(32, 32)),
@@ -362,8 +384,8 @@ int main(int argc, char** argv) {
         ok &= WritePng(Render(icon.draw, QSize(16, 16)),
                        res.filePath(QStringLiteral("icons/%1-16.png").arg(icon.id)));
     }
-    // Toolbar 128, in command order 32772, 32774, 32773, 57664, 32783.
-    ok &= WritePng(ToolbarStrip({ShowHide, Report, Config, About, Exit}),
+    // Toolbar 128, in command order 32772, 32774, 32775, 32773, 57664, 32783.
+    ok &= WritePng(ToolbarStrip({ShowHide, Report, History, Config, About, Exit}),
                    res.filePath(QStringLiteral("toolbars/128.png")));
     ok &= WritePng(DigitStrip(24, 34), res.filePath(QStringLiteral("bitmaps/144.png")));
     ok &= WritePng(ClockBackground(), res.filePath(QStringLiteral("bitmaps/145.png")));

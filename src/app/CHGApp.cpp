@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/CDayTotalsThread.h"
 #include "app/CSignalWatcher.h"
 #include "app/CSingleInstance.h"
 #include "app/CSystemClock.h"
@@ -113,6 +114,7 @@ bool CHGApp::InitInstance() {
     clock_ = std::make_unique<CSystemClock>();
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
     db_->AddMissingIndexes();
+    dayTotals_ = std::make_unique<CDayTotalsThread>(TheSettings().DatabasePath());
 
     presence_ = std::make_unique<CSessionPresence>(backend->openIdle(), backend->desktopSavers);
     frame_ = std::make_unique<CMainFrame>(TheSettings(), *settingsStore_, *clock_, *sampler_, *db_);

@@ -7,6 +7,7 @@
 
 class CDatabaseLock;
 class CDesktopEntryIndex;
+class CDayTotalsThread;
 class CMainFrame;
 class CQtSettingsStore;
 class CShareSnapshots;
@@ -48,6 +49,7 @@ class CHGApp : public QApplication {
     std::unique_ptr<IForegroundSampler> sampler_;
     std::unique_ptr<CSystemClock> clock_;
     std::unique_ptr<CUsageDb> db_;
+    std::unique_ptr<CDayTotalsThread> dayTotals_;
     std::unique_ptr<CSignalWatcher> signals_;
     std::unique_ptr<CShareSnapshots> snapshots_;
     std::unique_ptr<CSessionPresence> presence_;

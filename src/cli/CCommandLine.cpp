@@ -3,6 +3,9 @@
 
 #include <utility>
 
+#include "core/CivilDay.h"
+#include "history/CHistoryModel.h"
+
 namespace {
 
 bool IsLeapYear(int year) {
@@ -48,9 +51,12 @@ CCommandLine CCommandLine::Parse(int argc, char** argv) {
 CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
     CCommandLine line;
     bool report = false;
+    bool history = false;
     bool help = false;
     bool version = false;
-    std::string reportOption;  // the first report option seen, for "needs --report"
+    bool date = false;
+    std::string reportOption;   // the first option of a report or a history, for "needs"
+    std::string historyOption;  // the first option of a history only
 
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -69,8 +75,9 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
             value = args[++i];
             return true;
         };
-        const bool takesValue =
-            name == "--date" || name == "--format" || name == "--output" || name == "--database";
+        const bool historyValue = name == "--from" || name == "--to" || name == "--by";
+        const bool takesValue = name == "--date" || name == "--format" || name == "--output" ||
+                                name == "--database" || historyValue;
         if (hasValue && !takesValue) {
             return line.Fail("option '" + name + "' takes no value");
         }
@@ -81,6 +88,8 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
             version = true;
         } else if (name == "--report") {
             report = true;
+        } else if (name == "--history") {
+            history = true;
         } else if (name == "--group") {
             line.group_ = true;
             if (reportOption.empty()) reportOption = name;
@@ -91,10 +100,25 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
             if (!takeValue()) {
                 return line.Fail("option '" + name + "' needs a value");
             }
-            if (reportOption.empty()) reportOption = name;
-            if (name == "--date") {
-                if (!ParseDate(value, line.year_, line.month_, line.day_)) {
+            if (historyValue) {
+                if (historyOption.empty()) historyOption = name;
+            } else if (reportOption.empty()) {
+                reportOption = name;
+            }
+            if (name == "--date" || name == "--from" || name == "--to") {
+                Date& into = name == "--from" ? line.from_ : name == "--to" ? line.to_ : line.date_;
+                if (!ParseDate(value, into.year, into.month, into.day)) {
+                    into = Date();
                     return line.Fail("malformed date '" + value + "': expected YYYY-MM-DD");
+                }
+                date = date || name == "--date";
+            } else if (name == "--by") {
+                if (value == "day") {
+                    line.by_ = By::Day;
+                } else if (value == "hour") {
+                    line.by_ = By::Hour;
+                } else {
+                    return line.Fail("unknown value '" + value + "' of --by: expected day or hour");
                 }
             } else if (name == "--format") {
                 if (value == "csv") {
@@ -124,21 +148,54 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& args) {
     // Help and version win over the other options, once all of them are understood.
     if (help) {
         line.action_ = Action::Help;
-    } else if (version) {
+        return line;
+    }
+    if (version) {
         line.action_ = Action::Version;
-    } else if (report) {
+        return line;
+    }
+    if (report && history) {
+        return line.Fail("--report and --history cannot go together");
+    }
+    if (!history && !historyOption.empty()) {
+        return line.Fail("option '" + historyOption + "' needs --history");
+    }
+    if (history && date) {
+        return line.Fail("option '--date' goes with --report; a history takes --from and --to");
+    }
+    if (report || history) {
         if (line.format_ == Format::Html && line.output_.empty()) {
             return line.Fail("the html format needs --output FILE");
         }
-        line.action_ = Action::Report;
+        if (history && line.HasFrom() && line.HasTo()) {
+            const int64_t first = DayNumber(line.from_.year, line.from_.month, line.from_.day);
+            const int64_t last = DayNumber(line.to_.year, line.to_.month, line.to_.day);
+            if (const std::string problem = RangeProblem(first, last); !problem.empty()) {
+                return line.Fail(problem);
+            }
+        }
+        line.action_ = report ? Action::Report : Action::History;
     } else if (!reportOption.empty()) {
         return line.Fail("option '" + reportOption + "' needs --report");
     }
     return line;
 }
 
+std::string CCommandLine::RangeProblem(int64_t first, int64_t last) {
+    if (first > last) {
+        return "the range starts after it ends: --from " + DayText(first) + " --to " +
+               DayText(last);
+    }
+    if (last - first + 1 > kMostHistoryDays) {
+        return "a history covers at most " + std::to_string(kMostHistoryDays) + " days, not " +
+               std::to_string(last - first + 1);
+    }
+    return {};
+}
+
 const char* CCommandLine::HelpText() {
     return "Usage: hourglint [--report [OPTION]...]\n"
+           "       hourglint [--history [OPTION]...]\n"
            "Measures how long each program is in the foreground. Without options it starts\n"
            "its window, which needs an X11 session or a Wayland session of sway or KDE\n"
            "Plasma.\n"
@@ -147,6 +204,12 @@ const char* CCommandLine::HelpText() {
            "  -v, --version      show the version and exit\n"
            "  --report           write one day's report and exit, without a window:\n"
            "    --date YYYY-MM-DD  the day (default: today)\n"
+           "  --history          write a range of days and exit, without a window:\n"
+           "    --from YYYY-MM-DD  the first day (default: six days before --to)\n"
+           "    --to YYYY-MM-DD    the last day (default: today); at most 3660 days in all\n"
+           "    --by day|hour      a column per day (default), or 24 columns: the seconds of\n"
+           "                       each hour of day summed over the range\n"
+           "  for both:\n"
            "    --group            one row per group instead of one per program\n"
            "    --format FORMAT    csv (default) or json, written to standard output, or\n"
            "                       html, written to --output with the chart image beside it\n"
@@ -158,16 +221,18 @@ const char* CCommandLine::HelpText() {
            "    --all-computers    add the snapshots in the share folder set in the Options\n"
            "\n"
            "A report lists the day, the day before and the average day of the last 7, 30\n"
-           "and 365 days, in seconds. It only reads the database, so it may run while\n"
-           "Hourglint is measuring.\n"
+           "and 365 days, in seconds. A history lists every program with a second in the\n"
+           "range, its total and its seconds per day or hour. Both only read the database,\n"
+           "so they may run while Hourglint is measuring.\n"
            "\n"
            "Exit status: 0 on success, 1 when the database or the output cannot be used,\n"
            "2 on bad use.\n";
 }
 
 const char* CCommandLine::UsageHint() {
-    return "Usage: hourglint [--help] [--version] [--report [--date YYYY-MM-DD] [--group] "
-           "[--format csv|json|html] [--output FILE] [--database FILE]... [--all-computers]]";
+    return "Usage: hourglint [--help] [--version] [--report [--date YYYY-MM-DD] | --history "
+           "[--from YYYY-MM-DD] [--to YYYY-MM-DD] [--by day|hour]] [--group] "
+           "[--format csv|json|html] [--output FILE] [--database FILE]... [--all-computers]";
 }
 
 std::string CCommandLine::VersionText() {

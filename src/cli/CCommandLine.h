@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,14 @@
 // program starts its window; otherwise it answers on the terminal and exits.
 class CCommandLine {
   public:
-    enum class Action { Start, Help, Version, Report, BadUse };
+    enum class Action { Start, Help, Version, Report, History, BadUse };
     enum class Format { Csv, Json, Html };
+    enum class By { Day, Hour };
+    struct Date {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+    };
 
     // Exit statuses of the terminal commands.
     static constexpr int kExitOk = 0;
@@ -25,10 +32,10 @@ class CCommandLine {
     const std::string& Problem() const { return problem_; }
 
     // Report options. No date: today.
-    bool HasDate() const { return year_ != 0; }
-    int Year() const { return year_; }
-    int Month() const { return month_; }
-    int Day() const { return day_; }
+    bool HasDate() const { return date_.year != 0; }
+    int Year() const { return date_.year; }
+    int Month() const { return date_.month; }
+    int Day() const { return date_.day; }
     bool GroupMode() const { return group_; }
     Format GetFormat() const { return format_; }
     // Empty: standard output (not for html).
@@ -41,23 +48,35 @@ class CCommandLine {
     // --all-computers: this computer's database and the snapshots in the share folder.
     bool AllComputers() const { return allComputers_; }
 
+    // History options; a range that needs today to be checked is the command's to check.
+    bool HasFrom() const { return from_.year != 0; }
+    const Date& From() const { return from_; }
+    bool HasTo() const { return to_.year != 0; }
+    const Date& To() const { return to_; }
+    By GetBy() const { return by_; }
+
     static const char* HelpText();
     // The line under a bad-use message.
     static const char* UsageHint();
     static std::string VersionText();
+    // Why from..to is no range a history reads (it starts after it ends, or is longer than
+    // ten years); empty when it is one.
+    // first and last are CivilDay numbers.
+    static std::string RangeProblem(int64_t first, int64_t last);
 
   private:
     CCommandLine& Fail(std::string problem);
 
     Action action_ = Action::Start;
     std::string problem_;
-    int year_ = 0;
-    int month_ = 0;
-    int day_ = 0;
     bool group_ = false;
+    Date date_;
     Format format_ = Format::Csv;
     std::string output_;
     std::string database_;
     std::vector<std::string> databases_;
     bool allComputers_ = false;
+    Date from_;
+    Date to_;
+    By by_ = By::Day;
 };

@@ -42,10 +42,6 @@ class CReportCommand {
     bool ComputeAllComputers(const std::string& path, const CShareSettings& share, ReportMode mode,
                              CReportModel& report, std::vector<std::string>& computers,
                              std::ostream& err) const;
-    // The exit status for an output that may not be written, kExitOk for one that may.
-    int CheckOutput(const std::string& database, std::ostream& err) const;
-    bool WriteText(const std::string& text, const std::string& database, std::ostream& out,
-                   std::ostream& err) const;
     bool WriteHtml(const CReportModel& report, const std::string& database,
                    std::ostream& err) const;
 

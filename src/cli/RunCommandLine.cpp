@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/CHistoryCommand.h"
 #include "cli/CReportCommand.h"
 #include "platform/backend/ForegroundBackend.h"
 #include "platform/system/ProgramFolder.h"
@@ -43,6 +44,7 @@ int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
             return CCommandLine::kExitBadUse;
         case CCommandLine::Action::Start:
         case CCommandLine::Action::Report:
+        case CCommandLine::Action::History:
             break;
     }
 
@@ -62,5 +64,8 @@ int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     SetApplicationNames();
+    if (commandLine.GetAction() == CCommandLine::Action::History) {
+        return CHistoryCommand(commandLine).Run(std::cout, std::cerr);
+    }
     return CReportCommand(commandLine).Run(std::cout, std::cerr);
 }

@@ -17,6 +17,7 @@ inline constexpr int kAboutIcon = 153;
 inline constexpr int kSetGroupIcon = 154;
 inline constexpr int kSaveIcon = 155;
 inline constexpr int kLiveGraphIcon = 156;
+inline constexpr int kHistoryIcon = 157;
 
 // Sort arrows, 9 x 5.
 inline constexpr int kSortUpBitmap = 135;
@@ -32,9 +33,10 @@ inline constexpr int kHoverSound = 148;
 inline constexpr int kHandCursor = 147;
 
 // Toolbar 128: 16 x 15 pictures on RGB(192, 192, 192), one per command in this order:
-// show/hide, report, config, about, exit.
+// show/hide, report, history, config, about, exit.
 inline constexpr int kTrayToolbar = 128;
-inline constexpr std::array<int, 5> kTrayToolbarCommands = {32772, 32774, 32773, 57664, 32783};
+inline constexpr std::array<int, 6> kTrayToolbarCommands = {32772, 32774, 32775,
+                                                            32773, 57664, 32783};
 
 // Registers the compiled-in resources; every control calls it before loading one.
 void Init();

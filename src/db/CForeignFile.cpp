@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -85,9 +86,11 @@ CForeignFile::~CForeignFile() {
     }
 }
 
-void CForeignFile::Restart() {
-    deadline_ =
-        std::chrono::steady_clock::now() + (size_ > kSnapshotCap ? kLargeDeadline : kDeadline);
+void CForeignFile::Restart(double scale) {
+    const auto usual = size_ > kSnapshotCap ? kLargeDeadline : kDeadline;
+    deadline_ = std::chrono::steady_clock::now() +
+                std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                    std::chrono::duration<double>(usual) * std::max(scale, 1.0));
 }
 
 bool CForeignFile::Fail(LeftOutReason reason) {

@@ -49,8 +49,8 @@ class CForeignFile {
     LeftOutReason Reason() const { return reason_; }
     // The reason for a statement of the caller's that failed with rc.
     LeftOutReason FailureReason(int rc) const;
-    // A new deadline for the next step.
-    void Restart();
+    // A new deadline for the next step, scale times the usual one.
+    void Restart(double scale = 1.0);
 
     SchemaKind Kind() const { return kind_; }
     const Meta& SnapshotMeta() const { return meta_; }

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/CivilDay.h"
 #include "core/Utf8Text.h"
 #include "db/CForeignFile.h"
 #include "db/DbText.h"
@@ -124,15 +125,62 @@ void Add(int64_t& sum, int64_t value) {
     if (__builtin_add_overflow(sum, value, &sum)) sum = std::numeric_limits<int64_t>::max();
 }
 
-// One program or group as read from one file, or merged over all of them.
+// One program or group as read from one file, or merged over all of them: its seconds in
+// each slot, a period of the report or a column of a history.
 struct Sums {
     int64_t key = 0;  // this computer's id; unset elsewhere
     bool hasKey = false;
     std::string path;
-    int64_t seconds[kPeriods] = {};
-    bool present[kPeriods] = {};
+    std::vector<int64_t> seconds;
+    std::vector<char> present;
 };
 using SumsByName = std::map<std::string, Sums>;
+
+Sums& SumsOf(SumsByName& sums, const std::string& name, size_t slots) {
+    Sums& entry = sums[name];
+    if (entry.seconds.size() != slots) {
+        entry.seconds.resize(slots);
+        entry.present.resize(slots);
+    }
+    return entry;
+}
+
+// Where a day's seconds go: to the report's periods that hold it, or to the history's
+// column of that day. window: the days this computer's file is read for, as the texts
+// "d <= last AND d > beforeFirst" compare.
+struct Slots {
+    size_t count = 0;
+    std::string last;
+    std::string beforeFirst;
+    std::function<void(const std::string& day, std::vector<int>& slots)> of;
+};
+
+Slots ReportSlots(const PeriodDays& periods) {
+    Slots slots;
+    slots.count = kPeriods;
+    slots.last = periods.last[kPeriods - 1];
+    slots.beforeFirst = periods.beforeFirst[kPeriods - 1];
+    slots.of = [periods](const std::string& day, std::vector<int>& into) {
+        for (int p = 0; p < kPeriods; ++p) {
+            if (periods.Holds(p, day)) into.push_back(p);
+        }
+    };
+    return slots;
+}
+
+Slots HistorySlots(int64_t firstDay, int64_t lastDay) {
+    Slots slots;
+    slots.count = static_cast<size_t>(std::max<int64_t>(lastDay - firstDay + 1, 0));
+    slots.last = DayText(lastDay);
+    slots.beforeFirst = DayText(firstDay - 1);
+    slots.of = [firstDay, lastDay](const std::string& day, std::vector<int>& into) {
+        const std::optional<int64_t> number = ParseDayText(day);
+        if (number && *number >= firstDay && *number <= lastDay) {
+            into.push_back(static_cast<int>(*number - firstDay));
+        }
+    };
+    return slots;
+}
 
 // One file as read: its sums, and each plausible day's total, to compare files by.
 struct FileSums {
@@ -164,10 +212,10 @@ bool IsDay(const std::string& text) {
 // Reads one file inside one read transaction. Rows are checked and summed here rather
 // than by the engine, as a file from elsewhere may hold any value: a day with a seconds
 // value that is not a whole number of 0 or more, a malformed day, or more than 26 hours
-// in all is left out. window: only the days of the report's year. False, with rc, on a
+// in all is left out. window: only the days of the slots' window. False, with rc, on a
 // failure; file then holds nothing of use.
-bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, bool window,
-              FileSums& file, int& rc) {
+bool ReadFile(sqlite3* db, const Slots& slots, bool groups, bool local, bool window, FileSums& file,
+              int& rc) {
     struct Item {
         std::string name, path;
         int64_t group = 0;
@@ -200,8 +248,8 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
     }
     if (rc == SQLITE_OK) {
         Query rows(db, window ? kDaysInYear : kAllDays);
-        rows.Bind(1, periods.last[kPeriods - 1]);
-        rows.Bind(2, periods.beforeFirst[kPeriods - 1]);
+        rows.Bind(1, slots.last);
+        rows.Bind(2, slots.beforeFirst);
         // The rows of one program and day are summed first, then added to their day.
         struct Run {
             int64_t id = 0;
@@ -241,16 +289,16 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return false;
 
+    std::vector<int> held;
     for (const auto& [text, day] : days) {
         if (!day.plausible || day.total > kMostSecondsADay || !IsDay(text)) {
             ++file.implausibleDays;
             continue;
         }
         file.days[text] = day.total;
-        bool held[kPeriods] = {};
-        bool any = false;
-        for (int p = 0; p < kPeriods; ++p) any = (held[p] = periods.Holds(p, text)) || any;
-        if (!any) continue;
+        held.clear();
+        slots.of(text, held);
+        if (held.empty()) continue;
         for (const auto& [id, seconds] : day.items) {
             const Item& item = items.at(id);
             std::string name = item.name;
@@ -258,7 +306,7 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
                 const auto found = groupNames.find(item.group);
                 name = found != groupNames.end() ? found->second : std::string();
             }
-            Sums& entry = file.sums[name];
+            Sums& entry = SumsOf(file.sums, name, slots.count);
             const int64_t key = groups ? item.group : id;
             if (local && (!entry.hasKey || key < entry.key)) {
                 entry.key = key;
@@ -267,10 +315,9 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
             if (!groups && entry.path.empty()) {
                 entry.path = item.path;
             }
-            for (int p = 0; p < kPeriods; ++p) {
-                if (!held[p]) continue;
-                Add(entry.seconds[p], seconds);
-                entry.present[p] = true;
+            for (const int slot : held) {
+                Add(entry.seconds[static_cast<size_t>(slot)], seconds);
+                entry.present[static_cast<size_t>(slot)] = true;
             }
         }
     }
@@ -280,7 +327,7 @@ bool ReadFile(sqlite3* db, const PeriodDays& periods, bool groups, bool local, b
 // Adds one file's sums; the path stays that of the first file that had one.
 void AddInto(SumsByName& total, const SumsByName& file) {
     for (const auto& [name, sums] : file) {
-        Sums& entry = total[name];
+        Sums& entry = SumsOf(total, name, sums.seconds.size());
         if (sums.hasKey && !entry.hasKey) {
             entry.key = sums.key;
             entry.hasKey = true;
@@ -288,9 +335,9 @@ void AddInto(SumsByName& total, const SumsByName& file) {
         if (entry.path.empty()) {
             entry.path = sums.path;
         }
-        for (int p = 0; p < kPeriods; ++p) {
-            Add(entry.seconds[p], sums.seconds[p]);
-            entry.present[p] = entry.present[p] || sums.present[p];
+        for (size_t slot = 0; slot < sums.seconds.size(); ++slot) {
+            Add(entry.seconds[slot], sums.seconds[slot]);
+            entry.present[slot] = entry.present[slot] || sums.present[slot];
         }
     }
 }
@@ -381,17 +428,19 @@ std::string CMergedReport::LeftOutText(const std::vector<LeftOut>& leftOut) {
     return text;
 }
 
-CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
-                                             const std::string& computerName,
-                                             const std::string& computerId,
-                                             const std::vector<std::string>& snapshots, int64_t day,
-                                             bool groups, const std::atomic<bool>* cancel) {
-    Result result;
-    const auto name = [&result](const std::string& file, LeftOutReason why, int count = 0) {
-        result.leftOut.push_back({file, LeftOutReasonText(why, count), why, count});
+namespace {
+
+// Reads this computer's file and the others into total, as the merged report and the
+// merged history both count them; fills everything of result but its rows. deadlineScale
+// lengthens each other file's deadline, for a history of many days.
+void ReadAll(const std::string& databasePath, const std::string& computerName,
+             const std::string& computerId, const std::vector<std::string>& snapshots,
+             const Slots& slots, bool groups, const std::atomic<bool>* cancel, double deadlineScale,
+             SumsByName& total, std::vector<std::string>& computers,
+             std::vector<CMergedReport::LeftOut>& leftOut, std::string& thisComputerError) {
+    const auto name = [&leftOut](const std::string& file, LeftOutReason why, int count = 0) {
+        leftOut.push_back({file, LeftOutReasonText(why, count), why, count});
     };
-    const PeriodDays periods = DaysOf(day);
-    SumsByName total;
     {
         Handle local;
         std::string error;
@@ -403,18 +452,18 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
         } else {
             sqlite3_busy_timeout(local.db, 2000);
             StopOn(local.db, cancel);
-            if (!ReadFile(local.db, periods, groups, true, true, file, rc)) {
+            if (!ReadFile(local.db, slots, groups, true, true, file, rc)) {
                 error = rc != SQLITE_OK ? sqlite3_errmsg(local.db) : "cannot be read";
             }
         }
         if (error.empty()) {
             AddInto(total, file.sums);
-            result.computers.push_back(computerName);
+            computers.push_back(computerName);
             if (file.implausibleDays > 0) {
                 name(databasePath, LeftOutReason::ImplausibleDays, file.implausibleDays);
             }
         } else {
-            result.thisComputerError = error;
+            thisComputerError = error;
         }
     }
 
@@ -456,9 +505,9 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
         } else {
             other.name = ShownText(std::filesystem::path(path).filename().string());
         }
-        foreign.Restart();
+        foreign.Restart(deadlineScale);
         int rc = SQLITE_OK;
-        if (!ReadFile(foreign.Db(), periods, groups, false, false, other.file, rc)) {
+        if (!ReadFile(foreign.Db(), slots, groups, false, false, other.file, rc)) {
             name(path, foreign.FailureReason(rc));
             continue;
         }
@@ -502,8 +551,44 @@ CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
     for (const Other& other : others) {
         if (!other.counts) continue;
         AddInto(total, other.file.sums);
-        result.computers.push_back(other.name);
+        computers.push_back(other.name);
     }
+}
+
+}  // namespace
+
+CMergedReport::Result CMergedReport::Compute(const std::string& databasePath,
+                                             const std::string& computerName,
+                                             const std::string& computerId,
+                                             const std::vector<std::string>& snapshots, int64_t day,
+                                             bool groups, const std::atomic<bool>* cancel) {
+    Result result;
+    SumsByName total;
+    ReadAll(databasePath, computerName, computerId, snapshots, ReportSlots(DaysOf(day)), groups,
+            cancel, 1.0, total, result.computers, result.leftOut, result.thisComputerError);
     result.rows = Order(total);
+    return result;
+}
+
+CMergedReport::HistoryResult CMergedReport::ComputeHistory(
+    const std::string& databasePath, const std::string& computerName, const std::string& computerId,
+    const std::vector<std::string>& snapshots, int64_t firstDay, int64_t lastDay, bool groups,
+    const std::atomic<bool>* cancel) {
+    HistoryResult result;
+    SumsByName total;
+    // A year of days is read in the time a report's year is; longer ranges get longer.
+    const double scale = std::max(1.0, static_cast<double>(lastDay - firstDay + 1) / 365.0);
+    ReadAll(databasePath, computerName, computerId, snapshots, HistorySlots(firstDay, lastDay),
+            groups, cancel, scale, total, result.computers, result.leftOut,
+            result.thisComputerError);
+    int64_t nextKey = -1;
+    for (auto& [name, sums] : total) {
+        HistoryRow row;
+        row.key = sums.hasKey ? sums.key : nextKey--;
+        row.name = name;
+        row.path = sums.path;
+        row.values = std::move(sums.seconds);
+        result.rows.push_back(std::move(row));
+    }
     return result;
 }

@@ -43,6 +43,22 @@ class CMergedReport {
                           const std::string& computerId, const std::vector<std::string>& snapshots,
                           int64_t day, bool groups, const std::atomic<bool>* cancel = nullptr);
 
+    struct HistoryResult {
+        std::vector<HistoryRow> rows;  // by name; keys of other computers' rows negative
+        std::vector<std::string> computers;
+        std::vector<LeftOut> leftOut;
+        std::string thisComputerError;
+    };
+    // The same files and checks, summed per day from firstDay to lastDay (CivilDay
+    // numbers, both included): a history over all computers. Each file's deadline grows
+    // with the range.
+    static HistoryResult ComputeHistory(const std::string& databasePath,
+                                        const std::string& computerName,
+                                        const std::string& computerId,
+                                        const std::vector<std::string>& snapshots, int64_t firstDay,
+                                        int64_t lastDay, bool groups,
+                                        const std::atomic<bool>* cancel = nullptr);
+
     // The *.hgshare files of folder, sorted by name.
     static std::vector<std::string> SnapshotsIn(const std::string& folder);
     // "Left out: NAME (reason), ..." naming files without their folder; empty when none.

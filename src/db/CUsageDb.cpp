@@ -9,9 +9,11 @@
 #include <mutex>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <utility>
 
 #include "core/CAppSettings.h"
+#include "core/CivilDay.h"
 #include "core/LocalTime.h"
 #include "core/Message.h"
 #include "db/DbText.h"
@@ -44,6 +46,8 @@ const OperationTexts kTexts[] = {
      "Fail to report process!\nError Information: "},
     {"Fail to connect to the DB when report group!\nError information:",
      "Fail to report group!\nError Information: "},
+    {"Fail to connect to the DB when report history!\nError information:",
+     "Fail to report history!\nError Information: "},
 };
 static_assert(std::size(kTexts) == static_cast<size_t>(CUsageDb::Operation::Count));
 
@@ -66,23 +70,45 @@ const char* const kLoadDay =
     "SELECT titem.name as name, titem.path as path, " HG_SECONDS_AS_SS
     "FROM ttime,titem WHERE d = ? and titem.id = ttime.itemid GROUP BY name, path";
 
-const char* const kProcessDay =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ? "
-    "GROUP BY name, path, titem.id ORDER BY ss DESC";
-const char* const kProcessRange =
-    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ? AND d > ? "
-    "GROUP BY name, path, titem.id ORDER BY ss DESC";
-const char* const kGroupNames = "SELECT id, name FROM tgroup";
-const char* const kGroupDay =
-    "SELECT groupid, " HG_SECONDS_AS_SS
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d = ? GROUP BY groupid ORDER BY ss DESC";
-const char* const kGroupRange =
-    "SELECT groupid, " HG_SECONDS_AS_SS
-    "FROM ttime, titem WHERE titem.id=ttime.itemid AND d <= ? AND d > ? "
-    "GROUP BY groupid ORDER BY ss DESC";
+// The report's statements over the hour rows, and the same over the roll-up by day, which
+// has a row for a program's day exactly when the hour rows have one.
+#define HG_PROCESS_DAY(TABLE)                                                          \
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS \
+    "FROM " TABLE ", titem WHERE titem.id=" TABLE                                      \
+    ".itemid AND d = ? "                                                               \
+    "GROUP BY name, path, titem.id ORDER BY ss DESC"
+#define HG_PROCESS_RANGE(TABLE)                                                        \
+    "SELECT titem.id AS id, titem.name AS name, titem.path AS path, " HG_SECONDS_AS_SS \
+    "FROM " TABLE ", titem WHERE titem.id=" TABLE                                      \
+    ".itemid AND d <= ? AND d > ? "                                                    \
+    "GROUP BY name, path, titem.id ORDER BY ss DESC"
+#define HG_GROUP_DAY(TABLE)                                                           \
+    "SELECT groupid, " HG_SECONDS_AS_SS "FROM " TABLE ", titem WHERE titem.id=" TABLE \
+    ".itemid AND d = ? GROUP BY groupid ORDER BY ss DESC"
+#define HG_GROUP_RANGE(TABLE)                                                         \
+    "SELECT groupid, " HG_SECONDS_AS_SS "FROM " TABLE ", titem WHERE titem.id=" TABLE \
+    ".itemid AND d <= ? AND d > ? GROUP BY groupid ORDER BY ss DESC"
 
+struct ReportStatements {
+    const char* processDay;
+    const char* processRange;
+    const char* groupDay;
+    const char* groupRange;
+};
+const ReportStatements kFromHours = {HG_PROCESS_DAY("ttime"), HG_PROCESS_RANGE("ttime"),
+                                     HG_GROUP_DAY("ttime"), HG_GROUP_RANGE("ttime")};
+const ReportStatements kFromDays = {HG_PROCESS_DAY("tday"), HG_PROCESS_RANGE("tday"),
+                                    HG_GROUP_DAY("tday"), HG_GROUP_RANGE("tday")};
+const char* const kGroupNames = "SELECT id, name FROM tgroup";
+
+const ReportStatements& StatementsFor(const SqliteConnection& connection) {
+    return connection.DayTotalsReady() ? kFromDays : kFromHours;
+}
+
+#undef HG_PROCESS_DAY
+#undef HG_PROCESS_RANGE
+#undef HG_GROUP_DAY
+#undef HG_GROUP_RANGE
 #undef HG_SECONDS_AS_SS
 
 constexpr int64_t kDay = 86400;
@@ -574,8 +600,9 @@ ReportTable CUsageDb::ReportProcess(int64_t day) {
     ReportTable rows;
     bool todayRead = false;
     const bool complete = Run(Operation::ReportProcess, [&](SqliteConnection& connection) {
-        SqliteStatement single(connection, kProcessDay);
-        SqliteStatement range(connection, kProcessRange);
+        const ReportStatements& statements = StatementsFor(connection);
+        SqliteStatement single(connection, statements.processDay);
+        SqliteStatement range(connection, statements.processRange);
         single.Bind(1, FormatDbDate(day));
         while (rows.size() < kReportRows && single.Step()) {
             ReportRow row;
@@ -616,8 +643,9 @@ ReportTable CUsageDb::ReportGroup(int64_t day) {
             return found != names.end() ? found->second : std::string();
         };
 
-        SqliteStatement single(connection, kGroupDay);
-        SqliteStatement range(connection, kGroupRange);
+        const ReportStatements& statements = StatementsFor(connection);
+        SqliteStatement single(connection, statements.groupDay);
+        SqliteStatement range(connection, statements.groupRange);
         single.Bind(1, FormatDbDate(day));
         for (size_t read = 0; read < kReportRows && single.Step(); ++read) {
             const int64_t id = single.Int("groupid");
@@ -634,4 +662,94 @@ ReportTable CUsageDb::ReportGroup(int64_t day) {
         }
     });
     return rows;
+}
+
+HistorySums CUsageDb::History(int64_t firstDay, int64_t lastDay, bool groups, bool byHour) {
+    HistorySums sums;
+    if (lastDay < firstDay) {
+        return sums;
+    }
+    const size_t columns = byHour ? 24 : static_cast<size_t>(lastDay - firstDay + 1);
+    sums.complete = Run(Operation::History, [&](SqliteConnection& connection) {
+        // Programs and group names first: a few hundred rows, looked up for every hour row.
+        struct Item {
+            std::string name;
+            std::string path;
+            int64_t group = 0;
+            size_t row = SIZE_MAX;  // in sums.rows, once the program has a second
+        };
+        std::unordered_map<int64_t, Item> items;
+        {
+            SqliteStatement select(connection, "SELECT id, name, path, groupid FROM titem");
+            while (select.Step()) {
+                if (select.TypeAt(0) != SQLITE_INTEGER) continue;
+                items[select.IntAt(0)] =
+                    Item{select.Text("name"), select.Text("path"), select.IntAt(3)};
+            }
+        }
+        std::map<int64_t, std::string> groupNames{{0, "Default"}};
+        std::unordered_map<int64_t, size_t> groupRows;
+        if (groups) {
+            SqliteStatement select(connection, kGroupNames);
+            while (select.Step()) {
+                groupNames[select.Int("id")] = select.Text("name");
+            }
+        }
+        const auto rowOf = [&](int64_t id, Item& item) -> HistoryRow& {
+            if (item.row == SIZE_MAX) {
+                if (!groups) {
+                    item.row = sums.rows.size();
+                    sums.rows.push_back(
+                        HistoryRow{id, item.name, item.path, std::vector<int64_t>(columns)});
+                } else {
+                    const auto [found, added] = groupRows.emplace(item.group, sums.rows.size());
+                    if (added) {
+                        const auto name = groupNames.find(item.group);
+                        sums.rows.push_back(
+                            HistoryRow{item.group,
+                                       name != groupNames.end() ? name->second : std::string(),
+                                       {},
+                                       std::vector<int64_t>(columns)});
+                    }
+                    item.row = found->second;
+                }
+            }
+            return sums.rows[item.row];
+        };
+
+        const char* sql = byHour ? "SELECT itemid, h, seconds FROM ttime WHERE d >= ?1 AND d <= ?2"
+                          : connection.DayTotalsReady()
+                              ? "SELECT itemid, d, seconds FROM tday WHERE d >= ?1 AND d <= ?2"
+                              : "SELECT itemid, d, TOTAL(seconds) FROM ttime "
+                                "WHERE d >= ?1 AND d <= ?2 GROUP BY itemid, d";
+        SqliteStatement select(connection, sql);
+        select.Bind(1, DayText(firstDay));
+        select.Bind(2, DayText(lastDay));
+        // Hour rows come in index order, a program's together: one lookup per program.
+        int64_t lastId = 0;
+        Item* item = nullptr;
+        while (select.Step()) {
+            if (select.TypeAt(0) != SQLITE_INTEGER) continue;
+            const int64_t id = select.IntAt(0);
+            if (item == nullptr || id != lastId) {
+                const auto found = items.find(id);
+                item = found != items.end() ? &found->second : nullptr;
+                lastId = id;
+                if (item == nullptr) continue;  // seconds of no program, as the report has it
+            }
+            int64_t column = 0;
+            if (byHour) {
+                column = select.TypeAt(1) == SQLITE_INTEGER ? select.IntAt(1) : -1;
+            } else {
+                const std::optional<int64_t> day = ParseDayText(std::string(select.TextAt(1)));
+                column = day ? *day - firstDay : -1;
+            }
+            if (column < 0 || column >= static_cast<int64_t>(columns)) continue;
+            int64_t& value = rowOf(id, *item).values[static_cast<size_t>(column)];
+            if (__builtin_add_overflow(value, select.IntAt(2), &value)) {
+                value = select.IntAt(2) < 0 ? INT64_MIN : INT64_MAX;
+            }
+        }
+    });
+    return sums;
 }

@@ -55,6 +55,12 @@ class CUsageDb : public IUsageStore {
     ReportTable ReportProcess(int64_t day);
     ReportTable ReportGroup(int64_t day);
 
+    // The days firstDay to lastDay (CivilDay numbers, both included), per program or group:
+    // one value per day, or with byHour 24 values, the seconds of each hour of day summed
+    // over the days. Days come from the roll-up where the file has it whole, hours from
+    // the hour rows.
+    HistorySums History(int64_t firstDay, int64_t lastDay, bool groups, bool byHour);
+
     const std::vector<PendingEntry>& Pending() const { return pending_; }
     // Seconds to take from stored hours, not written yet.
     struct OwedSeconds {
@@ -93,6 +99,7 @@ class CUsageDb : public IUsageStore {
         UpdateItems,
         ReportProcess,
         ReportGroup,
+        History,
         Count
     };
 

@@ -55,6 +55,24 @@ struct ReportRow {
 using ReportTable = std::vector<ReportRow>;
 inline constexpr size_t kReportRows = 1000;
 
+// One program or group of a history: its seconds in each column, a day of the range or an
+// hour of day summed over the range's days. Summed in 64 bits, held at the largest value
+// rather than wrapping.
+struct HistoryRow {
+    int64_t key = 0;  // titem.id or groupid on this computer; negative for other computers'
+    std::string name;
+    std::string path;  // programs only
+    std::vector<int64_t> values;
+
+    bool operator==(const HistoryRow&) const = default;
+};
+
+// Every program or group with an hour row in the range, in no particular order.
+struct HistorySums {
+    std::vector<HistoryRow> rows;
+    bool complete = true;  // false after a failure: the rows are only those read before it
+};
+
 // Seconds of one program not yet written to the database.
 struct PendingEntry {
     std::string name;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "db/CDayTotals.h"
 #include "db/CSnapshotWriter.h"
 
 namespace {
@@ -136,11 +137,39 @@ struct Entry {
     bool hasSql = false;
 };
 
-// The table or index entry's name if it is one of tables or indexes, else empty.
+// The roll-up by day with its index and triggers, in both the forms CDayTotals writes:
+// complete, and being filled. Known word for word; triggers never run on a file from
+// elsewhere, and its hour rows, not the roll-up, are what is read.
+struct Exact {
+    std::string type, name, table, sql;
+};
+const std::vector<Exact>& DayTotalsEntries() {
+    static const std::vector<Exact> entries = [] {
+        std::vector<Exact> list;
+        for (const CDayTotals::SchemaEntry& entry : CDayTotals::SchemaEntries()) {
+            const std::string type = entry.type;
+            const std::string table = type == "trigger" ? "ttime"
+                                      : type == "index" ? "tday"
+                                                        : entry.name;
+            list.push_back({type, entry.name, table, Normalized(entry.sql)});
+        }
+        return list;
+    }();
+    return entries;
+}
+
+// The table or index entry's name if it is one of tables or indexes, or one of exact,
+// else empty.
 std::string KnownAs(const Entry& entry, const std::vector<const std::vector<Table>*>& tables,
-                    const std::vector<Index>& indexes) {
+                    const std::vector<Index>& indexes, const std::vector<Exact>& exact) {
     if (!entry.hasSql) return {};
     const std::string sql = Normalized(entry.sql);
+    for (const Exact& known : exact) {
+        if (entry.type == known.type && entry.name == known.name && entry.table == known.table &&
+            sql == known.sql) {
+            return known.name;
+        }
+    }
     if (entry.type == "table" && entry.name == entry.table) {
         std::string name;
         std::vector<std::string> columns;
@@ -188,10 +217,11 @@ SchemaKind KnownSchemaOf(sqlite3* db, int& rc) {
     // Every entry known, and each of the kind's own tables there.
     const auto fits = [&entries](const std::vector<const std::vector<Table>*>& tables,
                                  const std::vector<Index>& indexes,
-                                 const std::vector<Table>& required) {
+                                 const std::vector<Table>& required,
+                                 const std::vector<Exact>& exact) {
         std::set<std::string> found;
         for (const Entry& entry : entries) {
-            const std::string name = KnownAs(entry, tables, indexes);
+            const std::string name = KnownAs(entry, tables, indexes, exact);
             if (name.empty()) return false;
             found.insert(name);
         }
@@ -200,10 +230,11 @@ SchemaKind KnownSchemaOf(sqlite3* db, int& rc) {
         }
         return true;
     };
-    if (fits({&SnapshotTables(), &EngineTables()}, {}, SnapshotTables())) {
+    if (fits({&SnapshotTables(), &EngineTables()}, {}, SnapshotTables(), {})) {
         return SchemaKind::Snapshot;
     }
-    if (fits({&DatabaseTables(), &EngineTables()}, DatabaseIndexes(), DatabaseTables())) {
+    if (fits({&DatabaseTables(), &EngineTables()}, DatabaseIndexes(), DatabaseTables(),
+             DayTotalsEntries())) {
         return SchemaKind::Database;
     }
     return SchemaKind::Other;

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <set>
 
+#include "db/CDayTotals.h"
 #include "db/SqliteError.h"
+#include "db/VectorState.h"
 
 namespace {
 
@@ -84,6 +86,8 @@ bool SqliteConnection::Fail(const std::string& text) {
 
 bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mode) {
     Close();
+    names_.clear();
+    InstallVectorStateGuard();
     error_.clear();
     readOnly_ = mode == Mode::ReadOnly;
     immutable_ = false;
@@ -203,6 +207,7 @@ bool SqliteConnection::PrepareSchema() {
     if (rc != SQLITE_DONE) {
         return Fail(sqlite3_errmsg(db_));
     }
+    names_ = names;
 
     if (readOnly_) {
         return true;
@@ -220,6 +225,7 @@ bool SqliteConnection::PrepareSchema() {
             sql += ';';
         }
         sql += kPlannerFigures;
+        sql += CDayTotals::CreateSql();
         sql += "COMMIT;";
         if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
             const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
@@ -227,10 +233,15 @@ bool SqliteConnection::PrepareSchema() {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
             return Fail(text);
         }
+        names_ = {"tday", "tday_insert", "tday_delete", "tday_update"};
         return true;
     }
 
     return true;
+}
+
+bool SqliteConnection::DayTotalsReady() const {
+    return CDayTotals::StateOf(names_) == CDayTotals::State::Ready;
 }
 
 bool SqliteConnection::AddMissingIndexes() {

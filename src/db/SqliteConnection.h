@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <set>
 #include <string>
 
 struct sqlite3;
@@ -27,6 +28,10 @@ class SqliteConnection {
     // A reader that opened the file as unchanging (SQLite's immutable), see above.
     bool IsImmutable() const { return immutable_; }
 
+    // The file's roll-up by day (CDayTotals) was complete when it was opened. It stays so:
+    // nothing the program does takes it away again.
+    bool DayTotalsReady() const;
+
     // Adds the covering indexes a file made elsewhere may lack. Gives up at once, silently,
     // when another connection holds a lock; false then.
     bool AddMissingIndexes();
@@ -50,4 +55,5 @@ class SqliteConnection {
     bool readOnly_ = false;
     bool immutable_ = false;
     std::string error_;
+    std::set<std::string> names_;  // sqlite_master's names when the file was opened
 };

@@ -134,3 +134,18 @@ int64_t SqliteStatement::Int(std::string_view column) const {
     }
     return value;
 }
+
+int SqliteStatement::TypeAt(int column) const {
+    return sqlite3_column_type(stmt_, column);
+}
+
+int64_t SqliteStatement::IntAt(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
+
+std::string_view SqliteStatement::TextAt(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text != nullptr
+               ? std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column)))
+               : std::string_view();
+}

@@ -35,6 +35,12 @@ class SqliteStatement {
     std::string Text(std::string_view column, size_t maxChars = 259) const;
     int64_t Int(std::string_view column) const;
 
+    // By position from 0, without checks, for loops over many rows: the engine's type and
+    // its own conversion to an integer (null and text that is no number as 0).
+    int TypeAt(int column) const;
+    int64_t IntAt(int column) const;
+    std::string_view TextAt(int column) const;  // valid until the next Step
+
   private:
     int ColumnIndex(std::string_view column) const;
     [[noreturn]] void Throw() const;

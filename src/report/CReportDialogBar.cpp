@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -51,9 +52,12 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
                       QStringLiteral("Save the report as HTML file"), this);
     setGroup_ = BarButton(QStringLiteral("Set &Group"), ControlResources::kSetGroupIcon,
                           QStringLiteral("Manage groups and programs"), this);
+    history_ = BarButton(QStringLiteral("H&istory"), ControlResources::kHistoryIcon,
+                         QStringLiteral("The days around this one, and its hours"), this);
     row->addWidget(save_);
     row->addWidget(setGroup_);
-    row->addSpacing(DuX(30));
+    row->addWidget(history_);
+    row->addSpacing(DuX(16));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(DuX(2));
@@ -68,7 +72,21 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);
-    grid->addWidget(date_, 2, 1);
+    // A step to the day before and after, beside the field.
+    auto* day = new QHBoxLayout;
+    day->setSpacing(1);
+    previous_ = new QToolButton(this);
+    previous_->setArrowType(Qt::LeftArrow);
+    previous_->setToolTip(QStringLiteral("Previous day (Alt+Left)"));
+    previous_->setAccessibleName(QStringLiteral("Previous day"));
+    next_ = new QToolButton(this);
+    next_->setArrowType(Qt::RightArrow);
+    next_->setToolTip(QStringLiteral("Next day (Alt+Right)"));
+    next_->setAccessibleName(QStringLiteral("Next day"));
+    day->addWidget(previous_);
+    day->addWidget(date_, 1);
+    day->addWidget(next_);
+    grid->addLayout(day, 2, 1, 1, 2);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
 

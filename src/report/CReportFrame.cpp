@@ -13,13 +13,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <atomic>
 #include <utility>
 
 #include "core/CShareSettings.h"
+#include "core/CivilDay.h"
 #include "core/Message.h"
 #include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
@@ -108,6 +111,20 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     connect(&bar_->RefreshButton(), &QPushButton::clicked, this, [this] { Refresh(); });
     connect(&bar_->SaveButton(), &QPushButton::clicked, this, [this] { Save(); });
     connect(&bar_->SetGroupButton(), &QPushButton::clicked, this, [this] { SetGroup(); });
+    connect(&bar_->PreviousDayButton(), &QToolButton::clicked, this, [this] { StepDay(-1); });
+    connect(&bar_->NextDayButton(), &QToolButton::clicked, this, [this] { StepDay(1); });
+    for (const auto& [keys, days] :
+         {std::pair{Qt::ALT | Qt::Key_Left, -1}, std::pair{Qt::ALT | Qt::Key_Right, 1}}) {
+        auto* step = new QShortcut(QKeySequence(keys), this);
+        connect(step, &QShortcut::activated, this, [this, days = days] { StepDay(days); });
+    }
+    bar_->HistoryButton().hide();
+    connect(&bar_->HistoryButton(), &QPushButton::clicked, this, [this] {
+        if (historyOpener_) {
+            const QDate date = bar_->DatePicker().date();
+            historyOpener_(DayNumber(date.year(), date.month(), date.day()));
+        }
+    });
     connect(&worker_, &CReportWorker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
 
     resize(kWidth, kHeight);
@@ -267,6 +284,17 @@ void CReportFrame::Save() {
     if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
         ReportHyperlinkError(code);
     }
+}
+
+void CReportFrame::StepDay(int days) {
+    QDateTimeEdit& picker = bar_->DatePicker();
+    picker.setDate(picker.date().addDays(days));
+    Refresh();
+}
+
+void CReportFrame::SetHistoryOpener(std::function<void(int64_t day)> opener) {
+    historyOpener_ = std::move(opener);
+    bar_->HistoryButton().setVisible(static_cast<bool>(historyOpener_));
 }
 
 void CReportFrame::SetGroup() {

@@ -59,6 +59,12 @@ class CReportFrame : public QMainWindow {
     CHtmlReportExport::Result SaveTo(const QString& path);
     // Opens the group editor.
     void SetGroup();
+    // Moves the picked day by days and refreshes: Previous day and Next day, Alt+Left and
+    // Alt+Right.
+    void StepDay(int days);
+    // What the History button does with the picked day (a CivilDay number); without it the
+    // button is hidden.
+    void SetHistoryOpener(std::function<void(int64_t day)> opener);
 
   signals:
     // A Refresh's report is shown, its messages too.
@@ -69,6 +75,7 @@ class CReportFrame : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    std::function<void(int64_t)> historyOpener_;
     struct Computed;
 
     void ShowBusy(bool busy);

@@ -19,6 +19,9 @@ QRect CReportLauncher::InitialGeometry(const QRect& mainWindow) {
 CReportFrame* CReportLauncher::Open() {
     if (frame_ == nullptr) {
         frame_ = new CReportFrame(databasePath_, icons_, mainWindow_);
+        if (historyOpener_) {
+            frame_->SetHistoryOpener(historyOpener_);
+        }
         const QRect place = InitialGeometry(mainWindow_ != nullptr ? mainWindow_->frameGeometry()
                                                                    : QRect(0, 0, 0, 0));
         PlaceOnScreen(frame_, place);

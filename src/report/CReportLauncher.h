@@ -3,7 +3,10 @@
 
 #include <QPointer>
 #include <QRect>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "report/CReportFrame.h"
 
@@ -13,6 +16,10 @@ class CReportLauncher {
     CReportLauncher(QWidget* mainWindow, std::string databasePath, CReportFrame::IconSource icons);
 
     CReportFrame* Open();
+    // Given to every report window this launcher opens: its History button.
+    void SetHistoryOpener(std::function<void(int64_t day)> opener) {
+        historyOpener_ = std::move(opener);
+    }
     CReportFrame* Window() const { return frame_; }
 
     // Against the main window's left side where there is room, else at x 200; from its top
@@ -23,5 +30,6 @@ class CReportLauncher {
     QWidget* mainWindow_;
     std::string databasePath_;
     CReportFrame::IconSource icons_;
+    std::function<void(int64_t)> historyOpener_;
     QPointer<CReportFrame> frame_;  // cleared when the window closes
 };

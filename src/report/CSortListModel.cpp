@@ -71,10 +71,13 @@ void CSortListModel::SortPass(int column, bool ascending, bool numeric) {
     };
     if (numeric) {
         // The keys once per row, not once per comparison.
-        std::vector<std::pair<int32_t, Row>> keyed;
+        std::vector<std::pair<int64_t, Row>> keyed;
         keyed.reserve(rows_.size());
         for (Row& row : rows_) {
-            keyed.emplace_back(AtoiValue(cell(row)), std::move(row));
+            const int64_t key = static_cast<size_t>(column) < row.keys.size()
+                                    ? row.keys[static_cast<size_t>(column)]
+                                    : AtoiValue(cell(row));
+            keyed.emplace_back(key, std::move(row));
         }
         std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto& a, const auto& b) {
             return ascending ? a.first < b.first : b.first < a.first;

@@ -13,6 +13,8 @@ class CSortListModel : public QAbstractTableModel {
         QStringList cells;
         QIcon icon;
         qint64 data = 0;
+        // When given, what a numeric column sorts by instead of the atoi value of its text.
+        std::vector<qint64> keys{};
     };
 
     explicit CSortListModel(QObject* parent = nullptr);

@@ -38,13 +38,15 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
                             QStringLiteral("Show live graph"), 101);
     report_ = MakeButton(this, QStringLiteral("&Report"), kReportIcon,
                          QStringLiteral("Analyze and report"), 137);
+    history_ = MakeButton(this, QStringLiteral("H&istory"), kHistoryIcon,
+                          QStringLiteral("Where the days went: days and hours"), 173);
     config_ = MakeButton(this, QStringLiteral("&Config"), kConfigIcon,
-                         QStringLiteral("Configuration and preference"), 173);
+                         QStringLiteral("Configuration and preference"), 209);
     about_ = MakeButton(this, QStringLiteral("&About"), kAboutIcon,
                         QStringLiteral("About Hourglint"), 245);
 
-    // Horizontal positions 0, 101, 137, 173 and 245 units; a gap where a fifth button
-    // could go before About. A widened button moves the next ones right, into that gap.
+    // Horizontal positions 0, 101, 137, 173, 209 and 245 units. A widened button moves the
+    // next ones right.
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -55,15 +57,18 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     row->addSpacing(gap);
     row->addWidget(report_);
     row->addSpacing(gap);
+    row->addWidget(history_);
+    row->addSpacing(gap);
     row->addWidget(config_);
-    const int configRight =
-        DuX(101) + liveGraph_->width() + gap + report_->width() + gap + config_->width();
+    const int configRight = DuX(101) + liveGraph_->width() + gap + report_->width() + gap +
+                            history_->width() + gap + config_->width();
     row->addSpacing(std::max(gap, DuX(245) - configRight));
     row->addWidget(about_);
     row->addStretch(1);
 
     connect(liveGraph_, &QAbstractButton::clicked, this, &CMainDialogBar::LiveGraphClicked);
     connect(report_, &QAbstractButton::clicked, this, &CMainDialogBar::ReportClicked);
+    connect(history_, &QAbstractButton::clicked, this, &CMainDialogBar::HistoryClicked);
     connect(config_, &QAbstractButton::clicked, this, &CMainDialogBar::ConfigClicked);
     connect(about_, &QAbstractButton::clicked, this, &CMainDialogBar::AboutClicked);
 }

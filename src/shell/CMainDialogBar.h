@@ -8,8 +8,9 @@
 class CDigitLabel;
 class IClock;
 
-// The bar across the top of the main window: the clock display and the four command
-// buttons, in the order and at the sizes of the original 288 x 44 unit bar.
+// The bar across the top of the main window: the clock display and the five command
+// buttons, in the order and at the sizes of the original 288 x 44 unit bar, History in the
+// room it kept before About.
 class CMainDialogBar : public QWidget {
     Q_OBJECT
   public:
@@ -19,12 +20,14 @@ class CMainDialogBar : public QWidget {
     CDigitLabel& Clock() { return *clock_; }
     CImageButton& LiveGraphButton() { return *liveGraph_; }
     CImageButton& ReportButton() { return *report_; }
+    CImageButton& HistoryButton() { return *history_; }
     CImageButton& ConfigButton() { return *config_; }
     CImageButton& AboutButton() { return *about_; }
 
   signals:
     void LiveGraphClicked();
     void ReportClicked();
+    void HistoryClicked();
     void ConfigClicked();
     void AboutClicked();
 
@@ -32,6 +35,7 @@ class CMainDialogBar : public QWidget {
     CDigitLabel* clock_;
     CImageButton* liveGraph_;
     CImageButton* report_;
+    CImageButton* history_;
     CImageButton* config_;
     CImageButton* about_;
 };

@@ -38,6 +38,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
       effects_(*this,
                CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())),
       reports_(this, settings.DatabasePath(),
+               [&sampler](const std::string& path) { return sampler.ExtractIcon(path, false); }),
+      history_(this, settings.DatabasePath(),
                [&sampler](const std::string& path) { return sampler.ExtractIcon(path, false); }) {
     setWindowTitle(QStringLiteral("Hourglint"));
     setWindowIcon(ProgramIcon());
@@ -62,6 +64,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
 
     connect(bar_, &CMainDialogBar::ReportClicked, this, &CMainFrame::OpenReport);
+    connect(bar_, &CMainDialogBar::HistoryClicked, this, &CMainFrame::OpenHistory);
+    reports_.SetHistoryOpener([this](int64_t day) { history_.Open(day); });
     connect(bar_, &CMainDialogBar::LiveGraphClicked, this, &CMainFrame::ShowLiveGraph);
     connect(bar_, &CMainDialogBar::ConfigClicked, this, &CMainFrame::ShowConfig);
     connect(bar_, &CMainDialogBar::AboutClicked, this, &CMainFrame::AboutRequested);
@@ -76,6 +80,7 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
 
     tray_.AddIcon(this, QStringLiteral("Hourglint"));
     connect(&tray_, &CShellTray::ReportRequested, this, &CMainFrame::OpenReport);
+    connect(&tray_, &CShellTray::HistoryRequested, this, &CMainFrame::OpenHistory);
     connect(&tray_, &CShellTray::ConfigRequested, this, &CMainFrame::ShowConfig);
     connect(&tray_, &CShellTray::AboutRequested, this, &CMainFrame::AboutRequested);
     connect(&tray_, &CShellTray::ExitRequested, this, &CMainFrame::RequestExit);
@@ -157,6 +162,10 @@ void CMainFrame::ShowConfig() {
 
 void CMainFrame::OpenReport() {
     reports_.Open();
+}
+
+void CMainFrame::OpenHistory() {
+    history_.Open();
 }
 
 void CMainFrame::ShowLiveGraph() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/CUsageTracker.h"
+#include "history/CHistoryLauncher.h"
 #include "livegraph/CLiveGraphLauncher.h"
 #include "report/CReportLauncher.h"
 #include "shell/CDesktopEffects.h"
@@ -47,6 +48,7 @@ class CMainFrame : public QMainWindow {
     const QTimer& Timer() const { return timer_; }
     CImageList& Images() { return images_; }
     CReportLauncher& Reports() { return reports_; }
+    CHistoryLauncher& History() { return history_; }
     CLiveGraphLauncher& LiveGraph() { return liveGraph_; }
 
   public slots:
@@ -61,6 +63,7 @@ class CMainFrame : public QMainWindow {
     void FlushAtProcessExit();
     void ShowConfig();
     void OpenReport();
+    void OpenHistory();
     void ShowLiveGraph();
     // A second start asked for the window.
     void BringForward();
@@ -89,6 +92,7 @@ class CMainFrame : public QMainWindow {
     CLiveGraphLauncher liveGraph_;
     CShellTray tray_;
     CReportLauncher reports_;
+    CHistoryLauncher history_;
     QTimer timer_;
     QSplitter* splitter_ = nullptr;
     CHGView* liveView_ = nullptr;

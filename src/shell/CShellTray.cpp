@@ -11,6 +11,8 @@ CShellTray::CShellTray(QObject* parent) : QObject(parent) {
     toggle_ = menu_.AppendItem(QStringLiteral("Show/Hide the Program"), 32772);
     menu_.addSeparator();
     report_ = menu_.AppendItem(QStringLiteral("&Report"), 32774);
+    // &H is the first item's: "&Hide" and "&Show".
+    history_ = menu_.AppendItem(QStringLiteral("H&istory"), 32775);
     config_ = menu_.AppendItem(QStringLiteral("&Config"), 32773);
     menu_.addSeparator();
     about_ = menu_.AppendItem(QStringLiteral("&About"), 57664);
@@ -19,6 +21,7 @@ CShellTray::CShellTray(QObject* parent) : QObject(parent) {
 
     connect(toggle_, &QAction::triggered, this, &CShellTray::Toggle);
     connect(report_, &QAction::triggered, this, &CShellTray::ReportRequested);
+    connect(history_, &QAction::triggered, this, &CShellTray::HistoryRequested);
     connect(config_, &QAction::triggered, this, &CShellTray::ConfigRequested);
     connect(about_, &QAction::triggered, this, &CShellTray::AboutRequested);
     connect(exit_, &QAction::triggered, this, &CShellTray::ExitRequested);

@@ -39,6 +39,7 @@ class CShellTray : public QObject {
     BCMenu& Menu() { return menu_; }
     QAction& ToggleAction() { return *toggle_; }
     QAction& ReportAction() { return *report_; }
+    QAction& HistoryAction() { return *history_; }
     QAction& ConfigAction() { return *config_; }
     QAction& AboutAction() { return *about_; }
     QAction& ExitAction() { return *exit_; }
@@ -46,6 +47,7 @@ class CShellTray : public QObject {
 
   signals:
     void ReportRequested();
+    void HistoryRequested();
     void ConfigRequested();
     void AboutRequested();
     void ExitRequested();
@@ -66,6 +68,7 @@ class CShellTray : public QObject {
     BCMenu menu_;
     QAction* toggle_;
     QAction* report_;
+    QAction* history_;
     QAction* config_;
     QAction* about_;
     QAction* exit_;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -13,7 +15,10 @@
 #include "ShellTestSupport.h"
 #include "controls/CDigitLabel.h"
 #include "core/CAppSettings.h"
+#include "core/CivilDay.h"
 #include "db/CUsageDb.h"
+#include "history/CHistoryFrame.h"
+#include "report/CReportDialogBar.h"
 #include "shell/CAlarmView.h"
 #include "shell/CHGView.h"
 #include "shell/CMainDialogBar.h"
@@ -282,8 +287,8 @@ TEST_F(MainFrameTest, TrayMenuNamesTheToggleByTheWindowState) {
     for (QAction* action : frame.Tray().Menu().actions()) {
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
-    EXPECT_EQ(texts,
-              (QStringList{"&Hide Hourglint", "-", "&Report", "&Config", "-", "&About", "E&xit"}));
+    EXPECT_EQ(texts, (QStringList{"&Hide Hourglint", "-", "&Report", "H&istory", "&Config", "-",
+                                  "&About", "E&xit"}));
     EXPECT_EQ(frame.Tray().Icon().toolTip(), "Hourglint");
 }
 
@@ -300,4 +305,32 @@ TEST_F(MainFrameTest, ReportButtonAndTrayMenuOpenOneReportWindowAboveTheFrame) {
     EXPECT_EQ(frame.Reports().Window(), report);
     EXPECT_EQ(report->parentWidget(), &frame);
     EXPECT_TRUE(report->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(MainFrameTest, HistoryOpensFromTheBarTheTrayAndTheReportsDay) {
+    CMainFrame& frame = MakeFrame();
+    frame.DialogBar().HistoryButton().click();
+    CHistoryFrame* history = frame.History().Window();
+    ASSERT_NE(history, nullptr);
+    frame.Tray().HistoryAction().trigger();
+    EXPECT_EQ(frame.History().Window(), history);
+    EXPECT_EQ(history->parentWidget(), &frame);
+    EXPECT_TRUE(history->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    // The report's History button shows the hours of the report's day.
+    frame.DialogBar().ReportButton().click();
+    CReportFrame* report = frame.Reports().Window();
+    ASSERT_NE(report, nullptr);
+    report->DialogBar().DatePicker().setDate(QDate(2026, 3, 29));
+    QSignalSpy refreshed(history, &CHistoryFrame::Refreshed);
+    ASSERT_TRUE(report->DialogBar().HistoryButton().isVisibleTo(report));
+    report->DialogBar().HistoryButton().click();
+    EXPECT_EQ(frame.History().Window(), history);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return history->CurrentView() == CHistoryFrame::View::DayHours &&
+                   history->RangeHistory().Query().lastDay == DayNumber(2026, 3, 29);
+        },
+        20000));
+    EXPECT_EQ(history->ShownDay(), DayNumber(2026, 3, 29));
 }

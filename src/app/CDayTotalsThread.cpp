@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CDayTotalsThread.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "db/CDayTotals.h"
+
+CDayTotalsThread::CDayTotalsThread(std::string databasePath)
+    : thread_([this, path = std::move(databasePath)] {
+          // A file not made yet, or made but still empty, gets the roll-up with its tables;
+          // opening it here could race the connection that makes them.
+          struct stat info {};
+          if (::stat(path.c_str(), &info) != 0 || info.st_size == 0) {
+              return;
+          }
+          const CDayTotals::Result result = CDayTotals::Fill(path, &cancel_);
+          // Only speed is lost: the reports read the hour rows instead. No box for it.
+          if (result.outcome == CDayTotals::Outcome::Failed) {
+              std::fprintf(stderr, "Hourglint: the days of %s are not summed up yet: %s\n",
+                           path.c_str(), result.error.c_str());
+          }
+      }) {}
+
+CDayTotalsThread::~CDayTotalsThread() {
+    cancel_ = true;
+    thread_.join();
+}

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CommandOutput.h"
+
+#include <sys/stat.h>
+#include <QFile>
+
+#include <ostream>
+
+#include "cli/CCommandLine.h"
+#include "core/CAppSettings.h"
+#include "core/CShareSettings.h"
+#include "platform/system/ProgramFolder.h"
+#include "report/CHtmlReportExport.h"
+#include "report/MergedReportModel.h"
+#include "report/OutputFile.h"
+
+std::string CommandDatabasePath(const CCommandLine& options) {
+    if (!options.Database().empty()) {
+        return options.Database();
+    }
+    CAppSettings settings;
+    settings.SetProgramFolder(ProgramFolder());  // names the folder, never makes it
+    return settings.DatabasePath();
+}
+
+int CheckCommandDatabases(const CCommandLine& options, const std::string& path, std::ostream& err) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        err << "hourglint: no database at " << path << '\n';
+        return CCommandLine::kExitFailure;
+    }
+    // A folder or device is no database either. Every file named on the command line is
+    // held to this; a share folder's odd files are only left out.
+    std::vector<std::string> named = options.Databases();
+    named.push_back(path);
+    for (const std::string& file : named) {
+        if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            err << "hourglint: the database " << file << " is not a regular file\n";
+            return CCommandLine::kExitFailure;
+        }
+    }
+    return CCommandLine::kExitOk;
+}
+
+int CheckCommandOutput(const CCommandLine& options, const std::string& database,
+                       std::ostream& err) {
+    const std::string& output = options.Output();
+    if (output.empty()) {
+        return CCommandLine::kExitOk;
+    }
+    const bool html = options.GetFormat() == CCommandLine::Format::Html;
+    std::string file = output;
+    OutputTarget target;
+    if (!html) {
+        target = CheckOutputTarget(output, database);
+    } else if (const auto refusal =
+                   CHtmlReportExport::Check(QFile::decodeName(output.c_str()), database)) {
+        file = QFile::encodeName(refusal->path).toStdString();
+        target = refusal->target;
+    }
+    switch (target.kind) {
+        case OutputTarget::Kind::New:
+        case OutputTarget::Kind::Regular:
+        case OutputTarget::Kind::Stream:
+            return CCommandLine::kExitOk;
+        case OutputTarget::Kind::Database:
+            err << "hourglint: output " << file << " is the database\n";
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::ForeignLink:
+            err << "hourglint: output " << file << " is a link owned by another user\n";
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::NotAFile:
+            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            // The page and its chart are files; naming anything else is bad use.
+            if (html) {
+                err << CCommandLine::UsageHint() << '\n';
+                return CCommandLine::kExitBadUse;
+            }
+            return CCommandLine::kExitFailure;
+        case OutputTarget::Kind::Unwritable:
+            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            return CCommandLine::kExitFailure;
+    }
+    return CCommandLine::kExitFailure;
+}
+
+bool WriteCommandText(const CCommandLine& options, const std::string& text,
+                      const std::string& database, std::ostream& out, std::ostream& err) {
+    const std::string& output = options.Output();
+    if (output.empty()) {
+        out << text;
+        out.flush();
+        if (!out) {
+            err << "hourglint: cannot write the report to standard output\n";
+            return false;
+        }
+        return true;
+    }
+    // A pipe or device is written into; a file whole or not at all.
+    std::string error;
+    const bool written = CheckOutputTarget(output, database).kind == OutputTarget::Kind::Stream
+                             ? WriteIntoStream(output, text, error)
+                             : ReplaceFiles({{output, text}}, error);
+    if (!written) {
+        err << "hourglint: cannot write " << output << ": " << error << '\n';
+    }
+    return written;
+}
+
+bool CommandSnapshots(const CCommandLine& options, const CShareSettings& share,
+                      std::vector<std::string>& snapshots, std::ostream& err) {
+    snapshots.assign(options.Databases().begin() + (options.Databases().empty() ? 0 : 1),
+                     options.Databases().end());
+    if (options.AllComputers()) {
+        if (!share.Sharing()) {
+            err << "hourglint: no share folder is set in the Options\n";
+            return false;
+        }
+        const std::vector<std::string> shared = ShareFolderSnapshots(share);
+        snapshots.insert(snapshots.end(), shared.begin(), shared.end());
+    }
+    return true;
+}

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/CHistoryChartView.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+CHistoryChartView::CHistoryChartView(QWidget* parent) : QWidget(parent) {
+    // Every pixel comes from the image; nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setMinimumSize(240, 160);
+}
+
+void CHistoryChartView::SetData(HistoryChartData data) {
+    chart_.SetSize(size());
+    chart_.SetData(std::move(data));
+    update();
+}
+
+void CHistoryChartView::Select(int column) {
+    const int before = chart_.Selected();
+    chart_.SetSelected(column);
+    if (chart_.Selected() != before) {
+        update();
+        emit SelectionChanged(chart_.Selected());
+    }
+}
+
+void CHistoryChartView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    chart_.SetSize(size());
+}
+
+void CHistoryChartView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), chart_.Image(), event->rect());
+    if (hasFocus()) {
+        // Where the keyboard is: a dotted frame, as a focused list has one.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+bool CHistoryChartView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int column = chart_.ColumnAt(help->pos());
+        const QString tip = column >= 0 ? TipAt(column) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            // Names come from the database, and a tip has no plain-text mode: escaped.
+            QToolTip::showText(
+                help->globalPos(),
+                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), this,
+                chart_.ColumnSlot(column));
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        update();
+    }
+    return QWidget::event(event);
+}
+
+void CHistoryChartView::mouseMoveEvent(QMouseEvent* event) {
+    const int column = chart_.ColumnAt(event->position().toPoint());
+    setCursor(column >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+void CHistoryChartView::leaveEvent(QEvent* event) {
+    unsetCursor();
+    QWidget::leaveEvent(event);
+}
+
+void CHistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int column = chart_.ColumnAt(event->position().toPoint());
+        if (column >= 0) {
+            Select(column);
+            emit Activated(column);
+            return;
+        }
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CHistoryChartView::keyPressEvent(QKeyEvent* event) {
+    const int columns = chart_.Data().columns;
+    const int selected = chart_.Selected();
+    switch (event->key()) {
+        case Qt::Key_Left:
+            if (columns > 0) Select(selected < 0 ? columns - 1 : std::max(selected - 1, 0));
+            return;
+        case Qt::Key_Right:
+            if (columns > 0) Select(selected < 0 ? 0 : std::min(selected + 1, columns - 1));
+            return;
+        case Qt::Key_Home:
+            if (columns > 0) Select(0);
+            return;
+        case Qt::Key_End:
+            if (columns > 0) Select(columns - 1);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (selected >= 0) emit Activated(selected);
+            return;
+        case Qt::Key_Escape:
+            emit BackRequested();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <cstdint>
+
+// The sentences that name what a History chart shows, dates written by the locale.
+namespace HistoryTitles {
+
+QString DaysOf(const QLocale& locale, int64_t firstDay, int64_t lastDay);
+QString AverageDay(const QLocale& locale, int64_t firstDay, int64_t lastDay);
+QString HoursOf(const QLocale& locale, int64_t day);
+// A day as the locale writes it in full, e.g. in a tip.
+QString LongDay(const QLocale& locale, int64_t day);
+QString ShortDay(const QLocale& locale, int64_t day);
+
+}  // namespace HistoryTitles
