@@ -375,7 +375,7 @@ int main(int argc, char** argv) {
     const struct {
         int id;
         Drawing draw;
-    } icons[] = {{138, Group},    {149, Config},   {152, Report},   {153, About},
+    } icons[] = {{138, Group},    {149, Config},   {152, Report},    {153, About},
                  {154, SetGroup}, {155, SaveDisk}, {156, LiveGraph}, {157, History}};
     bool ok = true;
     for (const auto& icon : icons) {
