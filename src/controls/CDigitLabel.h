@@ -36,6 +36,9 @@ class CDigitLabel : public QLabel, public IClockLabel {
     // "HH MM SS" and the date ("MM-DD-YYYY" month first) as shown.
     QString Digits() const;
     QString DateText() const { return date_; }
+    // The display composed for a device pixel ratio: the background's size times ratio, the
+    // ratio set; from the "@2x" pictures above 1x where they exist. Null until started.
+    QImage Picture(qreal ratio) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,5 +56,8 @@ class CDigitLabel : public QLabel, public IClockLabel {
     QImage background_;
     QImage large_;
     QImage small_;
+    QImage background2x_;  // null without the "@2x" pictures
+    QImage large2x_;
+    QImage small2x_;
     QImage frame_;  // the background with the digits drawn in
 };

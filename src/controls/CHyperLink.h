@@ -6,7 +6,9 @@
 
 // A label that behaves like a link in a web page: coloured and underlined text, a hand
 // cursor, its target as tool tip, another colour while the mouse is over it and after it
-// was followed. A click opens the target with the desktop's opener (OpenDocument).
+// was followed. A click opens the target with the desktop's opener (OpenDocument). A colour
+// that gives less than 4.5:1 on the window is replaced by the palette's Link, LinkVisited or
+// Highlight, made readable; a new palette recolours it.
 class CHyperLink : public QLabel {
     Q_OBJECT
   public:
@@ -34,6 +36,7 @@ class CHyperLink : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void UpdateColour();
@@ -41,8 +44,9 @@ class CHyperLink : public QLabel {
 
     QColor link_{0, 0, 238};
     QColor visitedColour_{85, 26, 139};
-    QColor hover_;
+    QColor hover_;  // invalid: the palette's highlight
     bool hovering_ = false;
+    bool recolouring_ = false;
     bool visited_ = false;
     bool adjustToFit_ = true;
     QString target_;

@@ -6,8 +6,8 @@
 
 #include "history/CHistoryChart.h"
 
-// Shows a CHistoryChart at the widget's size: a resize redraws the chart's image, painting
-// only copies it. Hovering a column shows its tip, a click opens it; the keyboard moves the
+// Shows a CHistoryChart at the widget's size, the screen's pixels and the palette's colours:
+// a resize, a new palette or screen redraws the chart's image, painting only copies it. Hovering a column shows its tip, a click opens it; the keyboard moves the
 // chosen column with the arrow keys (Home and End for the ends), opens it with Enter and
 // goes back with Escape.
 class CHistoryChartView : public QWidget {
@@ -38,6 +38,7 @@ class CHistoryChartView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     CHistoryChart chart_;

@@ -41,7 +41,8 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
 
     auto* save = new CImageButton(tr("&Save"), this);
     save->SetUpForDialogBar(ControlResources::kSaveIcon, tr("Save the history as HTML file"));
-    save->setFixedSize(std::max(DuX(35), save->sizeHint().width()), DuY(44) - 4);
+    save->setFixedSize(std::max(DuX(35), save->sizeHint().width()),
+                       std::max(DuY(44) - 4, save->sizeHint().height()));
     save_ = save;
     row->addWidget(save_);
     row->addSpacing(DuX(10));

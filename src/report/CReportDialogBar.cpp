@@ -25,7 +25,8 @@ CImageButton* BarButton(const QString& caption, int icon, const QString& tip, QW
     auto* button = new CImageButton(caption, parent);
     button->SetUpForDialogBar(icon, tip);
     // At least the bar's 35 units, wider where the caption needs it.
-    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()), DuY(44) - 4);
+    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()),
+                         std::max(DuY(44) - 4, button->sizeHint().height()));
     return button;
 }
 
@@ -91,7 +92,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->addSpacing(DuX(19));
 
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
-    refresh_->setFixedSize(DuX(50), DuY(14));
+    refresh_->setMinimumSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     row->addStretch(1);
 }

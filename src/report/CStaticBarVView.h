@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include <QAbstractScrollArea>
 
 #include "report/CBarChart.h"
 
-// Shows a CBarChart: a resize redraws the chart's surface, painting only copies it.
-class CStaticBarVView : public QWidget {
+// Shows a CBarChart at the pane's size and the screen's pixels, in the palette's Base and Text
+// and the pane's font: a resize, a new palette or font or screen redraws the chart's surface,
+// painting only copies it. Below the chart's legible size the pane scrolls.
+class CStaticBarVView : public QAbstractScrollArea {
   public:
     explicit CStaticBarVView(QWidget* parent = nullptr);
 
@@ -17,7 +19,12 @@ class CStaticBarVView : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
+    // The chart at the viewport's size, at least the legible one; the scroll bars to match.
+    void Fit();
+
     CBarChart chart_;
 };
