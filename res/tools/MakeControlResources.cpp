@@ -245,8 +245,14 @@ void FillSegment(QPainter& p, const QRect& r, QColor colour, int cut) {
     const int l = r.left(), t = r.top(), rr = r.right() + 1, b = r.bottom() + 1;
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPolygon(QPolygon({{l + cut, t}, {rr - cut, t}, {rr, t + cut}, {rr, b - cut},
-                            {rr - cut, b}, {l + cut, b}, {l, b - cut}, {l, t + cut}}));
+    p.drawPolygon(QPolygon({{l + cut, t},
+                            {rr - cut, t},
+                            {rr, t + cut},
+                            {rr, b - cut},
+                            {rr - cut, b},
+                            {l + cut, b},
+                            {l, b - cut},
+                            {l, t + cut}}));
 }
 
 void DrawDigit(QImage& image, int left, int width, int height, int digit, int cut) {

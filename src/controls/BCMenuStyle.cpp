@@ -227,8 +227,8 @@ void BCMenuStyle::drawControl(ControlElement element, const QStyleOption* option
     const QPoint pictureAt(square.left() + 2, square.top() + 2);
     if (!item->icon.isNull()) {
         // At the screen's pixels: the strip's fine pictures where they are needed.
-        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF()
-                                                         : 1.0;
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
         const QImage picture = item->icon.pixmap(QSize(kPictureW, kPictureH), ratio)
                                    .toImage()
                                    .convertToFormat(QImage::Format_ARGB32);

@@ -57,7 +57,7 @@ QColor CHyperLink::TextColour() const {
     if (wanted.isValid() && ContrastRatio(wanted, ground) >= kTextContrast) {
         return wanted;
     }
-    const QPalette::ColorRole role = hovering_ ? QPalette::Highlight
+    const QPalette::ColorRole role = hovering_  ? QPalette::Highlight
                                      : visited_ ? QPalette::LinkVisited
                                                 : QPalette::Link;
     return Readable(palette().color(role), ground, kTextContrast);

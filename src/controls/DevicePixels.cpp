@@ -42,7 +42,8 @@ void FillColumn(QPainter& painter, qreal x, qreal top, qreal height, const QColo
     painter.fillRect(QRectF(x, top, RuleOf(painter), height), colour);
 }
 
-void FillFrame(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+void FillFrame(QPainter& painter, const QRect& r, const QColor& topLeft,
+               const QColor& bottomRight) {
     const qreal rule = RuleOf(painter);
     const QRectF rim(r);
     FillRow(painter, rim.left(), rim.top(), rim.width(), topLeft);

@@ -3,9 +3,9 @@
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScreen>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -44,9 +44,9 @@ void FitToScreen(QWidget* window, const QSize& wanted) {
     }
     QSize room = screen != nullptr ? screen->availableGeometry().size() : wanted;
     // The frame, once the window manager has given one; the style's title bar before.
-    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size()
-                                            : QSize(0, window->style()->pixelMetric(
-                                                           QStyle::PM_TitleBarHeight));
+    const QSize frame = window->isVisible()
+                            ? window->frameGeometry().size() - window->size()
+                            : QSize(0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
     room -= frame;
     window->resize(wanted.boundedTo(room).expandedTo(window->minimumSizeHint()).boundedTo(room));
 }

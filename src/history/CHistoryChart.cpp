@@ -242,7 +242,7 @@ void CHistoryChart::Redraw() {
     const QFont labelFont = LineFont(kLabelPixels);
     const int titleHeight = QFontMetrics(titleFont).height();
     const int labelHeight = QFontMetrics(labelFont).height();
-    const QRect room = image_.rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QRect room = QRect(QPoint(0, 0), size_).adjusted(kMargin, kMargin, -kMargin, -kMargin);
 
     painter.setFont(titleFont);
     painter.setPen(text);
@@ -444,7 +444,7 @@ void CHistoryChart::DrawDayLabels(QPainter& painter, int top) {
         const QRect slot = ColumnSlot(c);
         const int width = metrics.horizontalAdvance(text) + 2;
         int left = centred ? slot.center().x() - width / 2 : slot.left();
-        left = std::max(std::min(left, image_.width() - kMargin - width), plot_.left());
+        left = std::max(std::min(left, size_.width() - kMargin - width), plot_.left());
         // A label that would run into the one before it is left out, unless it starts a
         // month and the one before does not.
         const Label label{QRect(left, top, width, metrics.height()), text, monthStart};

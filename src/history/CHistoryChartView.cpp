@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CHistoryChartView.h"
 
+#include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>

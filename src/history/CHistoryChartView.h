@@ -7,9 +7,9 @@
 #include "history/CHistoryChart.h"
 
 // Shows a CHistoryChart at the widget's size, the screen's pixels and the palette's colours:
-// a resize, a new palette or screen redraws the chart's image, painting only copies it. Hovering a column shows its tip, a click opens it; the keyboard moves the
-// chosen column with the arrow keys (Home and End for the ends), opens it with Enter and
-// goes back with Escape.
+// a resize, a new palette or screen redraws the chart's image, painting only copies it. Hovering a
+// column shows its tip, a click opens it; the keyboard moves the chosen column with the arrow keys
+// (Home and End for the ends), opens it with Enter and goes back with Escape.
 class CHistoryChartView : public QWidget {
     Q_OBJECT
   public:

@@ -208,8 +208,8 @@ void CGraphOneLiveView::BuildLayers(Layers& layers, qreal ratio) const {
     layers.inks = TakeInks();
     const Inks& ink = layers.inks;
     const Grid screen{ratio};
-    layers.background = QImage(std::max(1, screen.X(width_)), std::max(1, screen.Y(height_)),
-                               QImage::Format_RGB32);
+    layers.background =
+        QImage(std::max(1, screen.X(width_)), std::max(1, screen.Y(height_)), QImage::Format_RGB32);
     layers.background.fill(ink.base);
     {
         QPainter painter(&layers.background);
@@ -269,9 +269,9 @@ void CGraphOneLiveView::RepaintLanes() {
         const Grid lanes{layers_.ratio, 0, layers_.geom.top + 1};
         const int at = StripColumn(layers_, leaving);
         QPainter painter(&layers_.strip);
-        painter.fillRect(QRect(lanes.X(at), 0, lanes.X(at + 1) - lanes.X(at),
-                               layers_.strip.height()),
-                         layers_.inks.base);
+        painter.fillRect(
+            QRect(lanes.X(at), 0, lanes.X(at + 1) - lanes.X(at), layers_.strip.height()),
+            layers_.inks.base);
     }
     const int current = timeline_.CurrentRow();
     const int previous = timeline_.At(1);

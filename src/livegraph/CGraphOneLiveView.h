@@ -77,9 +77,9 @@ class CGraphOneLiveView : public QWidget {
         QColor normalText, normalBar, currentText, currentBar;
     };
     struct Layers {
-        QImage background;  // title and frames
-        QImage strip;       // the bars; second n at ring column n mod ringColumns
-        QImage labels;      // x = 0 lies two pixels left of the label column's inner edge
+        QImage background;    // title and frames
+        QImage strip;         // the bars; second n at ring column n mod ringColumns
+        QImage labels;        // x = 0 lies two pixels left of the label column's inner edge
         int ringColumns = 0;  // at least the strip's width, so the hatch meets itself round
         qreal ratio = 1;
         Inks inks;

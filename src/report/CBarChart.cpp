@@ -100,10 +100,10 @@ void CBarChart::SetClientSize(QSize size) {
 }
 
 void CBarChart::SetRatio(qreal ratio) {
-    if (ratio <= 0 || ratio == ratio_) {
+    if (ratio <= 0 || ratio == pixelRatio_) {
         return;
     }
-    ratio_ = ratio;
+    pixelRatio_ = ratio;
     Redraw();
 }
 
@@ -139,11 +139,11 @@ QSize CBarChart::LegibleSize() const {
 }
 
 QImage CBarChart::Picture() const {
-    if (ratio_ == 1 && background_ == QColor(Qt::white) && line_ == QColor(Qt::black)) {
+    if (pixelRatio_ == 1 && background_ == QColor(Qt::white) && line_ == QColor(Qt::black)) {
         return surface_;
     }
     CBarChart light = *this;
-    light.ratio_ = 1;
+    light.pixelRatio_ = 1;
     light.background_ = Qt::white;
     light.line_ = Qt::black;
     light.wall_ = Between(Qt::white, Qt::black, 48);
@@ -153,7 +153,7 @@ QImage CBarChart::Picture() const {
 }
 
 void CBarChart::Redraw() {
-    surface_ = DeviceImage(client_, ratio_);
+    surface_ = DeviceImage(client_, pixelRatio_);
     surface_.fill(background_);
     itemBoxes_.clear();
     // Before the first data nothing of the layout is defined: the chart stays plain.
@@ -223,15 +223,15 @@ void CBarChart::DrawBox(QPainter& painter) {
 
     // Back wall; the outline covers the right and bottom edges exclusively, as a GDI
     // rectangle does.
-    const QPen rule = RulePen(line_, ratio_);
-    painter.setPen(RulePen(background_, ratio_));
+    const QPen rule = RulePen(line_, pixelRatio_);
+    painter.setPen(RulePen(background_, pixelRatio_));
     painter.setBrush(wall_);
     const QRect back(QPoint(backLeft, backBottom - frontHeight_ - 1),
                      QPoint(backLeft + frontWidth_ + 1, backBottom - 1));
     painter.drawRect(back.adjusted(0, 0, -1, -1));
 
     // Side wall.
-    painter.setPen(RulePen(sideWall_, ratio_));
+    painter.setPen(RulePen(sideWall_, pixelRatio_));
     painter.setBrush(sideWall_);
     painter.drawPolygon(QPolygon({QPoint(plotLeft_, plotBottom_),
                                   QPoint(plotRight_ - frontWidth_, plotTop_ + frontHeight_),
@@ -247,7 +247,7 @@ void CBarChart::DrawBox(QPainter& painter) {
                   QPoint(plotLeft_, plotBottom_ - frontHeight_), QPoint(plotLeft_, plotBottom_)}));
 
     const int gap = frontHeight_ / scale_.steps;
-    painter.setPen(RulePen(line_, ratio_, Qt::DashLine));
+    painter.setPen(RulePen(line_, pixelRatio_, Qt::DashLine));
     painter.setBackgroundMode(Qt::TransparentMode);
     for (int i = 1; i < scale_.steps; ++i) {
         const int y = backBottom - gap * i;
@@ -318,12 +318,12 @@ void CBarChart::DrawBars(QPainter& painter) {
             if (height > 0 && width > 0 && topY <= bottom) {
                 painter.fillRect(QRect(left, topY, width, bottom - topY + 1), colour);
                 const int right = left + width;
-                painter.setPen(RulePen(side, ratio_));
+                painter.setPen(RulePen(side, pixelRatio_));
                 painter.setBrush(side);
                 painter.drawPolygon(QPolygon({QPoint(right, bottom), QPoint(right, topY),
                                               QPoint(right + rowShift, topY - rowRise),
                                               QPoint(right + rowShift, bottom - rowRise)}));
-                painter.setPen(RulePen(top, ratio_));
+                painter.setPen(RulePen(top, pixelRatio_));
                 painter.setBrush(top);
                 painter.drawPolygon(QPolygon({QPoint(left, topY - 1), QPoint(right - 1, topY - 1),
                                               QPoint(right - 1 + rowShift, topY - 1 - rowRise),
@@ -348,7 +348,7 @@ void CBarChart::DrawBars(QPainter& painter) {
             x += width + barUnit;
         }
         const int rowEnd = x;
-        painter.setPen(RulePen(line_, ratio_));
+        painter.setPen(RulePen(line_, pixelRatio_));
         painter.drawLine(rowEnd - barUnit / 2, rowY, rowEnd - barUnit / 2 + Scaled(8), rowY);
         painter.setPen(line_);
         painter.setFont(TextFont(12));

@@ -40,7 +40,7 @@ class CBarChart {
 
     bool HasData() const { return hasData_; }
     QSize ClientSize() const { return client_; }
-    qreal Ratio() const { return ratio_; }
+    qreal Ratio() const { return pixelRatio_; }
     // The smallest client area whose texts keep apart; a view scrolls below it.
     QSize LegibleSize() const;
     // The whole surface, client size times ratio, the ratio set; the background until data
@@ -68,7 +68,7 @@ class CBarChart {
 
     QImage surface_;
     QSize client_;
-    qreal ratio_ = 1;
+    qreal pixelRatio_ = 1;
     QFont font_;
     double textScale_ = 1;  // the font's line against the 8-point dialog font's 13 pixels
     bool hasData_ = false;

@@ -35,13 +35,12 @@ IconImage ProgramIconFromImage(const QImage& image) {
     const int side = ProgramIconPixels();
     QImage fitted = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (fitted.width() != side || fitted.height() != side) {
-        const QImage scaled = fitted.scaled(side, side, Qt::KeepAspectRatio,
-                                            Qt::SmoothTransformation);
+        const QImage scaled =
+            fitted.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         fitted = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
         fitted.fill(Qt::transparent);
         QPainter painter(&fitted);
-        painter.drawImage((side - scaled.width()) / 2,
-                          (side - scaled.height()) / 2, scaled);
+        painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
     }
     const QImage straight = fitted.convertToFormat(QImage::Format_ARGB32);
     icon.width = side;
