@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Screenshots of the main window, the report (and maximised), History, Options and About at
+# Screenshots of the main window, the live graph, the report (and maximised), History, Options
+# and About at
 # 1x, 2x and 150 % on a 1280 x 800 screen, in the light palette and the tests' dark one:
 #   scripts/scale-shots.sh BUILD_DIR OUT_DIR      (SHOTS_ONLY='2x-*' for some)
 # Each run is a private Xvfb, openbox and home with a month of made-up use.
@@ -76,6 +77,13 @@ run() {
   private_x_pids+=($!)
   sleep 3
   shoot "$tag-main"
+
+  xdotool windowactivate --sync "$main" key --clearmodifiers alt+l
+  local live
+  live="$(wait_window '^Live Graph$')"
+  sleep 6  # a few seconds of lanes
+  shoot "$tag-livegraph"
+  xdotool windowclose "$live" 2>/dev/null || true
 
   xdotool windowactivate --sync "$main" key --clearmodifiers alt+r
   local report

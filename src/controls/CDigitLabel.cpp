@@ -65,8 +65,11 @@ int CDigitLabel::Start(int background, int largeDigits, int smallDigits, bool mo
     // The pictures drawn at twice the size, for fine screens; all three or none.
     const auto twice = [](int id) {
         QString path = ControlResources::BitmapPath(id);
-        return QImage(path.replace(QLatin1String(".png"), QLatin1String("@2x.png")))
-            .convertToFormat(QImage::Format_RGB32);
+        QImage picture = QImage(path.replace(QLatin1String(".png"), QLatin1String("@2x.png")))
+                             .convertToFormat(QImage::Format_RGB32);
+        // Composed pixel for pixel; the ratio is set on the result.
+        picture.setDevicePixelRatio(1);
+        return picture;
     };
     background2x_ = twice(background);
     large2x_ = twice(largeDigits);

@@ -19,7 +19,7 @@ constexpr double kDegreesToRadians = 0.017452006980802792;
 // The 8-point dialog font's line at 96 dpi, which the described pixel sizes go with.
 constexpr double kDialogLine = 13;
 // Below this (in described pixels) the five rows' names and the items' names run together.
-constexpr QSize kLegible(600, 340);
+constexpr QSize kLegible(540, 260);
 
 const std::array<QColor, 20> kPalette = {
     QColor(0, 128, 255),  QColor(225, 150, 0),   QColor(60, 196, 90),   QColor(128, 128, 255),

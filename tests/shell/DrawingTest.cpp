@@ -111,6 +111,16 @@ TEST_F(DrawingTest, TwiceTheRatioDrawsTwiceThePixelsNotAnEnlargement) {
         const QImage two = draw(2).convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(two.size(), one.size() * 2) << part;
         EXPECT_FALSE(two == one.scaled(one.size() * 2)) << part << " is the 1x picture doubled";
+        // Yet the same picture: made small again, nearly every pixel is close to the 1x one.
+        const QImage back = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int close = 0;
+        for (int y = 0; y < one.height(); ++y) {
+            for (int x = 0; x < one.width(); ++x) {
+                const QRgb a = one.pixel(x, y), b = back.pixel(x, y);
+                close += std::abs(qGray(a) - qGray(b)) < 80;
+            }
+        }
+        EXPECT_GT(close, one.width() * one.height() * 9 / 10) << part;
     }
 }
 
