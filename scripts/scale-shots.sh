@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Screenshots of the main window, the live graph, the report (and maximised), History, Options
-# and About at
-# 1x, 2x and 150 % on a 1280 x 800 screen, in the light palette and the tests' dark one:
+# Screenshots of the main window, the live graph, the report (and maximised), the group editor,
+# History, Options and About at 1x, 2x and 150 % on a 1280 x 800 screen, in the light palette
+# and the tests' dark one:
 #   scripts/scale-shots.sh BUILD_DIR OUT_DIR      (SHOTS_ONLY='2x-*' for some)
 # Each run is a private Xvfb, openbox and home with a month of made-up use.
 set -euo pipefail
@@ -73,15 +73,21 @@ run() {
   main="$(wait_window '^Hourglint$')"
   # Out of the way, so nothing shows hovered.
   xdotool mousemove 1279 799
-  xterm -geometry 60x10+600+300 >/dev/null 2>&1 &
+  xterm -T "Demo terminal" -geometry 60x10+600+300 >/dev/null 2>&1 &
   private_x_pids+=($!)
+  local xterm
+  xterm="$(wait_window '^Demo terminal$')"
   sleep 3
   shoot "$tag-main"
 
   xdotool windowactivate --sync "$main" key --clearmodifiers alt+l
   local live
   live="$(wait_window '^Live Graph$')"
-  sleep 6  # a few seconds of lanes
+  # A few seconds each in three lanes.
+  for w in "$xterm" "$main" "$live"; do
+    xdotool windowactivate "$w" 2>/dev/null || true
+    sleep 4
+  done
   shoot "$tag-livegraph"
   xdotool windowclose "$live" 2>/dev/null || true
 
@@ -93,6 +99,11 @@ run() {
   xdotool windowsize "$report" 100% 100%
   xdotool windowmove "$report" 0 0
   shoot "$tag-report-maximised"
+  xdotool windowactivate --sync "$report" key --clearmodifiers alt+g
+  local groups
+  groups="$(wait_window '^Edit Group$')"
+  shoot "$tag-groups"
+  xdotool windowactivate --sync "$groups" key --clearmodifiers Escape
   xdotool windowclose "$report" 2>/dev/null || xdotool windowactivate --sync "$report" key alt+F4
 
   xdotool windowactivate --sync "$main" key --clearmodifiers alt+i

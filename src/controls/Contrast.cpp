@@ -62,3 +62,8 @@ QColor Mix(const QColor& from, const QColor& to, double f) {
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()));
 }
+
+QColor GridLine(const QColor& described, const QColor& background, const QColor& text) {
+    const QColor wanted = IsLight(background) ? described : Mix(background, text, 1 / 3.0);
+    return Readable(wanted, background, kMarkContrast);
+}

@@ -22,3 +22,8 @@ QColor Mix(const QColor& from, const QColor& to, double f);
 
 // Whether text on this background is dark: a light palette.
 bool IsLight(const QColor& background);
+
+// A grid line's colour: the described one on a light background, on a dark one the colour a
+// third of the way from the background to the text (a light grey would glare there); either
+// made to give 3:1.
+QColor GridLine(const QColor& described, const QColor& background, const QColor& text);

@@ -231,8 +231,8 @@ void CHistoryChart::Redraw() {
     // The described colours where they stand out from the background, else adjusted.
     const QColor text = Readable(text_, base_, kTextContrast);
     const QColor axis = Readable(kAxis, base_, kMarkContrast);
-    const QColor grid = Readable(kGrid, base_, kMarkContrast);
-    const QColor weekGrid = Readable(kWeekGrid, base_, kMarkContrast);
+    const QColor grid = GridLine(kGrid, base_, text);
+    const QColor weekGrid = GridLine(kWeekGrid, base_, text);
     const QColor selectionFrame = Readable(kSelectionFrame, base_, kMarkContrast);
     const QColor selection =
         IsLight(base_) || !highlight_.isValid() ? kSelection : Mix(highlight_, base_, 0.7);

@@ -193,7 +193,7 @@ CGraphOneLiveView::Inks CGraphOneLiveView::TakeInks() const {
     inks.base = colours.color(QPalette::Base);
     inks.text = Readable(colours.color(QPalette::Text), inks.base, kTextContrast);
     inks.frame = Readable(kFrameColour, inks.base, kMarkContrast);
-    inks.grid = Readable(kGridColour, inks.base, kMarkContrast);
+    inks.grid = GridLine(kGridColour, inks.base, inks.text);
     inks.normalText = Ink(normalText_, inks.text, inks.base, kTextContrast);
     inks.currentText = Ink(currentText_, QColor(), inks.base, kTextContrast);
     inks.normalBar = Ink(normalBar_, QColor(), inks.base, kMarkContrast);
