@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the main window, the live graph, the report (and maximised), the group editor,
-# History, Options and About at 1x, 2x and 150 % on a 1280 x 800 screen, in the light palette
-# and the tests' dark one:
+# History, Options and About at 1x, 2x, 150 % and 125 % on a 1280 x 800 screen, in the light
+# palette and the tests' dark one:
 #   scripts/scale-shots.sh BUILD_DIR OUT_DIR      (SHOTS_ONLY='2x-*' for some)
 # Each run is a private Xvfb, openbox and home with a month of made-up use.
 set -euo pipefail
@@ -136,4 +136,5 @@ for palette in light dark; do
   run "1x-$palette" "${extra[@]}" QT_SCALE_FACTOR=1
   run "2x-$palette" "${extra[@]}" QT_SCALE_FACTOR=2
   run "150-$palette" "${extra[@]}" QT_FONT_DPI=144
+  run "125-$palette" "${extra[@]}" QT_SCALE_FACTOR=1.25
 done

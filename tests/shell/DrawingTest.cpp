@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <set>
 
 #include "ShellTestSupport.h"
 #include "controls/BCMenu.h"
@@ -122,6 +123,18 @@ TEST_F(DrawingTest, TwiceTheRatioDrawsTwiceThePixelsNotAnEnlargement) {
         }
         EXPECT_GT(close, one.width() * one.height() * 9 / 10) << part;
     }
+    // At 125 % and 150 % a column of the empty strip holds only the background, the lane
+    // rules and the frame: no rule smeared into a blend of two.
+    const auto& g = live_.Geom();
+    for (const qreal r : {1.25, 1.5}) {
+        const QImage picture = live_.FullRepaintPicture(r);
+        const int x = static_cast<int>((g.left + CGraphOneLiveView::kStripOffset + 10) * r);
+        std::set<QRgb> colours;
+        for (int y = static_cast<int>(g.top * r); y <= static_cast<int>(g.bottom * r); ++y) {
+            colours.insert(picture.pixel(x, y));
+        }
+        EXPECT_EQ(colours.size(), 3u) << r;
+    }
 }
 
 // What a part painted: ink is looked for in an area, against the colour at a point beside it.
@@ -231,6 +244,12 @@ TEST_F(DrawingTest, TextsAndMarksStandOutUnderLightAndDarkPalettes) {
         for (const Sample& sample : samples) {
             EXPECT_GE(BestContrast(sample), sample.least) << sample.what;
         }
+        // A saved page's charts: logical size and light colours, whatever the screen and palette.
+        for (const QImage& saved : {chart_.Chart().Picture(), history_.Chart().SavedImage()}) {
+            EXPECT_EQ(saved.devicePixelRatio(), 1);
+            EXPECT_EQ(saved.pixelColor(1, 1), QColor(Qt::white));
+        }
+        EXPECT_EQ(chart_.Chart().Picture().size(), chart_.Chart().ClientSize());
         menu.hide();
     }
 }
