@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
-#include <QSysInfo>
 
 #include <ostream>
 
@@ -20,7 +19,6 @@
 #include "history/HistoryText.h"
 #include "history/HistoryTitles.h"
 #include "history/MergedHistoryModel.h"
-#include "platform/system/CQtSettingsStore.h"
 
 namespace {
 
@@ -54,11 +52,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         return CCommandLine::kExitBadUse;
     }
     const std::string path = CommandDatabasePath(options_);
-    if (const int refused = CheckCommandDatabases(options_, path, err);
-        refused != CCommandLine::kExitOk) {
-        return refused;
-    }
-    if (const int refused = CheckCommandOutput(options_, path, err);
+    if (const int refused = CheckCommandFiles(options_, path, err);
         refused != CCommandLine::kExitOk) {
         return refused;
     }
@@ -70,8 +64,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         err << "hourglint: " << text << '\n';
         failed = true;
     });
-    CShareSettings share;
-    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
     std::vector<std::string> hoursFrom;
     std::string note;
@@ -84,9 +77,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         } else {
             MergedHistoryModel merged = ComputeMergedHistory(path, share, snapshots, query);
             // The history is that of the files that could be read; the others are named.
-            for (const CMergedReport::LeftOut& file : merged.leftOut) {
-                err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
-            }
+            WriteLeftOut(merged.leftOut, err);
             if (!merged.thisComputerError.empty()) {
                 err << "hourglint: cannot read " << path << ": " << merged.thisComputerError
                     << '\n';
@@ -110,24 +101,12 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
     if (failed || !history.Complete()) {
         return CCommandLine::kExitFailure;
     }
-    if (immutable) {
-        err << "hourglint: " << path
-            << " was read as an unchanging file: its folder cannot be written\n";
-    }
+    WriteImmutableNote(immutable, path, err);
 
-    bool written = false;
-    switch (options_.GetFormat()) {
-        case CCommandLine::Format::Csv:
-            written = WriteCommandText(options_, HistoryCsv(history), path, out, err);
-            break;
-        case CCommandLine::Format::Json:
-            written = WriteCommandText(options_, HistoryJson(history, computers, hoursFrom), path,
-                                       out, err);
-            break;
-        case CCommandLine::Format::Html:
-            written = WriteHtml(history, computers, note, path, err);
-            break;
-    }
+    const bool written = WriteCommandFormat(
+        options_, path, out, err, [&] { return HistoryCsv(history); },
+        [&] { return HistoryJson(history, computers, hoursFrom); },
+        [&] { return WriteHtml(history, computers, note, path, err); });
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
 }
 

@@ -3,7 +3,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QSysInfo>
 #include <QTime>
 
 #include <ostream>
@@ -13,7 +12,6 @@
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
-#include "platform/system/CQtSettingsStore.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
@@ -39,11 +37,7 @@ std::string CReportCommand::DateText() const {
 
 int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     const std::string path = DatabasePath();
-    if (const int refused = CheckCommandDatabases(options_, path, err);
-        refused != CCommandLine::kExitOk) {
-        return refused;
-    }
-    if (const int refused = CheckCommandOutput(options_, path, err);
+    if (const int refused = CheckCommandFiles(options_, path, err);
         refused != CCommandLine::kExitOk) {
         return refused;
     }
@@ -56,8 +50,7 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         failed = true;
     });
     const ReportMode mode = options_.GroupMode() ? ReportMode::Group : ReportMode::Process;
-    CShareSettings share;
-    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
     CReportModel report;
     bool immutable = false;
@@ -75,24 +68,12 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     if (failed) {
         return CCommandLine::kExitFailure;
     }
-    if (immutable) {
-        err << "hourglint: " << path
-            << " was read as an unchanging file: its folder cannot be written\n";
-    }
+    WriteImmutableNote(immutable, path, err);
 
-    bool written = false;
-    switch (options_.GetFormat()) {
-        case CCommandLine::Format::Csv:
-            written = WriteCommandText(options_, ReportCsv(report), path, out, err);
-            break;
-        case CCommandLine::Format::Json:
-            written = WriteCommandText(options_, ReportJson(DateText(), report, computers), path,
-                                       out, err);
-            break;
-        case CCommandLine::Format::Html:
-            written = WriteHtml(report, path, err);
-            break;
-    }
+    const bool written = WriteCommandFormat(
+        options_, path, out, err, [&] { return ReportCsv(report); },
+        [&] { return ReportJson(DateText(), report, computers); },
+        [&] { return WriteHtml(report, path, err); });
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
 }
 
@@ -106,14 +87,7 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     }
     MergedReportModel merged = ComputeMergedReport(path, share, snapshots, Anchor(), mode);
     // The report is that of the files that could be read; the others are named.
-    for (const CMergedReport::LeftOut& file : merged.leftOut) {
-        // Some days of a file, or one of two files of one computer: the file is only named.
-        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
-                               file.why == LeftOutReason::SameComputerTwice ||
-                               file.why == LeftOutReason::SameDaySums;
-        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
-            << '\n';
-    }
+    WriteLeftOut(merged.leftOut, err);
     if (!merged.thisComputerError.empty()) {
         err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';
         return false;

@@ -13,9 +13,12 @@
 #include "core/CivilDay.h"
 #include "history/CHistoryColours.h"
 #include "history/CHistoryModel.h"
+#include "history/HistoryTitles.h"
 #include "livegraph/LineFont.h"
 
 namespace {
+
+using HistoryTitles::DateOf;
 
 constexpr int kMargin = 6;
 constexpr int kTitlePixels = 16;
@@ -29,14 +32,6 @@ const QColor kSelectionFrame(48, 112, 192);
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CHistoryChart", text);
-}
-
-QDate DateOf(int64_t day) {
-    int year = 0;
-    int month = 0;
-    int dayOfMonth = 0;
-    CivilDate(day, year, month, dayOfMonth);
-    return QDate(year, month, dayOfMonth);
 }
 
 // The locale's short date without its year: day and month in the locale's order.

@@ -33,10 +33,6 @@ class CReportDialogBar : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // One choice of two, the first checked, one above the other in column of grid.
-    void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,
-                   QRadioButton*& upper, QRadioButton*& lower);
-
     QPushButton* save_;
     QPushButton* setGroup_;
     QPushButton* history_;

@@ -2,15 +2,12 @@
 #include "report/CReportFrame.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
-#include "controls/OpenDocument.h"
 #include "groups/CGroupDlg.h"
-#include "groups/GroupIcons.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDateTimeEdit>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -27,9 +24,9 @@
 #include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
 #include "report/CReportModel.h"
-#include "report/CReportSaveDialog.h"
 #include "report/CReportTopView.h"
 #include "report/MergedReportModel.h"
+#include "report/ReportWindow.h"
 
 // What a Refresh computed, handed from the worker to the window.
 struct CReportFrame::Computed {
@@ -52,11 +49,7 @@ struct BusyCursor {
 }  // namespace
 
 CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* owner)
-    // An owned window stays in front of its owner; the owner is always on top, so this
-    // window must be too or it would open behind the main window.
-    : QMainWindow(owner, owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                             ? Qt::Window | Qt::WindowStaysOnTopHint
-                             : Qt::Window),
+    : QMainWindow(owner, OwnedWindowFlags(owner)),
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
     setWindowTitle(QStringLiteral("Log Report"));
@@ -152,13 +145,8 @@ void CReportFrame::Refresh() {
             MergedReportModel merged = ComputeMergedReport(path, share, ShareFolderSnapshots(share),
                                                            anchor, mode, &cancel);
             computed.report = std::move(merged.report);
-            std::string line = CMergedReport::LeftOutText(merged.leftOut);
-            if (!merged.thisComputerError.empty()) {
-                line = "This computer's database could not be read: " + merged.thisComputerError +
-                       (line.empty() ? "" : ". " + line);
-            } else if (!share.Sharing()) {
-                line = "No share folder is set in Options: this computer only.";
-            }
+            std::string line =
+                CMergedReport::ShareNote(merged.leftOut, merged.thisComputerError, share.Sharing());
             computed.leftOut = QString::fromStdString(line);
             return computed;
         },
@@ -178,44 +166,23 @@ void CReportFrame::ShowBusy(bool busy) {
         busyLine_->raise();
     }
     busyLine_->setVisible(busy);
-    // Save writes what the window shows, and that is about to change: it waits until the
-    // new report is shown, so it never writes one Refresh's rows under another's mode.
-    bar_->SaveButton().setEnabled(!busy);
-    // Over the list only: the rest of the window and the program stay as usable as ever.
-    if (busy) {
-        list_->setCursor(Qt::WaitCursor);
-    } else {
-        list_->unsetCursor();
-    }
+    // Never one Refresh's rows under another's mode.
+    ShowListBusy(*list_, bar_->SaveButton(), busy);
 }
 
 void CReportFrame::Show(Computed computed) {
     mode_ = computed.mode;
     list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
     list_->Model().Clear();
-    leftOut_->setText(computed.leftOut);
-    // Tooltips have no plain-text mode: the names in it are escaped instead.
-    leftOut_->setToolTip(computed.leftOut.isEmpty()
-                             ? QString()
-                             : QStringLiteral("<p>%1</p>").arg(computed.leftOut.toHtmlEscaped()));
-    leftOut_->setVisible(!computed.leftOut.isEmpty());
-    // Image 0: the group icon, or a plain one for programs without an icon of their own.
-    const QIcon fallback =
-        mode_ == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
+    ShowNoteLine(*leftOut_, computed.leftOut);
+    const QIcon fallback = RowFallbackIcon(mode_, *this);
     const CReportModel& report = computed.report;
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
         for (const std::string& cell : CReportModel::Cells(row)) {
             item.cells.append(QString::fromStdString(cell));
         }
-        if (mode_ == ReportMode::Process && icons_ && !row.path.empty()) {
-            if (const std::optional<IconImage> icon = icons_(row.path)) {
-                item.icon = IconFromImage(*icon);
-            }
-        }
-        if (item.icon.isNull()) {
-            item.icon = fallback;
-        }
+        item.icon = RowIcon(icons_, mode_, row.path, fallback);
         item.data = row.key;
         list_->Model().Append(std::move(item));
     }
@@ -261,29 +228,12 @@ void CReportFrame::Save() {
     if (worker_.Busy()) {
         return;
     }
-    CReportSaveDialog dialog(databasePath_, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    const CHtmlReportExport::Result result = SaveTo(path);
-    if (!result.written) {
-        // Saving is the user's own request: a file that did not appear must be said.
-        const QString failed = result.refusal ? result.refusal->path : path;
-        ShowMessage("Cannot write the report file " + failed.toStdString() + ":\n" +
-                    result.error.toStdString());
-        return;
-    }
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Hourglint"),
-                              QStringLiteral("Report generated successfully!\n\nView Now?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        return;
-    }
-    if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
-        ReportHyperlinkError(code);
-    }
+    SaveWindowPage(
+        this, databasePath_, [this](const QString& path) { return SaveTo(path); },
+        [](const QString& file, const QString& reason) {
+            return QStringLiteral("Cannot write the report file %1:\n%2").arg(file, reason);
+        },
+        QStringLiteral("Report generated successfully!\n\nView Now?"));
 }
 
 void CReportFrame::StepDay(int days) {
