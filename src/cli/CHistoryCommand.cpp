@@ -8,6 +8,7 @@
 
 #include <ostream>
 
+#include "cli/CTerminalMessages.h"
 #include "cli/CommandOutput.h"
 #include "core/CShareSettings.h"
 #include "core/CivilDay.h"
@@ -57,13 +58,8 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         return refused;
     }
 
-    // The database layer reports its failures through ShowMessage: here they go to the
-    // terminal and make the history count as failed, so nothing partial is written.
-    bool failed = false;
-    MessageHandler previous = SetMessageHandler([&](const std::string& text) {
-        err << "hourglint: " << text << '\n';
-        failed = true;
-    });
+    // The database layer's failures: on the terminal, and nothing written.
+    CTerminalMessages messages(err);
     const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
     std::vector<std::string> hoursFrom;
@@ -73,7 +69,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
     if (options_.AllComputers() || options_.Databases().size() > 1) {
         std::vector<std::string> snapshots;
         if (!CommandSnapshots(options_, share, snapshots, err)) {
-            failed = true;
+            messages.Fail();
         } else {
             MergedHistoryModel merged = ComputeMergedHistory(path, share, snapshots, query);
             // The history is that of the files that could be read; the others are named.
@@ -81,7 +77,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
             if (!merged.thisComputerError.empty()) {
                 err << "hourglint: cannot read " << path << ": " << merged.thisComputerError
                     << '\n';
-                failed = true;
+                messages.Fail();
             }
             if (!merged.hoursFrom.empty()) {
                 note = "Snapshots hold days only: the hours are this computer's.";
@@ -97,7 +93,7 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         history = CHistoryModel::Compute(db, query);
         immutable = db.ReadImmutable();
     }
-    SetMessageHandler(std::move(previous));
+    const bool failed = messages.End();
     if (failed || !history.Complete()) {
         return CCommandLine::kExitFailure;
     }

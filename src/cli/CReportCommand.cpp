@@ -7,6 +7,7 @@
 
 #include <ostream>
 
+#include "cli/CTerminalMessages.h"
 #include "cli/CommandOutput.h"
 #include "cli/ReportText.h"
 #include "core/CShareSettings.h"
@@ -42,13 +43,8 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         return refused;
     }
 
-    // The database layer reports its failures through ShowMessage: here they go to the
-    // terminal and make the report count as failed, so nothing partial is written.
-    bool failed = false;
-    MessageHandler previous = SetMessageHandler([&](const std::string& text) {
-        err << "hourglint: " << text << '\n';
-        failed = true;
-    });
+    // The database layer's failures: on the terminal, and nothing written.
+    CTerminalMessages messages(err);
     const ReportMode mode = options_.GroupMode() ? ReportMode::Group : ReportMode::Process;
     const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
@@ -56,7 +52,7 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     bool immutable = false;
     if (options_.AllComputers() || options_.Databases().size() > 1) {
         if (!ComputeAllComputers(path, share, mode, report, computers, err)) {
-            failed = true;
+            messages.Fail();
         }
     } else {
         CUsageDb db(path);
@@ -64,7 +60,7 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         report = CReportModel::Compute(db, Anchor(), mode);
         immutable = db.ReadImmutable();
     }
-    SetMessageHandler(std::move(previous));
+    const bool failed = messages.End();
     if (failed) {
         return CCommandLine::kExitFailure;
     }

@@ -55,6 +55,10 @@ double AxisStep(double largest, int most) {
                                     7200,   10800,  14400,   21600,   43200,  86400, 172800,
                                     432000, 864000, 1728000, 4320000, 8640000};
     for (const double step : kSteps) {
+        // Over two hours the axis counts in hours: "420 min" reads worse than "7 h".
+        if (largest >= 7200 && step < 3600) {
+            continue;
+        }
         if (largest / step <= most) {
             return step;
         }
