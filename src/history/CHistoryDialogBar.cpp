@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CHistoryDialogBar.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDate>
@@ -15,6 +16,7 @@
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 
 void CHistoryDialogBar::RadioPair(const QString& first, const QString& second, QGridLayout* grid,
                                   int column, QRadioButton*& upper, QRadioButton*& lower) {
@@ -59,6 +61,7 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     range_->addItems({tr("Last 7 days"), tr("Last 30 days"), tr("Last 90 days"),
                       tr("Last 365 days"), tr("This week"), tr("This month"), tr("Dates")});
     range_->setCurrentIndex(1);
+    range_->view()->setAccessibleName(tr("Ranges"));
     rangeLabel->setBuddy(range_);
     grid->addWidget(rangeLabel, 0, 4, Qt::AlignRight);
     grid->addWidget(range_, 0, 5, 1, 3);
@@ -90,4 +93,5 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     connect(range_, &QComboBox::activated, this, &CHistoryDialogBar::Changed);
     row->addLayout(grid);
     row->addStretch(1);
+    KeepReadingOrder(*this);
 }
