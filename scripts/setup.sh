@@ -17,6 +17,7 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream groff-base lintian
   sway kwin-wayland qt6-wayland xwayland weston
   foot libwayland-dev gnome-shell libglib2.0-bin
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -15,6 +15,7 @@
 #include "app/CSignalWatcher.h"
 #include "app/CSingleInstance.h"
 #include "app/CSystemClock.h"
+#include "controls/AccessibleFactory.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "core/Message.h"
@@ -66,6 +67,8 @@ CHGApp::~CHGApp() {
 
 bool CHGApp::InitInstance() {
     InstallMessageBoxHandler();
+    // Before any window: an interface once made for a widget is kept.
+    InstallAccessibleFactory();
 
     instance_ = std::make_unique<CSingleInstance>();
     switch (instance_->Claim()) {

@@ -54,6 +54,10 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
     tree_ = new CDragDropTreeCtrl(this);
     tree_->setHeaderHidden(true);
+    // Hidden, but still read out: by its name, not Qt's "1".
+    tree_->setHeaderLabel(tr("Groups and their programs"));
+    tree_->setAccessibleName(tr("Groups"));
+    label_->setBuddy(tree_);
     tree_->setRootIsDecorated(true);
     tree_->setIconSize(QSize(16, 16));
     // Every row takes the first row's height, which "Default" sets below.
@@ -62,6 +66,7 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     name_ = new QLineEdit(this);
+    name_->setAccessibleName(tr("Name of a new group"));
     add_ = new QPushButton(QStringLiteral("Add New Group"), this);
     delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
     save_ = new QPushButton(QStringLiteral("Save"), this);

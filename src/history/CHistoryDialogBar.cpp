@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CHistoryDialogBar.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
@@ -15,6 +16,7 @@
 #include "controls/ControlResources.h"
 #include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 
 CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
@@ -45,6 +47,7 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     range_->addItems({tr("Last 7 days"), tr("Last 30 days"), tr("Last 90 days"),
                       tr("Last 365 days"), tr("This week"), tr("This month"), tr("Dates")});
     range_->setCurrentIndex(1);
+    range_->view()->setAccessibleName(tr("Ranges"));
     rangeLabel->setBuddy(range_);
     grid->addWidget(rangeLabel, 0, 4, Qt::AlignRight);
     grid->addWidget(range_, 0, 5, 1, 3);
@@ -76,4 +79,5 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     connect(range_, &QComboBox::activated, this, &CHistoryDialogBar::Changed);
     row->addLayout(grid);
     row->addStretch(1);
+    KeepReadingOrder(*this);
 }

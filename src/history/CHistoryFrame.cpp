@@ -19,6 +19,7 @@
 
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "core/CShareSettings.h"
 #include "core/CivilDay.h"
 #include "core/Message.h"
@@ -104,6 +105,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
     list_ = new CMultiColumnSortListView(splitter_);
     splitter_->addWidget(chart_);
     splitter_->addWidget(list_);
+    KeepReadingOrder(*splitter_);
     splitter_->setSizes({400, 240});
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
@@ -111,6 +113,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
     setCentralWidget(client);
 
     list_->SetRegistryName(QStringLiteral("HistoryList"));
+    list_->setAccessibleName(tr("Totals of the range"));
     list_->setIconSize(QSize(16, 16));
     list_->Model().SetColumns({QString::fromLatin1(ReportModeText(ReportMode::Process)),
                                tr("Total"), tr("Daily Average"), tr("Share")},

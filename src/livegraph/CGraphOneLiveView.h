@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "controls/IAccessibleTable.h"
 #include "livegraph/CLaneTimeline.h"
 
 class CGraphInputData;
@@ -24,7 +25,11 @@ class QPainter;
 // lanes that changed instead of scrolling the whole strip), the label column and the
 // composite the window shows. The hatch is anchored to the second it belongs to, so a bar
 // drawn at any tick looks exactly as a full repaint would draw it.
-class CGraphOneLiveView : public QWidget {
+//
+// To assistive technology it is a table with a row per lane (number, program, seconds in the
+// picture, when last in front), described by who is in front; the description changes only
+// when that does, never once a second.
+class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     Q_OBJECT
   public:
     static constexpr int kLabelWidth = 170;
@@ -54,6 +59,12 @@ class CGraphOneLiveView : public QWidget {
     // The current state drawn from scratch, leaving the view's own images alone.
     QImage FullRepaintPicture() const;
 
+    int AccessibleRowCount() const override { return timeline_.RowCount(); }
+    int AccessibleColumnCount() const override { return 4; }
+    QString AccessibleHeading(int column) const override;
+    QString AccessibleCell(int row, int column) const override;
+    QRect AccessibleRowRect(int row) const override;
+
   public slots:
     void OnTick();
 
@@ -74,6 +85,7 @@ class CGraphOneLiveView : public QWidget {
 
     void Layout();
     void SampleInput();
+    void Describe();
     void BuildLayers(Layers& layers) const;
     void RepaintLanes();
     void DrawLane(Layers& layers, int row) const;

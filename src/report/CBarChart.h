@@ -36,6 +36,10 @@ class CBarChart {
     // The client area's part of the surface, as the saved report shows it.
     QImage Picture() const;
     const ChartScale& Scale() const { return scale_; }
+    // The data as drawn: item names, series names and values[series][item].
+    const QStringList& Items() const { return items_; }
+    const QStringList& SeriesNames() const { return series_; }
+    const std::vector<std::vector<int32_t>>& Values() const { return values_; }
     // Where the last redraw wrote each item's name under the front row.
     const std::vector<QRect>& ItemNameBoxes() const { return itemBoxes_; }
 

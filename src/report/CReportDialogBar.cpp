@@ -5,6 +5,7 @@
 #include "controls/ControlResources.h"
 #include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
@@ -43,8 +44,10 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
                        group_);
     DialogBarRadioPair(this, QStringLiteral("This computer"), QStringLiteral("All computers"), grid,
                        2, thisComputer_, allComputers_);
-    grid->addWidget(new QLabel(QStringLiteral("Set Date:"), this), 2, 0);
+    auto* dateLabel = new QLabel(QStringLiteral("Set Date:"), this);
+    grid->addWidget(dateLabel, 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    dateLabel->setBuddy(date_);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
@@ -71,6 +74,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     row->addStretch(1);
+    KeepReadingOrder(*this);
 }
 
 bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 #include "report/CReportFrame.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "groups/CGroupDlg.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     chart_ = new CReportBottomView(splitter_);
     splitter_->addWidget(list_);
     splitter_->addWidget(chart_);
+    KeepReadingOrder(*splitter_);
     splitter_->setSizes({320, 300});
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
@@ -88,6 +90,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     setCentralWidget(client);
 
     list_->SetRegistryName(QStringLiteral("ReportTopView"));
+    list_->setAccessibleName(tr("Report"));
     list_->setIconSize(QSize(16, 16));
     list_->Model().SetColumns({QString::fromLatin1(ReportModeText(mode_)), "Today", "Yesterday",
                                "Week Average", "Month Average", "Year Average"},

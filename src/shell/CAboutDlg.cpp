@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CAboutDlg.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 
 #include "controls/CHyperLink.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "core/VendorLinks.h"
 #include "shell/ProgramIcon.h"
 
@@ -52,6 +54,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setFixedSize(32, 32);
+    icon->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Hourglint's icon"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
@@ -60,11 +63,18 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(DuX(4));
-    links->addWidget(new QLabel(QStringLiteral("Support:"), this), 0, 0);
+    auto* supportLabel = new QLabel(QStringLiteral("Support:"), this);
+    auto* salesLabel = new QLabel(QStringLiteral("Sales:"), this);
+    auto* homepageLabel = new QLabel(QStringLiteral("Homepage:"), this);
+    // Read with its link, which keeps its own text as its name.
+    supportLabel->setBuddy(support_);
+    salesLabel->setBuddy(sales_);
+    homepageLabel->setBuddy(homepage_);
+    links->addWidget(supportLabel, 0, 0);
     links->addWidget(support_, 0, 1);
-    links->addWidget(new QLabel(QStringLiteral("Sales:"), this), 1, 0);
+    links->addWidget(salesLabel, 1, 0);
     links->addWidget(sales_, 1, 1);
-    links->addWidget(new QLabel(QStringLiteral("Homepage:"), this), 2, 0);
+    links->addWidget(homepageLabel, 2, 0);
     links->addWidget(homepage_, 2, 1);
     links->setColumnStretch(2, 1);
 
@@ -100,6 +110,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     database_ = new QLabel(this);
     database_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     database_->setToolTip(Qt::convertFromPlainText(databasePath, Qt::WhiteSpaceNoWrap));
+    // The tip is markup; the full path is said plainly.
+    database_->setAccessibleDescription(databasePath);
     const QString prefix = QStringLiteral("Database: ");
     database_->setText(prefix + database_->fontMetrics().elidedText(
                                     databasePath, Qt::ElideMiddle,
@@ -109,4 +121,5 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
     page->addLayout(top);
     page->addWidget(database_);
+    KeepReadingOrder(*this);
 }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "core/IntegerField.h"
@@ -57,6 +58,7 @@ QLayout* NumberRow(QWidget* parent, const QString& label, QLineEdit* edit, const
     auto* row = new QHBoxLayout;
     auto* text = new QLabel(label, parent);
     text->setWordWrap(true);
+    text->setBuddy(edit);
     row->addWidget(text, 1, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(DuY(2));
@@ -80,8 +82,12 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     // The original 284 units, and the share row under them.
     setFixedSize(DuX(295), DuY(284 + 56));
 
+#ifdef _WIN32
     runOnStartup_ =
         new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
+#else
+    runOnStartup_ = new QCheckBox(tr("Automatically run Hourglint when I log in"), this);
+#endif
     minimize_ = new QCheckBox(
         QStringLiteral("Automatically minimize to system tray when Hourglint starts"), this);
     loadDb_ = new QCheckBox(
@@ -117,8 +123,10 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
                               autoSave_, QStringLiteral("seconds"), QStringLiteral("5~60")));
     page->addSpacing(DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("GUI")));
-    page->addWidget(
-        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this));
+    auto* alphaLabel =
+        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this);
+    alphaLabel->setBuddy(alpha_);
+    page->addWidget(alphaLabel);
     page->addWidget(alpha_);
     auto* ends = new QHBoxLayout;
     ends->addWidget(new QLabel(QStringLiteral("transparent"), this));
@@ -143,11 +151,27 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     buttons->addWidget(cancel_);
     page->addLayout(buttons);
 
+    // The labels around each field say half of it: the names say all, the ranges follow.
+    autoSave_->setAccessibleName(tr("Seconds between saves into the database"));
+    autoSave_->setAccessibleDescription(
+        tr("From %1 to %2 seconds.").arg(kAutoSaveMin).arg(kAutoSaveMax));
+    alarm_->setAccessibleName(tr("Minutes of running time between alarms"));
+    alarm_->setAccessibleDescription(tr("From %1 to %2 minutes.").arg(kAlarmMin).arg(kAlarmMax));
+    idleMinutes_->setAccessibleName(tr("Minutes without keyboard or mouse input"));
+    idleMinutes_->setAccessibleDescription(
+        tr("From %1 to %2 minutes; counting stops after them when the box before is ticked.")
+            .arg(kIdleMin)
+            .arg(kIdleMax));
+    alpha_->setAccessibleName(tr("Opacity of the window"));
+    alpha_->setAccessibleDescription(
+        tr("From %1, nearly transparent, to %2, opaque.").arg(kAlphaMin).arg(kAlphaMax));
+
     connect(loadDefault_, &QPushButton::clicked, this, &CConfigDlg::LoadDefault);
     connect(ok_, &QPushButton::clicked, this, &CConfigDlg::accept);
     connect(cancel_, &QPushButton::clicked, this, &CConfigDlg::reject);
 
     ShowValues(values_);
+    KeepReadingOrder(*this);
 }
 
 // "[x] Stop counting after [5] minutes without keyboard or mouse input", 1~120 below.
@@ -163,6 +187,7 @@ QLayout* CConfigDlg::IdleRow() {
     row->addLayout(column);
     auto* text = new QLabel(QStringLiteral("minutes without keyboard or mouse input"), this);
     text->setWordWrap(true);
+    text->setBuddy(idleMinutes_);
     row->addWidget(text, 1, Qt::AlignTop);
     return row;
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "controls/CDigitLabel.h"
+#include "controls/ReadingOrder.h"
 #include "core/CAppSettings.h"
 #include "core/IForegroundSampler.h"
 #include "core/Message.h"
@@ -56,6 +57,9 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     alarmView_ = new CAlarmView(splitter_);
     splitter_->addWidget(liveView_);
     splitter_->addWidget(alarmView_);
+    KeepReadingOrder(*splitter_);
+    liveView_->setAccessibleName(tr("Running programs"));
+    alarmView_->setAccessibleName(tr("Alarms"));
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
     column->addWidget(splitter_, 1);
