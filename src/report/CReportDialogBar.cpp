@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CReportDialogBar.h"
 
+#include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
@@ -72,6 +73,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);
+    CCalendarKeys::Install(date_);
     // A step to the day before and after, beside the field.
     auto* day = new QHBoxLayout;
     day->setSpacing(1);
@@ -86,6 +88,9 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     day->addWidget(previous_);
     day->addWidget(date_, 1);
     day->addWidget(next_);
+    // The field was made before its arrows: Tab goes along them as they stand.
+    setTabOrder(previous_, date_);
+    setTabOrder(date_, next_);
     grid->addLayout(day, 2, 1, 1, 2);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
