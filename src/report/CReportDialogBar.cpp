@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -98,11 +99,29 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
     refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
+    // Outside a dialog Qt's buttons take only Space; Return presses them too.
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(previous_), static_cast<QAbstractButton*>(next_),
+          static_cast<QAbstractButton*>(refresh_)}) {
+        button->installEventFilter(this);
+    }
     row->addStretch(1);
 }
 
 bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) {
+    // The calendar's popup is watched for its showing, the buttons for their keys.
+    const bool isPopup = static_cast<QWidget*>(watched)->windowType() == Qt::Popup;
+    if (event->type() == QEvent::KeyPress && !isPopup) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) {
+                static_cast<QAbstractButton*>(watched)->click();
+            }
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Show && isPopup) {
         auto* popup = static_cast<QWidget*>(watched);
         QPoint corner = date_->mapToGlobal(date_->rect().bottomRight());
         corner.rx() -= popup->width() - 1;

@@ -28,7 +28,7 @@ std::string FileText(const fs::path& path) {
 
 // The built program under Xvfb and openbox, driven by real key events alone: xdotool sends
 // them to the window that has the keyboard, and the pointer stays where the server put it.
-class KeyboardTest : public ::testing::Test {
+class KeyboardEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::path(std::getenv("HOME")) / "keys";
@@ -116,7 +116,7 @@ class KeyboardTest : public ::testing::Test {
 
 // Report: Return on its bar button, the day before with Alt+Left, a sort from the headings,
 // Save, Escape; a program into another group from the Menu key; Options opened and closed.
-TEST_F(KeyboardTest, EveryStepByKeysAloneShowsInTheDatabaseAndThePage) {
+TEST_F(KeyboardEndToEndTest, EveryStepByKeysAloneShowsInTheDatabaseAndThePage) {
     CUsageDb(Database().string()).LoadDb(0, 1);  // the file and its tables
     // The day before: alpha first in the report's own order; beta first on the day before it.
     Sql("INSERT INTO tgroup(name) VALUES ('Work');"

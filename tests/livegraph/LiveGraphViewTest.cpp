@@ -251,7 +251,9 @@ TEST_F(LiveGraphWindowTest, ArrowsMoveTheCursorAndEscapeClosesOnceItIsGone) {
         ASSERT_EQ(window != nullptr, step.open) << step.key;
         if (!step.open) break;
         EXPECT_EQ(view.CursorShown(), step.cursor) << step.key;
-        if (step.cursor) EXPECT_EQ(view.CursorOffset(), step.offset) << step.key;
+        if (step.cursor) {
+            EXPECT_EQ(view.CursorOffset(), step.offset) << step.key;
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -8,6 +10,7 @@
 #include "MainFrameFixture.h"
 #include "groups/CGroupDlg.h"
 #include "history/CHistoryFrame.h"
+#include "report/CReportDialogBar.h"
 #include "report/CReportFrame.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CConfigDlg.h"
@@ -75,7 +78,7 @@ TEST_F(KeyboardTest, TabGoesThroughEveryWindowAsItReads) {
 }
 
 // Escape closes the report and, from the days, History; Ctrl+H takes the main window out
-// of the way, into the tray or (with no tray here) minimised.
+// of the way, into the tray or (with no tray here) minimised; Return presses Refresh.
 TEST_F(KeyboardTest, EscapeClosesTheWindowsAndCtrlHHidesTheMainOne) {
     CMainFrame& frame = MakeFrame();
     frame.show();
@@ -83,6 +86,11 @@ TEST_F(KeyboardTest, EscapeClosesTheWindowsAndCtrlHHidesTheMainOne) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame.LiveView(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(frame.isMinimized());
+    // Return presses a button outside a dialog too.
+    CReportFrame* report = frame.Reports().Open();
+    QSignalSpy refreshed(report, &CReportFrame::Refreshed);
+    QTest::keyClick(&report->DialogBar().RefreshButton(), Qt::Key_Return);
+    EXPECT_TRUE(refreshed.wait(20000));
 
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
         {"Log Report", [&] { return frame.Reports().Open(); }},
