@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -78,7 +80,8 @@ TEST_F(KeyboardTest, TabGoesThroughEveryWindowAsItReads) {
 }
 
 // Escape closes the report and, from the days, History; Ctrl+H takes the main window out
-// of the way, into the tray or (with no tray here) minimised; Return presses Refresh.
+// of the way, into the tray or (with no tray here) minimised; Return presses Refresh; Alt+Down and
+// F4 open a calendar.
 TEST_F(KeyboardTest, EscapeClosesTheWindowsAndCtrlHHidesTheMainOne) {
     CMainFrame& frame = MakeFrame();
     frame.show();
@@ -91,6 +94,16 @@ TEST_F(KeyboardTest, EscapeClosesTheWindowsAndCtrlHHidesTheMainOne) {
     QSignalSpy refreshed(report, &CReportFrame::Refreshed);
     QTest::keyClick(&report->DialogBar().RefreshButton(), Qt::Key_Return);
     EXPECT_TRUE(refreshed.wait(20000));
+    // Alt+Down and F4 open the date's calendar on its day, as a click on the arrow does.
+    QDateTimeEdit& date = report->DialogBar().DatePicker();
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Down, Qt::AltModifier}, std::pair{Qt::Key_F4, Qt::NoModifier}}) {
+        QTest::keyClick(&date, key, modifiers);
+        QWidget* calendar = date.calendarWidget()->window();
+        EXPECT_TRUE(calendar->isVisible()) << key;
+        EXPECT_EQ(date.calendarWidget()->selectedDate(), date.date());
+        calendar->hide();
+    }
 
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
         {"Log Report", [&] { return frame.Reports().Open(); }},
