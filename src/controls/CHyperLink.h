@@ -6,7 +6,8 @@
 
 // A label that behaves like a link in a web page: coloured and underlined text, a hand
 // cursor, its target as tool tip, another colour while the mouse is over it and after it
-// was followed. A click opens the target with the desktop's opener (OpenDocument).
+// was followed. A click, or Return, Enter or Space while it has the keyboard focus, opens the
+// target with the desktop's opener (OpenDocument); a frame round the text shows the focus.
 class CHyperLink : public QLabel {
     Q_OBJECT
   public:
@@ -34,6 +35,8 @@ class CHyperLink : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void UpdateColour();

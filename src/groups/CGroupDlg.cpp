@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -69,12 +71,14 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     name_->setAccessibleName(tr("Name of a new group"));
     add_ = new QPushButton(QStringLiteral("Add New Group"), this);
     delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
+    // Beside dragging, for the keyboard: Alt+M, and the Menu key or Shift+F10 in the tree.
+    move_ = new QPushButton(tr("&Move to group..."), this);
     save_ = new QPushButton(QStringLiteral("Save"), this);
     save_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
 
     // The right-hand column grows, and the dialog with it, where a text would not fit.
-    const int side = ColumnWidth(81, {name_, add_, delete_});
+    const int side = ColumnWidth(81, {name_, add_, delete_, move_});
     const int buttons = ColumnWidth(50, {save_, cancel_});
     const int buttonsLeft = DuX(169) + side - buttons;
     Place(label_, DuX(7), 7, ColumnWidth(75, {label_}), 8);
@@ -82,12 +86,20 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     Place(name_, DuX(169), 18, side, 14);
     Place(add_, DuX(169), 36, side, 14);
     Place(delete_, DuX(170), 66, side - DuX(1), 14);
+    Place(move_, DuX(170), 86, side - DuX(1), 14);
     Place(save_, buttonsLeft, 308, buttons, 14);
     Place(cancel_, buttonsLeft, 329, buttons, 14);
     setFixedSize(DuX(169 + 7) + side, DuY(350));
 
     connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
     connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);
+    connect(move_, &QPushButton::clicked, this, &CGroupDlg::MoveSelectedProgram);
+    connect(tree_, &CDragDropTreeCtrl::MenuRequested, this,
+            [this](QTreeWidgetItem* item, QPoint global) {
+                if (item != nullptr && item->parent() != nullptr) {
+                    ShowMoveMenu(item, global);
+                }
+            });
     connect(save_, &QPushButton::clicked, this, &CGroupDlg::accept);
     connect(cancel_, &QPushButton::clicked, this, &CGroupDlg::reject);
 
@@ -230,4 +242,78 @@ void CGroupDlg::accept() {
     }
     QGuiApplication::restoreOverrideCursor();
     QDialog::accept();
+}
+
+QList<QTreeWidgetItem*> CGroupDlg::MoveTargets(const QTreeWidgetItem* program) const {
+    QList<QTreeWidgetItem*> targets;
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = tree_->topLevelItem(i);
+        if (group != program->parent()) {
+            targets.append(group);
+        }
+    }
+    return targets;
+}
+
+void CGroupDlg::MoveSelectedProgram() {
+    QTreeWidgetItem* program = tree_->currentItem();
+    if (program == nullptr || program->parent() == nullptr) {
+        ShowMessage(tr("Please select a program to move!").toStdString());
+        return;
+    }
+    ShowMoveMenu(program, move_->mapToGlobal(move_->rect().bottomLeft()));
+}
+
+void CGroupDlg::ShowMoveMenu(QTreeWidgetItem* program, QPoint global) {
+    if (MoveTargets(program).isEmpty()) {
+        ShowMessage(tr("There is no other group yet: add one first.").toStdString());
+        return;
+    }
+    QMenu menu(this);
+    for (QTreeWidgetItem* group : MoveTargets(program)) {
+        // A group's "&" is a character of its name, not a mnemonic.
+        QString text = group->text(0);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu.addAction(groupIcon_, text);
+        action->setData(QVariant::fromValue(static_cast<void*>(group)));
+    }
+    const QAction* chosen = menu.exec(global);
+    if (chosen == nullptr) {
+        return;
+    }
+    // The menu ran its own loop, but only this dialog changes the tree.
+    auto* group = static_cast<QTreeWidgetItem*>(chosen->data().value<void*>());
+    if (QTreeWidgetItem* moved = tree_->MoveItem(program, group)) {
+        tree_->setCurrentItem(moved);
+    }
+    tree_->setFocus();
+}
+
+bool CGroupDlg::HasChanges() const {
+    if (!deletedGroups_.empty()) {
+        return true;
+    }
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* group = tree_->topLevelItem(i);
+        const int64_t id = group->data(0, kDataRole).toLongLong();
+        if (id == kNewGroup) {
+            return true;
+        }
+        for (int c = 0; c < group->childCount(); ++c) {
+            if (group->child(c)->data(0, kDataRole).toLongLong() != id) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CGroupDlg::reject() {
+    if (HasChanges() && QMessageBox::question(this, QStringLiteral("Hourglint"),
+                                              tr("Close without saving the changes to the groups?"),
+                                              QMessageBox::Yes | QMessageBox::No,
+                                              QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    QDialog::reject();
 }

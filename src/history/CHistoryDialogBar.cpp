@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogBarParts.h"
@@ -62,6 +63,7 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     for (QDateEdit* edit : {from_, to_}) {
         edit->setDisplayFormat(format);
         edit->setCalendarPopup(true);
+        CCalendarKeys::Install(edit);
         edit->setMinimumWidth(DuX(55));
         connect(edit, &QDateEdit::userDateChanged, this, [this] {
             // Two dates typed or picked make the range "Dates".

@@ -124,7 +124,8 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
         if (i > 0) list_->AddNumericColumn(i);
     }
     setTabOrder(bar_, chart_);
-    setTabOrder(chart_, list_);
+    setTabOrder(chart_, &list_->SortHeader());
+    setTabOrder(&list_->SortHeader(), list_);
 
     chart_->SetTipSource([this](int c) { return TipOf(c); });
     connect(chart_, &CHistoryChartView::Activated, this, [this](int c) {
@@ -334,7 +335,9 @@ void CHistoryFrame::OpenDay(int column) {
 }
 
 void CHistoryFrame::Back() {
+    // Escape on the days, where there is nothing to go back to, closes the window.
     if (view_ == View::Days) {
+        close();
         return;
     }
     view_ = View::Days;

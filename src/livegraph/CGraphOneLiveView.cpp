@@ -461,6 +461,44 @@ void CGraphOneLiveView::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void CGraphOneLiveView::keyPressEvent(QKeyEvent* event) {
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 60 : 1;
+    int offset = cursorOffset_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            offset += cursorShown_ ? step : 0;
+            break;
+        case Qt::Key_Right:
+            offset -= cursorShown_ ? step : 0;
+            break;
+        case Qt::Key_Escape:
+            if (!cursorShown_) {
+                event->ignore();
+                return;
+            }
+            cursorShown_ = false;
+            Compose(composite_, layers_);
+            update();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    // Inside the strip as a click must be: right - offset between the strip's left edge
+    // and right - 1, both outside.
+    const int newest = 2;
+    const int oldest = geom_.right - geom_.left - kStripOffset - 1;
+    if (!cursorShown_) {
+        offset = newest;
+    }
+    if (oldest >= newest) {
+        cursorOffset_ = std::clamp(offset, newest, oldest);
+        cursorShown_ = true;
+    }
+    Compose(composite_, layers_);
+    update();
+}
+
 void CGraphOneLiveView::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         cursorShown_ = false;

@@ -53,6 +53,8 @@ class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     const CLaneTimeline& Timeline() const { return timeline_; }
     const Geometry& Geom() const { return geom_; }
     bool CursorShown() const { return cursorShown_; }
+    // Seconds from the strip's right edge to the cursor's line.
+    int CursorOffset() const { return cursorOffset_; }
     const QTimer& Timer() const { return timer_; }
     // What the window shows.
     const QImage& Picture() const { return composite_; }
@@ -72,6 +74,9 @@ class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Left and Right move the cursor a second (with Shift a minute), showing it at the newest
+    // second first; Escape hides it and, with no cursor shown, goes to the window.
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:

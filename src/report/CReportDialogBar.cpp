@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CReportDialogBar.h"
 
+#include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogBarParts.h"
@@ -12,6 +13,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -52,6 +54,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);
+    CCalendarKeys::Install(date_);
     // A step to the day before and after, beside the field.
     auto* day = new QHBoxLayout;
     day->setSpacing(1);
@@ -66,6 +69,9 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     day->addWidget(previous_);
     day->addWidget(date_, 1);
     day->addWidget(next_);
+    // The field was made before its arrows: Tab goes along them as they stand.
+    setTabOrder(previous_, date_);
+    setTabOrder(date_, next_);
     grid->addLayout(day, 2, 1, 1, 2);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
@@ -73,12 +79,30 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
     refresh_->setFixedSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
+    // Outside a dialog Qt's buttons take only Space; Return presses them too.
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(previous_), static_cast<QAbstractButton*>(next_),
+          static_cast<QAbstractButton*>(refresh_)}) {
+        button->installEventFilter(this);
+    }
     row->addStretch(1);
     KeepReadingOrder(*this);
 }
 
 bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) {
+    // The calendar's popup is watched for its showing, the buttons for their keys.
+    const bool isPopup = static_cast<QWidget*>(watched)->windowType() == Qt::Popup;
+    if (event->type() == QEvent::KeyPress && !isPopup) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) {
+                static_cast<QAbstractButton*>(watched)->click();
+            }
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Show && isPopup) {
         auto* popup = static_cast<QWidget*>(watched);
         QPoint corner = date_->mapToGlobal(date_->rect().bottomRight());
         corner.rx() -= popup->width() - 1;

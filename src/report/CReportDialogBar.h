@@ -29,7 +29,8 @@ class CReportDialogBar : public QWidget {
     QPushButton& RefreshButton() { return *refresh_; }
 
   protected:
-    // Drops the calendar down right-aligned with the date field.
+    // Drops the calendar down right-aligned with the date field; Return presses the arrows
+    // and Refresh.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

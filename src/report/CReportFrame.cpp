@@ -114,6 +114,9 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
         auto* step = new QShortcut(QKeySequence(keys), this);
         connect(step, &QShortcut::activated, this, [this, days = days] { StepDay(days); });
     }
+    // Escape closes the window, as it does a dialog; the calendar takes its own first.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     bar_->HistoryButton().hide();
     connect(&bar_->HistoryButton(), &QPushButton::clicked, this, [this] {
         if (historyOpener_) {
@@ -124,6 +127,8 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     connect(&worker_, &CReportWorker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
 
     resize(kWidth, kHeight);
+    // The keyboard starts in the list, what the window is for; Shift+Tab reaches its headings.
+    list_->setFocus();
 }
 
 CReportFrame::~CReportFrame() = default;

@@ -44,6 +44,12 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     // Taller than the links alone need: the wrapped backend line and the database line.
     setFixedSize(DuX(235), DuY(133));
 
+    // Made first: OK stands at the top, beside the first line, and Tab goes down from it.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setMinimumSize(DuX(50), DuY(14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
     const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
     const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
     const QString homepage = QString::fromLatin1(VendorLinks::kHomepage);
@@ -55,11 +61,6 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setFixedSize(32, 32);
     icon->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Hourglint's icon"));
-
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    ok->setMinimumSize(DuX(50), DuY(14));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(DuX(4));

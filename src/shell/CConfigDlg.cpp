@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
@@ -80,7 +81,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     // The original 284 units, and the share row under them.
-    setFixedSize(DuX(295), DuY(284 + 56));
+    setFixedSize(DuX(295), DuY(284 + 56 + 12));
 
 #ifdef _WIN32
     runOnStartup_ =
@@ -94,6 +95,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
         QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
     autoSave_ = DigitsEdit(this);
     alarm_ = DigitsEdit(this);
+    alarmNotify_ = new QCheckBox(tr("Show a desktop notification for each alarm"), this);
     share_ = new CShareRow(TheShareSettings().Folder(), TheShareSettings().Name(), this);
 
     alpha_ = new QSlider(Qt::Horizontal, this);
@@ -138,6 +140,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addWidget(alarmNotify_);
     page->addSpacing(DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("Away")));
     page->addLayout(IdleRow());
@@ -165,6 +168,25 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     alpha_->setAccessibleName(tr("Opacity of the window"));
     alpha_->setAccessibleDescription(
         tr("From %1, nearly transparent, to %2, opaque.").arg(kAlphaMin).arg(kAlphaMax));
+    // Tab goes down the page as it reads, not in the order the controls were made.
+    QWidget* const order[] = {runOnStartup_,
+                              minimize_,
+                              loadDb_,
+                              autoSave_,
+                              alpha_,
+                              alarm_,
+                              alarmNotify_,
+                              pauseWhenIdle_,
+                              idleMinutes_,
+                              &share_->FolderEdit(),
+                              &share_->BrowseButton(),
+                              &share_->NameEdit(),
+                              loadDefault_,
+                              ok_,
+                              cancel_};
+    for (size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 
     connect(loadDefault_, &QPushButton::clicked, this, &CConfigDlg::LoadDefault);
     connect(ok_, &QPushButton::clicked, this, &CConfigDlg::accept);
@@ -199,6 +221,7 @@ void CConfigDlg::ShowValues(const SettingsValues& values) {
     // Stored values are shown as they are; the ranges are checked only on OK.
     autoSave_->setText(QString::number(values.iAutoSave));
     alarm_->setText(QString::number(values.iAlarmForMinutes));
+    alarmNotify_->setChecked(values.bAlarmNotify);
     alpha_->setValue(values.iALPHA);
     pauseWhenIdle_->setChecked(values.bPauseWhenIdle);
     idleMinutes_->setText(QString::number(values.iIdleMinutes));
@@ -236,6 +259,7 @@ void CConfigDlg::accept() {
         return;
     }
     edited.iAlarmForMinutes = *alarm;
+    edited.bAlarmNotify = alarmNotify_->isChecked();
     edited.bPauseWhenIdle = pauseWhenIdle_->isChecked();
     const auto idle =
         ParseIntegerField(idleMinutes_->text().toStdString(), kIdleMin, kIdleMax, message);

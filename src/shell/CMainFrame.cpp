@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -38,6 +40,10 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
       tracker_(settings, clock, sampler, store),
       effects_(*this,
                CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())),
+      notifier_(QDBusConnection::sessionBus(),
+                [this](const QString& title, const QString& text) {
+                    if (tray_.IconShown()) tray_.Icon().showMessage(title, text);
+                }),
       reports_(this, settings.DatabasePath(),
                [&sampler](const std::string& path) { return sampler.ExtractIcon(path, false); }),
       history_(this, settings.DatabasePath(),
@@ -66,6 +72,7 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     setCentralWidget(client);
 
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
+    tracker_.SetAlarmNotifier(&notifier_);
 
     connect(bar_, &CMainDialogBar::ReportClicked, this, &CMainFrame::OpenReport);
     connect(bar_, &CMainDialogBar::HistoryClicked, this, &CMainFrame::OpenHistory);
@@ -91,6 +98,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     if (settings_.Values().bMinimizeOnStartup) {
         tray_.Hide();
     }
+    auto* hide = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(hide, &QShortcut::activated, this, &CMainFrame::HideToTray);
 
     resize(kWidth, kHeight);
 
@@ -190,6 +199,12 @@ void CMainFrame::BringForward() {
         modal->show();
         modal->raise();
         modal->activateWindow();
+    }
+}
+
+void CMainFrame::HideToTray() {
+    if (!tray_.Hide()) {
+        showMinimized();
     }
 }
 
