@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/build.sh"
 build="${HOURGLINT_BUILD_DIR:-$root/build}"
-exe="$build/src/shell/hourglint"
+exe="$build/src/app/hourglint"
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$exe" "$@"

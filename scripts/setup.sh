@@ -12,11 +12,13 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libxcb1-dev libxcb-ewmh-dev libxcb-res0-dev libxcb-icccm4-dev
   libxcb-screensaver0-dev dbus-bin dbus-daemon python3-dbus python3-gi
+  python3-dbusmock
   xvfb openbox xterm xdotool x11-utils imagemagick trayer
   fonts-dejavu-core ccache
   dpkg-dev file desktop-file-utils appstream groff-base lintian
   sway kwin-wayland qt6-wayland xwayland weston
   foot libwayland-dev gnome-shell libglib2.0-bin
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -6,11 +6,6 @@
 // the report's own statements on the same file, the floor, and "vs_shell" the ratio, which
 // a slowdown of the engine inside the program shows at once.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,30 +15,7 @@
 #include "BenchSupport.h"
 #include "SyntheticYear.h"
 
-extern char** environ;
-
 namespace {
-
-// Runs the program with its standard output thrown away; aborts unless it exits with 0.
-// Returns the program's processor time in milliseconds.
-double RunProgram(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) std::abort();
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
-    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
 
 double RunReport(const std::vector<std::string>& extra) {
     std::vector<std::string> args = {HOURGLINT_EXECUTABLE, "--report", "--database",

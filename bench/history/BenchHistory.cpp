@@ -5,11 +5,6 @@
 // "program_cpu_ms" is a process's own processor time, which other work on a busy machine
 // does not inflate; "vs_shell" is the program's over the shell's.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,8 +20,6 @@
 #include "history/CHistoryChartView.h"
 #include "history/CHistoryDialogBar.h"
 #include "history/CHistoryFrame.h"
-
-extern char** environ;
 
 namespace {
 
@@ -73,26 +66,6 @@ void BM_DaysView365(benchmark::State& state) {
 }
 BENCHMARK(BM_DaysView365)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Runs a program with its standard output thrown away; aborts unless it exits with 0.
-// Returns its processor time in milliseconds.
-double Run(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) std::abort();
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
-    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
 std::vector<std::string> Command(bool hours) {
     return {HOURGLINT_EXECUTABLE,
             "--history",
@@ -125,9 +98,9 @@ void BM_HistoryCommand(benchmark::State& state) {
     double program = 0;
     double shell = 0;
     for (auto _ : state) {
-        program += Run(Command(hours));
+        program += RunProgram(Command(hours));
         state.PauseTiming();
-        shell += Run(Shell(hours));
+        shell += RunProgram(Shell(hours));
         state.ResumeTiming();
     }
     const double n = static_cast<double>(state.iterations());

@@ -16,7 +16,7 @@ work="$(mktemp -d /tmp/hourglint-livegraph-XXXXXX)"
 trap 'private_x_stop; rm -rf "$work"' EXIT
 
 mkdir -p "$work/bin" "$work/programs"
-cp "$build/src/shell/hourglint" "$work/bin/"
+cp "$build/src/app/hourglint" "$work/bin/"
 private_x_start "$work"
 
 # Copies under other names, so each shows as a program of its own.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "RefreshLoop.h"
 #include "SyntheticYear.h"
 #include "platform/desktop/CDesktopEntryIcons.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
@@ -50,19 +51,7 @@ void BM_RefreshHeavyYear(benchmark::State& state) {
     CDesktopEntryIcons icons(entries);
     CReportFrame frame(
         path, [&icons](const std::string& p) { return icons.IconFor(p); }, nullptr);
-    frame.DialogBar().DatePicker().setDateTime(QDateTime::fromSecsSinceEpoch(BenchAnchor()));
-    if (state.range(0) == 1) frame.DialogBar().GroupRadio().setChecked(true);
-    frame.show();
-    QApplication::processEvents();
-    // The report is computed on the worker; the loop ends when the window shows it.
-    QEventLoop shown;
-    QObject::connect(&frame, &CReportFrame::Refreshed, &shown, &QEventLoop::quit);
-    for (auto _ : state) {
-        frame.Refresh();
-        shown.exec();
-        frame.ChartView().repaint();
-    }
-    state.SetLabel(state.range(0) == 0 ? "Process" : "Group");
+    MeasureRefreshes(state, frame);
 }
 BENCHMARK(BM_RefreshHeavyYear)->ArgName("group")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "RefreshLoop.h"
 #include "SyntheticYear.h"
 #include "core/CShareSettings.h"
 #include "core/ISettingsStore.h"
@@ -61,20 +62,8 @@ void BM_AllComputersRefresh(benchmark::State& state) {
     (void)app;
     PrepareShare();
     CReportFrame frame(HeavyYearFile(), {}, nullptr);
-    frame.DialogBar().DatePicker().setDateTime(QDateTime::fromSecsSinceEpoch(BenchAnchor()));
     frame.DialogBar().AllComputersRadio().setChecked(true);
-    if (state.range(0) == 1) frame.DialogBar().GroupRadio().setChecked(true);
-    frame.show();
-    QApplication::processEvents();
-    // The report is computed on the worker; the loop ends when the window shows it.
-    QEventLoop shown;
-    QObject::connect(&frame, &CReportFrame::Refreshed, &shown, &QEventLoop::quit);
-    for (auto _ : state) {
-        frame.Refresh();
-        shown.exec();
-        frame.ChartView().repaint();
-    }
-    state.SetLabel(state.range(0) == 0 ? "Process" : "Group");
+    MeasureRefreshes(state, frame);
 }
 BENCHMARK(BM_AllComputersRefresh)->ArgName("group")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -16,7 +16,7 @@ work="$(mktemp -d /tmp/hourglint-measure-XXXXXX)"
 trap 'private_x_stop; rm -rf "$work"' EXIT
 
 mkdir -p "$work/bin"
-cp "$build/src/shell/hourglint" "$work/bin/"
+cp "$build/src/app/hourglint" "$work/bin/"
 private_x_start "$work"
 if [ -n "${HOURGLINT_MEASURE_CONFIG:-}" ]; then
   mkdir -p "$XDG_CONFIG_HOME/Hourglint"

@@ -17,6 +17,7 @@
 #include "app/CSignalWatcher.h"
 #include "app/CSingleInstance.h"
 #include "app/CSystemClock.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/TestPalette.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
@@ -77,6 +78,8 @@ CHGApp::~CHGApp() {
 
 bool CHGApp::InitInstance() {
     InstallMessageBoxHandler();
+    // Before any window: an interface once made for a widget is kept.
+    InstallAccessibleFactory();
 
     instance_ = std::make_unique<CSingleInstance>();
     switch (instance_->Claim()) {

@@ -5,10 +5,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
-#include <QSysInfo>
 
 #include <ostream>
 
+#include "cli/CTerminalMessages.h"
 #include "cli/CommandOutput.h"
 #include "core/CShareSettings.h"
 #include "core/CivilDay.h"
@@ -20,7 +20,6 @@
 #include "history/HistoryText.h"
 #include "history/HistoryTitles.h"
 #include "history/MergedHistoryModel.h"
-#include "platform/system/CQtSettingsStore.h"
 
 namespace {
 
@@ -54,24 +53,14 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         return CCommandLine::kExitBadUse;
     }
     const std::string path = CommandDatabasePath(options_);
-    if (const int refused = CheckCommandDatabases(options_, path, err);
-        refused != CCommandLine::kExitOk) {
-        return refused;
-    }
-    if (const int refused = CheckCommandOutput(options_, path, err);
+    if (const int refused = CheckCommandFiles(options_, path, err);
         refused != CCommandLine::kExitOk) {
         return refused;
     }
 
-    // The database layer reports its failures through ShowMessage: here they go to the
-    // terminal and make the history count as failed, so nothing partial is written.
-    bool failed = false;
-    MessageHandler previous = SetMessageHandler([&](const std::string& text) {
-        err << "hourglint: " << text << '\n';
-        failed = true;
-    });
-    CShareSettings share;
-    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    // The database layer's failures: on the terminal, and nothing written.
+    CTerminalMessages messages(err);
+    const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
     std::vector<std::string> hoursFrom;
     std::string note;
@@ -80,17 +69,15 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
     if (options_.AllComputers() || options_.Databases().size() > 1) {
         std::vector<std::string> snapshots;
         if (!CommandSnapshots(options_, share, snapshots, err)) {
-            failed = true;
+            messages.Fail();
         } else {
             MergedHistoryModel merged = ComputeMergedHistory(path, share, snapshots, query);
             // The history is that of the files that could be read; the others are named.
-            for (const CMergedReport::LeftOut& file : merged.leftOut) {
-                err << "hourglint: left out " << file.file << ": " << file.reason << '\n';
-            }
+            WriteLeftOut(merged.leftOut, err);
             if (!merged.thisComputerError.empty()) {
                 err << "hourglint: cannot read " << path << ": " << merged.thisComputerError
                     << '\n';
-                failed = true;
+                messages.Fail();
             }
             if (!merged.hoursFrom.empty()) {
                 note = "Snapshots hold days only: the hours are this computer's.";
@@ -106,28 +93,16 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
         history = CHistoryModel::Compute(db, query);
         immutable = db.ReadImmutable();
     }
-    SetMessageHandler(std::move(previous));
+    const bool failed = messages.End();
     if (failed || !history.Complete()) {
         return CCommandLine::kExitFailure;
     }
-    if (immutable) {
-        err << "hourglint: " << path
-            << " was read as an unchanging file: its folder cannot be written\n";
-    }
+    WriteImmutableNote(immutable, path, err);
 
-    bool written = false;
-    switch (options_.GetFormat()) {
-        case CCommandLine::Format::Csv:
-            written = WriteCommandText(options_, HistoryCsv(history), path, out, err);
-            break;
-        case CCommandLine::Format::Json:
-            written = WriteCommandText(options_, HistoryJson(history, computers, hoursFrom), path,
-                                       out, err);
-            break;
-        case CCommandLine::Format::Html:
-            written = WriteHtml(history, computers, note, path, err);
-            break;
-    }
+    const bool written = WriteCommandFormat(
+        options_, path, out, err, [&] { return HistoryCsv(history); },
+        [&] { return HistoryJson(history, computers, hoursFrom); },
+        [&] { return WriteHtml(history, computers, note, path, err); });
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
 }
 

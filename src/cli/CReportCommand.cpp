@@ -3,17 +3,16 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QSysInfo>
 #include <QTime>
 
 #include <ostream>
 
+#include "cli/CTerminalMessages.h"
 #include "cli/CommandOutput.h"
 #include "cli/ReportText.h"
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
-#include "platform/system/CQtSettingsStore.h"
 #include "report/CBarChart.h"
 #include "report/CHtmlReportExport.h"
 #include "report/CReportModel.h"
@@ -39,31 +38,21 @@ std::string CReportCommand::DateText() const {
 
 int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
     const std::string path = DatabasePath();
-    if (const int refused = CheckCommandDatabases(options_, path, err);
-        refused != CCommandLine::kExitOk) {
-        return refused;
-    }
-    if (const int refused = CheckCommandOutput(options_, path, err);
+    if (const int refused = CheckCommandFiles(options_, path, err);
         refused != CCommandLine::kExitOk) {
         return refused;
     }
 
-    // The database layer reports its failures through ShowMessage: here they go to the
-    // terminal and make the report count as failed, so nothing partial is written.
-    bool failed = false;
-    MessageHandler previous = SetMessageHandler([&](const std::string& text) {
-        err << "hourglint: " << text << '\n';
-        failed = true;
-    });
+    // The database layer's failures: on the terminal, and nothing written.
+    CTerminalMessages messages(err);
     const ReportMode mode = options_.GroupMode() ? ReportMode::Group : ReportMode::Process;
-    CShareSettings share;
-    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    const CShareSettings share = CommandShareSettings();
     std::vector<std::string> computers{share.Name()};
     CReportModel report;
     bool immutable = false;
     if (options_.AllComputers() || options_.Databases().size() > 1) {
         if (!ComputeAllComputers(path, share, mode, report, computers, err)) {
-            failed = true;
+            messages.Fail();
         }
     } else {
         CUsageDb db(path);
@@ -71,28 +60,16 @@ int CReportCommand::Run(std::ostream& out, std::ostream& err) const {
         report = CReportModel::Compute(db, Anchor(), mode);
         immutable = db.ReadImmutable();
     }
-    SetMessageHandler(std::move(previous));
+    const bool failed = messages.End();
     if (failed) {
         return CCommandLine::kExitFailure;
     }
-    if (immutable) {
-        err << "hourglint: " << path
-            << " was read as an unchanging file: its folder cannot be written\n";
-    }
+    WriteImmutableNote(immutable, path, err);
 
-    bool written = false;
-    switch (options_.GetFormat()) {
-        case CCommandLine::Format::Csv:
-            written = WriteCommandText(options_, ReportCsv(report), path, out, err);
-            break;
-        case CCommandLine::Format::Json:
-            written = WriteCommandText(options_, ReportJson(DateText(), report, computers), path,
-                                       out, err);
-            break;
-        case CCommandLine::Format::Html:
-            written = WriteHtml(report, path, err);
-            break;
-    }
+    const bool written = WriteCommandFormat(
+        options_, path, out, err, [&] { return ReportCsv(report); },
+        [&] { return ReportJson(DateText(), report, computers); },
+        [&] { return WriteHtml(report, path, err); });
     return written ? CCommandLine::kExitOk : CCommandLine::kExitFailure;
 }
 
@@ -106,14 +83,7 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     }
     MergedReportModel merged = ComputeMergedReport(path, share, snapshots, Anchor(), mode);
     // The report is that of the files that could be read; the others are named.
-    for (const CMergedReport::LeftOut& file : merged.leftOut) {
-        // Some days of a file, or one of two files of one computer: the file is only named.
-        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
-                               file.why == LeftOutReason::SameComputerTwice ||
-                               file.why == LeftOutReason::SameDaySums;
-        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
-            << '\n';
-    }
+    WriteLeftOut(merged.leftOut, err);
     if (!merged.thisComputerError.empty()) {
         err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';
         return false;

@@ -3,12 +3,14 @@
 
 #include <sys/stat.h>
 #include <QFile>
+#include <QSysInfo>
 
 #include <ostream>
 
 #include "cli/CCommandLine.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
+#include "platform/system/CQtSettingsStore.h"
 #include "platform/system/ProgramFolder.h"
 #include "report/CHtmlReportExport.h"
 #include "report/MergedReportModel.h"
@@ -120,4 +122,50 @@ bool CommandSnapshots(const CCommandLine& options, const CShareSettings& share,
         snapshots.insert(snapshots.end(), shared.begin(), shared.end());
     }
     return true;
+}
+
+int CheckCommandFiles(const CCommandLine& options, const std::string& database, std::ostream& err) {
+    if (const int refused = CheckCommandDatabases(options, database, err);
+        refused != CCommandLine::kExitOk) {
+        return refused;
+    }
+    return CheckCommandOutput(options, database, err);
+}
+
+CShareSettings CommandShareSettings() {
+    CShareSettings share;
+    share.Load(CQtSettingsStore(), QSysInfo::machineHostName().toStdString());
+    return share;
+}
+
+void WriteLeftOut(const std::vector<CMergedReport::LeftOut>& leftOut, std::ostream& err) {
+    for (const CMergedReport::LeftOut& file : leftOut) {
+        const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
+                               file.why == LeftOutReason::SameComputerTwice ||
+                               file.why == LeftOutReason::SameDaySums;
+        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
+            << '\n';
+    }
+}
+
+void WriteImmutableNote(bool immutable, const std::string& database, std::ostream& err) {
+    if (immutable) {
+        err << "hourglint: " << database
+            << " was read as an unchanging file: its folder cannot be written\n";
+    }
+}
+
+bool WriteCommandFormat(const CCommandLine& options, const std::string& database, std::ostream& out,
+                        std::ostream& err, const std::function<std::string()>& csv,
+                        const std::function<std::string()>& json,
+                        const std::function<bool()>& html) {
+    switch (options.GetFormat()) {
+        case CCommandLine::Format::Csv:
+            return WriteCommandText(options, csv(), database, out, err);
+        case CCommandLine::Format::Json:
+            return WriteCommandText(options, json(), database, out, err);
+        case CCommandLine::Format::Html:
+            return html();
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/CDigitLabel.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -42,6 +43,9 @@ bool ParseDays(const std::string& text, long long& hours, int& minutes, int& sec
 CDigitLabel::CDigitLabel(QWidget* parent, IClock* clock) : QLabel(parent), clock_(clock) {
     ControlResources::Init();
     setAlignment(Qt::AlignCenter);
+    // A name of its own: QLabel would otherwise be named by its text and tell a new name
+    // every second.
+    setAccessibleName(tr("Date and running time"));
     RefreshDate();
     RefreshPlainText();
 }
@@ -118,6 +122,15 @@ QString CDigitLabel::Digits() const {
                              time_[5]);
 }
 
+QString CDigitLabel::SpokenValue() const {
+    const QLocale locale;
+    return tr("%1, %2 hours %3 minutes %4 seconds")
+        .arg(locale.toString(day_, tr("d MMMM yyyy")))
+        .arg(time_[0] * 10 + time_[1])
+        .arg(time_[2] * 10 + time_[3])
+        .arg(time_[4] * 10 + time_[5]);
+}
+
 void CDigitLabel::RefreshDate() {
     const int64_t now =
         clock_ != nullptr ? clock_->Now() : static_cast<int64_t>(std::time(nullptr));
@@ -126,6 +139,7 @@ void CDigitLabel::RefreshDate() {
         return;
     }
     const int month = local.tm_mon + 1, day = local.tm_mday, year = local.tm_year + 1900;
+    day_ = QDate(year, month, day);
     date_ = monthFirst_ ? QString::asprintf("%02d-%02d-%04d", month, day, year)
                         : QString::asprintf("%02d-%02d-%04d", day, month, year);
     int i = 0;

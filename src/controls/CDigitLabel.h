@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QImage>
 #include <QLabel>
 #include <array>
@@ -14,6 +16,8 @@ class IClock;
 // time as HH MM SS below, all cut from digit-strip pictures. Until Start succeeds it is a
 // plain text label showing the same digits.
 class CDigitLabel : public QLabel, public IClockLabel {
+    Q_DECLARE_TR_FUNCTIONS(CDigitLabel)
+
   public:
     static constexpr int kOk = 0;
     static constexpr int kLoadFailed = 1;
@@ -36,6 +40,9 @@ class CDigitLabel : public QLabel, public IClockLabel {
     // "HH MM SS" and the date ("MM-DD-YYYY" month first) as shown.
     QString Digits() const;
     QString DateText() const { return date_; }
+    // Date and time in words, as assistive technology reads them on request:
+    // "9 December 2026, 0 hours 0 minutes 9 seconds".
+    QString SpokenValue() const;
     // The display composed for a device pixel ratio: the background's size times ratio, the
     // ratio set; from the "@2x" pictures above 1x where they exist. Null until started.
     QImage Picture(qreal ratio) const;
@@ -51,6 +58,7 @@ class CDigitLabel : public QLabel, public IClockLabel {
     std::array<int, 6> time_{};
     std::array<int, 8> dateDigits_{};
     QString date_;
+    QDate day_;
     bool monthFirst_ = true;
     bool started_ = false;
     QImage background_;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/CHyperLink.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "controls/Contrast.h"
+#include "controls/FocusFrame.h"
 #include "controls/OpenDocument.h"
 
 CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(parent) {
@@ -11,6 +14,10 @@ CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(parent) {
     setText(text);
     target_ = text;
     setCursor(Qt::PointingHandCursor);
+    // Tab reaches it as it does a link in a page; a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    // Room for the focus frame round the text.
+    setContentsMargins(2, 1, 2, 1);
     setToolTip(target_);
     SetUnderline(true);
     FitToText();
@@ -124,5 +131,28 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         Follow();
+    }
+}
+
+void CHyperLink::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat()) {
+                Follow();
+            }
+            event->accept();
+            return;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void CHyperLink::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        DrawFocusFrame(painter, rect(), palette().color(backgroundRole()), TextColour());
     }
 }

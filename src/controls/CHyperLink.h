@@ -6,9 +6,10 @@
 
 // A label that behaves like a link in a web page: coloured and underlined text, a hand
 // cursor, its target as tool tip, another colour while the mouse is over it and after it
-// was followed. A click opens the target with the desktop's opener (OpenDocument). A colour
-// that gives less than 4.5:1 on the window is replaced by the palette's Link, LinkVisited or
-// Highlight, made readable; a new palette recolours it.
+// was followed. A click, or Return, Enter or Space while it has the keyboard focus, opens the
+// target with the desktop's opener (OpenDocument); a frame round the text shows the focus. A
+// colour that gives less than 4.5:1 on the window is replaced by the palette's Link,
+// LinkVisited or Highlight, made readable; a new palette recolours it.
 class CHyperLink : public QLabel {
     Q_OBJECT
   public:
@@ -36,6 +37,8 @@ class CHyperLink : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QHash>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSoundEffect>
 #include <QStyle>
@@ -17,6 +18,7 @@
 #include "controls/Contrast.h"
 #include "controls/ControlResources.h"
 #include "controls/DevicePixels.h"
+#include "controls/FocusFrame.h"
 
 namespace {
 
@@ -255,6 +257,20 @@ void CImageButton::mousePressEvent(QMouseEvent* event) {
     QPushButton::mousePressEvent(event);
 }
 
+void CImageButton::keyPressEvent(QKeyEvent* event) {
+    // Outside a dialog Qt's push button takes Return for nothing; a toolbar button is
+    // pressed by it wherever it sits.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CImageButton::focusOutEvent(QFocusEvent* event) {
     QPushButton::focusOutEvent(event);
     SetHovered(false);
@@ -357,6 +373,12 @@ void CImageButton::paintEvent(QPaintEvent*) {
         const QColor bottomRight = pressed ? light : shadow;
         // Whole device pixels at any scale, each edge at the very rim.
         FillFrame(p, area, topLeft, bottomRight);
+    }
+
+    if (focused && !disabled) {
+        // Inside the hover and press edges, which stay as they are.
+        const int textSlot = (hovered_ || pressed) ? kTextHot : kTextFocused;
+        DrawFocusFrame(p, area.adjusted(2, 2, -2, -2), colours_[faceSlot], colours_[textSlot]);
     }
 
     const QPoint shift = pressed ? pressedOffset_ : QPoint();

@@ -11,9 +11,10 @@ class QSoundEffect;
 
 // A flat push button with an icon above its caption that behaves like a toolbar button:
 // raised, lighter and with a dark red caption, a hand cursor and a click of sound while the
-// mouse is over it; sunken while pressed. Set-up operations return 0 or an error code and
-// never throw. The set-up's colours are kept as asked for and laid on each new palette, and
-// a caption is drawn readable (4.5:1) on its face.
+// mouse is over it; sunken while pressed; a frame inside while it has the keyboard focus,
+// when Return and Space press it. Set-up operations return 0 or an error code and never
+// throw. The set-up's colours are kept as asked for and laid on each new palette, and a
+// caption is drawn readable (4.5:1) on its face.
 class CImageButton : public QPushButton {
     Q_OBJECT
   public:
@@ -81,6 +82,7 @@ class CImageButton : public QPushButton {
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -16,6 +16,7 @@ const char* const kAlpha = "iALPHA";
 const char* const kAlarmForMinutes = "iAlarmForMinutes";
 const char* const kPauseWhenIdle = "bPauseWhenIdle";
 const char* const kIdleMinutes = "iIdleMinutes";
+const char* const kAlarmNotify = "bAlarmNotify";
 
 bool ReadBool(const ISettingsStore& store, const char* name, bool fallback) {
     const std::optional<long long> value = store.ReadInt(name);
@@ -48,6 +49,7 @@ void CAppSettings::Load(const ISettingsStore& store) {
     current_.iAlarmForMinutes = ReadInt(store, kAlarmForMinutes, defaults_.iAlarmForMinutes);
     current_.bPauseWhenIdle = ReadBool(store, kPauseWhenIdle, defaults_.bPauseWhenIdle);
     current_.iIdleMinutes = ReadInt(store, kIdleMinutes, defaults_.iIdleMinutes);
+    current_.bAlarmNotify = ReadBool(store, kAlarmNotify, defaults_.bAlarmNotify);
 }
 
 void CAppSettings::Apply(const SettingsValues& edited, ISettingsEffects& effects,
@@ -69,6 +71,7 @@ void CAppSettings::Apply(const SettingsValues& edited, ISettingsEffects& effects
     store.WriteInt(kAlarmForMinutes, current_.iAlarmForMinutes);
     store.WriteInt(kPauseWhenIdle, current_.bPauseWhenIdle ? 1 : 0);
     store.WriteInt(kIdleMinutes, current_.iIdleMinutes);
+    store.WriteInt(kAlarmNotify, current_.bAlarmNotify ? 1 : 0);
 }
 
 int CAppSettings::IdleMinutes() const {

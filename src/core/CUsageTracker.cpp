@@ -10,6 +10,7 @@
 
 #include "core/CAppSettings.h"
 #include "core/Duration.h"
+#include "core/IAlarmNotifier.h"
 #include "core/IClock.h"
 #include "core/IClockLabel.h"
 #include "core/IForegroundSampler.h"
@@ -404,6 +405,9 @@ void CUsageTracker::CheckAlarm(UsageRecord& record, int64_t now) {
         return;
     }
     record.alarmedAt = record.seconds;
+    if (notifier_ != nullptr && settings_.Values().bAlarmNotify) {
+        notifier_->AlarmRaised(sampleName_, record.seconds);
+    }
     if (alarmList_ == nullptr) {
         return;
     }

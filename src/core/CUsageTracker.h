@@ -12,6 +12,7 @@
 #include "core/IUsageStore.h"
 
 class CAppSettings;
+class IAlarmNotifier;
 class IClock;
 class IClockLabel;
 class IImageList;
@@ -29,6 +30,8 @@ class CUsageTracker {
 
     void Attach(IListControl* liveList, IListControl* alarmList, IClockLabel* clockLabel,
                 IImageList* images);
+    // Each alarm also goes to notifier while the settings ask for it; null: the list only.
+    void SetAlarmNotifier(IAlarmNotifier* notifier) { notifier_ = notifier; }
     // Without a presence (the default) the user is always there. idleSecondsForTests > 0
     // replaces the idle minutes of the settings.
     void SetPresence(IPresence* presence, int idleSecondsForTests = 0);
@@ -73,6 +76,7 @@ class CUsageTracker {
     IListControl* alarmList_ = nullptr;
     IClockLabel* clockLabel_ = nullptr;
     IImageList* images_ = nullptr;
+    IAlarmNotifier* notifier_ = nullptr;
 
     CUsageTable table_;
     std::vector<std::string> iconKeys_;

@@ -13,6 +13,7 @@ struct SettingsValues {
     int iAlarmForMinutes = 120;   // minutes
     bool bPauseWhenIdle = false;  // stop counting after iIdleMinutes without input
     int iIdleMinutes = 5;
+    bool bAlarmNotify = true;  // a desktop notification for each alarm
 
     bool operator==(const SettingsValues&) const = default;
 };

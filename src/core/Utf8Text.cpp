@@ -67,24 +67,10 @@ std::size_t WellFormedLength(const std::string& text, std::size_t pos) {
 
 }  // namespace
 
-std::string ValidUtf8(const std::string& text) {
-    std::string valid;
-    valid.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = WellFormedLength(text, pos);
-        if (length == 0) {
-            valid += "\xEF\xBF\xBD";
-            ++pos;
-        } else {
-            valid.append(text, pos, length);
-            pos += length;
-        }
-    }
-    return valid;
-}
+namespace {
 
-std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars) {
-    const std::string text(bytes.substr(0, bytes.find('\0')));
+// At most maxChars characters of text, each broken byte one replacement character.
+std::string Valid(const std::string& text, std::size_t maxChars) {
     std::string valid;
     valid.reserve(text.size() < maxChars * 4 ? text.size() : maxChars * 4);
     for (std::size_t pos = 0, chars = 0; pos < text.size() && chars < maxChars; ++chars) {
@@ -98,6 +84,16 @@ std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars) {
         }
     }
     return valid;
+}
+
+}  // namespace
+
+std::string ValidUtf8(const std::string& text) {
+    return Valid(text, text.size());
+}
+
+std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars) {
+    return Valid(std::string(bytes.substr(0, bytes.find('\0'))), maxChars);
 }
 
 std::string ShownText(const std::string& text) {

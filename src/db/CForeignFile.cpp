@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/Utf8Text.h"
+#include "core/WriteAll.h"
 #include "db/CSnapshotWriter.h"
 #include "db/DbText.h"
 
@@ -48,17 +49,6 @@ ssize_t ReadAt(int fd, unsigned char* data, size_t size, off_t offset) {
         done += static_cast<size_t>(got);
     }
     return static_cast<ssize_t>(done);
-}
-
-bool WriteAll(int fd, const unsigned char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {

@@ -428,6 +428,19 @@ std::string CMergedReport::LeftOutText(const std::vector<LeftOut>& leftOut) {
     return text;
 }
 
+std::string CMergedReport::ShareNote(const std::vector<LeftOut>& leftOut,
+                                     const std::string& thisComputerError, bool sharing) {
+    std::string line = LeftOutText(leftOut);
+    if (!thisComputerError.empty()) {
+        return "This computer's database could not be read: " + thisComputerError +
+               (line.empty() ? "" : ". " + line);
+    }
+    if (!sharing) {
+        return "No share folder is set in Options: this computer only.";
+    }
+    return line;
+}
+
 namespace {
 
 // Reads this computer's file and the others into total, as the merged report and the

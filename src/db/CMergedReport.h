@@ -63,6 +63,10 @@ class CMergedReport {
     static std::vector<std::string> SnapshotsIn(const std::string& folder);
     // "Left out: NAME (reason), ..." naming files without their folder; empty when none.
     static std::string LeftOutText(const std::vector<LeftOut>& leftOut);
+    // The windows' line over a merged result: this computer's failure first, then the files
+    // left out; without a share folder, that only this computer is counted.
+    static std::string ShareNote(const std::vector<LeftOut>& leftOut,
+                                 const std::string& thisComputerError, bool sharing);
 
     // Called once a snapshot is open, before anything is read from it.
     static void SetOpenedHook(std::function<void(const std::string& file)> hook);

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/WriteAll.h"
+
 namespace {
 
 // The tables as the file stores them; the copy creates them in the attached "snap".
@@ -39,18 +41,6 @@ std::string CreateTables() {
         sql += create + "snap." + (table + create.size()) + ";";
     }
     return sql;
-}
-
-// Writes all of data to fd; false with errno set.
-bool WriteAll(int fd, const unsigned char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 class Connection {

@@ -89,6 +89,15 @@ class CUsageDb : public IUsageStore {
     }
     // When set and raised, stops the running statement at SQLite's next progress call.
     void SetCancelFlag(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+    // A worker's reading: read-only, failures collected into messages (when given), and
+    // stopped by cancel.
+    void ReadOnWorker(std::vector<std::string>* messages, const std::atomic<bool>* cancel) {
+        SetReadOnly(true);
+        if (messages != nullptr) {
+            SetMessageSink([messages](const std::string& text) { messages->push_back(text); });
+        }
+        SetCancelFlag(cancel);
+    }
 
     enum class Operation {
         Flush,

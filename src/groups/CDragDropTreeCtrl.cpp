@@ -2,6 +2,7 @@
 #include "groups/CDragDropTreeCtrl.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -131,6 +132,12 @@ void CDragDropTreeCtrl::mouseReleaseEvent(QMouseEvent* event) {
 
 void CDragDropTreeCtrl::keyPressEvent(QKeyEvent* event) {
     if (!IsDragging()) {
+        // The Menu key comes as a context menu event; Shift+F10 does not.
+        if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+            RequestMenuForCurrent();
+            event->accept();
+            return;
+        }
         QTreeWidget::keyPressEvent(event);
         return;
     }
@@ -139,6 +146,30 @@ void CDragDropTreeCtrl::keyPressEvent(QKeyEvent* event) {
         CancelDrag();
     }
     event->accept();
+}
+
+void CDragDropTreeCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (IsDragging()) {
+        return;
+    }
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        RequestMenuForCurrent();
+        return;
+    }
+    QTreeWidgetItem* item = itemAt(event->pos());
+    if (item != nullptr) {
+        setCurrentItem(item);
+    }
+    emit MenuRequested(item, event->globalPos());
+}
+
+void CDragDropTreeCtrl::RequestMenuForCurrent() {
+    // At the item rather than where the pointer happens to be.
+    QTreeWidgetItem* item = currentItem();
+    const QRect row = item != nullptr ? visualItemRect(item) : QRect();
+    const QPoint at = row.isValid() ? row.bottomLeft() : QPoint();
+    emit MenuRequested(item, viewport()->mapToGlobal(at));
 }
 
 void CDragDropTreeCtrl::focusOutEvent(QFocusEvent* event) {

@@ -31,11 +31,17 @@ class CDragDropTreeCtrl : public QTreeWidget {
     // Ends a drag under way without dropping.
     void CancelDrag();
 
+  signals:
+    // The context menu for item (none: no item there) at global: a right click, or the
+    // Menu key and Shift+F10 for the current item.
+    void MenuRequested(QTreeWidgetItem* item, QPoint global);
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -49,6 +55,7 @@ class CDragDropTreeCtrl : public QTreeWidget {
     void EndDrag();
     void SetDropTarget(QTreeWidgetItem* item);
     void ScrollStep();
+    void RequestMenuForCurrent();
 
     QTreeWidgetItem* pressItem_ = nullptr;  // program under a left press, until a drag starts
     QPoint pressPos_;

@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -54,6 +56,10 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
     tree_ = new CDragDropTreeCtrl(this);
     tree_->setHeaderHidden(true);
+    // Hidden, but still read out: by its name, not Qt's "1".
+    tree_->setHeaderLabel(tr("Groups and their programs"));
+    tree_->setAccessibleName(tr("Groups"));
+    label_->setBuddy(tree_);
     tree_->setRootIsDecorated(true);
     tree_->setIconSize(QSize(16, 16));
     // Every row takes the first row's height, which "Default" sets below.
@@ -62,19 +68,22 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     name_ = new QLineEdit(this);
+    name_->setAccessibleName(tr("Name of a new group"));
     add_ = new QPushButton(QStringLiteral("Add New Group"), this);
     delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
+    // Beside dragging, for the keyboard: Alt+M, and the Menu key or Shift+F10 in the tree.
+    move_ = new QPushButton(tr("&Move to group..."), this);
     save_ = new QPushButton(QStringLiteral("Save"), this);
     save_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
 
     // The described places as a layout: the tree on the left takes what the screen leaves,
     // the right-hand column grows where a text would not fit, Save and Cancel at its foot.
-    const int side = ColumnWidth(81, {name_, add_, delete_});
+    const int side = ColumnWidth(81, {name_, add_, delete_, move_});
     const int buttons = ColumnWidth(50, {save_, cancel_});
     tree_->setMinimumSize(DuX(152), DuY(60));
     for (QWidget* control : {static_cast<QWidget*>(name_), static_cast<QWidget*>(add_),
-                             static_cast<QWidget*>(delete_)}) {
+                             static_cast<QWidget*>(delete_), static_cast<QWidget*>(move_)}) {
         control->setMinimumSize(side, DuY(14));
     }
     for (QPushButton* button : {save_, cancel_}) {
@@ -86,6 +95,7 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     column->addWidget(add_);
     column->addSpacing(DuY(16));
     column->addWidget(delete_);
+    column->addWidget(move_);
     column->addStretch(1);
     auto* saveCancel = new QDialogButtonBox(Qt::Vertical, this);
     saveCancel->addButton(save_, QDialogButtonBox::AcceptRole);
@@ -105,6 +115,13 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
 
     connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
     connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);
+    connect(move_, &QPushButton::clicked, this, &CGroupDlg::MoveSelectedProgram);
+    connect(tree_, &CDragDropTreeCtrl::MenuRequested, this,
+            [this](QTreeWidgetItem* item, QPoint global) {
+                if (item != nullptr && item->parent() != nullptr) {
+                    ShowMoveMenu(item, global);
+                }
+            });
     connect(save_, &QPushButton::clicked, this, &CGroupDlg::accept);
     connect(cancel_, &QPushButton::clicked, this, &CGroupDlg::reject);
 
@@ -247,4 +264,78 @@ void CGroupDlg::accept() {
     }
     QGuiApplication::restoreOverrideCursor();
     QDialog::accept();
+}
+
+QList<QTreeWidgetItem*> CGroupDlg::MoveTargets(const QTreeWidgetItem* program) const {
+    QList<QTreeWidgetItem*> targets;
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = tree_->topLevelItem(i);
+        if (group != program->parent()) {
+            targets.append(group);
+        }
+    }
+    return targets;
+}
+
+void CGroupDlg::MoveSelectedProgram() {
+    QTreeWidgetItem* program = tree_->currentItem();
+    if (program == nullptr || program->parent() == nullptr) {
+        ShowMessage(tr("Please select a program to move!").toStdString());
+        return;
+    }
+    ShowMoveMenu(program, move_->mapToGlobal(move_->rect().bottomLeft()));
+}
+
+void CGroupDlg::ShowMoveMenu(QTreeWidgetItem* program, QPoint global) {
+    if (MoveTargets(program).isEmpty()) {
+        ShowMessage(tr("There is no other group yet: add one first.").toStdString());
+        return;
+    }
+    QMenu menu(this);
+    for (QTreeWidgetItem* group : MoveTargets(program)) {
+        // A group's "&" is a character of its name, not a mnemonic.
+        QString text = group->text(0);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu.addAction(groupIcon_, text);
+        action->setData(QVariant::fromValue(static_cast<void*>(group)));
+    }
+    const QAction* chosen = menu.exec(global);
+    if (chosen == nullptr) {
+        return;
+    }
+    // The menu ran its own loop, but only this dialog changes the tree.
+    auto* group = static_cast<QTreeWidgetItem*>(chosen->data().value<void*>());
+    if (QTreeWidgetItem* moved = tree_->MoveItem(program, group)) {
+        tree_->setCurrentItem(moved);
+    }
+    tree_->setFocus();
+}
+
+bool CGroupDlg::HasChanges() const {
+    if (!deletedGroups_.empty()) {
+        return true;
+    }
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* group = tree_->topLevelItem(i);
+        const int64_t id = group->data(0, kDataRole).toLongLong();
+        if (id == kNewGroup) {
+            return true;
+        }
+        for (int c = 0; c < group->childCount(); ++c) {
+            if (group->child(c)->data(0, kDataRole).toLongLong() != id) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CGroupDlg::reject() {
+    if (HasChanges() && QMessageBox::question(this, QStringLiteral("Hourglint"),
+                                              tr("Close without saving the changes to the groups?"),
+                                              QMessageBox::Yes | QMessageBox::No,
+                                              QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    QDialog::reject();
 }

@@ -17,10 +17,12 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidgetItem;
 
-// "Edit Group": the user makes and deletes groups and drags programs onto them. The
+// "Edit Group": the user makes and deletes groups and drags programs onto them, or moves
+// the selected one with "Move to group..." (Alt+M, the Menu key, Shift+F10). The
 // database is read once when the dialog is made (a failure is told once it is shown); every change
 // stays in the tree until Save writes it (new groups, then the programs moved here, then
-// deletions). Cancel, the close box and a Save with no change write nothing.
+// deletions). Cancel, Escape, the close box and a Save with no change write nothing; the
+// first three ask first when something was changed.
 //
 //     CGroupDlg dialog(databasePath, icons, parent);
 //     dialog.exec();
@@ -48,14 +50,23 @@ class CGroupDlg : public QDialog {
     QLineEdit& NameEdit() { return *name_; }
     QPushButton& AddButton() { return *add_; }
     QPushButton& DeleteButton() { return *delete_; }
+    QPushButton& MoveButton() { return *move_; }
     QPushButton& SaveButton() { return *save_; }
     QPushButton& CancelButton() { return *cancel_; }
+    // Whether Save would write anything.
+    bool HasChanges() const;
+    // The groups program could move to, in tree order; what the menu offers.
+    QList<QTreeWidgetItem*> MoveTargets(const QTreeWidgetItem* program) const;
 
   public slots:
     void AddNewGroup();
     void DeleteSelectedGroup();
+    // "Move to group...": a menu of the other groups for the selected program.
+    void MoveSelectedProgram();
     // Save.
     void accept() override;
+    // Cancel, Escape and the close box: asks first when something would be lost.
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +74,7 @@ class CGroupDlg : public QDialog {
   private:
     void Load();
     QTreeWidgetItem* AddRoot(const QString& name, int64_t id);
+    void ShowMoveMenu(QTreeWidgetItem* program, QPoint global);
 
     std::string path_;
     IconSource programIcons_;
@@ -74,6 +86,7 @@ class CGroupDlg : public QDialog {
     QLineEdit* name_;
     QPushButton* add_;
     QPushButton* delete_;
+    QPushButton* move_;
     QPushButton* save_;
     QPushButton* cancel_;
     QTreeWidgetItem* defaultRoot_ = nullptr;

@@ -15,9 +15,12 @@
 #include "core/CivilDay.h"
 #include "history/CHistoryColours.h"
 #include "history/CHistoryModel.h"
+#include "history/HistoryTitles.h"
 #include "livegraph/LineFont.h"
 
 namespace {
+
+using HistoryTitles::DateOf;
 
 constexpr int kMargin = 6;
 constexpr int kTitlePixels = 16;
@@ -31,14 +34,6 @@ const QColor kSelectionFrame(48, 112, 192);
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CHistoryChart", text);
-}
-
-QDate DateOf(int64_t day) {
-    int year = 0;
-    int month = 0;
-    int dayOfMonth = 0;
-    CivilDate(day, year, month, dayOfMonth);
-    return QDate(year, month, dayOfMonth);
 }
 
 // The locale's short date without its year: day and month in the locale's order.
@@ -62,6 +57,10 @@ double AxisStep(double largest, int most) {
                                     7200,   10800,  14400,   21600,   43200,  86400, 172800,
                                     432000, 864000, 1728000, 4320000, 8640000};
     for (const double step : kSteps) {
+        // Over two hours the axis counts in hours: "420 min" reads worse than "7 h".
+        if (largest >= 7200 && step < 3600) {
+            continue;
+        }
         if (largest / step <= most) {
             return step;
         }

@@ -10,6 +10,10 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "controls/CAccessibleTable.h"
+#include "history/CHistoryModel.h"
+#include "history/HistoryTitles.h"
+
 CHistoryChartView::CHistoryChartView(QWidget* parent) : QWidget(parent) {
     // Every pixel comes from the image; nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,6 +28,65 @@ void CHistoryChartView::SetData(HistoryChartData data) {
     chart_.SetSize(size());
     chart_.SetData(std::move(data));
     update();
+    setAccessibleName(chart_.Data().title.isEmpty() ? tr("History chart") : chart_.Data().title);
+    Describe();
+    CAccessibleTable::Changed(this);
+}
+
+void CHistoryChartView::Describe() {
+    const HistoryChartData& data = chart_.Data();
+    QString text;
+    if (const int chosen = chart_.Selected(); chosen >= 0) {
+        text = TipAt(chosen);
+    }
+    if (text.isEmpty()) {
+        double total = 0;
+        for (int column = 0; column < data.columns; ++column) total += chart_.ColumnTotal(column);
+        text = total > 0 || data.emptyText.isEmpty()
+                   ? tr("%1 in all.")
+                         .arg(QString::fromStdString(HistorySpanText(static_cast<int64_t>(total))))
+                   : data.emptyText;
+    }
+    setAccessibleDescription(text);
+}
+
+int CHistoryChartView::AccessibleRowCount() const {
+    return chart_.Data().columns;
+}
+
+int CHistoryChartView::AccessibleColumnCount() const {
+    // The day or hour, each series, the total.
+    return 2 + static_cast<int>(chart_.Data().series.size());
+}
+
+QString CHistoryChartView::AccessibleHeading(int column) const {
+    const HistoryChartData& data = chart_.Data();
+    if (column == 0) return data.hours ? tr("Hour") : tr("Day");
+    if (column == AccessibleColumnCount() - 1) return tr("Total");
+    return column > 0 && column - 1 < static_cast<int>(data.series.size())
+               ? data.series[static_cast<size_t>(column - 1)].name
+               : QString();
+}
+
+QString CHistoryChartView::AccessibleCell(int row, int column) const {
+    const HistoryChartData& data = chart_.Data();
+    if (row < 0 || row >= data.columns) return {};
+    if (column == 0) {
+        return data.hours ? tr("%1:00 to %2:00")
+                                .arg(row, 2, 10, QLatin1Char('0'))
+                                .arg(row + 1, 2, 10, QLatin1Char('0'))
+                          : HistoryTitles::ShortDay(QLocale(), data.firstDay + row);
+    }
+    double seconds = 0;
+    if (column == AccessibleColumnCount() - 1) {
+        seconds = chart_.ColumnTotal(row);
+    } else if (column > 0 && column - 1 < static_cast<int>(data.series.size())) {
+        const auto& values = data.series[static_cast<size_t>(column - 1)].values;
+        seconds = static_cast<size_t>(row) < values.size() ? values[static_cast<size_t>(row)] : 0;
+    } else {
+        return {};
+    }
+    return QString::fromStdString(HistorySpanText(static_cast<int64_t>(seconds)));
 }
 
 void CHistoryChartView::Select(int column) {
@@ -31,6 +94,7 @@ void CHistoryChartView::Select(int column) {
     chart_.SetSelected(column);
     if (chart_.Selected() != before) {
         update();
+        Describe();
         emit SelectionChanged(chart_.Selected());
     }
 }

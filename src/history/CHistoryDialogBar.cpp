@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CHistoryDialogBar.h"
 
-#include <QButtonGroup>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
@@ -12,38 +12,20 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
-
-void CHistoryDialogBar::RadioPair(const QString& first, const QString& second, QGridLayout* grid,
-                                  int column, QRadioButton*& upper, QRadioButton*& lower) {
-    upper = new QRadioButton(first, this);
-    lower = new QRadioButton(second, this);
-    auto* choice = new QButtonGroup(this);
-    choice->addButton(upper);
-    choice->addButton(lower);
-    upper->setChecked(true);
-    grid->addWidget(upper, 0, column);
-    grid->addWidget(lower, 1, column);
-    connect(upper, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) emit Changed();
-    });
-    connect(lower, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) emit Changed();
-    });
-}
+#include "controls/ReadingOrder.h"
 
 CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(DuX(1), 2, DuX(2), 2);
     row->setSpacing(DuX(1));
 
-    auto* save = new CImageButton(tr("&Save"), this);
-    save->SetUpForDialogBar(ControlResources::kSaveIcon, tr("Save the history as HTML file"));
-    save->setFixedSize(std::max(DuX(35), save->sizeHint().width()),
-                       std::max(DuY(44) - 4, save->sizeHint().height()));
-    save_ = save;
+    save_ = DialogBarButton(tr("&Save"), ControlResources::kSaveIcon,
+                            tr("Save the history as HTML file"), this);
     row->addWidget(save_);
     row->addSpacing(DuX(10));
 
@@ -51,15 +33,22 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     grid->setHorizontalSpacing(DuX(3));
     grid->setVerticalSpacing(0);
     grid->addWidget(new QLabel(tr("Show:"), this), 0, 0, 2, 1);
-    RadioPair(tr("&Process"), tr("&Group"), grid, 1, process_, group_);
-    RadioPair(tr("T&his computer"), tr("All &computers"), grid, 2, thisComputer_, allComputers_);
-    RadioPair(tr("&Days"), tr("H&ours"), grid, 3, days_, hours_);
+    DialogBarRadioPair(this, tr("&Process"), tr("&Group"), grid, 1, process_, group_);
+    DialogBarRadioPair(this, tr("T&his computer"), tr("All &computers"), grid, 2, thisComputer_,
+                       allComputers_);
+    DialogBarRadioPair(this, tr("&Days"), tr("H&ours"), grid, 3, days_, hours_);
+    for (QRadioButton* radio : {process_, group_, thisComputer_, allComputers_, days_, hours_}) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) emit Changed();
+        });
+    }
 
     auto* rangeLabel = new QLabel(tr("&Range:"), this);
     range_ = new QComboBox(this);
     range_->addItems({tr("Last 7 days"), tr("Last 30 days"), tr("Last 90 days"),
                       tr("Last 365 days"), tr("This week"), tr("This month"), tr("Dates")});
     range_->setCurrentIndex(1);
+    range_->view()->setAccessibleName(tr("Ranges"));
     rangeLabel->setBuddy(range_);
     grid->addWidget(rangeLabel, 0, 4, Qt::AlignRight);
     grid->addWidget(range_, 0, 5, 1, 3);
@@ -74,6 +63,7 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     for (QDateEdit* edit : {from_, to_}) {
         edit->setDisplayFormat(format);
         edit->setCalendarPopup(true);
+        CCalendarKeys::Install(edit);
         edit->setMinimumWidth(DuX(55));
         connect(edit, &QDateEdit::userDateChanged, this, [this] {
             // Two dates typed or picked make the range "Dates".
@@ -91,4 +81,5 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     connect(range_, &QComboBox::activated, this, &CHistoryDialogBar::Changed);
     row->addLayout(grid);
     row->addStretch(1);
+    KeepReadingOrder(*this);
 }

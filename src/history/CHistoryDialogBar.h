@@ -36,9 +36,6 @@ class CHistoryDialogBar : public QWidget {
     void Changed();
 
   private:
-    void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,
-                   QRadioButton*& upper, QRadioButton*& lower);
-
     QPushButton* save_;
     QRadioButton* process_;
     QRadioButton* group_;

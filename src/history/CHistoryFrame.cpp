@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -20,11 +19,10 @@
 
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
-#include "controls/OpenDocument.h"
+#include "controls/ReadingOrder.h"
 #include "core/CShareSettings.h"
 #include "core/CivilDay.h"
 #include "core/Message.h"
-#include "groups/GroupIcons.h"
 #include "history/CHistoryChartView.h"
 #include "history/CHistoryDialogBar.h"
 #include "history/CHistoryHtmlExport.h"
@@ -33,22 +31,13 @@
 #include "history/HistoryTitles.h"
 #include "history/MergedHistoryModel.h"
 #include "report/CMultiColumnSortListView.h"
-#include "report/CReportSaveDialog.h"
 #include "report/MergedReportModel.h"
+#include "report/ReportWindow.h"
 
 namespace {
 
-int64_t DayOf(const QDate& date) {
-    return DayNumber(date.year(), date.month(), date.day());
-}
-
-QDate DateOf(int64_t day) {
-    int year = 0;
-    int month = 0;
-    int dayOfMonth = 0;
-    CivilDate(day, year, month, dayOfMonth);
-    return QDate(year, month, dayOfMonth);
-}
+using HistoryTitles::DateOf;
+using HistoryTitles::DayOf;
 
 QString Span(int64_t seconds) {
     return QString::fromStdString(HistorySpanText(seconds));
@@ -89,11 +78,7 @@ struct CHistoryFrame::Computed {
 };
 
 CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget* owner)
-    // An owned window stays in front of its owner; the owner is always on top, so this
-    // window must be too or it would open behind the main window.
-    : QMainWindow(owner, owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                             ? Qt::Window | Qt::WindowStaysOnTopHint
-                             : Qt::Window),
+    : QMainWindow(owner, OwnedWindowFlags(owner)),
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
     setWindowTitle(tr("History"));
@@ -120,6 +105,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
     list_ = new CMultiColumnSortListView(splitter_);
     splitter_->addWidget(chart_);
     splitter_->addWidget(list_);
+    KeepReadingOrder(*splitter_);
     splitter_->setSizes({400, 240});
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
@@ -127,6 +113,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
     setCentralWidget(client);
 
     list_->SetRegistryName(QStringLiteral("HistoryList"));
+    list_->setAccessibleName(tr("Totals of the range"));
     list_->setIconSize(QSize(16, 16));
     list_->Model().SetColumns({QString::fromLatin1(ReportModeText(ReportMode::Process)),
                                tr("Total"), tr("Daily Average"), tr("Share")},
@@ -137,7 +124,8 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
         if (i > 0) list_->AddNumericColumn(i);
     }
     setTabOrder(bar_, chart_);
-    setTabOrder(chart_, list_);
+    setTabOrder(chart_, &list_->SortHeader());
+    setTabOrder(&list_->SortHeader(), list_);
 
     chart_->SetTipSource([this](int c) { return TipOf(c); });
     connect(chart_, &CHistoryChartView::Activated, this, [this](int c) {
@@ -231,13 +219,8 @@ void CHistoryFrame::Refresh() {
                 ComputeMergedHistory(path, share, snapshots, query, &cancel);
             computed.range = std::move(merged.history);
             computed.computers = std::move(merged.computers);
-            std::string line = CMergedReport::LeftOutText(merged.leftOut);
-            if (!merged.thisComputerError.empty()) {
-                line = "This computer's database could not be read: " + merged.thisComputerError +
-                       (line.empty() ? "" : ". " + line);
-            } else if (!share.Sharing()) {
-                line = "No share folder is set in Options: this computer only.";
-            }
+            std::string line =
+                CMergedReport::ShareNote(merged.leftOut, merged.thisComputerError, share.Sharing());
             if (view != View::Days) {
                 MergedHistoryModel hourly =
                     ComputeMergedHistory(path, share, snapshots, hours, &cancel);
@@ -253,14 +236,8 @@ void CHistoryFrame::Refresh() {
 
 void CHistoryFrame::ShowBusy(bool busy) {
     busyLine_->setVisible(busy);
-    // Save writes what the window shows, which is about to change: it waits for the new
-    // result, so a page never mixes one range's chart with another's list.
-    bar_->SaveButton().setEnabled(!busy);
-    if (busy) {
-        list_->setCursor(Qt::WaitCursor);
-    } else {
-        list_->unsetCursor();
-    }
+    // A page never mixes one range's chart with another's list.
+    ShowListBusy(*list_, bar_->SaveButton(), busy);
 }
 
 void CHistoryFrame::Show(Computed computed) {
@@ -270,11 +247,7 @@ void CHistoryFrame::Show(Computed computed) {
     day_ = computed.day;
     computers_ = std::move(computed.computers);
     note_ = std::move(computed.note);
-    const QString note = QString::fromStdString(note_);
-    info_->setText(note);
-    info_->setToolTip(note.isEmpty() ? QString()
-                                     : QStringLiteral("<p>%1</p>").arg(note.toHtmlEscaped()));
-    info_->setVisible(!note.isEmpty());
+    ShowNoteLine(*info_, QString::fromStdString(note_));
     {
         const QSignalBlocker quiet(&bar_->HoursRadio());
         const QSignalBlocker quietDays(&bar_->DaysRadio());
@@ -320,8 +293,7 @@ void CHistoryFrame::ShowList() {
     const ReportMode mode = range_.Query().mode;
     list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode)));
     list_->Model().Clear();
-    const QIcon fallback =
-        mode == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon fallback = RowFallbackIcon(mode, *this);
     const std::vector<HistoryListCells> cells = HistoryList(range_);
     for (size_t i = 0; i < cells.size(); ++i) {
         const HistoryRow& row = range_.Rows()[i];
@@ -332,12 +304,7 @@ void CHistoryFrame::ShowList() {
                       QString::fromStdString(cells[i].share)};
         // The numbers sort by value, not by their text.
         item.keys = {0, total, range_.DailyAverage(total), range_.ShareTenths(total)};
-        if (mode == ReportMode::Process && icons_ && !row.path.empty()) {
-            if (const std::optional<IconImage> icon = icons_(row.path)) {
-                item.icon = IconFromImage(*icon);
-            }
-        }
-        if (item.icon.isNull()) item.icon = fallback;
+        item.icon = RowIcon(icons_, mode, row.path, fallback);
         item.data = row.key;
         list_->Model().Append(std::move(item));
     }
@@ -368,7 +335,9 @@ void CHistoryFrame::OpenDay(int column) {
 }
 
 void CHistoryFrame::Back() {
+    // Escape on the days, where there is nothing to go back to, closes the window.
     if (view_ == View::Days) {
+        close();
         return;
     }
     view_ = View::Days;
@@ -431,25 +400,10 @@ CHtmlReportExport::Result CHistoryFrame::SaveTo(const QString& path) {
 }
 
 void CHistoryFrame::Save() {
-    CReportSaveDialog dialog(databasePath_, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    const CHtmlReportExport::Result result = SaveTo(path);
-    if (!result.written) {
-        const QString failed = result.refusal ? result.refusal->path : path;
-        ShowMessage(
-            tr("Cannot write the history file %1:\n%2").arg(failed, result.error).toStdString());
-        return;
-    }
-    const auto answer = QMessageBox::question(this, QStringLiteral("Hourglint"),
-                                              tr("The history is saved.\n\nView it now?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        return;
-    }
-    if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
-        ReportHyperlinkError(code);
-    }
+    SaveWindowPage(
+        this, databasePath_, [this](const QString& path) { return SaveTo(path); },
+        [](const QString& file, const QString& reason) {
+            return tr("Cannot write the history file %1:\n%2").arg(file, reason);
+        },
+        tr("The history is saved.\n\nView it now?"));
 }

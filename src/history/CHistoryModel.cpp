@@ -58,11 +58,7 @@ CHistoryModel CHistoryModel::Compute(const std::string& databasePath, const Hist
                                      std::vector<std::string>* messages,
                                      const std::atomic<bool>* cancel) {
     CUsageDb db(databasePath);
-    db.SetReadOnly(true);
-    if (messages != nullptr) {
-        db.SetMessageSink([messages](const std::string& text) { messages->push_back(text); });
-    }
-    db.SetCancelFlag(cancel);
+    db.ReadOnWorker(messages, cancel);
     return Compute(db, query);
 }
 

@@ -12,6 +12,10 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("HistoryTitles", text);
 }
 
+}  // namespace
+
+namespace HistoryTitles {
+
 QDate DateOf(int64_t day) {
     int year = 0;
     int month = 0;
@@ -20,9 +24,9 @@ QDate DateOf(int64_t day) {
     return QDate(year, month, dayOfMonth);
 }
 
-}  // namespace
-
-namespace HistoryTitles {
+int64_t DayOf(const QDate& date) {
+    return DayNumber(date.year(), date.month(), date.day());
+}
 
 QString LongDay(const QLocale& locale, int64_t day) {
     return locale.toString(DateOf(day), QLocale::LongFormat);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <cstdint>
@@ -14,5 +15,8 @@ QString HoursOf(const QLocale& locale, int64_t day);
 // A day as the locale writes it in full, e.g. in a tip.
 QString LongDay(const QLocale& locale, int64_t day);
 QString ShortDay(const QLocale& locale, int64_t day);
+// A CivilDay number as a date, and back.
+QDate DateOf(int64_t day);
+int64_t DayOf(const QDate& date);
 
 }  // namespace HistoryTitles

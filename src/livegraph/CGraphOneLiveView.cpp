@@ -11,6 +11,7 @@
 #include <ctime>
 #include <string>
 
+#include "controls/CAccessibleTable.h"
 #include "controls/Contrast.h"
 #include "controls/DevicePixels.h"
 #include "core/CGraphInputData.h"
@@ -118,6 +119,8 @@ void CGraphOneLiveView::Configure(QColor normalText, QColor normalBar, QColor cu
     geom_.rowHeight = maxRowHeight_;
     Layout();
     fullRepaint_ = true;
+    setAccessibleName(title_.isEmpty() ? tr("Live graph") : title_);
+    Describe();
 }
 
 void CGraphOneLiveView::Layout() {
@@ -131,6 +134,12 @@ void CGraphOneLiveView::Layout() {
 
 void CGraphOneLiveView::OnTick() {
     SampleInput();
+    if (timeline_.RowAdded() || timeline_.Evicted()) {
+        CAccessibleTable::Changed(this);
+    }
+    if (!timeline_.EqualsPrevious()) {
+        Describe();
+    }
     // A hidden window gets its resize event only when shown; lay out for the size it has.
     if (width() != width_ || height() != height_) {
         Layout();
@@ -181,6 +190,57 @@ void CGraphOneLiveView::SampleInput() {
         QTimer::singleShot(0, this, [] { ShowMessage("No valid pInputData"); });
     }
     timeline_.Sample(label, key, icon);
+}
+
+void CGraphOneLiveView::Describe() {
+    const int current = timeline_.CurrentRow();
+    setAccessibleDescription(
+        current < 0
+            ? tr("Nobody is in front.")
+            : tr("%1 is in front.").arg(QString::fromStdString(timeline_.Rows()[current].label)));
+}
+
+QString CGraphOneLiveView::AccessibleHeading(int column) const {
+    switch (column) {
+        case 0:
+            return tr("Lane");
+        case 1:
+            return tr("Program");
+        case 2:
+            return tr("Seconds shown");
+        case 3:
+            return tr("Last in front");
+        default:
+            return {};
+    }
+}
+
+QString CGraphOneLiveView::AccessibleCell(int row, int column) const {
+    if (row < 0 || row >= timeline_.RowCount()) {
+        return {};
+    }
+    if (column == 0) return QString::number(row + 1);
+    if (column == 1) return QString::fromStdString(timeline_.Rows()[row].label);
+    // What the strip shows of the lane: its bars and the newest one's end.
+    int shown = 0;
+    int newest = -1;
+    for (const CLaneTimeline::Run& run : timeline_.Runs(geom_.stripWidth)) {
+        if (run.row != row) continue;
+        shown += run.length;
+        if (newest < 0) newest = run.age;
+    }
+    if (column == 2) return QString::number(shown);
+    if (column != 3) return {};
+    if (newest < 0) return tr("Not in the picture");
+    return newest == 0 ? tr("Now") : tr("%1 s ago").arg(newest);
+}
+
+QRect CGraphOneLiveView::AccessibleRowRect(int row) const {
+    if (row < 0 || row >= timeline_.RowCount()) {
+        return {};
+    }
+    return QRect(geom_.left, geom_.top + 1 + row * geom_.rowHeight, geom_.right - geom_.left,
+                 geom_.rowHeight);
 }
 
 bool CGraphOneLiveView::HasStrip() const {
@@ -541,6 +601,44 @@ void CGraphOneLiveView::mousePressEvent(QMouseEvent* event) {
         update();
     }
     QWidget::mousePressEvent(event);
+}
+
+void CGraphOneLiveView::keyPressEvent(QKeyEvent* event) {
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 60 : 1;
+    int offset = cursorOffset_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            offset += cursorShown_ ? step : 0;
+            break;
+        case Qt::Key_Right:
+            offset -= cursorShown_ ? step : 0;
+            break;
+        case Qt::Key_Escape:
+            if (!cursorShown_) {
+                event->ignore();
+                return;
+            }
+            cursorShown_ = false;
+            Compose(composite_, layers_);
+            update();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    // Inside the strip as a click must be: right - offset between the strip's left edge
+    // and right - 1, both outside.
+    const int newest = 2;
+    const int oldest = geom_.right - geom_.left - kStripOffset - 1;
+    if (!cursorShown_) {
+        offset = newest;
+    }
+    if (oldest >= newest) {
+        cursorOffset_ = std::clamp(offset, newest, oldest);
+        cursorShown_ = true;
+    }
+    Compose(composite_, layers_);
+    update();
 }
 
 void CGraphOneLiveView::keyReleaseEvent(QKeyEvent* event) {

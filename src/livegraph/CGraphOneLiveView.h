@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "controls/IAccessibleTable.h"
 #include "livegraph/CLaneTimeline.h"
 
 class CGraphInputData;
@@ -29,7 +30,11 @@ class QPainter;
 // Colours come from the palette (Base behind, Text for the title, axis and cursor); the
 // configured lane colours are kept where they give 4.5:1 for text and 3:1 for bars and lines
 // against Base, and made lighter or darker where they do not.
-class CGraphOneLiveView : public QWidget {
+//
+// To assistive technology it is a table with a row per lane (number, program, seconds in the
+// picture, when last in front), described by who is in front; the description changes only
+// when that does, never once a second.
+class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     Q_OBJECT
   public:
     static constexpr int kLabelWidth = 170;
@@ -53,12 +58,20 @@ class CGraphOneLiveView : public QWidget {
     const CLaneTimeline& Timeline() const { return timeline_; }
     const Geometry& Geom() const { return geom_; }
     bool CursorShown() const { return cursorShown_; }
+    // Seconds from the strip's right edge to the cursor's line.
+    int CursorOffset() const { return cursorOffset_; }
     const QTimer& Timer() const { return timer_; }
     // What the window shows, in device pixels.
     const QImage& Picture() const { return composite_; }
     // The current state drawn from scratch, leaving the view's own images alone; at another
     // device pixel ratio when one is given.
     QImage FullRepaintPicture(qreal ratio = 0) const;
+
+    int AccessibleRowCount() const override { return timeline_.RowCount(); }
+    int AccessibleColumnCount() const override { return 4; }
+    QString AccessibleHeading(int column) const override;
+    QString AccessibleCell(int row, int column) const override;
+    QRect AccessibleRowRect(int row) const override;
 
   public slots:
     void OnTick();
@@ -67,6 +80,9 @@ class CGraphOneLiveView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Left and Right move the cursor a second (with Shift a minute), showing it at the newest
+    // second first; Escape hides it and, with no cursor shown, goes to the window.
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -88,6 +104,7 @@ class CGraphOneLiveView : public QWidget {
 
     void Layout();
     void SampleInput();
+    void Describe();
     Inks TakeInks() const;
     void BuildLayers(Layers& layers, qreal ratio) const;
     // Draws everything again now: a new palette or screen.

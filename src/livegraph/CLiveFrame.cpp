@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "livegraph/CLiveFrame.h"
 
+#include <QKeyEvent>
+
 #include "controls/ControlResources.h"
 #include "livegraph/CLiveView.h"
 
@@ -14,4 +16,12 @@ CLiveFrame::CLiveFrame(CLiveInputData* input, const IGraphImageList* images, QWi
     view_ = new CLiveView(input, images, this);
     setCentralWidget(view_);
     view_->setFocus();
+}
+
+void CLiveFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -16,6 +16,10 @@ class CLiveFrame : public QMainWindow {
 
     CLiveView& View() { return *view_; }
 
+  protected:
+    // Escape closes the window once the view has no cursor left to hide.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     CLiveView* view_;
 };

@@ -50,6 +50,10 @@ class CBarChart {
     // colours, whatever the screen and the palette.
     QImage Picture() const;
     const ChartScale& Scale() const { return scale_; }
+    // The data as drawn: item names, series names and values[series][item].
+    const QStringList& Items() const { return items_; }
+    const QStringList& SeriesNames() const { return series_; }
+    const std::vector<std::vector<int32_t>>& Values() const { return values_; }
     // Where the last redraw wrote each item's name under the front row.
     const std::vector<QRect>& ItemNameBoxes() const { return itemBoxes_; }
 

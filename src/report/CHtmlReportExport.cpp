@@ -41,9 +41,27 @@ std::optional<CHtmlReportExport::Refusal> CHtmlReportExport::Check(
 }
 
 CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const Input& input) {
+    return WritePage(htmlPath, input.databasePath, input.chart, -1, [&](const ChartFile& chart) {
+        HtmlReportContent content;
+        content.mode = input.mode;
+        content.savedDate = ReportDateText(input.savedAt);
+        content.reportDay = ReportDateText(input.reportDay);
+        content.imageName = chart.name;
+        content.imageWidth = chart.width;
+        content.imageHeight = chart.height;
+        content.totals = input.totals;
+        content.rows = input.rows;
+        content.homepage = VendorLinks::kHomepage;
+        return HtmlReportText(content);
+    });
+}
+
+CHtmlReportExport::Result CHtmlReportExport::WritePage(
+    const QString& htmlPath, const std::string& databasePath, const QImage& chart, int quality,
+    const std::function<std::string(const ChartFile&)>& page) {
     Result result;
     result.imagePath = ImagePathOf(htmlPath);
-    result.refusal = Check(htmlPath, input.databasePath);
+    result.refusal = Check(htmlPath, databasePath);
     if (result.refusal) {
         result.error = QString::fromStdString(result.refusal->target.reason);
         return result;
@@ -53,28 +71,20 @@ CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const
     QBuffer buffer(&image);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpg");
-    if (input.chart.isNull() || !writer.write(input.chart)) {
+    writer.setQuality(quality);
+    if (chart.isNull() || !writer.write(chart)) {
         result.error = QStringLiteral("the chart image cannot be made");
         return result;
     }
 
-    HtmlReportContent content;
-    content.mode = input.mode;
-    content.savedDate = ReportDateText(input.savedAt);
-    content.reportDay = ReportDateText(input.reportDay);
-    content.imageName = QFileInfo(result.imagePath).fileName().toStdString();
-    content.imageWidth = input.chart.width();
-    content.imageHeight = input.chart.height();
-    content.totals = input.totals;
-    content.rows = input.rows;
-    content.homepage = VendorLinks::kHomepage;
-
     // Both written aside and renamed over the old files: a failed save leaves them as they
     // were, and never a page without its chart.
+    const std::string text =
+        page({QFileInfo(result.imagePath).fileName().toStdString(), chart.width(), chart.height()});
     std::string error;
     result.written =
         ReplaceFiles({{QFile::encodeName(result.imagePath).toStdString(), image.toStdString()},
-                      {QFile::encodeName(htmlPath).toStdString(), HtmlReportText(content)}},
+                      {QFile::encodeName(htmlPath).toStdString(), text}},
                      error);
     result.error = QString::fromStdString(error);
     return result;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,4 +44,17 @@ class CHtmlReportExport {
 
     // The image (ChartImagePath of htmlPath) and the HTML file, both replaced or neither.
     static Result Save(const QString& htmlPath, const Input& input);
+
+    // What a page says of its chart file.
+    struct ChartFile {
+        std::string name;  // beside the page
+        int width = 0;
+        int height = 0;
+    };
+    // The one write of every page with a chart: Check, the chart as a JPEG of the given
+    // quality (-1: the writer's default), and the page that page() makes of it, both
+    // replaced or neither.
+    static Result WritePage(const QString& htmlPath, const std::string& databasePath,
+                            const QImage& chart, int quality,
+                            const std::function<std::string(const ChartFile&)>& page);
 };

@@ -24,6 +24,8 @@ CMultiColumnSortListView::CMultiColumnSortListView(QWidget* parent)
     header_->setSectionsClickable(true);
     header_->setSectionsMovable(false);
     header_->setStretchLastSection(false);
+    // The headings sit above the rows: Tab reaches them first.
+    setTabOrder(header_, this);
     connect(header_, &CSortHeader::HeadingClicked, this,
             [this](int column, bool ctrl) { HeadingClicked(column, ctrl); });
 }

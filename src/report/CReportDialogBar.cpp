@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CReportDialogBar.h"
 
+#include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 
-#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -19,42 +22,17 @@
 #include <QToolButton>
 #include <algorithm>
 
-namespace {
-
-CImageButton* BarButton(const QString& caption, int icon, const QString& tip, QWidget* parent) {
-    auto* button = new CImageButton(caption, parent);
-    button->SetUpForDialogBar(icon, tip);
-    // At least the bar's 35 units, wider where the caption needs it.
-    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()),
-                         std::max(DuY(44) - 4, button->sizeHint().height()));
-    return button;
-}
-
-}  // namespace
-
-void CReportDialogBar::RadioPair(const QString& first, const QString& second, QGridLayout* grid,
-                                 int column, QRadioButton*& upper, QRadioButton*& lower) {
-    upper = new QRadioButton(first, this);
-    lower = new QRadioButton(second, this);
-    auto* choice = new QButtonGroup(this);
-    choice->addButton(upper);
-    choice->addButton(lower);
-    upper->setChecked(true);
-    grid->addWidget(upper, 0, column);
-    grid->addWidget(lower, 1, column);
-}
-
 CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(DuX(1), 2, DuX(2), 2);
     row->setSpacing(DuX(1));
 
-    save_ = BarButton(QStringLiteral("&Save"), ControlResources::kSaveIcon,
-                      QStringLiteral("Save the report as HTML file"), this);
-    setGroup_ = BarButton(QStringLiteral("Set &Group"), ControlResources::kSetGroupIcon,
-                          QStringLiteral("Manage groups and programs"), this);
-    history_ = BarButton(QStringLiteral("H&istory"), ControlResources::kHistoryIcon,
-                         QStringLiteral("The days around this one, and its hours"), this);
+    save_ = DialogBarButton(QStringLiteral("&Save"), ControlResources::kSaveIcon,
+                            QStringLiteral("Save the report as HTML file"), this);
+    setGroup_ = DialogBarButton(QStringLiteral("Set &Group"), ControlResources::kSetGroupIcon,
+                                QStringLiteral("Manage groups and programs"), this);
+    history_ = DialogBarButton(QStringLiteral("H&istory"), ControlResources::kHistoryIcon,
+                               QStringLiteral("The days around this one, and its hours"), this);
     row->addWidget(save_);
     row->addWidget(setGroup_);
     row->addWidget(history_);
@@ -64,15 +42,19 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     grid->setHorizontalSpacing(DuX(2));
     grid->setVerticalSpacing(0);
     grid->addWidget(new QLabel(QStringLiteral("Show:"), this), 0, 0, 2, 1);
-    RadioPair(QStringLiteral("Process"), QStringLiteral("Group"), grid, 1, process_, group_);
-    RadioPair(QStringLiteral("This computer"), QStringLiteral("All computers"), grid, 2,
-              thisComputer_, allComputers_);
-    grid->addWidget(new QLabel(QStringLiteral("Set Date:"), this), 2, 0);
+    DialogBarRadioPair(this, QStringLiteral("Process"), QStringLiteral("Group"), grid, 1, process_,
+                       group_);
+    DialogBarRadioPair(this, QStringLiteral("This computer"), QStringLiteral("All computers"), grid,
+                       2, thisComputer_, allComputers_);
+    auto* dateLabel = new QLabel(QStringLiteral("Set Date:"), this);
+    grid->addWidget(dateLabel, 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    dateLabel->setBuddy(date_);
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);
+    CCalendarKeys::Install(date_);
     // A step to the day before and after, beside the field.
     auto* day = new QHBoxLayout;
     day->setSpacing(1);
@@ -87,6 +69,9 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     day->addWidget(previous_);
     day->addWidget(date_, 1);
     day->addWidget(next_);
+    // The field was made before its arrows: Tab goes along them as they stand.
+    setTabOrder(previous_, date_);
+    setTabOrder(date_, next_);
     grid->addLayout(day, 2, 1, 1, 2);
     row->addLayout(grid);
     row->addSpacing(DuX(19));
@@ -94,11 +79,30 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
     refresh_->setMinimumSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
+    // Outside a dialog Qt's buttons take only Space; Return presses them too.
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(previous_), static_cast<QAbstractButton*>(next_),
+          static_cast<QAbstractButton*>(refresh_)}) {
+        button->installEventFilter(this);
+    }
     row->addStretch(1);
+    KeepReadingOrder(*this);
 }
 
 bool CReportDialogBar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) {
+    // The calendar's popup is watched for its showing, the buttons for their keys.
+    const bool isPopup = static_cast<QWidget*>(watched)->windowType() == Qt::Popup;
+    if (event->type() == QEvent::KeyPress && !isPopup) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) {
+                static_cast<QAbstractButton*>(watched)->click();
+            }
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Show && isPopup) {
         auto* popup = static_cast<QWidget*>(watched);
         QPoint corner = date_->mapToGlobal(date_->rect().bottomRight());
         corner.rx() -= popup->width() - 1;

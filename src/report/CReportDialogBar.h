@@ -29,14 +29,11 @@ class CReportDialogBar : public QWidget {
     QPushButton& RefreshButton() { return *refresh_; }
 
   protected:
-    // Drops the calendar down right-aligned with the date field.
+    // Drops the calendar down right-aligned with the date field; Return presses the arrows
+    // and Refresh.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // One choice of two, the first checked, one above the other in column of grid.
-    void RadioPair(const QString& first, const QString& second, QGridLayout* grid, int column,
-                   QRadioButton*& upper, QRadioButton*& lower);
-
     QPushButton* save_;
     QPushButton* setGroup_;
     QPushButton* history_;

@@ -2,15 +2,13 @@
 #include "report/CReportFrame.h"
 #include "controls/ControlResources.h"
 #include "controls/DialogUnits.h"
-#include "controls/OpenDocument.h"
+#include "controls/ReadingOrder.h"
 #include "groups/CGroupDlg.h"
-#include "groups/GroupIcons.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDateTimeEdit>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -27,9 +25,9 @@
 #include "report/CReportBottomView.h"
 #include "report/CReportDialogBar.h"
 #include "report/CReportModel.h"
-#include "report/CReportSaveDialog.h"
 #include "report/CReportTopView.h"
 #include "report/MergedReportModel.h"
+#include "report/ReportWindow.h"
 
 // What a Refresh computed, handed from the worker to the window.
 struct CReportFrame::Computed {
@@ -56,11 +54,7 @@ struct BusyCursor {
 }  // namespace
 
 CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* owner)
-    // An owned window stays in front of its owner; the owner is always on top, so this
-    // window must be too or it would open behind the main window.
-    : QMainWindow(owner, owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                             ? Qt::Window | Qt::WindowStaysOnTopHint
-                             : Qt::Window),
+    : QMainWindow(owner, OwnedWindowFlags(owner)),
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
     setWindowTitle(QStringLiteral("Log Report"));
@@ -92,6 +86,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     chart_ = new CReportBottomView(splitter_);
     splitter_->addWidget(list_);
     splitter_->addWidget(chart_);
+    KeepReadingOrder(*splitter_);
     splitter_->setSizes({kListHeight, kChartHeight});
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
@@ -99,6 +94,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     setCentralWidget(client);
 
     list_->SetRegistryName(QStringLiteral("ReportTopView"));
+    list_->setAccessibleName(tr("Report"));
     list_->setIconSize(QSize(16, 16));
     list_->Model().SetColumns({QString::fromLatin1(ReportModeText(mode_)), "Today", "Yesterday",
                                "Week Average", "Month Average", "Year Average"},
@@ -122,6 +118,9 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
         auto* step = new QShortcut(QKeySequence(keys), this);
         connect(step, &QShortcut::activated, this, [this, days = days] { StepDay(days); });
     }
+    // Escape closes the window, as it does a dialog; the calendar takes its own first.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     bar_->HistoryButton().hide();
     connect(&bar_->HistoryButton(), &QPushButton::clicked, this, [this] {
         if (historyOpener_) {
@@ -132,6 +131,8 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     connect(&worker_, &CReportWorker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
 
     resize(kWidth, kHeight);
+    // The keyboard starts in the list, what the window is for; Shift+Tab reaches its headings.
+    list_->setFocus();
 }
 
 CReportFrame::~CReportFrame() = default;
@@ -156,13 +157,8 @@ void CReportFrame::Refresh() {
             MergedReportModel merged = ComputeMergedReport(path, share, ShareFolderSnapshots(share),
                                                            anchor, mode, &cancel);
             computed.report = std::move(merged.report);
-            std::string line = CMergedReport::LeftOutText(merged.leftOut);
-            if (!merged.thisComputerError.empty()) {
-                line = "This computer's database could not be read: " + merged.thisComputerError +
-                       (line.empty() ? "" : ". " + line);
-            } else if (!share.Sharing()) {
-                line = "No share folder is set in Options: this computer only.";
-            }
+            std::string line =
+                CMergedReport::ShareNote(merged.leftOut, merged.thisComputerError, share.Sharing());
             computed.leftOut = QString::fromStdString(line);
             return computed;
         },
@@ -196,44 +192,23 @@ void CReportFrame::ShowBusy(bool busy) {
         busyLine_->raise();
     }
     busyLine_->setVisible(busy);
-    // Save writes what the window shows, and that is about to change: it waits until the
-    // new report is shown, so it never writes one Refresh's rows under another's mode.
-    bar_->SaveButton().setEnabled(!busy);
-    // Over the list only: the rest of the window and the program stay as usable as ever.
-    if (busy) {
-        list_->setCursor(Qt::WaitCursor);
-    } else {
-        list_->unsetCursor();
-    }
+    // Never one Refresh's rows under another's mode.
+    ShowListBusy(*list_, bar_->SaveButton(), busy);
 }
 
 void CReportFrame::Show(Computed computed) {
     mode_ = computed.mode;
     list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
     list_->Model().Clear();
-    leftOut_->setText(computed.leftOut);
-    // Tooltips have no plain-text mode: the names in it are escaped instead.
-    leftOut_->setToolTip(computed.leftOut.isEmpty()
-                             ? QString()
-                             : QStringLiteral("<p>%1</p>").arg(computed.leftOut.toHtmlEscaped()));
-    leftOut_->setVisible(!computed.leftOut.isEmpty());
-    // Image 0: the group icon, or a plain one for programs without an icon of their own.
-    const QIcon fallback =
-        mode_ == ReportMode::Group ? GroupIcon() : style()->standardIcon(QStyle::SP_FileIcon);
+    ShowNoteLine(*leftOut_, computed.leftOut);
+    const QIcon fallback = RowFallbackIcon(mode_, *this);
     const CReportModel& report = computed.report;
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
         for (const std::string& cell : CReportModel::Cells(row)) {
             item.cells.append(QString::fromStdString(cell));
         }
-        if (mode_ == ReportMode::Process && icons_ && !row.path.empty()) {
-            if (const std::optional<IconImage> icon = icons_(row.path)) {
-                item.icon = IconFromImage(*icon);
-            }
-        }
-        if (item.icon.isNull()) {
-            item.icon = fallback;
-        }
+        item.icon = RowIcon(icons_, mode_, row.path, fallback);
         item.data = row.key;
         list_->Model().Append(std::move(item));
     }
@@ -279,29 +254,12 @@ void CReportFrame::Save() {
     if (worker_.Busy()) {
         return;
     }
-    CReportSaveDialog dialog(databasePath_, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    const CHtmlReportExport::Result result = SaveTo(path);
-    if (!result.written) {
-        // Saving is the user's own request: a file that did not appear must be said.
-        const QString failed = result.refusal ? result.refusal->path : path;
-        ShowMessage("Cannot write the report file " + failed.toStdString() + ":\n" +
-                    result.error.toStdString());
-        return;
-    }
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Hourglint"),
-                              QStringLiteral("Report generated successfully!\n\nView Now?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        return;
-    }
-    if (const int code = OpenDocument(path, this, {}, ReportHyperlinkError); code <= 32) {
-        ReportHyperlinkError(code);
-    }
+    SaveWindowPage(
+        this, databasePath_, [this](const QString& path) { return SaveTo(path); },
+        [](const QString& file, const QString& reason) {
+            return QStringLiteral("Cannot write the report file %1:\n%2").arg(file, reason);
+        },
+        QStringLiteral("Report generated successfully!\n\nView Now?"));
 }
 
 void CReportFrame::StepDay(int days) {

@@ -34,11 +34,7 @@ CReportModel CReportModel::Compute(const std::string& databasePath, int64_t anch
                                    std::vector<std::string>* messages,
                                    const std::atomic<bool>* cancel) {
     CUsageDb db(databasePath);
-    db.SetReadOnly(true);
-    if (messages != nullptr) {
-        db.SetMessageSink([messages](const std::string& text) { messages->push_back(text); });
-    }
-    db.SetCancelFlag(cancel);
+    db.ReadOnWorker(messages, cancel);
     return Compute(db, anchor, mode);
 }
 

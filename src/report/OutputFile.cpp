@@ -13,6 +13,8 @@
 #include <optional>
 #include <random>
 
+#include "core/WriteAll.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -125,21 +127,6 @@ std::optional<std::string> FolderProblem(const fs::path& target) {
     return std::nullopt;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 struct Staged {
     Staged() = default;
     Staged(const Staged&) = delete;
@@ -192,7 +179,7 @@ bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
         [[maybe_unused]] const int owner = ::fchown(fd, old.st_uid, old.st_gid);
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
     const int writeErrno = errno;
     if (::close(fd) != 0 || !written) {
         error = std::strerror(written ? errno : writeErrno);
@@ -314,7 +301,7 @@ bool WriteIntoStream(const std::string& path, const std::string& bytes, std::str
     bool written = false;
     if (::fstat(fd, &info) != 0 || !(S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
         error = "it is no longer a pipe or device";
-    } else if (!(written = WriteAll(fd, bytes))) {
+    } else if (!(written = WriteAll(fd, bytes.data(), bytes.size()))) {
         error = std::strerror(errno);
     }
     ::close(fd);

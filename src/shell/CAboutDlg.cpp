@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CAboutDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "controls/CHyperLink.h"
 #include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "controls/ScreenPlacement.h"
 #include "core/VendorLinks.h"
 #include "shell/ProgramIcon.h"
@@ -43,6 +45,14 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
                    Qt::WindowCloseButtonHint);
     UseDialogFont(this);
 
+    // Made first: OK stands at the top, beside the first line, and Tab goes down from it.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setMinimumSize(DuX(50), DuY(14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+
     const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
     const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
     const QString homepage = QString::fromLatin1(VendorLinks::kHomepage);
@@ -54,21 +64,22 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     // At the screen's pixels: the icon comes in 64 pixels too.
     icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     icon->setFixedSize(32, 32);
-
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    ok->setMinimumSize(DuX(50), DuY(14));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    icon->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Hourglint's icon"));
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(DuX(4));
-    links->addWidget(new QLabel(QStringLiteral("Support:"), this), 0, 0);
+    auto* supportLabel = new QLabel(QStringLiteral("Support:"), this);
+    auto* salesLabel = new QLabel(QStringLiteral("Sales:"), this);
+    auto* homepageLabel = new QLabel(QStringLiteral("Homepage:"), this);
+    // Read with its link, which keeps its own text as its name.
+    supportLabel->setBuddy(support_);
+    salesLabel->setBuddy(sales_);
+    homepageLabel->setBuddy(homepage_);
+    links->addWidget(supportLabel, 0, 0);
     links->addWidget(support_, 0, 1);
-    links->addWidget(new QLabel(QStringLiteral("Sales:"), this), 1, 0);
+    links->addWidget(salesLabel, 1, 0);
     links->addWidget(sales_, 1, 1);
-    links->addWidget(new QLabel(QStringLiteral("Homepage:"), this), 2, 0);
+    links->addWidget(homepageLabel, 2, 0);
     links->addWidget(homepage_, 2, 1);
     links->setColumnStretch(2, 1);
 
@@ -104,6 +115,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     database_ = new QLabel(this);
     database_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     database_->setToolTip(Qt::convertFromPlainText(databasePath, Qt::WhiteSpaceNoWrap));
+    // The tip is markup; the full path is said plainly.
+    database_->setAccessibleDescription(databasePath);
     const QString prefix = QStringLiteral("Database: ");
     database_->setText(prefix + database_->fontMetrics().elidedText(
                                     databasePath, Qt::ElideMiddle,
@@ -113,6 +126,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
     page->addLayout(top);
     page->addWidget(database_);
+    KeepReadingOrder(*this);
     // The described 235 units wide at least; as tall as the font makes the lines.
     setMinimumWidth(DuX(235));
     FitToScreen(this, QSize(DuX(235), DuY(133)).expandedTo(sizeHint()));

@@ -13,9 +13,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
+#include "controls/ReadingOrder.h"
 #include "controls/ScreenPlacement.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
@@ -65,6 +67,7 @@ QLayout* NumberRow(QWidget* parent, const QString& label, QLineEdit* edit, const
     auto* row = new QHBoxLayout;
     auto* text = new QLabel(label, parent);
     text->setWordWrap(true);
+    text->setBuddy(edit);
     row->addWidget(text, 1, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(DuY(2));
@@ -86,14 +89,19 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
                    Qt::WindowCloseButtonHint);
     UseDialogFont(this);
 
+#ifdef _WIN32
     runOnStartup_ =
         new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
+#else
+    runOnStartup_ = new QCheckBox(tr("Automatically run Hourglint when I log in"), this);
+#endif
     minimize_ = new QCheckBox(
         QStringLiteral("Automatically minimize to system tray when Hourglint starts"), this);
     loadDb_ = new QCheckBox(
         QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
     autoSave_ = DigitsEdit(this);
     alarm_ = DigitsEdit(this);
+    alarmNotify_ = new QCheckBox(tr("Show a desktop notification for each alarm"), this);
     share_ = new CShareRow(TheShareSettings().Folder(), TheShareSettings().Name(), this);
 
     alpha_ = new QSlider(Qt::Horizontal, this);
@@ -130,8 +138,10 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
                               autoSave_, QStringLiteral("seconds"), QStringLiteral("5~60")));
     page->addSpacing(DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("GUI")));
-    page->addWidget(
-        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this));
+    auto* alphaLabel =
+        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this);
+    alphaLabel->setBuddy(alpha_);
+    page->addWidget(alphaLabel);
     page->addWidget(alpha_);
     auto* ends = new QHBoxLayout;
     ends->addWidget(new QLabel(QStringLiteral("transparent"), this));
@@ -143,6 +153,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(
         NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
                   alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addWidget(alarmNotify_);
     page->addSpacing(DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("Away")));
     page->addLayout(IdleRow());
@@ -162,11 +173,47 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     buttonRow->addWidget(buttons);
     outer->addLayout(buttonRow);
 
+    // The labels around each field say half of it: the names say all, the ranges follow.
+    autoSave_->setAccessibleName(tr("Seconds between saves into the database"));
+    autoSave_->setAccessibleDescription(
+        tr("From %1 to %2 seconds.").arg(kAutoSaveMin).arg(kAutoSaveMax));
+    alarm_->setAccessibleName(tr("Minutes of running time between alarms"));
+    alarm_->setAccessibleDescription(tr("From %1 to %2 minutes.").arg(kAlarmMin).arg(kAlarmMax));
+    idleMinutes_->setAccessibleName(tr("Minutes without keyboard or mouse input"));
+    idleMinutes_->setAccessibleDescription(
+        tr("From %1 to %2 minutes; counting stops after them when the box before is ticked.")
+            .arg(kIdleMin)
+            .arg(kIdleMax));
+    alpha_->setAccessibleName(tr("Opacity of the window"));
+    alpha_->setAccessibleDescription(
+        tr("From %1, nearly transparent, to %2, opaque.").arg(kAlphaMin).arg(kAlphaMax));
+    // Tab goes down the page as it reads, not in the order the controls were made.
+    QWidget* const order[] = {runOnStartup_,
+                              minimize_,
+                              loadDb_,
+                              autoSave_,
+                              alpha_,
+                              alarm_,
+                              alarmNotify_,
+                              pauseWhenIdle_,
+                              idleMinutes_,
+                              &share_->FolderEdit(),
+                              &share_->BrowseButton(),
+                              &share_->NameEdit(),
+                              loadDefault_,
+                              ok_,
+                              cancel_};
+    for (size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
     connect(loadDefault_, &QPushButton::clicked, this, &CConfigDlg::LoadDefault);
     connect(ok_, &QPushButton::clicked, this, &CConfigDlg::accept);
     connect(cancel_, &QPushButton::clicked, this, &CConfigDlg::reject);
 
     ShowValues(values_);
+    KeepReadingOrder(*content);
+    KeepReadingOrder(*this);
     // At least the described 295 units wide; as tall as the page, where the screen has room.
     setMinimumWidth(DuX(295));
     FitToScreen(this, WholePageSize(this, scroll));
@@ -185,6 +232,7 @@ QLayout* CConfigDlg::IdleRow() {
     row->addLayout(column);
     auto* text = new QLabel(QStringLiteral("minutes without keyboard or mouse input"), this);
     text->setWordWrap(true);
+    text->setBuddy(idleMinutes_);
     row->addWidget(text, 1, Qt::AlignTop);
     return row;
 }
@@ -196,6 +244,7 @@ void CConfigDlg::ShowValues(const SettingsValues& values) {
     // Stored values are shown as they are; the ranges are checked only on OK.
     autoSave_->setText(QString::number(values.iAutoSave));
     alarm_->setText(QString::number(values.iAlarmForMinutes));
+    alarmNotify_->setChecked(values.bAlarmNotify);
     alpha_->setValue(values.iALPHA);
     pauseWhenIdle_->setChecked(values.bPauseWhenIdle);
     idleMinutes_->setText(QString::number(values.iIdleMinutes));
@@ -233,6 +282,7 @@ void CConfigDlg::accept() {
         return;
     }
     edited.iAlarmForMinutes = *alarm;
+    edited.bAlarmNotify = alarmNotify_->isChecked();
     edited.bPauseWhenIdle = pauseWhenIdle_->isChecked();
     const auto idle =
         ParseIntegerField(idleMinutes_->text().toStdString(), kIdleMin, kIdleMax, message);

@@ -35,6 +35,7 @@ class CConfigDlg : public QDialog {
     QLineEdit& AutoSaveEdit() { return *autoSave_; }
     QSlider& AlphaSlider() { return *alpha_; }
     QLineEdit& AlarmEdit() { return *alarm_; }
+    QCheckBox& AlarmNotifyBox() { return *alarmNotify_; }
     CShareRow& ShareRow() { return *share_; }
     QCheckBox& PauseWhenIdleBox() { return *pauseWhenIdle_; }
     QLineEdit& IdleMinutesEdit() { return *idleMinutes_; }
@@ -59,6 +60,7 @@ class CConfigDlg : public QDialog {
     QLineEdit* autoSave_;
     QSlider* alpha_;
     QLineEdit* alarm_;
+    QCheckBox* alarmNotify_;
     CShareRow* share_;
     QCheckBox* pauseWhenIdle_ = nullptr;
     QLineEdit* idleMinutes_ = nullptr;

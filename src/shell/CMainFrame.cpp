@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
 #include "controls/CDigitLabel.h"
+#include "controls/ReadingOrder.h"
 #include "core/CAppSettings.h"
 #include "core/IForegroundSampler.h"
 #include "core/Message.h"
@@ -37,6 +40,10 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
       tracker_(settings, clock, sampler, store),
       effects_(*this,
                CAutorun(QStringLiteral("Hourglint"), QCoreApplication::applicationFilePath())),
+      notifier_(QDBusConnection::sessionBus(),
+                [this](const QString& title, const QString& text) {
+                    if (tray_.IconShown()) tray_.Icon().showMessage(title, text);
+                }),
       reports_(this, settings.DatabasePath(),
                [&sampler](const std::string& path) { return sampler.ExtractIcon(path, false); }),
       history_(this, settings.DatabasePath(),
@@ -56,12 +63,16 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     alarmView_ = new CAlarmView(splitter_);
     splitter_->addWidget(liveView_);
     splitter_->addWidget(alarmView_);
+    KeepReadingOrder(*splitter_);
+    liveView_->setAccessibleName(tr("Running programs"));
+    alarmView_->setAccessibleName(tr("Alarms"));
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
     column->addWidget(splitter_, 1);
     setCentralWidget(client);
 
     tracker_.Attach(&liveView_->Model(), &alarmView_->Model(), &bar_->Clock(), &images_);
+    tracker_.SetAlarmNotifier(&notifier_);
 
     connect(bar_, &CMainDialogBar::ReportClicked, this, &CMainFrame::OpenReport);
     connect(bar_, &CMainDialogBar::HistoryClicked, this, &CMainFrame::OpenHistory);
@@ -87,6 +98,8 @@ CMainFrame::CMainFrame(CAppSettings& settings, ISettingsStore& settingsStore, IC
     if (settings_.Values().bMinimizeOnStartup) {
         tray_.Hide();
     }
+    auto* hide = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(hide, &QShortcut::activated, this, &CMainFrame::HideToTray);
 
     resize(kWidth, kHeight);
 
@@ -186,6 +199,12 @@ void CMainFrame::BringForward() {
         modal->show();
         modal->raise();
         modal->activateWindow();
+    }
+}
+
+void CMainFrame::HideToTray() {
+    if (!tray_.Hide()) {
+        showMinimized();
     }
 }
 

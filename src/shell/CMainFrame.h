@@ -8,6 +8,7 @@
 #include "history/CHistoryLauncher.h"
 #include "livegraph/CLiveGraphLauncher.h"
 #include "report/CReportLauncher.h"
+#include "shell/CAlarmNotifier.h"
 #include "shell/CDesktopEffects.h"
 #include "shell/CImageList.h"
 #include "shell/CShellTray.h"
@@ -45,6 +46,7 @@ class CMainFrame : public QMainWindow {
     CMainDialogBar& DialogBar() { return *bar_; }
     QSplitter& Splitter() { return *splitter_; }
     CShellTray& Tray() { return tray_; }
+    CAlarmNotifier& Notifier() { return notifier_; }
     const QTimer& Timer() const { return timer_; }
     CImageList& Images() { return images_; }
     CReportLauncher& Reports() { return reports_; }
@@ -67,6 +69,8 @@ class CMainFrame : public QMainWindow {
     void ShowLiveGraph();
     // A second start asked for the window.
     void BringForward();
+    // Ctrl+H: into the tray, or only minimised where there is no tray.
+    void HideToTray();
 
   signals:
     void AboutRequested();
@@ -91,6 +95,7 @@ class CMainFrame : public QMainWindow {
     CDesktopEffects effects_;
     CLiveGraphLauncher liveGraph_;
     CShellTray tray_;
+    CAlarmNotifier notifier_;
     CReportLauncher reports_;
     CHistoryLauncher history_;
     QTimer timer_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CShareRow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,11 +25,15 @@ CShareRow::CShareRow(const std::string& folder, const std::string& name, QWidget
     grid->addWidget(label, 0, 0, 1, 3);
     folder_ = new QLineEdit(QString::fromStdString(folder), this);
     folder_->setPlaceholderText(QStringLiteral("(not shared)"));
+    label->setBuddy(folder_);
+    folder_->setAccessibleName(QCoreApplication::translate("CShareRow", "Share folder"));
     browse_ = new QPushButton(QStringLiteral("Browse..."), this);
     grid->addWidget(folder_, 1, 0, 1, 2);
     grid->addWidget(browse_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("This computer's name there:"), this), 2, 0);
+    auto* nameLabel = new QLabel(QStringLiteral("This computer's name there:"), this);
+    grid->addWidget(nameLabel, 2, 0);
     name_ = new QLineEdit(QString::fromStdString(name), this);
+    nameLabel->setBuddy(name_);
     name_->setMaxLength(64);
     grid->addWidget(name_, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);

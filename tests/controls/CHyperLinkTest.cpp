@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +51,27 @@ TEST_F(CHyperLinkTest, FailedClickShowsWhyAndLeavesTheLinkUnvisited) {
     EXPECT_EQ(link.TextColour(), Readable(link.palette().color(QPalette::Highlight),
                                           link.palette().color(QPalette::Window), kTextContrast));
     EXPECT_EQ(link.palette().color(QPalette::WindowText), link.TextColour());
+}
+
+TEST_F(CHyperLinkTest, TabReachesItAndItsKeysFollowItAsAClickDoes) {
+    QTemporaryDir dir;
+    QWidget page;
+    auto* before = new QPushButton(QStringLiteral("OK"), &page);
+    auto* link = new CHyperLink(QStringLiteral("a link"), &page);
+    link->SetTarget(dir.filePath(QStringLiteral("missing.htm")));
+    link->move(0, 40);
+    page.show();
+    QApplication::setActiveWindow(&page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    before->setFocus();
+    const QImage plain = link->grab().toImage();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(link->hasFocus());
+    EXPECT_NE(link->grab().toImage(), plain);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(link, key);
+    }
+    EXPECT_EQ(messages_, std::vector<std::string>(3, HyperlinkErrorText(2).toStdString()));
 }
 
 // The desktop's opener runs and exits 3, "no program to open it with", after the link

@@ -11,6 +11,7 @@
 #include "controls/CBalloonTip.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/FocusFrame.h"
 
 namespace {
 
@@ -152,6 +153,40 @@ TEST_F(CImageButtonTest, BalloonTipAndMnemonicWork) {
     EXPECT_TRUE(config_->Tip()->IsBalloon());
     EXPECT_LE(config_->Tip()->width(), CBalloonTip::kMaxWidth);
     EXPECT_GT(config_->Tip()->height(), 3 * config_->fontMetrics().height());  // wrapped
+}
+
+TEST_F(CImageButtonTest, TheFocusIsSeenInEverySchemeAndReturnPresses) {
+    MakeBar();
+    struct Scheme {
+        const char* what;
+        QColor face, text;
+    };
+    const Scheme schemes[] = {{"the desktop's", {}, {}},
+                              {"a caption as grey as the face", {128, 128, 128}, {140, 140, 140}},
+                              {"dark", {30, 30, 30}, {230, 230, 230}}};
+    for (const Scheme& scheme : schemes) {
+        SCOPED_TRACE(scheme.what);
+        if (scheme.face.isValid()) {
+            QPalette colours = config_->palette();
+            colours.setColor(QPalette::Button, scheme.face);
+            colours.setColor(QPalette::ButtonText, scheme.text);
+            config_->setPalette(colours);
+        }
+        report_->setFocus();
+        const QImage plain = config_->grab().toImage();
+        config_->setFocus();
+        const QImage focused = config_->grab().toImage();
+        ASSERT_NE(plain, focused);
+        // The frame two pixels in, against the face beside it.
+        const QColor face = focused.pixelColor(1, focused.height() / 2);
+        const QColor frame = focused.pixelColor(2, focused.height() / 2);
+        EXPECT_GE(ContrastRatio(frame, face), kFocusMinContrast);
+    }
+    QSignalSpy clicked(config_, &QAbstractButton::clicked);
+    QTest::keyClick(config_, Qt::Key_Return);
+    QTest::keyClick(config_, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(config_, Qt::Key_Space);
+    EXPECT_EQ(clicked.count(), 3);
 }
 
 }  // namespace

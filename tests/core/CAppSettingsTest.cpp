@@ -57,7 +57,8 @@ TEST(CAppSettingsTest, LoadTakesStoredValuesAsTheyAre) {
     store.values = {{"bRunOnWindowsStartup", 0}, {"bMinimizeOnStartup", 7},
                     {"bLoadDbOnStartup", -1},    {"iAutoSave", 3},
                     {"iALPHA", 0x1FF},           {"iAlarmForMinutes", 2000},
-                    {"bPauseWhenIdle", 2},       {"iIdleMinutes", 0}};
+                    {"bPauseWhenIdle", 2},       {"iIdleMinutes", 0},
+                    {"bAlarmNotify", 0}};
     CAppSettings settings;
     settings.Load(store);
     EXPECT_FALSE(settings.Values().bRunOnWindowsStartup);
@@ -68,6 +69,7 @@ TEST(CAppSettingsTest, LoadTakesStoredValuesAsTheyAre) {
     EXPECT_EQ(settings.Values().iAlarmForMinutes, 2000);
     EXPECT_TRUE(settings.Values().bPauseWhenIdle);
     EXPECT_EQ(settings.IdleMinutes(), 5);  // a hand-edited 0 would pause at once
+    EXPECT_FALSE(settings.Values().bAlarmNotify);
     EXPECT_EQ(settings.Defaults(), kDefaults);
 
     store.values = {{"iALPHA", 300}, {"iAutoSave", 5000000000LL}};
@@ -101,7 +103,7 @@ TEST(CAppSettingsTest, ApplyWithoutChangesRewritesEveryValueOnly) {
     EXPECT_EQ(log, (std::vector<std::string>{"bRunOnWindowsStartup=1", "bMinimizeOnStartup=0",
                                              "bLoadDbOnStartup=1", "iAutoSave=10", "iALPHA=200",
                                              "iAlarmForMinutes=120", "bPauseWhenIdle=0",
-                                             "iIdleMinutes=5"}));
+                                             "iIdleMinutes=5", "bAlarmNotify=1"}));
 }
 
 TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
@@ -109,12 +111,12 @@ TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
     RecordingEffects effects(log);
     LoggingStore store(log);
     CAppSettings settings;
-    const SettingsValues edited{false, true, false, 30, 63, 15, true, 120};
+    const SettingsValues edited{false, true, false, 30, 63, 15, true, 120, false};
     settings.Apply(edited, effects, store);
-    EXPECT_EQ(log, (std::vector<std::string>{"autorun off", "alpha 63", "bRunOnWindowsStartup=0",
-                                             "bMinimizeOnStartup=1", "bLoadDbOnStartup=0",
-                                             "iAutoSave=30", "iALPHA=63", "iAlarmForMinutes=15",
-                                             "bPauseWhenIdle=1", "iIdleMinutes=120"}));
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       "autorun off", "alpha 63", "bRunOnWindowsStartup=0", "bMinimizeOnStartup=1",
+                       "bLoadDbOnStartup=0", "iAutoSave=30", "iALPHA=63", "iAlarmForMinutes=15",
+                       "bPauseWhenIdle=1", "iIdleMinutes=120", "bAlarmNotify=0"}));
     EXPECT_EQ(settings.Values(), edited);
 
     log.clear();
@@ -122,7 +124,7 @@ TEST(CAppSettingsTest, ApplyRunsChangedEffectsFirstThenStoresAndWrites) {
     again.iALPHA = 255;
     settings.Apply(again, effects, store);
     EXPECT_EQ(log.front(), "alpha 255");  // autorun unchanged: not touched
-    EXPECT_EQ(log.size(), 9u);
+    EXPECT_EQ(log.size(), 10u);
 }
 
 TEST(CAppSettingsTest, ProgramFolderGivesTheDatabasePath) {

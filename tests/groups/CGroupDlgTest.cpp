@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "DbTestSupport.h"
@@ -273,4 +278,85 @@ TEST_F(GroupDlgTest, SaveWritesOnlyTheProgramsMovedHereAndFindsThemById) {
         EXPECT_EQ(RawDb(path_).Value("SELECT count(*) FROM tgroup"), "1005");
         EXPECT_TRUE(messages_.empty());
     }
+}
+
+// "Move to group..." by every key that opens it, then Escape: at once with nothing changed,
+// else only after the question is answered Yes.
+TEST_F(GroupDlgTest, KeysMoveProgramsAndEscapeAsksBeforeDroppingTheMoves) {
+    const std::vector<std::string> before = Stored();
+    // The menu or box the next step opens, once it is up (a mnemonic clicks a little
+    // later): its texts, and the choice made in it.
+    QStringList seen;
+    QTimer answer;
+    answer.setInterval(10);
+    QString choice;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            answer.stop();
+            for (QAction* action : menu->actions()) {
+                seen << action->text();
+                if (action->text() == choice) menu->setActiveAction(action);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            seen << box->text();
+            box->button(choice == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+    });
+    const auto answerWith = [&](const QString& with) {
+        seen.clear();
+        choice = with;
+        answer.start();
+    };
+    {
+        CGroupDlg untouched(path_);
+        untouched.show();
+        QTest::keyClick(&untouched.Tree(), Qt::Key_Escape);
+        EXPECT_FALSE(untouched.isVisible());
+    }
+    CGroupDlg dialog(path_);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    CDragDropTreeCtrl& tree = dialog.Tree();
+    struct Way {
+        const char* keys;
+        std::function<void()> open;
+        const char* program;
+        const char* group;
+        const char* layout;
+    };
+    const Way ways[] = {
+        {"Shift+F10", [&] { QTest::keyClick(&tree, Qt::Key_F10, Qt::ShiftModifier); }, "editor",
+         "Games", "Default[shell] Work[tool] Games[chess,editor]"},
+        {"the Menu key",
+         [&] {
+             QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+             QApplication::sendEvent(&tree, &menu);
+         },
+         "chess", "Default", "Default[shell,chess] Work[tool] Games[editor]"},
+        {"Alt+M", [&] { QTest::keyClick(&tree, Qt::Key_M, Qt::AltModifier); }, "shell", "Work",
+         "Default[chess] Work[tool,shell] Games[editor]"},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.keys);
+        tree.setCurrentItem(Item(dialog, way.program));
+        const QString from = Item(dialog, way.program)->parent()->text(0);
+        answerWith(way.group);
+        way.open();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.isActive(); }));
+        EXPECT_EQ(seen.size(), 2) << "the other two groups";
+        EXPECT_FALSE(seen.contains(from));
+        EXPECT_EQ(Layout(tree), way.layout);
+    }
+    EXPECT_TRUE(dialog.HasChanges());
+    for (const QString& reply : {QStringLiteral("No"), QStringLiteral("Yes")}) {
+        answerWith(reply);
+        QTest::keyClick(&tree, Qt::Key_Escape);
+        EXPECT_EQ(seen, QStringList{"Close without saving the changes to the groups?"});
+        EXPECT_EQ(dialog.isVisible(), reply == "No");
+    }
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(Stored(), before);
 }

@@ -2,6 +2,7 @@
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <random>
@@ -217,6 +218,43 @@ TEST_F(LiveGraphWindowTest, ButtonOpensOneWindowFedByTheTracker) {
     button.click();
     ASSERT_NE(frame.LiveGraph().Window(), nullptr);
     EXPECT_EQ(frame.LiveGraph().Window()->View().Timeline().Total(), 0);
+}
+
+// By the keyboard alone: Return on the bar's button, the arrows for the cursor, Escape to
+// hide it and then to close the window.
+TEST_F(LiveGraphWindowTest, ArrowsMoveTheCursorAndEscapeClosesOnceItIsGone) {
+    CMainFrame& frame = MakeFrame();
+    sampler_.SetFront("xterm", "/usr/bin/xterm", "shell");
+    Tick();
+    Tick();
+    QTest::keyClick(&frame.DialogBar().LiveGraphButton(), Qt::Key_Return);
+    QPointer<CLiveFrame> window = frame.LiveGraph().Window();
+    ASSERT_NE(window, nullptr);
+    CLiveView& view = window->View();
+    view.OnTick();
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool cursor;
+        int offset;  // while shown
+        bool open;
+    };
+    const Step steps[] = {
+        {Qt::Key_Left, {}, true, 2, true},  // shown at the newest second first
+        {Qt::Key_Left, {}, true, 3, true},     {Qt::Key_Left, Qt::ShiftModifier, true, 63, true},
+        {Qt::Key_Right, {}, true, 62, true},   {Qt::Key_Escape, {}, false, 0, true},
+        {Qt::Key_Escape, {}, false, 0, false},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(&view, step.key, step.modifiers);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(window != nullptr, step.open) << step.key;
+        if (!step.open) break;
+        EXPECT_EQ(view.CursorShown(), step.cursor) << step.key;
+        if (step.cursor) {
+            EXPECT_EQ(view.CursorOffset(), step.offset) << step.key;
+        }
+    }
 }
 
 }  // namespace

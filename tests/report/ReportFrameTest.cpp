@@ -6,7 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 #include "ReportTestSupport.h"
 #include "report/CReportBottomView.h"
@@ -157,4 +161,35 @@ TEST_F(ReportFrame, TheLauncherPlacesOneWindowAndTheListSavesItsWidthsOnClose) {
 
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Hourglint", "Hourglint");
     EXPECT_EQ(settings.value("ColumnWidths/ReportTopView").toString(), "160,85,95,100,100,100,");
+}
+
+TEST_F(ReportFrame, DayStepsByButtonAndKeyRefreshTheShownDay) {
+    AddItem(1, "today", 0);
+    AddTime(1, 0, 30);
+    AddItem(2, "yesterday", 0);
+    AddTime(2, 1, 40);
+    auto frame = Frame();
+    frame->show();
+
+    // Each step is taken by the button or the key, and shows its day's first row.
+    const QDate shown = frame->DialogBar().DatePicker().date();
+    struct Step {
+        std::function<void()> take;
+        int days;
+        const char* first;
+    };
+    const std::vector<Step> steps = {
+        {[&] { frame->DialogBar().PreviousDayButton().click(); }, -1, "yesterday"},
+        {[&] { QTest::keyClick(frame.get(), Qt::Key_Right, Qt::AltModifier); }, 0, "today"},
+        {[&] { QTest::keyClick(frame.get(), Qt::Key_Left, Qt::AltModifier); }, -1, "yesterday"},
+        {[&] { frame->DialogBar().NextDayButton().click(); }, 0, "today"},
+    };
+    for (const Step& step : steps) {
+        QSignalSpy refreshed(frame.get(), &CReportFrame::Refreshed);
+        step.take();
+        ASSERT_TRUE(refreshed.count() > 0 || refreshed.wait(10000));
+        EXPECT_EQ(frame->DialogBar().DatePicker().date(), shown.addDays(step.days));
+        ASSERT_FALSE(frame->DisplayedRows().empty());
+        EXPECT_EQ(frame->DisplayedRows()[0][0], step.first);
+    }
 }

@@ -72,19 +72,33 @@ TEST(SortListView, ClickSequencesSortStablyWithTheirDirectionsAndArrows) {
          {"Alpha", "alpha", "beta", "gamma"},
          {{0, Arrow::Up}}},
     };
-    for (const SortCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        CMultiColumnSortListView view;
-        Fill(view);
-        for (const Click& click : c.clicks) view.HeadingClicked(click.column, click.ctrl);
-        EXPECT_EQ(Order(view), c.order);
-        for (int column = 0; column < 3; ++column) {
-            const auto it = c.arrows.find(column);
-            EXPECT_EQ(view.SortHeader().ArrowOf(column),
-                      it == c.arrows.end() ? Arrow::None : it->second)
-                << "column " << column;
+    // Each case by clicks, then by the keys on the focused header: Home and Right to the
+    // heading, Space or Return to sort, with Ctrl to add.
+    for (const bool keys : {false, true})
+        for (const SortCase& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (keys ? ", by keys" : ""));
+            CMultiColumnSortListView view;
+            Fill(view);
+            CSortHeader& header = view.SortHeader();
+            for (const Click& click : c.clicks) {
+                if (!keys) {
+                    view.HeadingClicked(click.column, click.ctrl);
+                    continue;
+                }
+                QTest::keyClick(&header, Qt::Key_Home);
+                for (int i = 0; i < click.column; ++i) QTest::keyClick(&header, Qt::Key_Right);
+                ASSERT_EQ(header.FocusedColumn(), click.column);
+                QTest::keyClick(&header, click.column % 2 ? Qt::Key_Space : Qt::Key_Return,
+                                click.ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            }
+            EXPECT_EQ(Order(view), c.order);
+            for (int column = 0; column < 3; ++column) {
+                const auto it = c.arrows.find(column);
+                EXPECT_EQ(view.SortHeader().ArrowOf(column),
+                          it == c.arrows.end() ? Arrow::None : it->second)
+                    << "column " << column;
+            }
         }
-    }
 }
 
 TEST(SortListView, TheHeaderSortsOnLeftClicksOnlyAndKeepsItsStateWhenRefilled) {

@@ -51,6 +51,7 @@ void ExpectDefaultsShown(CConfigDlg& dialog) {
     EXPECT_EQ(dialog.AlarmEdit().text(), "120");
     EXPECT_FALSE(dialog.PauseWhenIdleBox().isChecked());
     EXPECT_EQ(dialog.IdleMinutesEdit().text(), "5");
+    EXPECT_TRUE(dialog.AlarmNotifyBox().isChecked());
 }
 
 class ConfigDlgTest : public ShellTest {
@@ -187,7 +188,7 @@ TEST_F(ConfigDlgTest, OkWithoutChangesRewritesEveryValueAndTouchesNothingElse) {
 
     QSettings file(SettingsFile(), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Config"));
-    EXPECT_EQ(file.childKeys().size(), 8);
+    EXPECT_EQ(file.childKeys().size(), 9);
     // No autostart entry: the box shows it off, so OK stores off and writes no entry.
     EXPECT_EQ(file.value("bRunOnWindowsStartup").toInt(), 0);
     EXPECT_EQ(file.value("bMinimizeOnStartup").toInt(), 0);
@@ -197,6 +198,7 @@ TEST_F(ConfigDlgTest, OkWithoutChangesRewritesEveryValueAndTouchesNothingElse) {
     EXPECT_EQ(file.value("iAlarmForMinutes").toInt(), 120);
     EXPECT_EQ(file.value("bPauseWhenIdle").toInt(), 0);
     EXPECT_EQ(file.value("iIdleMinutes").toInt(), 5);
+    EXPECT_EQ(file.value("bAlarmNotify").toInt(), 1);
     EXPECT_FALSE(QFile::exists(AutostartFile()));
     EXPECT_DOUBLE_EQ(window_.windowOpacity(), opacity_);
 }

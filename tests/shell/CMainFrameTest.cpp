@@ -91,7 +91,11 @@ TEST_F(MainFrameTest, ListColumns) {
         EXPECT_FALSE(view.isSortingEnabled());
     };
     check(frame.LiveView(), {{"Process", 120, Qt::AlignLeft},
+#ifdef _WIN32
                              {"Windows Title", 200, Qt::AlignLeft},
+#else
+                             {"Window Title", 200, Qt::AlignLeft},
+#endif
                              {"Running Time", 85, Qt::AlignHCenter}});
     check(frame.AlarmView(), {{"Process", 120, Qt::AlignLeft},
                               {"Running Time", 85, Qt::AlignLeft},

@@ -223,8 +223,8 @@ TEST_F(X11SamplerTest, WithoutWindowManagerTheFocusedTopLevelCounts) {
     const uint32_t child = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, child, alpha, 0, 0, 10, 10, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
-    xcb_map_window(c, child);
-    xcb_flush(c);
+    // Focus goes only to a viewable window, which a busy server may not have made it yet.
+    ASSERT_TRUE(session_.MapAndWait(child));
     Focus(child);
     ForegroundSample sample = sampler_->Sample();
     EXPECT_EQ(sample.title, "Alpha terminal");
