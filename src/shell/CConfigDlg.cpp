@@ -124,6 +124,8 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes to the controls on the page, which the area scrolls into view; not to the area.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(scroll);
     auto* page = new QVBoxLayout(content);
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(4));
