@@ -98,6 +98,7 @@ each hour of day summed over the range</source>
     </message>
     <message>
         <source>  for both:</source>
+        <extracomment>A heading in --help, indented by two spaces like the options above it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -130,6 +131,7 @@ other computers&apos; snapshots (*.hgshare) to add</source>
 Measures how long each program is in the foreground. Without options it starts
 its window, which needs an X11 session or a Wayland session of GNOME Shell,
 KDE Plasma, sway or a wlroots compositor (labwc, wayfire, river...).</source>
+        <extracomment>--help: keep the two usage lines; break lines before 80 characters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -151,6 +153,36 @@ so they may run while Hourglint is measuring.</source>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it. There is NO WARRANTY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--date YYYY-MM-DD</source>
+        <extracomment>The option stays; YYYY-MM-DD names its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from YYYY-MM-DD</source>
+        <extracomment>The option stays; YYYY-MM-DD names its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to YYYY-MM-DD</source>
+        <extracomment>The option stays; YYYY-MM-DD names its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format FORMAT</source>
+        <extracomment>The option stays; FORMAT names its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output FILE</source>
+        <extracomment>The option stays; FILE names its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--database FILE</source>
+        <extracomment>The option stays; FILE names its value.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -419,10 +451,12 @@ View it now?</source>
     <name>CMergedReport</name>
     <message>
         <source>, </source>
+        <extracomment>Between the files left out</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A file left out and why</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -687,10 +721,12 @@ Error Information: %1</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of another computer and what is wrong with it</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>left out %1: %2</source>
+        <extracomment>A file of another computer and why it was left out</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -702,6 +738,7 @@ Error Information: %1</source>
     <name>Duration</name>
     <message>
         <source>days: %D, %H:%M:%S</source>
+        <extracomment>%D days, %H hours, %M minutes, %S seconds</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -228,46 +228,54 @@ UserText CCommandLine::RangeProblem(int64_t first, int64_t last) {
 
 namespace {
 
-// A row of --help's option table: the option, padded to where its text starts, and the
-// text, whose further lines start there too. No option: a heading.
+// A row of --help's option table: the option, indented by two or four spaces, and its text,
+// both starting in their columns, the text's further lines too. No option: a heading.
 struct HelpRow {
-    const char* option;
+    int indent;
+    const char* option;  // marked when it names a value
     const char* text;
 };
 
 const HelpRow kHelpRows[] = {
-    {"  -h, --help         ", QT_TRANSLATE_NOOP("CCommandLine", "show this help and exit")},
-    {"  -v, --version      ", QT_TRANSLATE_NOOP("CCommandLine", "show the version and exit")},
-    {"  --report           ",
+    {2, "-h, --help", QT_TRANSLATE_NOOP("CCommandLine", "show this help and exit")},
+    {2, "-v, --version", QT_TRANSLATE_NOOP("CCommandLine", "show the version and exit")},
+    {2, "--report",
      QT_TRANSLATE_NOOP("CCommandLine", "write one day's report and exit, without a window:")},
-    {"    --date YYYY-MM-DD  ", QT_TRANSLATE_NOOP("CCommandLine", "the day (default: today)")},
-    {"  --history          ",
+    //: The option stays; YYYY-MM-DD names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--date YYYY-MM-DD"),
+     QT_TRANSLATE_NOOP("CCommandLine", "the day (default: today)")},
+    {2, "--history",
      QT_TRANSLATE_NOOP("CCommandLine", "write a range of days and exit, without a window:")},
-    {"    --from YYYY-MM-DD  ",
+    //: The option stays; YYYY-MM-DD names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--from YYYY-MM-DD"),
      QT_TRANSLATE_NOOP("CCommandLine", "the first day (default: six days before --to)")},
-    {"    --to YYYY-MM-DD    ",
+    //: The option stays; YYYY-MM-DD names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--to YYYY-MM-DD"),
      QT_TRANSLATE_NOOP("CCommandLine", "the last day (default: today); at most %1 days in all")},
-    {"    --by day|hour      ",
+    {4, "--by day|hour",
      QT_TRANSLATE_NOOP("CCommandLine",
                        "a column per day (default), or 24 columns: the seconds of\n"
                        "each hour of day summed over the range")},
     //: A heading in --help, indented by two spaces like the options above it.
-    {nullptr, QT_TRANSLATE_NOOP("CCommandLine", "  for both:")},
-    {"    --group            ",
+    {0, nullptr, QT_TRANSLATE_NOOP("CCommandLine", "  for both:")},
+    {4, "--group",
      QT_TRANSLATE_NOOP("CCommandLine", "one row per group instead of one per program")},
-    {"    --format FORMAT    ",
+    //: The option stays; FORMAT names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--format FORMAT"),
      QT_TRANSLATE_NOOP("CCommandLine",
                        "csv (default) or json, written to standard output, or\n"
                        "html, written to --output with the chart image beside it\n"
                        "(FILE with its extension replaced by .jpg)")},
-    {"    --output FILE      ",
+    //: The option stays; FILE names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--output FILE"),
      QT_TRANSLATE_NOOP("CCommandLine", "write to FILE instead of standard output")},
-    {"    --database FILE    ",
+    //: The option stays; FILE names its value.
+    {4, QT_TRANSLATE_NOOP("CCommandLine", "--database FILE"),
      QT_TRANSLATE_NOOP("CCommandLine",
                        "the database to read (default: HG.mdb beside the program,\n"
                        "or in ~/.local/share/Hourglint/Hourglint/); given again,\n"
                        "other computers' snapshots (*.hgshare) to add")},
-    {"    --all-computers    ",
+    {4, "--all-computers",
      QT_TRANSLATE_NOOP("CCommandLine", "add the snapshots in the share folder set in the Options")},
 };
 
@@ -293,9 +301,11 @@ std::string CCommandLine::HelpText() {
             text += rowText + '\n';
             continue;
         }
-        // Each further line starts under the first.
-        const std::string indent(std::string(row.option).size(), ' ');
-        text += row.option;
+        // The texts of the options start in column 21, of the ones under them in 23.
+        std::string option = std::string(row.indent, ' ') + Translate(kContext, row.option);
+        option.resize(std::max(option.size() + 2, static_cast<size_t>(19 + row.indent)), ' ');
+        const std::string indent(option.size(), ' ');
+        text += option;
         for (size_t start = 0; start <= rowText.size();) {
             const size_t end = std::min(rowText.find('\n', start), rowText.size());
             text += (start == 0 ? "" : indent) + rowText.substr(start, end - start) + '\n';
