@@ -6,6 +6,7 @@
 
 #include "core/CivilDay.h"
 #include "core/Translate.h"
+#include "core/Utf8Text.h"
 #include "history/CHistoryModel.h"
 
 namespace {
@@ -303,8 +304,10 @@ std::string CCommandLine::HelpText() {
         }
         // The texts of the options start in column 21, of the ones under them in 23.
         std::string option = std::string(row.indent, ' ') + Translate(kContext, row.option);
-        option.resize(std::max(option.size() + 2, static_cast<size_t>(19 + row.indent)), ' ');
-        const std::string indent(option.size(), ' ');
+        const size_t columns = TerminalColumns(option);
+        option.append(
+            std::max<size_t>(2, 19 + row.indent - std::min<size_t>(columns, 19 + row.indent)), ' ');
+        const std::string indent(TerminalColumns(option), ' ');
         text += option;
         for (size_t start = 0; start <= rowText.size();) {
             const size_t end = std::min(rowText.find('\n', start), rowText.size());
