@@ -385,3 +385,31 @@ TEST(CommandLineTest, MachineOutputIsTheSameInGermanAsInC) {
         EXPECT_EQ(german.out, c.out);
     }
 }
+
+// The language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG as Qt reads them, the program's
+// own translations being built in; English, C and languages without one stay English.
+TEST(CommandLineTest, MessagesSpeakTheUsersLanguage) {
+    EnsureTestApplication();
+    const std::string english = "hourglint: unknown option '--bogus'";
+    const std::vector<std::pair<std::map<std::string, std::string>, std::string>> cases = {
+        {{{"LANG", "C"}}, english},
+        {{{"LANG", "en_US.UTF-8"}}, english},
+        {{{"LANGUAGE", "it"}, {"LANG", "C"}}, english},
+        {{{"LANGUAGE", "en:de"}, {"LANG", "de_DE.UTF-8"}}, english},
+        {{{"LANG", "de_DE.UTF-8"}}, "hourglint: unbekannte Option \u201E--bogus\u201C"},
+        {{{"LANGUAGE", "fr"}, {"LANG", "C"}},
+         "hourglint: option inconnue \u00AB\u00A0--bogus\u00A0\u00BB"},
+        {{{"LC_ALL", "es_ES.UTF-8"}}, "hourglint: opci\u00F3n desconocida \u00AB--bogus\u00BB"},
+        {{{"LANG", "pt_BR.UTF-8"}}, "hourglint: op\u00E7\u00E3o desconhecida \"--bogus\""},
+        {{{"LC_MESSAGES", "ru_RU.UTF-8"}, {"LANG", "C"}},
+         "hourglint: \u043D\u0435\u0438\u0437\u0432\u0435\u0441\u0442\u043D\u044B\u0439 "
+         "\u043F\u0430\u0440\u0430\u043C\u0435\u0442\u0440 \u00AB--bogus\u00BB"},
+        {{{"LANGUAGE", "zh_CN"}}, "hourglint: \u672A\u77E5\u9009\u9879\u201C--bogus\u201D"},
+    };
+    for (const auto& [language, err] : cases) {
+        SCOPED_TRACE(language.begin()->second);
+        const Outcome outcome = RunProgram({"--bogus"}, {}, language);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), err);
+    }
+}
