@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts that show Hourglint without a display of their own.
-# private_x_start DIR: a private home under DIR, Xvfb on a free display and openbox.
+# private_x_start DIR: a private home under DIR, Xvfb on a free display and openbox; the
+# screen is PRIVATE_X_SCREEN (1280x1024x24 when unset).
 # Exports HOME, XDG_*, DISPLAY; the started pids are in private_x_pids. private_x_stop ends them.
 
 private_x_pids=()
@@ -14,7 +15,7 @@ private_x_start() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
   exec 3> "$dir/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${PRIVATE_X_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   private_x_pids+=($!)
   exec 3>&-
   for _ in $(seq 50); do [ -s "$dir/display" ] && break; sleep 0.1; done

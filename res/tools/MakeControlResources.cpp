@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygon>
 #include <QPolygonF>
 #include <cmath>
 #include <cstdint>
@@ -204,23 +205,24 @@ void Exit(QPainter& p) {
     p.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
 }
 
-// A toolbar strip: pictures of 16 x 15 on RGB(192, 192, 192), which the menu treats as
-// transparent; edges are made hard so no blended pixel survives the colour key.
-QImage ToolbarStrip(const std::vector<Drawing>& pictures) {
+// A toolbar strip: pictures of 16 x 15 (times scale) on RGB(192, 192, 192), which the menu
+// treats as transparent; edges are made hard so no blended pixel survives the colour key.
+QImage ToolbarStrip(const std::vector<Drawing>& pictures, int scale = 1) {
     const QColor key(192, 192, 192);
-    QImage strip(16 * static_cast<int>(pictures.size()), 15, QImage::Format_RGB32);
+    const int w = 16 * scale, h = 15 * scale;
+    QImage strip(w * static_cast<int>(pictures.size()), h, QImage::Format_RGB32);
     strip.fill(key);
     for (size_t i = 0; i < pictures.size(); ++i) {
-        const QImage cell = Render(pictures[i], QSize(16, 15));
-        for (int y = 0; y < 15; ++y) {
-            for (int x = 0; x < 16; ++x) {
+        const QImage cell = Render(pictures[i], QSize(w, h));
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
                 QColor c = cell.pixelColor(x, y);
                 if (c.alpha() >= 110) {
                     c.setAlpha(255);
                     if (c.rgb() == key.rgb()) {
                         c = c.lighter(101);
                     }
-                    strip.setPixelColor(static_cast<int>(i) * 16 + x, y, c);
+                    strip.setPixelColor(static_cast<int>(i) * w + x, y, c);
                 }
             }
         }
@@ -233,7 +235,27 @@ const QColor kPanel(18, 26, 22);
 const QColor kLit(110, 255, 140);
 const QColor kUnlit(34, 52, 42);
 
-void DrawDigit(QImage& image, int left, int width, int height, int digit) {
+// A segment's rectangle; with cut > 0 its corners cut by that many pixels, as an LCD's
+// segments are where pixels are fine enough to show it.
+void FillSegment(QPainter& p, const QRect& r, QColor colour, int cut) {
+    if (cut <= 0) {
+        p.fillRect(r, colour);
+        return;
+    }
+    const int l = r.left(), t = r.top(), rr = r.right() + 1, b = r.bottom() + 1;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPolygon(QPolygon({{l + cut, t},
+                            {rr - cut, t},
+                            {rr, t + cut},
+                            {rr, b - cut},
+                            {rr - cut, b},
+                            {l + cut, b},
+                            {l, b - cut},
+                            {l, t + cut}}));
+}
+
+void DrawDigit(QImage& image, int left, int width, int height, int digit, int cut) {
     static const char* kSegments[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
                                         "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
     QPainter p(&image);
@@ -259,37 +281,47 @@ void DrawDigit(QImage& image, int left, int width, int height, int digit) {
     };
     const std::string lit = kSegments[digit];
     for (const Segment& s : segments) {
-        p.fillRect(s.rect, lit.find(s.name) != std::string::npos ? kLit : kUnlit);
+        FillSegment(p, s.rect, lit.find(s.name) != std::string::npos ? kLit : kUnlit, cut);
     }
 }
 
-QImage DigitStrip(int width, int height) {
+// Cells of width x height; cut corners from twice the 1x size on.
+QImage DigitStrip(int width, int height, int cut = 0) {
     QImage strip(width * 10, height, QImage::Format_RGB32);
     strip.fill(kPanel);
     for (int d = 0; d < 10; ++d) {
-        DrawDigit(strip, d * width, width, height, d);
+        DrawDigit(strip, d * width, width, height, d, cut);
     }
     return strip;
 }
 
-// The display's face, 150 x 72 (the clock's 100 x 44 dialog units): a dark panel with the
-// date's dashes and the clock's colon; the digits are copied in at run time.
-QImage ClockBackground() {
-    QImage face(150, 72, QImage::Format_RGB32);
+// The display's face, 150 x 72 (the clock's 100 x 44 dialog units) times scale: a dark panel
+// with the date's dashes and the clock's colon; the digits are copied in at run time. The
+// frame's two rules stay one device pixel each at any scale.
+QImage ClockBackground(int scale = 1) {
+    const int s = scale;
+    QImage face(150 * s, 72 * s, QImage::Format_RGB32);
     face.fill(kPanel);
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(70, 80, 74));
-    p.drawRect(0, 0, 149, 71);
-    p.setPen(QColor(8, 12, 10));
-    p.drawRect(1, 1, 147, 69);
-    p.fillRect(QRect(33, 12, 6, 2), kLit);
-    p.fillRect(QRect(69, 12, 6, 2), kLit);
-    p.fillRect(QRect(58, 41, 4, 4), kLit);
-    p.fillRect(QRect(58, 56, 4, 4), kLit);
-    p.fillRect(QRect(116, 58, 3, 3), kLit);
-    p.setPen(QColor(40, 60, 50));
-    p.drawLine(4, 27, 145, 27);
+    const auto frame = [&p](QRect r, QColor colour) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+    };
+    frame(QRect(0, 0, 150 * s, 72 * s), QColor(70, 80, 74));
+    frame(QRect(1, 1, 150 * s - 2, 72 * s - 2), QColor(8, 12, 10));
+    const auto lit = [&p, s](int x, int y, int w, int h) {
+        p.fillRect(QRect(x * s, y * s, w * s, h * s), kLit);
+    };
+    lit(33, 12, 6, 2);
+    lit(69, 12, 6, 2);
+    lit(58, 41, 4, 4);
+    lit(58, 56, 4, 4);
+    lit(116, 58, 3, 3);
+    // The rule under the date: a device pixel high, where the 1x one falls.
+    p.fillRect(QRect(4 * s, 27 * s, 142 * s, 1), QColor(40, 60, 50));
     return face;
 }
 
@@ -378,18 +410,26 @@ int main(int argc, char** argv) {
     } icons[] = {{138, Group},    {149, Config},   {152, Report},    {153, About},
                  {154, SetGroup}, {155, SaveDisk}, {156, LiveGraph}, {157, History}};
     bool ok = true;
+    // Each picture also at twice its size as "@2x", which Qt's icons pick on a fine screen.
     for (const auto& icon : icons) {
-        ok &= WritePng(Render(icon.draw, QSize(32, 32)),
-                       res.filePath(QStringLiteral("icons/%1.png").arg(icon.id)));
-        ok &= WritePng(Render(icon.draw, QSize(16, 16)),
-                       res.filePath(QStringLiteral("icons/%1-16.png").arg(icon.id)));
+        for (const int scale : {1, 2}) {
+            const QString suffix = scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+            ok &= WritePng(Render(icon.draw, QSize(32, 32) * scale),
+                           res.filePath(QStringLiteral("icons/%1").arg(icon.id) + suffix));
+            ok &= WritePng(Render(icon.draw, QSize(16, 16) * scale),
+                           res.filePath(QStringLiteral("icons/%1-16").arg(icon.id) + suffix));
+        }
     }
     // Toolbar 128, in command order 32772, 32774, 32775, 32773, 57664, 32783.
-    ok &= WritePng(ToolbarStrip({ShowHide, Report, History, Config, About, Exit}),
-                   res.filePath(QStringLiteral("toolbars/128.png")));
+    const std::vector<Drawing> tray = {ShowHide, Report, History, Config, About, Exit};
+    ok &= WritePng(ToolbarStrip(tray), res.filePath(QStringLiteral("toolbars/128.png")));
+    ok &= WritePng(ToolbarStrip(tray, 2), res.filePath(QStringLiteral("toolbars/128@2x.png")));
     ok &= WritePng(DigitStrip(24, 34), res.filePath(QStringLiteral("bitmaps/144.png")));
     ok &= WritePng(ClockBackground(), res.filePath(QStringLiteral("bitmaps/145.png")));
     ok &= WritePng(DigitStrip(12, 17), res.filePath(QStringLiteral("bitmaps/146.png")));
+    ok &= WritePng(DigitStrip(48, 68, 2), res.filePath(QStringLiteral("bitmaps/144@2x.png")));
+    ok &= WritePng(ClockBackground(2), res.filePath(QStringLiteral("bitmaps/145@2x.png")));
+    ok &= WritePng(DigitStrip(24, 34, 1), res.filePath(QStringLiteral("bitmaps/146@2x.png")));
     ok &= WritePng(SortArrow(true), res.filePath(QStringLiteral("bitmaps/135.png")));
     ok &= WritePng(SortArrow(false), res.filePath(QStringLiteral("bitmaps/141.png")));
     ok &= WriteClick(res.filePath(QStringLiteral("sounds/148.wav")));

@@ -2,10 +2,12 @@
 #include "app/CHGApp.h"
 
 #include <QEventLoop>
+#include <QScreen>
 #include <QSessionManager>
 #include <QString>
 #include <QSysInfo>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,12 +18,14 @@
 #include "app/CSingleInstance.h"
 #include "app/CSystemClock.h"
 #include "controls/AccessibleFactory.h"
+#include "controls/TestPalette.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "platform/backend/ForegroundBackend.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
+#include "platform/desktop/IconScale.h"
 #include "platform/presence/CSessionPresence.h"
 #include "platform/system/CDatabaseLock.h"
 #include "platform/system/CQtSettingsStore.h"
@@ -57,6 +61,13 @@ CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
     InstallTranslations();
     setApplicationVersion(QStringLiteral(HOURGLINT_VERSION));
     setWindowIcon(ProgramIcon());
+    ApplyTestPalette();
+    // Program icons are read once: at the finest screen's pixels.
+    qreal ratio = 1;
+    for (const QScreen* screen : screens()) {
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    }
+    SetProgramIconRatio(ratio);
     // The window may sit hidden in the tray while a dialog closes; only Exit ends the program.
     setQuitOnLastWindowClosed(false);
 }

@@ -14,10 +14,10 @@ namespace {
 
 constexpr QRgb kTransparentKey = qRgb(192, 192, 192);
 
-QPixmap CutPicture(const QImage& strip, int index) {
-    QImage cell =
-        strip.copy(index * BCMenu::kPictureWidth, 0, BCMenu::kPictureWidth, BCMenu::kPictureHeight)
-            .convertToFormat(QImage::Format_ARGB32);
+// Cell index of a strip drawn at scale times the pictures' size.
+QPixmap CutPicture(const QImage& strip, int index, int scale = 1) {
+    const int w = BCMenu::kPictureWidth * scale, h = BCMenu::kPictureHeight * scale;
+    QImage cell = strip.copy(index * w, 0, w, h).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < cell.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
         for (int x = 0; x < cell.width(); ++x) {
@@ -26,7 +26,9 @@ QPixmap CutPicture(const QImage& strip, int index) {
             }
         }
     }
-    return QPixmap::fromImage(cell);
+    QPixmap picture = QPixmap::fromImage(cell);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 void ForEachAction(QMenu& menu, const std::function<void(QAction*)>& visit) {
@@ -91,11 +93,19 @@ bool BCMenu::LoadToolbar(int toolbarId, std::span<const int> commands) {
         return false;
     }
     const int cells = strip.width() / kPictureWidth;
+    // The same pictures at twice the size, for fine screens, where the strip has them.
+    QString finePath = ControlResources::ToolbarPath(toolbarId);
+    const QImage fine(finePath.replace(QLatin1String(".png"), QLatin1String("@2x.png")));
+    const bool hasFine = fine.size() == strip.size() * 2;
     ForEachAction(*this, [&](QAction* action) {
         const int id = CommandId(action);
         for (int i = 0; i < static_cast<int>(commands.size()) && i < cells; ++i) {
             if (id != 0 && commands[i] == id) {
-                action->setIcon(QIcon(CutPicture(strip, i)));
+                QIcon icon(CutPicture(strip, i));
+                if (hasFine) {
+                    icon.addPixmap(CutPicture(fine, i, 2));
+                }
+                action->setIcon(icon);
             }
         }
     });

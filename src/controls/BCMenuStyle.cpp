@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "controls/BCMenu.h"
+#include "controls/Contrast.h"
+#include "controls/DevicePixels.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ int Spacing(bool flat) {
 // Pictures drawn on white as well as on the face keep only their outline and dark parts.
 QImage Silhouette(const QImage& picture, const QColor& face, const QColor& paint) {
     QImage layer(picture.size(), QImage::Format_ARGB32);
+    layer.setDevicePixelRatio(picture.devicePixelRatio());
     layer.fill(Qt::transparent);
     const int faceLightness = face.lightness();
     for (int y = 0; y < picture.height(); ++y) {
@@ -40,12 +43,7 @@ QImage Silhouette(const QImage& picture, const QColor& face, const QColor& paint
 }
 
 void DrawEdge(QPainter* p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    p->setPen(topLeft);
-    p->drawLine(r.topLeft(), r.topRight());
-    p->drawLine(r.topLeft(), r.bottomLeft());
-    p->setPen(bottomRight);
-    p->drawLine(r.bottomLeft(), r.bottomRight());
-    p->drawLine(r.topRight(), r.bottomRight());
+    FillFrame(*p, r, topLeft, bottomRight);
 }
 
 void DrawCheckMark(QPainter* p, const QRect& square, const QColor& colour) {
@@ -125,9 +123,7 @@ void BCMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         painter->fillRect(r, flat ? pal.color(QPalette::Base) : pal.color(QPalette::Window));
     }
     if (flat) {
-        painter->setPen(pal.color(QPalette::Dark));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(r.adjusted(0, 0, -1, -1));
+        FillFrame(*painter, r, pal.color(QPalette::Dark), pal.color(QPalette::Dark));
     } else {
         DrawEdge(painter, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
         DrawEdge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Midlight),
@@ -183,23 +179,25 @@ void BCMenuStyle::drawControl(ControlElement element, const QStyleOption* option
         // An etched line across the item.
         const int y = r.top() + r.height() / 2 - 1;
         const int left = flat ? r.left() + column + 2 : r.left() + 1;
-        painter->setPen(shadow);
-        painter->drawLine(left, y, r.right() - 1, y);
-        painter->setPen(light);
-        painter->drawLine(left, y + 1, r.right() - 1, y + 1);
+        FillRow(*painter, left, y, r.right() - left, shadow);
+        FillRow(*painter, left, y + 1, r.right() - left, light);
         painter->restore();
         return;
     }
 
     QColor textColour = enabled ? menuText : grayText;
+    // What the text stands on, for keeping it readable: 4.5:1.
+    QColor textGround = background;
     if (selected) {
         if (flat) {
+            // The highlight tinted towards the menu's own background: pale on a light
+            // desktop, deep on a dark one, where white on a pale tint could not be read.
             const QRect frame = r.adjusted(0, 0, -1, -1);
-            painter->fillRect(frame, Lighten(highlight, 0.7));
-            painter->setPen(highlight);
-            painter->setBrush(Qt::NoBrush);
-            painter->drawRect(frame);
+            textGround = Mix(highlight, window, 0.7);
+            painter->fillRect(frame, textGround);
+            FillFrame(*painter, r, highlight, highlight);
         } else {
+            textGround = highlight;
             painter->fillRect(QRect(r.left() + column, r.top(), r.width() - column, r.height()),
                               highlight);
             if (enabled) {
@@ -207,16 +205,18 @@ void BCMenuStyle::drawControl(ControlElement element, const QStyleOption* option
             }
         }
     }
+    if (enabled) {
+        textColour = Readable(textColour, textGround, kTextContrast);
+    }
 
     // The picture square: checked and raised states.
     if (checked) {
         if (flat) {
-            painter->fillRect(square, Lighten(highlight, 0.85));
-            painter->setPen(highlight);
-            painter->drawRect(square.adjusted(0, 0, -1, -1));
+            painter->fillRect(square, Mix(highlight, window, 0.85));
+            FillFrame(*painter, square, highlight, highlight);
         } else {
             if (!selected) {
-                painter->fillRect(square, Lighten(background, 0.6));
+                painter->fillRect(square, Mix(background, light, 0.6));
             }
             DrawEdge(painter, square.adjusted(0, 0, -1, -1), shadow, light);
         }
@@ -226,7 +226,10 @@ void BCMenuStyle::drawControl(ControlElement element, const QStyleOption* option
 
     const QPoint pictureAt(square.left() + 2, square.top() + 2);
     if (!item->icon.isNull()) {
-        const QImage picture = item->icon.pixmap(QSize(kPictureW, kPictureH))
+        // At the screen's pixels: the strip's fine pictures where they are needed.
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        const QImage picture = item->icon.pixmap(QSize(kPictureW, kPictureH), ratio)
                                    .toImage()
                                    .convertToFormat(QImage::Format_ARGB32);
         if (enabled) {

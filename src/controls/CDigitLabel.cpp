@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 
@@ -65,6 +66,22 @@ int CDigitLabel::Start(int background, int largeDigits, int smallDigits, bool mo
     small_ = smallStrip.convertToFormat(QImage::Format_RGB32);
     large_ = largeStrip.convertToFormat(QImage::Format_RGB32);
     background_ = face.convertToFormat(QImage::Format_RGB32);
+    // The pictures drawn at twice the size, for fine screens; all three or none.
+    const auto twice = [](int id) {
+        QString path = ControlResources::BitmapPath(id);
+        QImage picture = QImage(path.replace(QLatin1String(".png"), QLatin1String("@2x.png")))
+                             .convertToFormat(QImage::Format_RGB32);
+        // Composed pixel for pixel; the ratio is set on the result.
+        picture.setDevicePixelRatio(1);
+        return picture;
+    };
+    background2x_ = twice(background);
+    large2x_ = twice(largeDigits);
+    small2x_ = twice(smallDigits);
+    if (background2x_.size() != background_.size() * 2 || large2x_.size() != large_.size() * 2 ||
+        small2x_.size() != small_.size() * 2) {
+        background2x_ = large2x_ = small2x_ = QImage();
+    }
     setFixedSize(background_.size());
     monthFirst_ = monthFirst;
     started_ = true;
@@ -136,25 +153,45 @@ void CDigitLabel::RefreshPlainText() {
     setText(date_ + QLatin1Char('\n') + Digits());
 }
 
+QImage CDigitLabel::Picture(qreal ratio) const {
+    if (!started_) {
+        return {};
+    }
+    const bool fine = ratio > 1.01 && !background2x_.isNull();
+    const int scale = fine ? 2 : 1;
+    QImage frame = fine ? background2x_ : background_;
+    const QImage& large = fine ? large2x_ : large_;
+    const QImage& small = fine ? small2x_ : small_;
+    {
+        QPainter compose(&frame);
+        const auto cell = [&](QPoint at, const QImage& strip, QSize size, int digit) {
+            compose.drawImage(at * scale, strip,
+                              QRect(QPoint(digit * size.width() * scale, 0), size * scale));
+        };
+        for (int i = 0; i < 6; ++i) {
+            const bool big = i < 4;
+            cell(kTimeCells[i], big ? large : small, big ? kLargeCell : kSmallCell, time_[i]);
+        }
+        for (int i = 0; i < 8; ++i) {
+            cell(kDateCells[i], small, kSmallCell, dateDigits_[i]);
+        }
+    }
+    // Between the sizes the pictures come in: the finer one, scaled to the screen's pixels.
+    if (std::abs(ratio - scale) > 0.01 && ratio > 0) {
+        frame = frame.scaled(background_.size() * ratio, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    frame.setDevicePixelRatio(fine || std::abs(ratio - 1) > 0.01 ? ratio : 1);
+    return frame;
+}
+
 void CDigitLabel::paintEvent(QPaintEvent* event) {
     if (!started_) {
         QLabel::paintEvent(event);
         return;
     }
-    // Composed off screen, then copied in one go.
-    frame_ = background_;
-    QPainter compose(&frame_);
-    for (int i = 0; i < 6; ++i) {
-        const bool large = i < 4;
-        const QImage& strip = large ? large_ : small_;
-        const QSize cell = large ? kLargeCell : kSmallCell;
-        compose.drawImage(kTimeCells[i], strip, QRect(QPoint(time_[i] * cell.width(), 0), cell));
-    }
-    for (int i = 0; i < 8; ++i) {
-        compose.drawImage(kDateCells[i], small_,
-                          QRect(QPoint(dateDigits_[i] * kSmallCell.width(), 0), kSmallCell));
-    }
-    compose.end();
+    // Composed off screen at the screen's pixels, then copied in one go.
+    frame_ = Picture(devicePixelRatioF());
     QPainter p(this);
     p.drawImage(0, 0, frame_);
 }

@@ -43,6 +43,9 @@ class CDigitLabel : public QLabel, public IClockLabel {
     // Date and time in words, as assistive technology reads them on request:
     // "9 December 2026, 0 hours 0 minutes 9 seconds".
     QString SpokenValue() const;
+    // The display composed for a device pixel ratio: the background's size times ratio, the
+    // ratio set; from the "@2x" pictures above 1x where they exist. Null until started.
+    QImage Picture(qreal ratio) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,5 +64,8 @@ class CDigitLabel : public QLabel, public IClockLabel {
     QImage background_;
     QImage large_;
     QImage small_;
+    QImage background2x_;  // null without the "@2x" pictures
+    QImage large2x_;
+    QImage small2x_;
     QImage frame_;  // the background with the digits drawn in
 };

@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/Contrast.h"
 #include "controls/FocusFrame.h"
 #include "controls/OpenDocument.h"
 
 CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(parent) {
-    hover_ = palette().color(QPalette::Highlight);
     setTextFormat(Qt::PlainText);
     setText(text);
     target_ = text;
@@ -59,14 +59,32 @@ void CHyperLink::SetColours(const QColor& link, const QColor& visited, const QCo
 }
 
 QColor CHyperLink::TextColour() const {
-    return hovering_ ? hover_ : visited_ ? visitedColour_ : link_;
+    const QColor wanted = hovering_ ? hover_ : visited_ ? visitedColour_ : link_;
+    const QColor ground = palette().color(backgroundRole());
+    if (wanted.isValid() && ContrastRatio(wanted, ground) >= kTextContrast) {
+        return wanted;
+    }
+    const QPalette::ColorRole role = hovering_  ? QPalette::Highlight
+                                     : visited_ ? QPalette::LinkVisited
+                                                : QPalette::Link;
+    return Readable(palette().color(role), ground, kTextContrast);
 }
 
 void CHyperLink::UpdateColour() {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, TextColour());
+    // Setting the palette sends a palette change of its own.
+    recolouring_ = true;
     setPalette(colours);
+    recolouring_ = false;
     update();
+}
+
+void CHyperLink::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !recolouring_) {
+        UpdateColour();
+    }
 }
 
 void CHyperLink::FitToText() {

@@ -7,7 +7,9 @@
 // A label that behaves like a link in a web page: coloured and underlined text, a hand
 // cursor, its target as tool tip, another colour while the mouse is over it and after it
 // was followed. A click, or Return, Enter or Space while it has the keyboard focus, opens the
-// target with the desktop's opener (OpenDocument); a frame round the text shows the focus.
+// target with the desktop's opener (OpenDocument); a frame round the text shows the focus. A
+// colour that gives less than 4.5:1 on the window is replaced by the palette's Link,
+// LinkVisited or Highlight, made readable; a new palette recolours it.
 class CHyperLink : public QLabel {
     Q_OBJECT
   public:
@@ -37,6 +39,7 @@ class CHyperLink : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void UpdateColour();
@@ -44,8 +47,9 @@ class CHyperLink : public QLabel {
 
     QColor link_{0, 0, 238};
     QColor visitedColour_{85, 26, 139};
-    QColor hover_;
+    QColor hover_;  // invalid: the palette's highlight
     bool hovering_ = false;
+    bool recolouring_ = false;
     bool visited_ = false;
     bool adjustToFit_ = true;
     QString target_;

@@ -15,7 +15,9 @@
 #include <cstdlib>
 
 #include "controls/CBalloonTip.h"
+#include "controls/Contrast.h"
 #include "controls/ControlResources.h"
+#include "controls/DevicePixels.h"
 #include "controls/FocusFrame.h"
 
 namespace {
@@ -80,12 +82,8 @@ int CImageButton::ShiftColour(int slot, int amount, bool repaint) {
     if (amount < -255 || amount > 255) {
         return kBadAmount;
     }
-    QColor& colour = colours_[slot];
-    const int r = colour.red(), g = colour.green(), b = colour.blue();
-    // The same amount on every channel keeps the hue; shorten it until all fit.
-    const int applied = amount >= 0 ? std::min(amount, 255 - std::max({r, g, b}))
-                                    : std::max(amount, -std::min({r, g, b}));
-    colour = QColor(r + applied, g + applied, b + applied);
+    colours_[slot] = Shifted(colours_[slot], amount);
+    shifts_[slot] += amount;
     if (repaint) {
         update();
     }
@@ -97,10 +95,20 @@ int CImageButton::SetColour(int slot, const QColor& colour, bool repaint) {
         return kBadSlot;
     }
     colours_[slot] = colour;
+    chosen_[slot] = colour;
+    shifts_[slot] = 0;
     if (repaint) {
         update();
     }
     return kOk;
+}
+
+QColor CImageButton::Shifted(const QColor& colour, int amount) {
+    const int r = colour.red(), g = colour.green(), b = colour.blue();
+    // The same amount on every channel keeps the hue; shorten it until all fit.
+    const int applied = amount >= 0 ? std::min(amount, 255 - std::max({r, g, b}))
+                                    : std::max(amount, -std::min({r, g, b}));
+    return QColor(r + applied, g + applied, b + applied);
 }
 
 QColor CImageButton::Colour(int slot) const {
@@ -195,6 +203,12 @@ void CImageButton::ResetColours() {
     const QColor face = palette().color(QPalette::Button);
     const QColor text = palette().color(QPalette::ButtonText);
     colours_ = {face, text, face, text, face, text};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (chosen_[slot].isValid()) {
+            colours_[slot] = chosen_[slot];
+        }
+        colours_[slot] = Shifted(colours_[slot], shifts_[slot]);
+    }
 }
 
 void CImageButton::SetHovered(bool hovered) {
@@ -283,7 +297,8 @@ void CImageButton::changeEvent(QEvent* event) {
             break;
         case QEvent::PaletteChange:
         case QEvent::StyleChange:
-            // A new colour scheme: back to the plain scheme colours, hover colours included.
+            // A new colour scheme: its colours with the set-up's lightening and caption on
+            // them, so the hover highlight stays.
             ResetColours();
             update();
             break;
@@ -356,12 +371,8 @@ void CImageButton::paintEvent(QPaintEvent*) {
         }
         const QColor topLeft = pressed ? shadow : light;
         const QColor bottomRight = pressed ? light : shadow;
-        p.setPen(topLeft);
-        p.drawLine(area.topLeft(), area.topRight());
-        p.drawLine(area.topLeft(), area.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(area.bottomLeft(), area.bottomRight());
-        p.drawLine(area.topRight(), area.bottomRight());
+        // Whole device pixels at any scale, each edge at the very rim.
+        FillFrame(p, area, topLeft, bottomRight);
     }
 
     if (focused && !disabled) {
@@ -422,6 +433,7 @@ void CImageButton::paintEvent(QPaintEvent*) {
         return;
     }
     const int textSlot = (hovered_ || pressed) ? kTextHot : focused ? kTextFocused : kTextNormal;
-    p.setPen(colours_[textSlot]);
+    // Dark red on a dark theme's face would not be read: made lighter there.
+    p.setPen(Readable(colours_[textSlot], colours_[faceSlot], kTextContrast));
     p.drawText(box, flags, caption);
 }

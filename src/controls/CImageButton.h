@@ -13,7 +13,8 @@ class QSoundEffect;
 // raised, lighter and with a dark red caption, a hand cursor and a click of sound while the
 // mouse is over it; sunken while pressed; a frame inside while it has the keyboard focus,
 // when Return and Space press it. Set-up operations return 0 or an error code and never
-// throw.
+// throw. The set-up's colours are kept as asked for and laid on each new palette, and a
+// caption is drawn readable (4.5:1) on its face.
 class CImageButton : public QPushButton {
     Q_OBJECT
   public:
@@ -88,13 +89,17 @@ class CImageButton : public QPushButton {
 
   private:
     void SetHovered(bool hovered);
+    // The palette's face and caption colours with the set-up's colours and shifts on them.
     void ResetColours();
+    static QColor Shifted(const QColor& colour, int amount);
     void EnsureTip();
     QFont CaptionFont() const;
 
     QIcon icon_;
     QSize iconSize_;
     std::array<QColor, kSlotCount> colours_;
+    std::array<QColor, kSlotCount> chosen_;  // set by SetColour; invalid: the palette's
+    std::array<int, kSlotCount> shifts_{};   // ShiftColour's amounts since
     bool hovered_ = false;
     int placement_ = kImageLeft;
     QPoint margin_{3, 3};

@@ -13,7 +13,10 @@ CImageButton* DialogBarButton(const QString& caption, int icon, const QString& t
                               QWidget* parent) {
     auto* button = new CImageButton(caption, parent);
     button->SetUpForDialogBar(icon, tip);
-    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()), DuY(44) - 4);
+    // At least the bar's 35 x 44 units (less the bar's rim), larger where the caption in the
+    // desktop's font needs it.
+    button->setFixedSize(std::max(DuX(35), button->sizeHint().width()),
+                         std::max(DuY(44) - 4, button->sizeHint().height()));
     return button;
 }
 

@@ -2,7 +2,10 @@
 #include "controls/ScreenPlacement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -32,4 +35,29 @@ void PlaceOnScreen(QWidget* window, const QRect& wanted) {
         screen != nullptr ? KeepOnScreen(outer, screen->availableGeometry()) : outer;
     window->move(placed.topLeft());
     window->resize(placed.width(), placed.height() - title);
+}
+
+void FitToScreen(QWidget* window, const QSize& wanted) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    QSize room = screen != nullptr ? screen->availableGeometry().size() : wanted;
+    // The frame, once the window manager has given one; the style's title bar before.
+    const QSize frame = window->isVisible()
+                            ? window->frameGeometry().size() - window->size()
+                            : QSize(0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    room -= frame;
+    window->resize(wanted.boundedTo(room).expandedTo(window->minimumSizeHint()).boundedTo(room));
+}
+
+QSize WholePageSize(QWidget* window, QScrollArea* scroll) {
+    QWidget* page = scroll->widget();
+    const int bar = scroll->verticalScrollBar()->sizeHint().width();
+    // Never sideways: as wide as the page, with room for the scroll bar beside it.
+    scroll->setMinimumWidth(page->minimumSizeHint().width() + bar + 2 * scroll->frameWidth());
+    window->layout()->activate();
+    const QSize whole = window->sizeHint();
+    const int extra = page->sizeHint().height() - scroll->sizeHint().height();
+    return QSize(whole.width(), whole.height() + std::max(0, extra) + 2 * scroll->frameWidth());
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/CGroupDlg.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,12 +12,15 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
 #include <map>
 #include <utility>
 
+#include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
+#include "controls/ScreenPlacement.h"
 #include "core/Message.h"
 #include "db/CUsageDb.h"
 #include "groups/CDragDropTreeCtrl.h"
@@ -25,11 +30,6 @@ namespace {
 
 constexpr int kItemHeight = 18;
 constexpr int kLoadCapacity = 1000;
-
-// Places a control at y and height in dialog units, with left and width in pixels.
-void Place(QWidget* control, int left, double y, int width, double height) {
-    control->setGeometry(left, DuY(y), width, DuY(height));
-}
 
 // A column's width in pixels: units dialog units, wider where the font's texts would not fit.
 int ColumnWidth(double units, std::initializer_list<const QWidget*> controls) {
@@ -51,7 +51,7 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    UseDialogFont(this);
 
     label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
     tree_ = new CDragDropTreeCtrl(this);
@@ -77,19 +77,41 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     save_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
 
-    // The right-hand column grows, and the dialog with it, where a text would not fit.
+    // The described places as a layout: the tree on the left takes what the screen leaves,
+    // the right-hand column grows where a text would not fit, Save and Cancel at its foot.
     const int side = ColumnWidth(81, {name_, add_, delete_, move_});
     const int buttons = ColumnWidth(50, {save_, cancel_});
-    const int buttonsLeft = DuX(169) + side - buttons;
-    Place(label_, DuX(7), 7, ColumnWidth(75, {label_}), 8);
-    Place(tree_, DuX(7), 18, DuX(152), 325);
-    Place(name_, DuX(169), 18, side, 14);
-    Place(add_, DuX(169), 36, side, 14);
-    Place(delete_, DuX(170), 66, side - DuX(1), 14);
-    Place(move_, DuX(170), 86, side - DuX(1), 14);
-    Place(save_, buttonsLeft, 308, buttons, 14);
-    Place(cancel_, buttonsLeft, 329, buttons, 14);
-    setFixedSize(DuX(169 + 7) + side, DuY(350));
+    tree_->setMinimumSize(DuX(152), DuY(60));
+    for (QWidget* control : {static_cast<QWidget*>(name_), static_cast<QWidget*>(add_),
+                             static_cast<QWidget*>(delete_), static_cast<QWidget*>(move_)}) {
+        control->setMinimumSize(side, DuY(14));
+    }
+    for (QPushButton* button : {save_, cancel_}) {
+        button->setMinimumSize(buttons, DuY(14));
+    }
+    auto* column = new QVBoxLayout;
+    column->setSpacing(DuY(4));
+    column->addWidget(name_);
+    column->addWidget(add_);
+    column->addSpacing(DuY(16));
+    column->addWidget(delete_);
+    column->addWidget(move_);
+    column->addStretch(1);
+    auto* saveCancel = new QDialogButtonBox(Qt::Vertical, this);
+    saveCancel->addButton(save_, QDialogButtonBox::AcceptRole);
+    saveCancel->addButton(cancel_, QDialogButtonBox::RejectRole);
+    column->addWidget(saveCancel, 0, Qt::AlignRight);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
+    grid->setHorizontalSpacing(DuX(10));
+    grid->setVerticalSpacing(DuY(3));
+    grid->addWidget(label_, 0, 0);
+    grid->addWidget(tree_, 1, 0);
+    grid->addLayout(column, 1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    // The described 350 units tall where the screen has room.
+    FitToScreen(this, QSize(DuX(169 + 7) + side, DuY(350)).expandedTo(sizeHint()));
 
     connect(add_, &QPushButton::clicked, this, &CGroupDlg::AddNewGroup);
     connect(delete_, &QPushButton::clicked, this, &CGroupDlg::DeleteSelectedGroup);

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <utility>
 
+#include "controls/Contrast.h"
+#include "controls/DevicePixels.h"
 #include "core/CivilDay.h"
 #include "history/CHistoryColours.h"
 #include "history/CHistoryModel.h"
@@ -142,6 +144,35 @@ void CHistoryChart::SetSize(QSize size) {
     Redraw();
 }
 
+void CHistoryChart::SetRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == ratio_) {
+        return;
+    }
+    ratio_ = ratio;
+    Redraw();
+}
+
+void CHistoryChart::SetColours(const QColor& base, const QColor& text, const QColor& highlight) {
+    base_ = base;
+    text_ = text;
+    highlight_ = highlight;
+    Redraw();
+}
+
+QImage CHistoryChart::SavedImage() const {
+    if (ratio_ == 1 && base_ == QColor(Qt::white) && text_ == QColor(Qt::black) &&
+        !highlight_.isValid()) {
+        return image_;
+    }
+    CHistoryChart light = *this;
+    light.ratio_ = 1;
+    light.base_ = Qt::white;
+    light.text_ = Qt::black;
+    light.highlight_ = QColor();
+    light.Redraw();
+    return light.image_;
+}
+
 void CHistoryChart::SetSelected(int column) {
     const int wanted = column >= 0 && column < data_.columns ? column : -1;
     if (wanted == selected_) {
@@ -190,21 +221,30 @@ void CHistoryChart::DrawText(QPainter& painter, const QRect& box, int flags, con
 }
 
 void CHistoryChart::Redraw() {
-    image_ = QImage(size_, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    image_ = DeviceImage(size_, ratio_);
+    image_.fill(base_);
     texts_.clear();
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // The described colours where they stand out from the background, else adjusted.
+    const QColor text = Readable(text_, base_, kTextContrast);
+    const QColor axis = Readable(kAxis, base_, kMarkContrast);
+    const QColor grid = GridLine(kGrid, base_, text);
+    const QColor weekGrid = GridLine(kWeekGrid, base_, text);
+    const QColor selectionFrame = Readable(kSelectionFrame, base_, kMarkContrast);
+    const QColor selection =
+        IsLight(base_) || !highlight_.isValid() ? kSelection : Mix(highlight_, base_, 0.7);
+    const QColor quiet = Readable(QColor(96, 96, 96), base_, kTextContrast);
 
     const QFont titleFont = LineFont(kTitlePixels);
     const QFont labelFont = LineFont(kLabelPixels);
     const int titleHeight = QFontMetrics(titleFont).height();
     const int labelHeight = QFontMetrics(labelFont).height();
-    const QRect room = image_.rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QRect room = QRect(QPoint(0, 0), size_).adjusted(kMargin, kMargin, -kMargin, -kMargin);
 
     painter.setFont(titleFont);
-    painter.setPen(Qt::black);
+    painter.setPen(text);
     DrawText(painter, QRect(room.left(), room.top(), room.width(), titleHeight),
              Qt::AlignLeft | Qt::AlignVCenter, data_.title);
 
@@ -247,9 +287,8 @@ void CHistoryChart::Redraw() {
     };
     for (int i = 0; i <= steps; ++i) {
         const int y = yOf(i * step);
-        painter.setPen(kGrid);
-        painter.drawLine(plot_.left(), y, plot_.right(), y);
-        painter.setPen(Qt::black);
+        FillRow(painter, plot_.left(), y, plot_.width(), grid);
+        painter.setPen(text);
         DrawText(painter, QRect(room.left(), y - labelHeight / 2, axisWidth, labelHeight),
                  Qt::AlignRight | Qt::AlignVCenter, AxisText(i * step, step));
     }
@@ -257,20 +296,17 @@ void CHistoryChart::Redraw() {
     // A week starts on the locale's first day: a line before it, where there is room.
     const int firstWeekday = static_cast<int>(locale_.firstDayOfWeek()) - 1;
     if (!data_.hours && plot_.width() >= 2 * data_.columns) {
-        painter.setPen(kWeekGrid);
         for (int c = 1; c < data_.columns; ++c) {
             if (WeekdayOf(data_.firstDay + c) == firstWeekday) {
-                const int x = ColumnSlot(c).left();
-                painter.drawLine(x, plot_.top(), x, plot_.bottom());
+                FillColumn(painter, ColumnSlot(c).left(), plot_.top(), plot_.height(), weekGrid);
             }
         }
     }
 
     if (selected_ >= 0) {
         const QRect slot = ColumnSlot(selected_);
-        painter.fillRect(slot, kSelection);
-        painter.setPen(kSelectionFrame);
-        painter.drawRect(slot.adjusted(0, 0, -1, -1));
+        painter.fillRect(slot, selection);
+        FillFrame(painter, slot, selectionFrame, selectionFrame);
     }
 
     // Each bar stacks its series from the bottom; edges come from the running sums, so the
@@ -286,23 +322,23 @@ void CHistoryChart::Redraw() {
             sum += std::max(series.values[static_cast<size_t>(c)], 0.0);
             const int upper = yOf(sum);
             if (upper < lower) {
-                painter.fillRect(QRect(left, upper, width, lower - upper), series.colour);
+                painter.fillRect(QRect(left, upper, width, lower - upper),
+                                 Readable(series.colour, base_, kMarkContrast));
             }
             lower = std::min(lower, upper);
         }
     }
 
-    painter.setPen(kAxis);
-    painter.drawLine(plot_.left(), plot_.top(), plot_.left(), plot_.bottom());
-    painter.drawLine(plot_.left(), plot_.bottom(), plot_.right(), plot_.bottom());
+    FillColumn(painter, plot_.left(), plot_.top(), plot_.height(), axis);
+    FillRow(painter, plot_.left(), plot_.bottom(), plot_.width(), axis);
 
     if (largest <= 0 && !data_.emptyText.isEmpty()) {
-        painter.setPen(QColor(96, 96, 96));
+        painter.setPen(quiet);
         DrawText(painter, plot_.adjusted(kMargin, 0, -kMargin, 0), Qt::AlignCenter,
                  data_.emptyText);
     }
 
-    painter.setPen(Qt::black);
+    painter.setPen(text);
     if (data_.hours) {
         DrawHourLabels(painter, plot_.bottom() + 2);
     } else {
@@ -316,7 +352,7 @@ void CHistoryChart::Redraw() {
             break;
         }
         painter.fillRect(QRect(legendLeft, y + (labelHeight - kSwatch) / 2, kSwatch, kSwatch),
-                         series.colour);
+                         Readable(series.colour, base_, kMarkContrast));
         DrawText(painter,
                  QRect(legendLeft + kSwatch + kMargin, y,
                        room.right() - legendLeft - kSwatch - kMargin + 1, labelHeight),
@@ -407,7 +443,7 @@ void CHistoryChart::DrawDayLabels(QPainter& painter, int top) {
         const QRect slot = ColumnSlot(c);
         const int width = metrics.horizontalAdvance(text) + 2;
         int left = centred ? slot.center().x() - width / 2 : slot.left();
-        left = std::max(std::min(left, image_.width() - kMargin - width), plot_.left());
+        left = std::max(std::min(left, size_.width() - kMargin - width), plot_.left());
         // A label that would run into the one before it is left out, unless it starts a
         // month and the one before does not.
         const Label label{QRect(left, top, width, metrics.height()), text, monthStart};

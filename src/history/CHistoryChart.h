@@ -32,9 +32,13 @@ struct HistoryChartData {
 };
 
 // The History chart, drawn into an image the view only copies: no antialiasing for bars,
-// axes and grid, so every bar edge falls on a pixel; texts in the live graph's LineFont, each
-// one fitting its room or cut with an ellipsis; labels that would collide are left out.
-// Needs no widget, so a saved page and the command line draw it too.
+// axes and grid, so every bar edge falls on a device pixel and rules stay whole device
+// pixels; texts in the live graph's LineFont, each one fitting its room or cut with an
+// ellipsis; labels that would collide are left out. The image has the size times the device
+// pixel ratio, the ratio set. Colours: the palette's Base and Text (white and black until
+// set); the described axis, grid and series colours where they give 3:1 against Base, made
+// lighter or darker where not. Needs no widget, so a saved page and the command line draw it
+// too.
 class CHistoryChart {
   public:
     // Programs or groups that get a colour of their own; the rest are "Other".
@@ -49,10 +53,16 @@ class CHistoryChart {
 
     void SetData(HistoryChartData data);
     void SetSize(QSize size);
+    // The screen's device pixel ratio, and the palette the chart stands in.
+    void SetRatio(qreal ratio);
+    void SetColours(const QColor& base, const QColor& text, const QColor& highlight);
     // The column drawn as chosen (keyboard or hover), or -1.
     void SetSelected(int column);
 
     const QImage& Image() const { return image_; }
+    qreal Ratio() const { return ratio_; }
+    // The chart as a saved page shows it: the size in logical pixels, light colours.
+    QImage SavedImage() const;
     const HistoryChartData& Data() const { return data_; }
     int Selected() const { return selected_; }
 
@@ -79,6 +89,10 @@ class CHistoryChart {
     QLocale locale_;
     HistoryChartData data_;
     QSize size_{700, 360};
+    qreal ratio_ = 1;
+    QColor base_{Qt::white};
+    QColor text_{Qt::black};
+    QColor highlight_;  // invalid: the light look's selection
     int selected_ = -1;
     QImage image_;
     QRect plot_;

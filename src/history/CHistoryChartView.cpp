@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CHistoryChartView.h"
 
+#include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,6 +20,8 @@ CHistoryChartView::CHistoryChartView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setMinimumSize(240, 160);
+    chart_.SetColours(palette().color(QPalette::Base), palette().color(QPalette::Text),
+                      palette().color(QPalette::Highlight));
 }
 
 void CHistoryChartView::SetData(HistoryChartData data) {
@@ -98,12 +101,25 @@ void CHistoryChartView::Select(int column) {
 
 void CHistoryChartView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    chart_.SetRatio(devicePixelRatioF());
     chart_.SetSize(size());
 }
 
+void CHistoryChartView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        chart_.SetColours(palette().color(QPalette::Base), palette().color(QPalette::Text),
+                          palette().color(QPalette::Highlight));
+        update();
+    }
+}
+
 void CHistoryChartView::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another ratio: drawn again at its pixels.
+    chart_.SetRatio(devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), chart_.Image(), event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), chart_.Image());
     if (hasFocus()) {
         // Where the keyboard is: a dotted frame, as a focused list has one.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

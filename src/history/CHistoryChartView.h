@@ -7,12 +7,13 @@
 #include "controls/IAccessibleTable.h"
 #include "history/CHistoryChart.h"
 
-// Shows a CHistoryChart at the widget's size: a resize redraws the chart's image, painting
-// only copies it. Hovering a column shows its tip, a click opens it; the keyboard moves the
-// chosen column with the arrow keys (Home and End for the ends), opens it with Enter and
-// goes back with Escape. To assistive technology it is a table: a row per day or hour, a
-// column per series and the total, the times as the tips write them; named by its title and
-// described by the chosen column's tip.
+// Shows a CHistoryChart at the widget's size, the screen's pixels and the palette's colours:
+// a resize, a new palette or screen redraws the chart's image, painting only copies it.
+// Hovering a column shows its tip, a click opens it; the keyboard moves the chosen column with
+// the arrow keys (Home and End for the ends), opens it with Enter and goes back with Escape.
+// To assistive technology it is a table: a row per day or hour, a column per series and the
+// total, the times as the tips write them; named by its title and described by the chosen
+// column's tip.
 class CHistoryChartView : public QWidget, public IAccessibleTable {
     Q_OBJECT
   public:
@@ -48,6 +49,7 @@ class CHistoryChartView : public QWidget, public IAccessibleTable {
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void Describe();

@@ -394,7 +394,7 @@ CHtmlReportExport::Result CHistoryFrame::SaveTo(const QString& path) {
                               texts.value(2).toStdString(), texts.value(3).toStdString()});
     }
     input.totals = HistoryListTotals(range_);
-    input.chart = chart_->Chart().Image();
+    input.chart = chart_->Chart().SavedImage();
     input.databasePath = databasePath_;
     return CHistoryHtmlExport::Save(path, input);
 }

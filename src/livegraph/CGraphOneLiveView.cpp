@@ -7,10 +7,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <string>
 
 #include "controls/CAccessibleTable.h"
+#include "controls/Contrast.h"
+#include "controls/DevicePixels.h"
 #include "core/CGraphInputData.h"
 #include "core/IClock.h"
 #include "core/LocalTime.h"
@@ -30,6 +33,56 @@ constexpr int kHatchPeriod = 8;  // Qt's pattern brushes repeat every 8 pixels
 
 int Mod(int64_t value, int divisor) {
     return static_cast<int>((value % divisor + divisor) % divisor);
+}
+
+// Logical pixels of a layer whose logical origin is (ox, oy) onto its device pixels: each
+// logical edge on a whole device pixel, counted from the origin's, so layers laid into the
+// composite meet it edge for edge; rules one RuleWidth thick.
+struct Grid {
+    qreal ratio = 1;
+    int ox = 0, oy = 0;
+
+    static int Edge(qreal ratio, int64_t logical) {
+        return static_cast<int>(std::floor(logical * ratio + 0.5));
+    }
+    int X(int64_t x) const { return Edge(ratio, ox + x) - Edge(ratio, ox); }
+    int Y(int64_t y) const { return Edge(ratio, oy + y) - Edge(ratio, oy); }
+    int Rule() const { return RuleWidth(ratio); }
+    QRect Rect(int x, int y, int w, int h) const {
+        return QRect(X(x), Y(y), X(x + w) - X(x), Y(y + h) - Y(y));
+    }
+    // A one-pixel rule w long at (x, y), or h high.
+    QRect Row(int x, int y, int w) const { return QRect(X(x), Y(y), X(x + w) - X(x), Rule()); }
+    QRect Column(int x, int y, int h) const { return QRect(X(x), Y(y), Rule(), Y(y + h) - Y(y)); }
+    // Texts drawn in the layer's logical pixels.
+    QTransform Text() const {
+        return QTransform(ratio, 0, 0, ratio, ratio * ox - Edge(ratio, ox),
+                          ratio * oy - Edge(ratio, oy));
+    }
+};
+
+// Ring columns: the fewest, not fewer than wanted, whose device width is whole and a multiple
+// of the hatch's, so a bar crossing the ring's end keeps its hatch.
+int RingColumns(int wanted, qreal ratio) {
+    const int period = kHatchPeriod * RuleWidth(ratio);
+    int step = 1;
+    for (int n = 1; n <= 64; ++n) {
+        const double pixels = n * ratio;
+        if (std::abs(pixels - std::round(pixels)) < 1e-6 &&
+            static_cast<int64_t>(std::round(pixels)) % period == 0) {
+            step = n;
+            break;
+        }
+    }
+    return (wanted + step - 1) / step * step;
+}
+
+// A described colour where it stands out enough from the background; else the palette's own
+// colour for the purpose where that does; else the described one made lighter or darker.
+QColor Ink(const QColor& wanted, const QColor& fallback, const QColor& base, double ratio) {
+    if (ContrastRatio(wanted, base) >= ratio) return wanted;
+    if (fallback.isValid() && ContrastRatio(fallback, base) >= ratio) return fallback;
+    return Readable(wanted, base, ratio);
 }
 
 }  // namespace
@@ -105,7 +158,7 @@ void CGraphOneLiveView::OnTick() {
     geom_.barHeight = CLaneTimeline::BarHeight(rowHeight);
 
     if (fullRepaint_) {
-        BuildLayers(layers_);
+        BuildLayers(layers_, devicePixelRatioF());
         composite_ = layers_.background.copy();
         fullRepaint_ = false;
         timeline_.ClearEvicted();
@@ -194,45 +247,70 @@ bool CGraphOneLiveView::HasStrip() const {
     return geom_.stripWidth >= 1 && geom_.plotHeight >= 2;
 }
 
-void CGraphOneLiveView::BuildLayers(Layers& layers) const {
+CGraphOneLiveView::Inks CGraphOneLiveView::TakeInks() const {
+    const QPalette& colours = palette();
+    Inks inks;
+    inks.base = colours.color(QPalette::Base);
+    inks.text = Readable(colours.color(QPalette::Text), inks.base, kTextContrast);
+    inks.frame = Readable(kFrameColour, inks.base, kMarkContrast);
+    inks.grid = GridLine(kGridColour, inks.base, inks.text);
+    inks.normalText = Ink(normalText_, inks.text, inks.base, kTextContrast);
+    inks.currentText = Ink(currentText_, QColor(), inks.base, kTextContrast);
+    inks.normalBar = Ink(normalBar_, QColor(), inks.base, kMarkContrast);
+    inks.currentBar = Ink(currentBar_, QColor(), inks.base, kMarkContrast);
+    return inks;
+}
+
+void CGraphOneLiveView::BuildLayers(Layers& layers, qreal ratio) const {
     const Geometry& g = geom_;
     layers.geom = g;
-    layers.background = QImage(std::max(1, width_), std::max(1, height_), QImage::Format_RGB32);
-    layers.background.fill(Qt::white);
+    layers.ratio = ratio;
+    layers.inks = TakeInks();
+    const Inks& ink = layers.inks;
+    const Grid screen{ratio};
+    layers.background =
+        QImage(std::max(1, screen.X(width_)), std::max(1, screen.Y(height_)), QImage::Format_RGB32);
+    layers.background.fill(ink.base);
     {
         QPainter painter(&layers.background);
         if (!title_.isEmpty()) {
+            painter.setTransform(screen.Text());
             painter.setFont(LineFont(titleHeight_));
-            painter.setPen(Qt::black);
+            painter.setPen(ink.text);
             painter.drawText(QRect(0, topMargin_, width_, titleHeight_),
                              Qt::AlignCenter | Qt::TextSingleLine, title_);
+            painter.resetTransform();
         }
         const int l = g.left, r = g.right, t = g.top, b = g.bottom;
         // Label frame: top, left and bottom; strip frame: top, right and bottom.
-        painter.fillRect(l, t, kLabelWidth + 1, 1, kFrameColour);
-        painter.fillRect(l, t, 1, b - t + 1, kFrameColour);
-        painter.fillRect(l, b, kLabelWidth, 1, kFrameColour);
-        painter.fillRect(l + kStripOffset, t, r - l - kStripOffset, 1, kFrameColour);
-        painter.fillRect(r, t, 1, b - t, kFrameColour);
-        painter.fillRect(l + kStripOffset + 1, b, r - l - kStripOffset, 1, kFrameColour);
+        painter.fillRect(screen.Row(l, t, kLabelWidth + 1), ink.frame);
+        painter.fillRect(screen.Column(l, t, b - t + 1), ink.frame);
+        painter.fillRect(screen.Row(l, b, kLabelWidth), ink.frame);
+        painter.fillRect(screen.Row(l + kStripOffset, t, r - l - kStripOffset), ink.frame);
+        painter.fillRect(screen.Column(r, t, b - t), ink.frame);
+        painter.fillRect(screen.Row(l + kStripOffset + 1, b, r - l - kStripOffset), ink.frame);
     }
     layers.strip = QImage();
     layers.labels = QImage();
     if (!HasStrip()) {
         return;
     }
-    layers.strip = QImage(g.stripWidth, g.plotHeight - 1, QImage::Format_RGB32);
-    layers.strip.fill(Qt::white);
-    // Lay the ring out so that its columns are the strip's columns right now.
-    layers.stripBase = timeline_.Total() - g.stripWidth;
+    // The ring's rows lie where the composite's do: from the plot's first line inside.
+    layers.ringColumns = RingColumns(g.stripWidth, ratio);
+    const Grid lanes{ratio, 0, g.top + 1};
+    layers.strip = QImage(std::max(1, lanes.X(layers.ringColumns)),
+                          std::max(1, lanes.Y(g.plotHeight - 1)), QImage::Format_RGB32);
+    layers.strip.fill(ink.base);
     {
         QPainter painter(&layers.strip);
         for (const CLaneTimeline::Run& run : timeline_.Runs(g.stripWidth)) {
             DrawBar(painter, layers, run.row, run.age, run.length);
         }
     }
-    layers.labels = QImage(kLabelWidth + 2, g.plotHeight - 1, QImage::Format_RGB32);
-    layers.labels.fill(Qt::white);
+    const Grid labels{ratio, g.left - 1, g.top + 1};
+    layers.labels = QImage(std::max(1, labels.X(kLabelWidth + 2)),
+                           std::max(1, labels.Y(g.plotHeight - 1)), QImage::Format_RGB32);
+    layers.labels.fill(ink.base);
     for (int row = 0; row < timeline_.RowCount(); ++row) {
         DrawLabel(layers, row);
     }
@@ -242,14 +320,18 @@ void CGraphOneLiveView::RepaintLanes() {
     if (layers_.strip.isNull()) {
         return;
     }
-    const int columns = layers_.strip.width();
+    const int columns = layers_.geom.stripWidth;
     const int64_t total = timeline_.Total();
     const int window = timeline_.Window(columns);
-    // The second that just left the strip (or the ring) leaves a white column behind.
+    // The second that just left the strip (or the ring) leaves a blank column behind.
     const int64_t leaving = total - 1 - std::min(columns, CLaneTimeline::kRingSize);
     if (leaving >= 0) {
+        const Grid lanes{layers_.ratio, 0, layers_.geom.top + 1};
+        const int at = StripColumn(layers_, leaving);
         QPainter painter(&layers_.strip);
-        painter.fillRect(StripColumn(layers_, leaving), 0, 1, layers_.strip.height(), Qt::white);
+        painter.fillRect(
+            QRect(lanes.X(at), 0, lanes.X(at + 1) - lanes.X(at), layers_.strip.height()),
+            layers_.inks.base);
     }
     const int current = timeline_.CurrentRow();
     const int previous = timeline_.At(1);
@@ -269,9 +351,12 @@ void CGraphOneLiveView::DrawLane(Layers& layers, int row) const {
         return;
     }
     const int rowHeight = layers.geom.rowHeight;
+    const Grid lanes{layers.ratio, 0, layers.geom.top + 1};
     QPainter painter(&layers.strip);
-    painter.fillRect(0, row * rowHeight, layers.strip.width(), rowHeight, Qt::white);
-    for (const CLaneTimeline::Run& run : timeline_.Runs(layers.strip.width())) {
+    painter.fillRect(QRect(0, lanes.Y(row * rowHeight), layers.strip.width(),
+                           lanes.Y((row + 1) * rowHeight) - lanes.Y(row * rowHeight)),
+                     layers.inks.base);
+    for (const CLaneTimeline::Run& run : timeline_.Runs(layers.geom.stripWidth)) {
         if (run.row == row) {
             DrawBar(painter, layers, run.row, run.age, run.length);
         }
@@ -279,7 +364,7 @@ void CGraphOneLiveView::DrawLane(Layers& layers, int row) const {
 }
 
 int CGraphOneLiveView::StripColumn(const Layers& layers, int64_t second) const {
-    return Mod(second - layers.stripBase, layers.strip.width());
+    return Mod(second, layers.ringColumns);
 }
 
 void CGraphOneLiveView::DrawBar(QPainter& painter, const Layers& layers, int row, int age,
@@ -293,23 +378,31 @@ void CGraphOneLiveView::DrawBar(QPainter& painter, const Layers& layers, int row
     if (height <= 0) {
         return;
     }
-    const QColor colour = row == timeline_.CurrentRow() ? currentBar_ : normalBar_;
-    const QBrush hatch(colour, Qt::DiagCrossPattern);
-    const int columns = layers.strip.width();
+    const Inks& ink = layers.inks;
+    const QColor colour = row == timeline_.CurrentRow() ? ink.currentBar : ink.normalBar;
+    const Grid lanes{layers.ratio, 0, layers.geom.top + 1};
+    const int rule = lanes.Rule();
+    // The hatch in device pixels, as thick as a rule; anchored to the ring, whose device
+    // width is a multiple of its period, so to the second itself.
+    QBrush hatch(colour, Qt::DiagCrossPattern);
+    if (rule > 1) {
+        hatch.setTransform(QTransform::fromScale(rule, rule));
+    }
+    const int columns = layers.ringColumns;
     const int64_t first = timeline_.Total() - age - length;
     const int start = StripColumn(layers, first);
     // A run crossing the ring's end is drawn twice, each copy clipped by the image.
     for (const int x : {start, start - columns}) {
         if (x + length <= 0) continue;
-        painter.fillRect(x, top, length, height, Qt::white);
-        painter.setBrushOrigin(Mod(x - first, kHatchPeriod), 0);
+        const QRect bar = lanes.Rect(x, top, length, height);
+        painter.fillRect(bar, ink.base);
         if (length > 2 && height > 2) {
-            painter.fillRect(x + 1, top + 1, length - 2, height - 2, hatch);
+            painter.fillRect(bar.adjusted(rule, rule, -rule, -rule), hatch);
         }
-        painter.fillRect(x, top, length, 1, colour);
-        painter.fillRect(x, top + height - 1, length, 1, colour);
-        painter.fillRect(x, top, 1, height, colour);
-        painter.fillRect(x + length - 1, top, 1, height, colour);
+        painter.fillRect(QRect(bar.left(), bar.top(), bar.width(), rule), colour);
+        painter.fillRect(QRect(bar.left(), bar.bottom() + 1 - rule, bar.width(), rule), colour);
+        painter.fillRect(QRect(bar.left(), bar.top(), rule, bar.height()), colour);
+        painter.fillRect(QRect(bar.right() + 1 - rule, bar.top(), rule, bar.height()), colour);
         if (start + length <= columns) break;
     }
 }
@@ -321,21 +414,25 @@ void CGraphOneLiveView::DrawLabel(Layers& layers, int row) const {
     const CLaneTimeline::Row& data = timeline_.Rows()[row];
     const int rowHeight = layers.geom.rowHeight;
     const int y = row * rowHeight;
+    const Grid labels{layers.ratio, layers.geom.left - 1, layers.geom.top + 1};
     QPainter painter(&layers.labels);
-    painter.fillRect(0, y, kLabelWidth, rowHeight, Qt::white);
+    painter.fillRect(labels.Rect(0, y, kLabelWidth, rowHeight), layers.inks.base);
+    painter.setTransform(labels.Text());
     painter.setClipRect(0, y, kLabelWidth, rowHeight);
     // The lane separator covers the first line of every lane but the first.
     const QRect band(0, y + 1, kLabelWidth, rowHeight - 1);
     painter.setFont(LineFont(std::min(band.height(), kMaxFontHeight)));
-    painter.setPen(row == timeline_.CurrentRow() ? currentText_ : normalText_);
+    painter.setPen(row == timeline_.CurrentRow() ? layers.inks.currentText
+                                                 : layers.inks.normalText);
     painter.drawText(QRect(0, band.top(), 30, band.height()), Qt::AlignCenter | Qt::TextSingleLine,
                      QString::number(row + 1));
     const int iconSize = std::min(rowHeight * 9 / 10, kMaxFontHeight);
     if (images_ != nullptr && iconSize > 0) {
         const QIcon icon = images_->Icon(data.icon);
         if (!icon.isNull()) {
+            // At the screen's pixels: the icon list keeps the finer pictures for that.
             painter.drawPixmap(QRect(31, y + 2, iconSize, iconSize),
-                               icon.pixmap(QSize(iconSize, iconSize)));
+                               icon.pixmap(QSize(iconSize, iconSize), layers.ratio));
         }
     }
     const int textLeft = 35 + iconSize;
@@ -349,39 +446,55 @@ void CGraphOneLiveView::Compose(QImage& target, const Layers& layers) const {
         return;
     }
     const Geometry& g = layers.geom;
+    const Inks& ink = layers.inks;
+    const Grid screen{layers.ratio};
     const int l = g.left, r = g.right, t = g.top, b = g.bottom;
     QPainter painter(&target);
     if (!layers.strip.isNull()) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        const int columns = layers.strip.width();
+        // The newest second against the right frame; the ring's device columns as drawn.
+        const Grid ring{layers.ratio};
+        const int columns = g.stripWidth;
         const int lines = layers.strip.height();
-        const int split = StripColumn(layers, timeline_.Total() - columns);
-        const int stripLeft = l + kStripOffset;
-        painter.drawImage(QPoint(stripLeft, t + 1), layers.strip,
-                          QRect(split, 0, columns - split, lines));
-        if (split > 0) {
-            painter.drawImage(QPoint(stripLeft + columns - split, t + 1), layers.strip,
-                              QRect(0, 0, split, lines));
+        const int first = StripColumn(layers, timeline_.Total() - columns);
+        const int span = ring.X(first + columns) - ring.X(first);
+        const QRect slot(QPoint(screen.X(l + kStripOffset), screen.Y(t + 1)),
+                         QPoint(screen.X(r) - 1, screen.Y(t + 1) + lines - 1));
+        painter.setClipRect(slot);
+        const int left = slot.right() + 1 - span;
+        const int ringWidth = ring.X(layers.ringColumns);
+        const int from = ring.X(first);
+        const int head = std::min(span, ringWidth - from);
+        painter.drawImage(QPoint(left, slot.top()), layers.strip, QRect(from, 0, head, lines));
+        if (head < span) {
+            painter.drawImage(QPoint(left + head, slot.top()), layers.strip,
+                              QRect(0, 0, span - head, lines));
         }
-        painter.drawImage(QPoint(l + 1, t + 1), layers.labels, QRect(2, 0, kLabelWidth, lines));
+        const Grid labels{layers.ratio, l - 1, t + 1};
+        const int labelLeft = labels.X(2);
+        painter.setClipping(false);
+        painter.drawImage(QPoint(screen.X(l + 1), screen.Y(t + 1)), layers.labels,
+                          QRect(labelLeft, 0, labels.X(2 + kLabelWidth) - labelLeft, lines));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     for (int i = 1; i <= timeline_.RowCount(); ++i) {
         const int y = t + i * g.rowHeight + 1;
         if (y >= b) break;
-        painter.fillRect(l + 1, y, kLabelWidth - 1, 1, kGridColour);
-        painter.fillRect(l + kStripOffset + 1, y, r - l - kStripOffset - 1, 1, kGridColour);
+        painter.fillRect(screen.Row(l + 1, y, kLabelWidth - 1), ink.grid);
+        painter.fillRect(screen.Row(l + kStripOffset + 1, y, r - l - kStripOffset - 1), ink.grid);
     }
-    painter.fillRect(l + kLabelWidth, t, 1, b - t + 1, kFrameColour);
-    painter.fillRect(l + kStripOffset, t, 1, b - t + 1, kFrameColour);
-    DrawAxis(painter, g);
+    painter.fillRect(screen.Column(l + kLabelWidth, t, b - t + 1), ink.frame);
+    painter.fillRect(screen.Column(l + kStripOffset, t, b - t + 1), ink.frame);
+    DrawAxis(painter, layers);
     const int cursorX = r - cursorOffset_;
     if (cursorShown_ && cursorX > l + kStripOffset) {
-        painter.fillRect(cursorX, t + 1, 1, b - t - 1, Qt::black);
+        painter.fillRect(screen.Column(cursorX, t + 1, b - t - 1), ink.text);
     }
 }
 
-void CGraphOneLiveView::DrawAxis(QPainter& painter, const Geometry& g) const {
+void CGraphOneLiveView::DrawAxis(QPainter& painter, const Layers& layers) const {
+    const Geometry& g = layers.geom;
+    const Grid screen{layers.ratio};
     const int rowHeight = g.rowHeight;
     const int plotWidth = g.right - g.left;
     const QFont font = LineFont(std::min(rowHeight - rowHeight / 4, kMaxFontHeight));
@@ -389,22 +502,29 @@ void CGraphOneLiveView::DrawAxis(QPainter& painter, const Geometry& g) const {
     const int half = labelWidth / 2;
     const QRect upper(g.left, g.top - rowHeight, plotWidth + half, rowHeight);
     const QRect lower(g.left, g.bottom + 1, plotWidth + half, rowHeight);
-    painter.fillRect(upper, Qt::white);
-    painter.fillRect(lower, Qt::white);
+    const QRect upperPixels = screen.Rect(upper.x(), upper.y(), upper.width(), upper.height());
+    const QRect lowerPixels = screen.Rect(lower.x(), lower.y(), lower.width(), lower.height());
+    painter.fillRect(upperPixels, layers.inks.base);
+    painter.fillRect(lowerPixels, layers.inks.base);
     std::tm local{};
     if (!ToLocalTime(axisTime_, local)) {
         return;
     }
     painter.save();
-    painter.setClipRegion(QRegion(upper) + QRegion(lower));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setClipRegion(QRegion(upperPixels) + QRegion(lowerPixels));
     for (const AxisMark& mark : TimeAxisMarks(local.tm_hour, local.tm_min, local.tm_sec, plotWidth,
                                               g.stripWidth, labelWidth)) {
         const int x = g.left + mark.x;
         const int length = mark.isLong ? rowHeight / 4 : rowHeight / 8;
-        painter.fillRect(x, g.top - length, 1, length, kFrameColour);
-        painter.fillRect(x, g.bottom + 1, 1, length, kFrameColour);
+        painter.fillRect(screen.Column(x, g.top - length, length), layers.inks.frame);
+        painter.fillRect(screen.Column(x, g.bottom + 1, length), layers.inks.frame);
+    }
+    painter.setTransform(screen.Text());
+    painter.setFont(font);
+    painter.setPen(layers.inks.text);
+    for (const AxisMark& mark : TimeAxisMarks(local.tm_hour, local.tm_min, local.tm_sec, plotWidth,
+                                              g.stripWidth, labelWidth)) {
+        const int x = g.left + mark.x;
         if (!mark.label.empty()) {
             const QString text = QString::fromStdString(mark.label);
             painter.drawText(QRect(x - half, upper.top(), labelWidth, rowHeight),
@@ -416,12 +536,19 @@ void CGraphOneLiveView::DrawAxis(QPainter& painter, const Geometry& g) const {
     painter.restore();
 }
 
-QImage CGraphOneLiveView::FullRepaintPicture() const {
+QImage CGraphOneLiveView::FullRepaintPicture(qreal ratio) const {
     Layers fresh;
-    BuildLayers(fresh);
+    BuildLayers(fresh, ratio > 0 ? ratio : layers_.ratio);
     QImage picture = fresh.background.copy();
     Compose(picture, fresh);
     return picture;
+}
+
+void CGraphOneLiveView::Rebuild() {
+    BuildLayers(layers_, devicePixelRatioF());
+    composite_ = layers_.background.copy();
+    Compose(composite_, layers_);
+    update();
 }
 
 void CGraphOneLiveView::paintEvent(QPaintEvent* /*event*/) {
@@ -430,10 +557,17 @@ void CGraphOneLiveView::paintEvent(QPaintEvent* /*event*/) {
         Layout();
         timer_.start();
     }
+    // Moved to a screen of another ratio: drawn again at its pixels.
+    if (!composite_.isNull() && devicePixelRatioF() != layers_.ratio) {
+        Rebuild();
+    }
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     if (!composite_.isNull()) {
-        painter.drawImage(0, 0, composite_);
+        // Pixel for pixel: the composite has the screen's own pixels.
+        const qreal ratio = layers_.ratio;
+        painter.drawImage(QRectF(0, 0, composite_.width() / ratio, composite_.height() / ratio),
+                          composite_);
     }
 }
 
@@ -442,6 +576,14 @@ void CGraphOneLiveView::resizeEvent(QResizeEvent* event) {
     // Re-laid at the next tick; until then the old picture stays.
     Layout();
     fullRepaint_ = true;
+}
+
+void CGraphOneLiveView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A new palette shows at once, not at the next tick.
+    if (event->type() == QEvent::PaletteChange && !composite_.isNull()) {
+        Rebuild();
+    }
 }
 
 void CGraphOneLiveView::mousePressEvent(QMouseEvent* event) {

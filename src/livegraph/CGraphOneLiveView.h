@@ -20,11 +20,16 @@ class QPainter;
 // adds one pixel column; each distinct item has its own lane of hatched bars, with a label
 // column at the left, time axes above and below and an optional title.
 //
-// All drawing goes to off-screen images: the unchanging background, a strip image used as a
-// ring (a second's column stays where it was drawn, so an ordinary tick repaints only the
-// lanes that changed instead of scrolling the whole strip), the label column and the
-// composite the window shows. The hatch is anchored to the second it belongs to, so a bar
-// drawn at any tick looks exactly as a full repaint would draw it.
+// All drawing goes to off-screen images at the screen's own pixels (the widget's size times its
+// device pixel ratio): the unchanging background, a strip image used as a ring (a second's
+// column stays where it was drawn, so an ordinary tick repaints only the lanes that changed
+// instead of scrolling the whole strip), the label column and the composite the window shows.
+// Every logical pixel edge falls on a whole device pixel and one-pixel rules stay whole device
+// pixels, so nothing is smeared at 125 % or 150 %. The hatch is anchored to the second it
+// belongs to, so a bar drawn at any tick looks exactly as a full repaint would draw it.
+// Colours come from the palette (Base behind, Text for the title, axis and cursor); the
+// configured lane colours are kept where they give 4.5:1 for text and 3:1 for bars and lines
+// against Base, and made lighter or darker where they do not.
 //
 // To assistive technology it is a table with a row per lane (number, program, seconds in the
 // picture, when last in front), described by who is in front; the description changes only
@@ -56,10 +61,11 @@ class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     // Seconds from the strip's right edge to the cursor's line.
     int CursorOffset() const { return cursorOffset_; }
     const QTimer& Timer() const { return timer_; }
-    // What the window shows.
+    // What the window shows, in device pixels.
     const QImage& Picture() const { return composite_; }
-    // The current state drawn from scratch, leaving the view's own images alone.
-    QImage FullRepaintPicture() const;
+    // The current state drawn from scratch, leaving the view's own images alone; at another
+    // device pixel ratio when one is given.
+    QImage FullRepaintPicture(qreal ratio = 0) const;
 
     int AccessibleRowCount() const override { return timeline_.RowCount(); }
     int AccessibleColumnCount() const override { return 4; }
@@ -78,26 +84,37 @@ class CGraphOneLiveView : public QWidget, public IAccessibleTable {
     // second first; Escape hides it and, with no cursor shown, goes to the window.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The colours drawn, from the palette and the configuration.
+    struct Inks {
+        QColor base, text, frame, grid;
+        QColor normalText, normalBar, currentText, currentBar;
+    };
     struct Layers {
-        QImage background;  // title and frames
-        QImage strip;       // the bars; column of second n at (n - stripBase) mod width
-        QImage labels;      // x = 0 lies two pixels left of the label column's inner edge
-        int64_t stripBase = 0;
+        QImage background;    // title and frames
+        QImage strip;         // the bars; second n at ring column n mod ringColumns
+        QImage labels;        // x = 0 lies two pixels left of the label column's inner edge
+        int ringColumns = 0;  // at least the strip's width, so the hatch meets itself round
+        qreal ratio = 1;
+        Inks inks;
         Geometry geom;  // the geometry they were built for
     };
 
     void Layout();
     void SampleInput();
     void Describe();
-    void BuildLayers(Layers& layers) const;
+    Inks TakeInks() const;
+    void BuildLayers(Layers& layers, qreal ratio) const;
+    // Draws everything again now: a new palette or screen.
+    void Rebuild();
     void RepaintLanes();
     void DrawLane(Layers& layers, int row) const;
     void DrawBar(QPainter& painter, const Layers& layers, int row, int age, int length) const;
     void DrawLabel(Layers& layers, int row) const;
     void Compose(QImage& target, const Layers& layers) const;
-    void DrawAxis(QPainter& painter, const Geometry& geom) const;
+    void DrawAxis(QPainter& painter, const Layers& layers) const;
     int StripColumn(const Layers& layers, int64_t second) const;
     bool HasStrip() const;
 

@@ -9,9 +9,17 @@
 #include <array>
 #include <cmath>
 
+#include "controls/Contrast.h"
+#include "controls/DevicePixels.h"
+#include "controls/FittedFont.h"
+
 namespace {
 
 constexpr double kDegreesToRadians = 0.017452006980802792;
+// The 8-point dialog font's line at 96 dpi, which the described pixel sizes go with.
+constexpr double kDialogLine = 13;
+// Below this (in described pixels) the five rows' names and the items' names run together.
+constexpr QSize kLegible(540, 260);
 
 const std::array<QColor, 20> kPalette = {
     QColor(0, 128, 255),  QColor(225, 150, 0),   QColor(60, 196, 90),   QColor(128, 128, 255),
@@ -20,10 +28,13 @@ const std::array<QColor, 20> kPalette = {
     QColor(187, 252, 37), QColor(248, 232, 241), QColor(121, 131, 253), QColor(146, 52, 20),
     QColor(132, 125, 51), QColor(128, 194, 95),  QColor(7, 115, 120),   QColor(2, 15, 168)};
 
-QFont Arial(int pixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
+// steps of 255 of the way from one colour to another: the walls between background and text.
+QColor Between(const QColor& from, const QColor& to, int steps) {
+    const auto channel = [steps](int a, int b) {
+        return static_cast<int>(std::lround(a + (b - a) * steps / 255.0));
+    };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
 }
 
 int Trunc(double value) {
@@ -32,9 +43,9 @@ int Trunc(double value) {
 
 }  // namespace
 
-CBarChart::CBarChart() : surface_(kSurfaceWidth, kSurfaceHeight, QImage::Format_RGB32) {
-    surface_.fill(Qt::white);
-    itemBoxes_.clear();
+CBarChart::CBarChart() : surface_(1, 1, QImage::Format_RGB32) {
+    surface_.fill(background_);
+    SetFont(QFont());
 }
 
 QColor CBarChart::Darker(QColor colour) {
@@ -88,14 +99,64 @@ void CBarChart::SetClientSize(QSize size) {
     Redraw();
 }
 
+void CBarChart::SetRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == pixelRatio_) {
+        return;
+    }
+    pixelRatio_ = ratio;
+    Redraw();
+}
+
+void CBarChart::SetColours(const QColor& background, const QColor& text) {
+    if (background == background_ && text == line_) {
+        return;
+    }
+    // The described walls, 48 and 145 steps from white towards black, between any two.
+    background_ = background;
+    line_ = text;
+    wall_ = Between(background, text, 48);
+    sideWall_ = Between(background, text, 145);
+    Redraw();
+}
+
+void CBarChart::SetFont(const QFont& font) {
+    font_ = font;
+    textScale_ = std::clamp(FontPixels(font) / kDialogLine, 0.75, 4.0);
+    Redraw();
+}
+
+int CBarChart::Scaled(double pixels) const {
+    return static_cast<int>(std::lround(pixels * textScale_));
+}
+
+QFont CBarChart::TextFont(double pixels) const {
+    // The described height is the whole line, as the live graph sizes its texts.
+    return FittedFont(font_, Scaled(pixels));
+}
+
+QSize CBarChart::LegibleSize() const {
+    return QSize(Scaled(kLegible.width()), Scaled(kLegible.height()));
+}
+
 QImage CBarChart::Picture() const {
-    const QSize size = client_.boundedTo(surface_.size());
-    return surface_.copy(0, 0, std::max(size.width(), 1), std::max(size.height(), 1));
+    if (pixelRatio_ == 1 && background_ == QColor(Qt::white) && line_ == QColor(Qt::black)) {
+        return surface_;
+    }
+    CBarChart light = *this;
+    light.pixelRatio_ = 1;
+    light.background_ = Qt::white;
+    light.line_ = Qt::black;
+    light.wall_ = Between(Qt::white, Qt::black, 48);
+    light.sideWall_ = Between(Qt::white, Qt::black, 145);
+    light.Redraw();
+    return light.surface_;
 }
 
 void CBarChart::Redraw() {
-    surface_.fill(Qt::white);
-    // Before the first data nothing of the layout is defined: the chart stays white.
+    surface_ = DeviceImage(client_, pixelRatio_);
+    surface_.fill(background_);
+    itemBoxes_.clear();
+    // Before the first data nothing of the layout is defined: the chart stays plain.
     if (!hasData_) {
         return;
     }
@@ -121,13 +182,13 @@ void CBarChart::Layout(QPainter& painter) {
             longest = name;
         }
     }
-    painter.setFont(Arial(16));
+    painter.setFont(TextFont(16));
     const QFontMetrics metrics = painter.fontMetrics();
     const int labelWidth = metrics.horizontalAdvance(QString::number(largest) + "000");
     nameWidth_ = metrics.horizontalAdvance(longest);
 
-    plotTop_ = top_ + 40;
-    plotBottom_ = client_.height() - bottom_ - 20;
+    plotTop_ = top_ + Scaled(40);
+    plotBottom_ = client_.height() - bottom_ - Scaled(20);
     plotLeft_ = left_ + labelWidth;
     plotRight_ = client_.width() - right_ - nameWidth_;
 
@@ -162,14 +223,15 @@ void CBarChart::DrawBox(QPainter& painter) {
 
     // Back wall; the outline covers the right and bottom edges exclusively, as a GDI
     // rectangle does.
-    painter.setPen(Qt::white);
+    const QPen rule = RulePen(line_, pixelRatio_);
+    painter.setPen(RulePen(background_, pixelRatio_));
     painter.setBrush(wall_);
     const QRect back(QPoint(backLeft, backBottom - frontHeight_ - 1),
                      QPoint(backLeft + frontWidth_ + 1, backBottom - 1));
     painter.drawRect(back.adjusted(0, 0, -1, -1));
 
     // Side wall.
-    painter.setPen(sideWall_);
+    painter.setPen(RulePen(sideWall_, pixelRatio_));
     painter.setBrush(sideWall_);
     painter.drawPolygon(QPolygon({QPoint(plotLeft_, plotBottom_),
                                   QPoint(plotRight_ - frontWidth_, plotTop_ + frontHeight_),
@@ -177,7 +239,7 @@ void CBarChart::DrawBox(QPainter& painter) {
                                   QPoint(plotLeft_, plotBottom_ - frontHeight_)}));
 
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(line_);
+    painter.setPen(rule);
     painter.drawPolyline(
         QPolygon({QPoint(plotLeft_, plotBottom_), QPoint(plotLeft_ + frontWidth_, plotBottom_),
                   QPoint(plotRight_, plotTop_ + frontHeight_), QPoint(plotRight_, plotTop_),
@@ -185,8 +247,7 @@ void CBarChart::DrawBox(QPainter& painter) {
                   QPoint(plotLeft_, plotBottom_ - frontHeight_), QPoint(plotLeft_, plotBottom_)}));
 
     const int gap = frontHeight_ / scale_.steps;
-    QPen dashed(line_, 1, Qt::DashLine);
-    painter.setPen(dashed);
+    painter.setPen(RulePen(line_, pixelRatio_, Qt::DashLine));
     painter.setBackgroundMode(Qt::TransparentMode);
     for (int i = 1; i < scale_.steps; ++i) {
         const int y = backBottom - gap * i;
@@ -194,12 +255,14 @@ void CBarChart::DrawBox(QPainter& painter) {
         painter.drawLine(backLeft, y, plotLeft_ + 1, plotBottom_ - gap * i);
     }
 
-    painter.setPen(line_);
-    painter.setFont(Arial(16));
+    painter.setPen(rule);
+    painter.setFont(TextFont(16));
+    const int tick = Scaled(8);
     for (int i = 0; i <= scale_.steps; ++i) {
         const int y = plotBottom_ - gap * i;
-        painter.drawLine(plotLeft_ + 1, y, plotLeft_ - 8, y);
-        const QRect box(QPoint(plotLeft_ - nameWidth_ - 8, y - 8), QPoint(plotLeft_ - 8, y + 8));
+        painter.drawLine(plotLeft_ + 1, y, plotLeft_ - tick, y);
+        const QRect box(QPoint(plotLeft_ - nameWidth_ - tick, y - tick),
+                        QPoint(plotLeft_ - tick, y + tick));
         painter.drawText(box,
                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
                          QString::number(int64_t{i} * scale_.step));
@@ -208,8 +271,8 @@ void CBarChart::DrawBox(QPainter& painter) {
 
 void CBarChart::DrawTitle(QPainter& painter) {
     painter.setPen(line_);
-    painter.setFont(Arial(28));
-    const QRect band(QPoint(0, plotTop_ - 40), QPoint(client_.width(), plotTop_));
+    painter.setFont(TextFont(28));
+    const QRect band(QPoint(0, plotTop_ - Scaled(40)), QPoint(client_.width(), plotTop_));
     painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, title_);
 }
 
@@ -238,7 +301,8 @@ void CBarChart::DrawBars(QPainter& painter) {
     // Back to front, so nearer rows cover farther ones.
     for (int s = n - 1; s >= 0; --s) {
         const bool front = s == 0;
-        const QColor colour = colours_[s];
+        // A bar must stand out from the background: 3:1, as any mark.
+        const QColor colour = Readable(colours_[s], background_, kMarkContrast);
         const QColor side = Darker(colour);
         const QColor top = Lighter(colour);
         int x = rowX + barUnit / 2;
@@ -254,12 +318,12 @@ void CBarChart::DrawBars(QPainter& painter) {
             if (height > 0 && width > 0 && topY <= bottom) {
                 painter.fillRect(QRect(left, topY, width, bottom - topY + 1), colour);
                 const int right = left + width;
-                painter.setPen(side);
+                painter.setPen(RulePen(side, pixelRatio_));
                 painter.setBrush(side);
                 painter.drawPolygon(QPolygon({QPoint(right, bottom), QPoint(right, topY),
                                               QPoint(right + rowShift, topY - rowRise),
                                               QPoint(right + rowShift, bottom - rowRise)}));
-                painter.setPen(top);
+                painter.setPen(RulePen(top, pixelRatio_));
                 painter.setBrush(top);
                 painter.drawPolygon(QPolygon({QPoint(left, topY - 1), QPoint(right - 1, topY - 1),
                                               QPoint(right - 1 + rowShift, topY - 1 - rowRise),
@@ -267,14 +331,14 @@ void CBarChart::DrawBars(QPainter& painter) {
             }
             if (front) {
                 painter.setPen(line_);
-                painter.setFont(Arial(12));
-                const QRect box(QPoint(left - barUnit / 2, plotBottom_ + 8),
-                                QPoint(left + barUnit + barUnit / 2, plotBottom_ + 20));
+                painter.setFont(TextFont(12));
+                const QRect box(QPoint(left - barUnit / 2, plotBottom_ + Scaled(8)),
+                                QPoint(left + barUnit + barUnit / 2, plotBottom_ + Scaled(20)));
                 itemBoxes_.push_back(box);
                 // Each name keeps to its box, so long names neither overlap nor leave the
                 // picture; only sideways: descenders may pass the box's bottom.
                 painter.save();
-                painter.setClipRect(QRect(box.left(), 0, box.width(), kSurfaceHeight));
+                painter.setClipRect(QRect(box.left(), 0, box.width(), client_.height()));
                 painter.drawText(
                     box,
                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
@@ -284,12 +348,13 @@ void CBarChart::DrawBars(QPainter& painter) {
             x += width + barUnit;
         }
         const int rowEnd = x;
+        painter.setPen(RulePen(line_, pixelRatio_));
+        painter.drawLine(rowEnd - barUnit / 2, rowY, rowEnd - barUnit / 2 + Scaled(8), rowY);
         painter.setPen(line_);
-        painter.drawLine(rowEnd - barUnit / 2, rowY, rowEnd - barUnit / 2 + 8, rowY);
-        painter.setFont(Arial(12));
+        painter.setFont(TextFont(12));
         const int nameLeft = Trunc(rowEnd - 0.75 * barUnit);
-        const QRect nameBox(QPoint(nameLeft + 16, rowY + rowRise / 2 - 4),
-                            QPoint(nameLeft + 300, rowY + rowRise / 2 + 8));
+        const QRect nameBox(QPoint(nameLeft + Scaled(16), rowY + rowRise / 2 - Scaled(4)),
+                            QPoint(nameLeft + Scaled(300), rowY + rowRise / 2 + Scaled(8)));
         painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          series_[s]);
         // The next row stands one row depth nearer; computed from the back corner so the

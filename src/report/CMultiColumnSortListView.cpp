@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "controls/Contrast.h"
+
 CMultiColumnSortListView::CMultiColumnSortListView(QWidget* parent)
     : QTreeView(parent), model_(this), header_(new CSortHeader(this)) {
     setHeader(header_);
@@ -31,9 +33,15 @@ CMultiColumnSortListView::CMultiColumnSortListView(QWidget* parent)
 void CMultiColumnSortListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                                        const QModelIndex& index) const {
     QTreeView::drawRow(painter, option, index);
-    // Grid lines: under each row and at the right edge of each column.
+    // Grid lines: under each row and at the right edge of each column. The described grey
+    // on white; on any other background as far from it towards the text, so a dark list
+    // gets quiet lines rather than white ones.
+    const QColor base = palette().color(QPalette::Base);
+    const QColor grid = base == QColor(Qt::white)
+                            ? kGridColour
+                            : Mix(base, palette().color(QPalette::Text), 47 / 255.0);
     painter->save();
-    painter->setPen(kGridColour);
+    painter->setPen(grid);
     const QRect row = option.rect;
     painter->drawLine(row.left(), row.bottom(), row.right(), row.bottom());
     for (int c = 0; c < header()->count(); ++c) {

@@ -77,7 +77,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->addSpacing(DuX(19));
 
     refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
-    refresh_->setFixedSize(DuX(50), DuY(14));
+    refresh_->setMinimumSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     // Outside a dialog Qt's buttons take only Space; Return presses them too.
     for (QAbstractButton* button :

@@ -40,6 +40,10 @@ struct CReportFrame::Computed {
 namespace {
 
 // Restores the cursor however the work ends.
+// The panes' described heights.
+constexpr int kListHeight = 320;
+constexpr int kChartHeight = 300;
+
 struct BusyCursor {
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
@@ -83,7 +87,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     splitter_->addWidget(list_);
     splitter_->addWidget(chart_);
     KeepReadingOrder(*splitter_);
-    splitter_->setSizes({320, 300});
+    splitter_->setSizes({kListHeight, kChartHeight});
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     column->addWidget(splitter_, 1);
@@ -164,6 +168,20 @@ void CReportFrame::Refresh() {
 void CReportFrame::closeEvent(QCloseEvent* event) {
     worker_.Cancel();
     QMainWindow::closeEvent(event);
+}
+
+void CReportFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shared_) {
+        return;
+    }
+    shared_ = true;
+    const QList<int> sizes = splitter_->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total > 0 && total < kListHeight + kChartHeight) {
+        const int list = total * kListHeight / (kListHeight + kChartHeight);
+        splitter_->setSizes({list, total - list});
+    }
 }
 
 void CReportFrame::ShowBusy(bool busy) {

@@ -73,6 +73,9 @@ class CReportFrame : public QMainWindow {
   protected:
     // Cancels a running Refresh: nobody is left to see it.
     void closeEvent(QCloseEvent* event) override;
+    // On a short screen the list and the chart share the height, rather than the chart
+    // giving up all of it.
+    void showEvent(QShowEvent* event) override;
 
   private:
     std::function<void(int64_t)> historyOpener_;
@@ -91,6 +94,7 @@ class CReportFrame : public QMainWindow {
     CReportBottomView* chart_ = nullptr;
     ReportMode mode_ = ReportMode::Process;
     ReportTotals totals_;
+    bool shared_ = false;  // the panes' first sharing is done
     // Last, so it goes first: no result arrives once the widgets start going.
     CReportWorker worker_;
 };

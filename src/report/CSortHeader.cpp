@@ -10,6 +10,8 @@
 
 #include "controls/FocusFrame.h"
 
+#include "controls/Contrast.h"
+
 namespace {
 constexpr int kArrowWidth = 9;
 constexpr int kArrowHeight = 5;
@@ -131,10 +133,13 @@ void CSortHeader::paintSection(QPainter* painter, const QRect& rect, int logical
         triangle << QPoint(x, y) << QPoint(x + kArrowWidth - 1, y)
                  << QPoint(x + kArrowWidth / 2, y + kArrowHeight - 1);
     }
+    // The heading's own text colour: black on a light header, light on a dark one.
+    const QColor ink = Readable(palette().color(QPalette::ButtonText),
+                                palette().color(QPalette::Button), kMarkContrast);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(Qt::black);
-    painter->setBrush(Qt::black);
+    painter->setPen(ink);
+    painter->setBrush(ink);
     painter->drawPolygon(triangle);
     painter->restore();
 }

@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CStaticBarVView.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "controls/CAccessibleTable.h"
 
-CStaticBarVView::CStaticBarVView(QWidget* parent) : QWidget(parent) {
+CStaticBarVView::CStaticBarVView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
     // Every pixel comes from the surface; nothing to erase first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Chart"));
     setAccessibleDescription(tr("No report is shown yet."));
+    chart_.SetFont(font());
+    chart_.SetColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
 }
 
 void CStaticBarVView::SetData(const ChartData& data) {
-    chart_.SetClientSize(size());
+    Fit();
     chart_.SetData(data);
-    update();
+    viewport()->update();
     const QStringList& items = chart_.Items();
     setAccessibleName(data.title.empty() ? tr("Chart") : QString::fromStdString(data.title));
     setAccessibleDescription(items.isEmpty()
@@ -53,17 +58,56 @@ QString CStaticBarVView::AccessibleCell(int row, int column) const {
 
 QRect CStaticBarVView::AccessibleRowRect(int row) const {
     const auto& boxes = chart_.ItemNameBoxes();
-    return row >= 0 && static_cast<size_t>(row) < boxes.size() ? boxes[static_cast<size_t>(row)]
-                                                               : QRect();
+    return row >= 0 && static_cast<size_t>(row) < boxes.size()
+               ? boxes[static_cast<size_t>(row)].translated(ChartOrigin())
+               : QRect();
+}
+
+QPoint CStaticBarVView::ChartOrigin() const {
+    return viewport()->pos() - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void CStaticBarVView::Fit() {
+    const QSize pane = viewport()->size();
+    const QSize legible = chart_.LegibleSize();
+    const QSize client = pane.expandedTo(legible);
+    horizontalScrollBar()->setRange(0, client.width() - pane.width());
+    horizontalScrollBar()->setPageStep(pane.width());
+    verticalScrollBar()->setRange(0, client.height() - pane.height());
+    verticalScrollBar()->setPageStep(pane.height());
+    chart_.SetRatio(viewport()->devicePixelRatioF());
+    chart_.SetClientSize(client);
 }
 
 void CStaticBarVView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    chart_.SetClientSize(size());
+    QAbstractScrollArea::resizeEvent(event);
+    Fit();
+}
+
+void CStaticBarVView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        chart_.SetColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
+        viewport()->update();
+    } else if (event->type() == QEvent::FontChange) {
+        chart_.SetFont(font());
+        Fit();
+        viewport()->update();
+    }
+}
+
+void CStaticBarVView::scrollContentsBy(int, int) {
+    viewport()->update();
 }
 
 void CStaticBarVView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    // Beyond the surface the pane stays as the platform leaves it.
-    painter.drawImage(event->rect().topLeft(), chart_.Surface(), event->rect());
+    // Moved to a screen of another ratio: drawn again at its pixels.
+    if (viewport()->devicePixelRatioF() != chart_.Ratio()) {
+        Fit();
+    }
+    QPainter painter(viewport());
+    painter.setClipRect(event->rect());
+    // The surface has the screen's ratio: copied pixel for pixel.
+    painter.drawImage(QPoint(-horizontalScrollBar()->value(), -verticalScrollBar()->value()),
+                      chart_.Surface());
 }

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
-#include <QWidget>
 
 #include "controls/IAccessibleTable.h"
 #include "report/CBarChart.h"
 
-// Shows a CBarChart: a resize redraws the chart's surface, painting only copies it. To
-// assistive technology it is a table: a row per item, its name and then a value per series,
-// the numbers the bars stand for; named by the chart's title.
-class CStaticBarVView : public QWidget, public IAccessibleTable {
+// Shows a CBarChart at the pane's size and the screen's pixels, in the palette's Base and Text
+// and the pane's font: a resize, a new palette or font or screen redraws the chart's surface,
+// painting only copies it. Below the chart's legible size the pane scrolls. To assistive
+// technology it is a table: a row per item, its name and then a value per series, the numbers
+// the bars stand for; named by the chart's title.
+class CStaticBarVView : public QAbstractScrollArea, public IAccessibleTable {
     Q_DECLARE_TR_FUNCTIONS(CStaticBarVView)
 
   public:
@@ -29,7 +31,14 @@ class CStaticBarVView : public QWidget, public IAccessibleTable {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
+    // The chart at the viewport's size, at least the legible one; the scroll bars to match.
+    void Fit();
+    // Where the chart's point 0, 0 stands in the widget.
+    QPoint ChartOrigin() const;
+
     CBarChart chart_;
 };

@@ -2,6 +2,7 @@
 #include "shell/CAboutDlg.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "controls/CHyperLink.h"
+#include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
+#include "controls/ScreenPlacement.h"
 #include "core/VendorLinks.h"
 #include "shell/ProgramIcon.h"
 
@@ -40,15 +43,15 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    // Taller than the links alone need: the wrapped backend line and the database line.
-    setFixedSize(DuX(235), DuY(133));
+    UseDialogFont(this);
 
     // Made first: OK stands at the top, beside the first line, and Tab goes down from it.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     ok->setMinimumSize(DuX(50), DuY(14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
 
     const QString support = QString::fromLatin1(VendorLinks::kSupportMail);
     const QString sales = QString::fromLatin1(VendorLinks::kSalesMail);
@@ -58,7 +61,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     homepage_ = LinkLabel(this, homepage, homepage);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    // At the screen's pixels: the icon comes in 64 pixels too.
+    icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     icon->setFixedSize(32, 32);
     icon->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Hourglint's icon"));
 
@@ -104,7 +108,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addSpacing(DuX(8));
     top->addLayout(text, 1);
-    top->addWidget(ok, 0, Qt::AlignTop);
+    top->addWidget(buttons, 0, Qt::AlignTop);
 
     // The folder beside the program or the per-user one: say which, in full on hover, as a
     // path that may be far wider than the box.
@@ -123,4 +127,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     page->addLayout(top);
     page->addWidget(database_);
     KeepReadingOrder(*this);
+    // The described 235 units wide at least; as tall as the font makes the lines.
+    setMinimumWidth(DuX(235));
+    FitToScreen(this, QSize(DuX(235), DuY(133)).expandedTo(sizeHint()));
 }

@@ -2,18 +2,23 @@
 #include "shell/CConfigDlg.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
+#include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
+#include "controls/ScreenPlacement.h"
 #include "core/CAppSettings.h"
 #include "core/CShareSettings.h"
 #include "core/IntegerField.h"
@@ -48,7 +53,10 @@ QLineEdit* DigitsEdit(QWidget* parent) {
     // Digits only, but empty stays possible so the exchange can name the problem.
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    edit->setFixedWidth(DuX(32));
+    // Room for five digits in the dialog's font, at least the described 32 units.
+    edit->setMinimumWidth(
+        std::max(DuX(32), edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12));
+    edit->setMaximumWidth(edit->minimumWidth());
     edit->setAlignment(Qt::AlignLeft);
     return edit;
 }
@@ -79,9 +87,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    // The original 284 units, and the share row under them.
-    setFixedSize(DuX(295), DuY(284 + 56 + 12));
+    UseDialogFont(this);
 
 #ifdef _WIN32
     runOnStartup_ =
@@ -112,8 +118,15 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
         button->setMinimumSize(DuX(50), DuY(14));
     }
 
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));
+    // The settings on a page that scrolls where the screen is too short for it; the buttons
+    // stay below it, always in sight.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    auto* page = new QVBoxLayout(content);
+    page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("General")));
     page->addWidget(runOnStartup_);
     page->addWidget(minimize_);
@@ -147,12 +160,18 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     page->addLayout(GroupHeading(this, QStringLiteral("Several computers")));
     page->addWidget(share_);
     page->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(loadDefault_);
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    page->addLayout(buttons);
+    scroll->setWidget(content);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(loadDefault_, QDialogButtonBox::ResetRole);
+    buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel_, QDialogButtonBox::RejectRole);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, DuY(7));
+    outer->addWidget(scroll, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(DuX(7), 0, DuX(7), 0);
+    buttonRow->addWidget(buttons);
+    outer->addLayout(buttonRow);
 
     // The labels around each field say half of it: the names say all, the ranges follow.
     autoSave_->setAccessibleName(tr("Seconds between saves into the database"));
@@ -193,7 +212,11 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     connect(cancel_, &QPushButton::clicked, this, &CConfigDlg::reject);
 
     ShowValues(values_);
+    KeepReadingOrder(*content);
     KeepReadingOrder(*this);
+    // At least the described 295 units wide; as tall as the page, where the screen has room.
+    setMinimumWidth(DuX(295));
+    FitToScreen(this, WholePageSize(this, scroll));
 }
 
 // "[x] Stop counting after [5] minutes without keyboard or mouse input", 1~120 below.

@@ -9,14 +9,20 @@
 int CImageList::Add(const IconImage& icon) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
+    QIcon entry;
     // A malformed image still takes its slot, so the returned index stays meaningful.
-    if (QImage image = IconPicture(icon); !image.isNull()) {
-        if (image.size() != QSize(kSize, kSize)) {
-            image = image.scaled(kSize, kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (const QImage image = IconPicture(icon); !image.isNull()) {
+        pixmap = QPixmap::fromImage(
+            image.size() == QSize(kSize, kSize)
+                ? image
+                : image.scaled(kSize, kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        // Kept at the size it came in as well, for screens finer than 1x.
+        if (image.width() > kSize) {
+            entry.addPixmap(QPixmap::fromImage(image));
         }
-        pixmap = QPixmap::fromImage(image);
     }
-    icons_.append(QIcon(pixmap));
+    entry.addPixmap(pixmap);
+    icons_.append(entry);
     return static_cast<int>(icons_.size()) - 1;
 }
 

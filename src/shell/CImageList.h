@@ -7,7 +7,8 @@
 #include "core/IImageList.h"
 #include "livegraph/IGraphImageList.h"
 
-// The 16 x 16 program icons shared by the live list, the alarm list and the live graph.
+// The 16 x 16 program icons shared by the live list, the alarm list and the live graph, each
+// also at the size it was read at (up to 64 pixels) for finer screens.
 class CImageList : public IImageList, public IGraphImageList {
   public:
     static constexpr int kSize = 16;

@@ -7,6 +7,7 @@
 #include "controls/CDigitLabel.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DialogFont.h"
 #include "controls/DialogUnits.h"
 
 namespace {
@@ -15,9 +16,10 @@ CImageButton* MakeButton(QWidget* parent, const QString& text, int icon, const Q
                          double x) {
     auto* button = new CImageButton(text, parent);
     button->SetUpForDialogBar(icon, tip);
-    // 35 units, wider where a caption word would not fit: every caption keeps the bar's
-    // font size rather than one shrinking alone.
-    button->setFixedSize(std::max(DuX(x + 35) - DuX(x), button->sizeHint().width()), DuY(44));
+    // 35 x 44 units, larger where the caption in the desktop's font would not fit: every
+    // caption keeps the bar's font size rather than one shrinking alone.
+    button->setFixedSize(std::max(DuX(x + 35) - DuX(x), button->sizeHint().width()),
+                         std::max(DuY(44), button->sizeHint().height()));
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -26,8 +28,7 @@ CImageButton* MakeButton(QWidget* parent, const QString& text, int icon, const Q
 
 CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent) {
     using namespace ControlResources;
-    setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    setFixedHeight(DuY(44));
+    UseDialogFont(this);
     setMinimumWidth(DuX(288));
 
     clock_ = new CDigitLabel(this, clock);
@@ -65,6 +66,9 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     row->addSpacing(std::max(gap, DuX(245) - configRight));
     row->addWidget(about_);
     row->addStretch(1);
+
+    // As tall as the buttons: 44 units, more for a large desktop font.
+    setFixedHeight(std::max(DuY(44), liveGraph_->height()));
 
     connect(liveGraph_, &QAbstractButton::clicked, this, &CMainDialogBar::LiveGraphClicked);
     connect(report_, &QAbstractButton::clicked, this, &CMainDialogBar::ReportClicked);

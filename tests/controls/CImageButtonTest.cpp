@@ -106,12 +106,14 @@ TEST_F(CImageButtonTest, SetUpOperationsReportTheirErrors) {
     EXPECT_NE(button.Colour(Button::kFaceHot), face);
     EXPECT_EQ(button.Colour(Button::kFaceNormal), face);
 
-    // A new colour scheme drops the set-up's hover colours.
+    // A new colour scheme keeps the set-up's lightening and caption on its own face, so the
+    // hover highlight survives a theme change.
     QPalette scheme = button.palette();
     scheme.setColor(QPalette::Button, QColor(50, 60, 70));
     button.setPalette(scheme);
-    EXPECT_EQ(button.Colour(Button::kFaceHot), QColor(50, 60, 70));
-    EXPECT_EQ(button.Colour(Button::kTextHot), scheme.color(QPalette::ButtonText));
+    EXPECT_EQ(button.Colour(Button::kFaceHot), QColor(80, 90, 100));
+    EXPECT_EQ(button.Colour(Button::kFaceNormal), QColor(50, 60, 70));
+    EXPECT_EQ(button.Colour(Button::kTextHot), QColor(153, 0, 0));
 }
 
 TEST_F(CImageButtonTest, HoverFollowsTheMouseAndEndsOnDisable) {

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
@@ -78,8 +80,10 @@ TEST_F(ConfigDlgTest, FreshSettingsShowTheDefaults) {
     EXPECT_EQ(dialog.AlphaSlider().tickInterval(), 64);
     EXPECT_EQ(dialog.AlphaSlider().tickPosition(), QSlider::TicksAbove);
     EXPECT_TRUE(dialog.OkButton().isDefault());
-    // 295 x 284 dialog units, 56 more for the share row and 12 for the notification box.
-    EXPECT_EQ(dialog.size(), QSize(443, 572));
+    // At least the described 295 units wide; where the screen has room, the whole page shows.
+    EXPECT_GE(dialog.width(), 443);
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QScrollArea*>()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(ConfigDlgTest, EditsTakeDigitsOnlyButMayBeEmptied) {

@@ -35,7 +35,7 @@ std::optional<IconImage> LoadIconFile(const std::string& file) {
         if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
             return std::nullopt;
         }
-        reader.setScaledSize(QSize(kProgramIconSize, kProgramIconSize));
+        reader.setScaledSize(QSize(ProgramIconPixels(), ProgramIconPixels()));
     }
     const QImage image = reader.read();
     if (image.isNull()) {

@@ -18,8 +18,8 @@ class CDesktopEntryIcons {
   public:
     explicit CDesktopEntryIcons(CDesktopEntryIndex& index);
 
-    // The icon for an executable's full path at 16 x 16, or nullopt when no entry names it
-    // or its icon cannot be loaded.
+    // The icon for an executable's full path at ProgramIconPixels() square, or nullopt when no
+    // entry names it or its icon cannot be loaded.
     std::optional<IconImage> IconFor(const std::string& executablePath);
     // The icon of the entry a Wayland window names: its desktop file id (the app id) or its
     // StartupWMClass, compared without regard to case.
@@ -37,6 +37,6 @@ class CDesktopEntryIcons {
     std::unordered_map<std::string, std::optional<IconImage>> cache_;
 };
 
-// Decodes an icon file to 16 x 16, read as the index reads entries and with a bounded
-// allocation; nullopt when it is no picture (or SVG without a GUI application).
+// Decodes an icon file to ProgramIconPixels() square, read as the index reads entries and with a
+// bounded allocation; nullopt when it is no picture (or SVG without a GUI application).
 std::optional<IconImage> LoadIconFile(const std::string& file);

@@ -10,6 +10,8 @@
 #include <set>
 #include <utility>
 
+#include "platform/desktop/IconScale.h"
+
 namespace {
 
 // An installation writes many files; one reading after it is enough.
@@ -57,6 +59,7 @@ void CDesktopEntryIndex::Read() {
         theme = QIcon::themeName().toStdString();
     }
     DesktopEntrySources sources = DesktopEntrySources::FromEnvironment(std::move(theme));
+    sources.iconSize = ProgramIconPixels();
     if (watcher_ != nullptr && !current_) {
         // The folders that exist now are watched before the first reading, so nothing
         // written meanwhile goes unseen; their subfolders after it.

@@ -194,20 +194,21 @@ class ScanState {
     }
 
     struct ThemeLayout {
-        std::vector<std::string> folders;  // of application icons, fitting 16 x 16 best first
+        std::vector<std::string> folders;  // of application icons, fitting the size best first
         std::vector<std::string> inherits;
     };
 
-    // Sizes in the order a 16 x 16 icon is best made from; scalable ones after 48.
-    static int SizeRank(int size, bool scalable) {
+    // Sizes in the order an icon of side wanted is best made from: that size, then larger
+    // ones, scalable ones after three times it; smaller ones last.
+    static int SizeRank(int size, bool scalable, int wanted) {
         if (scalable) {
-            return 56;
+            return 3 * wanted + wanted / 2;
         }
-        return size >= 16 ? size : 1000 + (16 - size);
+        return size >= wanted ? size : 1000 + (wanted - size);
     }
 
     static ThemeLayout ReadThemeLayout(const std::vector<std::string>& bases,
-                                       const std::string& theme) {
+                                       const std::string& theme, int wanted) {
         ThemeLayout layout;
         for (const std::string& base : bases) {
             const std::optional<std::string> text =
@@ -227,7 +228,8 @@ class ScanState {
                 }
                 const int size =
                     std::atoi(keys["Size"].c_str()) * std::max(1, std::atoi(keys["Scale"].c_str()));
-                ranked.emplace_back(SizeRank(size, keys["Type"] == "Scalable"), std::move(folder));
+                ranked.emplace_back(SizeRank(size, keys["Type"] == "Scalable", wanted),
+                                    std::move(folder));
             }
             std::stable_sort(ranked.begin(), ranked.end(),
                              [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -238,11 +240,17 @@ class ScanState {
             return layout;
         }
         // hicolor as applications install into it, when it has no index.
-        static const char* const kSizes[] = {"16x16",   "22x22",    "24x24",   "32x32",   "36x36",
-                                             "48x48",   "scalable", "64x64",   "72x72",   "96x96",
-                                             "128x128", "192x192",  "256x256", "512x512", "8x8"};
-        for (const char* size : kSizes) {
-            layout.folders.push_back(std::string(size) + "/apps");
+        static const int kSizes[] = {8, 16, 22, 24, 32, 36, 48, 64, 72, 96, 128, 192, 256, 512};
+        std::vector<std::pair<int, std::string>> ranked;
+        for (const int size : kSizes) {
+            const std::string side = std::to_string(size);
+            ranked.emplace_back(SizeRank(size, false, wanted), side + "x" + side + "/apps");
+        }
+        ranked.emplace_back(SizeRank(0, true, wanted), "scalable/apps");
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto& [rank, folder] : ranked) {
+            layout.folders.push_back(std::move(folder));
         }
         return layout;
     }
@@ -258,7 +266,7 @@ class ScanState {
                 return;
             }
         }
-        themes.emplace_back(theme, ReadThemeLayout(bases, theme));
+        themes.emplace_back(theme, ReadThemeLayout(bases, theme, sources_.iconSize));
         const std::vector<std::string> inherits = themes.back().second.inherits;
         for (const std::string& parent : inherits) {
             AddTheme(bases, parent, themes);
@@ -308,7 +316,7 @@ class ScanState {
         const std::vector<std::string> bases = IconBases();
         std::vector<std::pair<std::string, ThemeLayout>> themes;
         AddTheme(bases, sources_.iconTheme, themes);
-        themes.emplace_back("hicolor", ReadThemeLayout(bases, "hicolor"));
+        themes.emplace_back("hicolor", ReadThemeLayout(bases, "hicolor", sources_.iconSize));
         std::set<std::string> missing = wantedIcons_;
         for (const auto& [theme, layout] : themes) {
             IconFileMap found;
@@ -349,7 +357,8 @@ class ScanState {
 }  // namespace
 
 DesktopEntrySources DesktopEntrySources::FromEnvironment(std::string iconTheme) {
-    return DesktopEntrySources{DesktopDataDirs(), Env("HOME"), Env("PATH"), std::move(iconTheme)};
+    return DesktopEntrySources{DesktopDataDirs(), Env("HOME"), Env("PATH"), std::move(iconTheme),
+                               16};
 }
 
 std::optional<std::string> DesktopEntryScan::IconNameFor(const std::string& executablePath) const {

@@ -15,6 +15,7 @@ struct DesktopEntrySources {
     std::string home;
     std::string searchPath;  // PATH
     std::string iconTheme;   // the user's icon theme, "" for hicolor alone
+    int iconSize = 16;       // the icon side wanted, in pixels: the theme folders' order
 
     // The environment's; the icon theme is given by the caller (Qt knows it).
     static DesktopEntrySources FromEnvironment(std::string iconTheme);

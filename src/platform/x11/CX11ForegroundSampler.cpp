@@ -404,6 +404,7 @@ std::optional<IconImage> CX11ForegroundSampler::WindowIcon(uint32_t window) {
     uint32_t bestWidth = 0;
     uint32_t bestHeight = 0;
     long bestDistance = LONG_MAX;
+    const long wanted = ProgramIconPixels();
     for (std::size_t i = 0; i + 2 <= count;) {
         const uint32_t width = data[i];
         const uint32_t height = data[i + 1];
@@ -411,9 +412,9 @@ std::optional<IconImage> CX11ForegroundSampler::WindowIcon(uint32_t window) {
             static_cast<std::size_t>(width) * height > count - i - 2) {
             break;
         }
-        const long distance =
-            std::labs(static_cast<long>(width) - 16) + std::labs(static_cast<long>(height) - 16);
-        // Closest to 16; on a tie the larger one scales down more cleanly.
+        const long distance = std::labs(static_cast<long>(width) - wanted) +
+                              std::labs(static_cast<long>(height) - wanted);
+        // Closest to the size kept; on a tie the larger one scales down more cleanly.
         if (distance < bestDistance || (distance == bestDistance && width > bestWidth)) {
             best = data + i + 2;
             bestWidth = width;

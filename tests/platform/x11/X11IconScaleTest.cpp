@@ -28,4 +28,17 @@ TEST(X11IconScaleTest, KeepsStraightAlphaAt16) {
     EXPECT_TRUE(ProgramIconFromImage(QImage()).IsNull());
 }
 
+// Icons are kept at the lists' 16 pixels times the finest screen's ratio.
+TEST(X11IconScaleTest, FollowsTheScreensRatio) {
+    const std::pair<double, int> sizes[] = {{1, 16}, {1.25, 32}, {1.5, 32},
+                                            {2, 32}, {3, 64},    {4, 64}};
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(QColor(0, 0, 255));
+    for (const auto& [ratio, side] : sizes) {
+        SetProgramIconRatio(ratio);
+        EXPECT_EQ(ProgramIconFromImage(image).width, side) << ratio;
+    }
+    SetProgramIconRatio(1);
+}
+
 }  // namespace
