@@ -20,8 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt D-Bus (KWin) and Qt Network (sway's socket) come through the libraries; the Wayland
 # platform plugin, which a session whose Xwayland refuses us falls back to, is a plugin no
-# library names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
+# library names. Qt's own translations (qtbase_*.qm, for the standard buttons and dialogs)
+# are read from Qt's folder, not copied; Chinese text needs a CJK font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -39,9 +39,11 @@ unexpected="$(grep -v -e '/$' <<<"$files" | grep -v -x -F \
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libsqlite3-0 libxcb1 libwayland-client0 qt6-wayland; do
+for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libsqlite3-0 libxcb1 libwayland-client0 qt6-wayland qt6-translations-l10n; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+grep -q "fonts-wqy-microhei" <<<"$recommends" || fail "Recommends lacks a CJK font: $recommends"
 
 
 dpkg -x "$deb" "$unpacked"
@@ -52,6 +54,9 @@ zcat "$unpacked/usr/share/man/man1/hourglint.1.gz" | groff -man -ww -z
 # No display: the option is answered before anything needs one.
 said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin/hourglint" --version | head -n 1)"
 [ "$said" = "Hourglint $(dpkg-deb -f "$deb" Version)" ] || fail "the packaged program says '$said'"
+# The translations are built in: the packaged program speaks German.
+said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE=de "$unpacked/usr/bin/hourglint" --bogus 2>&1 | head -n 1 || true)"
+[ "$said" = "hourglint: unbekannte Option „--bogus“" ] || fail "the packaged program says '$said' in German"
 # Debian's own checker: any error or warning fails. A tag that must stay would get an
 # override file in the package, with its reason; none is needed now.
 lintian_out="$(lintian --fail-on error,warning "$deb" 2>&1)" \

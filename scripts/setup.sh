@@ -19,6 +19,7 @@ PACKAGES=(
   sway kwin-wayland qt6-wayland xwayland weston
   foot libwayland-dev gnome-shell libglib2.0-bin
   at-spi2-core python3-pyatspi
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei locales
 )
 
 missing=()
@@ -28,14 +29,24 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+# The machine-output test compares German with C; it needs the German locale to exist.
+generate_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    $SUDO localedef -i de_DE -c -f UTF-8 -A /usr/share/locale/locale.alias de_DE.UTF-8
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  generate_locale
   exit 0
 fi
 
 echo "Installing: ${missing[*]}"
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 # Other package managers may hold the lock for a while.
 $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
 $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+generate_locale

@@ -3,10 +3,12 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <utility>
 
 #include "db/CDayTotals.h"
+#include "platform/system/Translations.h"
 
 CDayTotalsThread::CDayTotalsThread(std::string databasePath)
     : thread_([this, path = std::move(databasePath)] {
@@ -19,8 +21,11 @@ CDayTotalsThread::CDayTotalsThread(std::string databasePath)
           const CDayTotals::Result result = CDayTotals::Fill(path, &cancel_);
           // Only speed is lost: the reports read the hour rows instead. No box for it.
           if (result.outcome == CDayTotals::Outcome::Failed) {
-              std::fprintf(stderr, "Hourglint: the days of %s are not summed up yet: %s\n",
-                           path.c_str(), result.error.c_str());
+              const std::string text = FillPlaceholders(
+                  QCoreApplication::translate("CDayTotalsThread",
+                                              "the days of %1 are not summed up yet: %2"),
+                  {path, result.error});
+              std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
           }
       }) {}
 

@@ -30,6 +30,7 @@
 #include "platform/system/CDatabaseLock.h"
 #include "platform/system/CQtSettingsStore.h"
 #include "platform/system/ProgramFolder.h"
+#include "platform/system/Translations.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CShareSnapshots.h"
@@ -57,6 +58,7 @@ void FlushAtProcessExit() {
 
 CHGApp::CHGApp(int& argc, char** argv) : QApplication(argc, argv) {
     SetApplicationNames();
+    InstallTranslations();
     setApplicationVersion(QStringLiteral(HOURGLINT_VERSION));
     setWindowIcon(ProgramIcon());
     ApplyTestPalette();
@@ -119,11 +121,12 @@ bool CHGApp::InitInstance() {
     const ForegroundBackend* backend = ChooseForegroundBackend(session, error);
     if (backend != nullptr) {
         sampler_ = backend->open(session, *entries_, error);
-        backendName_ = backend->name;
+        backendName_ = ForegroundBackendName(*backend);
     }
     if (!sampler_) {
         // Without a sampler every second would be credited to nothing.
-        return FailToStart(error.empty() ? std::string("Cannot open the X11 display.") : error);
+        return FailToStart(error.empty() ? tr("Cannot open the X11 display.").toStdString()
+                                         : error);
     }
     clock_ = std::make_unique<CSystemClock>();
     db_ = std::make_unique<CUsageDb>(TheSettings().DatabasePath());
@@ -193,7 +196,7 @@ void CHGApp::OnCommitData(QSessionManager& manager) {
 }
 
 void CHGApp::ShowAboutBox() {
-    CAboutDlg about(frame_ ? frame_.get() : nullptr, QString::fromUtf8(backendName_),
+    CAboutDlg about(frame_ ? frame_.get() : nullptr, QString::fromStdString(backendName_),
                     QString::fromStdString(TheSettings().DatabasePath()));
     BringAboveOwner(&about);
     about.exec();

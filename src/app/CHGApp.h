@@ -40,7 +40,7 @@ class CHGApp : public QApplication {
     bool FailToStart(const std::string& text);
 
     int exitCode_ = 0;
-    const char* backendName_ = "";  // the foreground backend in use
+    std::string backendName_;  // the foreground backend in use
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CQtSettingsStore> settingsStore_;
     std::unique_ptr<CDatabaseLock> dbLock_;

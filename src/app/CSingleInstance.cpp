@@ -58,7 +58,7 @@ CSingleInstance::Outcome CSingleInstance::Claim() {
         return Outcome::First;
     }
     if (lock_->error() != QLockFile::LockFailedError) {
-        problem_ = QStringLiteral("Cannot create the lock file %1.").arg(lockPath);
+        problem_ = tr("Cannot create the lock file %1.").arg(lockPath);
         return Outcome::Failed;
     }
     // The first instance may still be starting up: give it a moment to listen.
@@ -77,11 +77,9 @@ CSingleInstance::Outcome CSingleInstance::Claim() {
     QString host;
     QString app;
     lock_->getLockInfo(&pid, &host, &app);
-    problem_ = QStringLiteral(
-                   "Hourglint is already running (process %1, lock file %2), but it "
-                   "does not answer. End that process and start Hourglint again.")
-                   .arg(pid)
-                   .arg(lockPath);
+    problem_ = tr("Hourglint is already running (process %1, lock file %2), but it does not "
+                  "answer. End that process and start Hourglint again.")
+                   .arg(QString::number(pid), lockPath);
     return Outcome::Failed;
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "cli/RunCommandLine.h"
 #include "core/Environment.h"
 #include "platform/backend/ForegroundBackend.h"
+#include "platform/system/Translations.h"
 #include "shell/CAboutDlg.h"
 
 int main(int argc, char** argv) {
@@ -18,8 +20,12 @@ int main(int argc, char** argv) {
         return RunCommandLine(commandLine, argc, argv);
     }
 
-    if (const std::string problem = NoDisplayProblem(); !problem.empty()) {
-        std::fprintf(stderr, "Hourglint: %s\n", problem.c_str());
+    if (!NoDisplayProblem().empty()) {
+        // Said in the user's language: the translations need an application object, and a
+        // core one needs no display.
+        const QCoreApplication early(argc, argv);
+        InstallTranslations();
+        std::fprintf(stderr, "Hourglint: %s\n", NoDisplayProblem().c_str());
         return 1;
     }
     const bool display = EnvSet("DISPLAY");

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Translate.h"
+
 // The program's options, read before anything needs a display. Without options the
 // program starts its window; otherwise it answers on the terminal and exits.
 class CCommandLine {
@@ -28,8 +30,9 @@ class CCommandLine {
     static CCommandLine Parse(int argc, char** argv);
 
     Action GetAction() const { return action_; }
-    // BadUse: what is wrong, in one line.
-    const std::string& Problem() const { return problem_; }
+    // BadUse: what is wrong, in one line, in the user's language once the translations are
+    // installed (the options are read before they can be).
+    std::string Problem() const;
 
     // Report options. No date: today.
     bool HasDate() const { return date_.year != 0; }
@@ -55,20 +58,22 @@ class CCommandLine {
     const Date& To() const { return to_; }
     By GetBy() const { return by_; }
 
-    static const char* HelpText();
+    // The texts for the terminal, in the user's language.
+    static std::string HelpText();
     // The line under a bad-use message.
-    static const char* UsageHint();
+    static std::string UsageHint();
     static std::string VersionText();
     // Why from..to is no range a history reads (it starts after it ends, or is longer than
     // ten years); empty when it is one.
     // first and last are CivilDay numbers.
-    static std::string RangeProblem(int64_t first, int64_t last);
+    static UserText RangeProblem(int64_t first, int64_t last);
 
   private:
-    CCommandLine& Fail(std::string problem);
+    CCommandLine& Fail(const char* problem, std::vector<std::string> args = {});
+    CCommandLine& Fail(UserText problem);
 
     Action action_ = Action::Start;
-    std::string problem_;
+    UserText problem_;
     bool group_ = false;
     Date date_;
     Format format_ = Format::Csv;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CHistoryCommand.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -47,9 +48,9 @@ HistoryQuery CHistoryCommand::Query() const {
 int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
     const HistoryQuery query = Query();
     // The range that needed today to be known.
-    if (const std::string problem = CCommandLine::RangeProblem(query.firstDay, query.lastDay);
-        !problem.empty()) {
-        err << "hourglint: " << problem << '\n' << CCommandLine::UsageHint() << '\n';
+    if (const UserText problem = CCommandLine::RangeProblem(query.firstDay, query.lastDay);
+        !problem.Empty()) {
+        err << "hourglint: " << problem.Text() << '\n' << CCommandLine::UsageHint() << '\n';
         return CCommandLine::kExitBadUse;
     }
     const std::string path = CommandDatabasePath(options_);
@@ -75,12 +76,14 @@ int CHistoryCommand::Run(std::ostream& out, std::ostream& err) const {
             // The history is that of the files that could be read; the others are named.
             WriteLeftOut(merged.leftOut, err);
             if (!merged.thisComputerError.empty()) {
-                err << "hourglint: cannot read " << path << ": " << merged.thisComputerError
-                    << '\n';
+                err << "hourglint: " << CannotRead(path, merged.thisComputerError) << '\n';
                 messages.Fail();
             }
             if (!merged.hoursFrom.empty()) {
-                note = "Snapshots hold days only: the hours are this computer's.";
+                note = QCoreApplication::translate(
+                           "CHistoryCommand",
+                           "Snapshots hold days only: the hours are this computer's.")
+                           .toStdString();
                 err << "hourglint: " << note << '\n';
             }
             history = std::move(merged.history);
@@ -135,8 +138,7 @@ bool CHistoryCommand::WriteHtml(const CHistoryModel& history,
     const CHtmlReportExport::Result result =
         CHistoryHtmlExport::Save(QFile::decodeName(options_.Output().c_str()), input);
     if (!result.written) {
-        err << "hourglint: cannot write " << options_.Output() << ": " << result.error.toStdString()
-            << '\n';
+        err << "hourglint: " << CannotWrite(options_.Output(), result.error.toStdString()) << '\n';
     }
     return result.written;
 }

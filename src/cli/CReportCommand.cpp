@@ -85,7 +85,7 @@ bool CReportCommand::ComputeAllComputers(const std::string& path, const CShareSe
     // The report is that of the files that could be read; the others are named.
     WriteLeftOut(merged.leftOut, err);
     if (!merged.thisComputerError.empty()) {
-        err << "hourglint: cannot read " << path << ": " << merged.thisComputerError << '\n';
+        err << "hourglint: " << CannotRead(path, merged.thisComputerError) << '\n';
         return false;
     }
     report = std::move(merged.report);
@@ -115,8 +115,7 @@ bool CReportCommand::WriteHtml(const CReportModel& report, const std::string& da
     const CHtmlReportExport::Result result =
         CHtmlReportExport::Save(QFile::decodeName(options_.Output().c_str()), input);
     if (!result.written) {
-        err << "hourglint: cannot write " << options_.Output() << ": " << result.error.toStdString()
-            << '\n';
+        err << "hourglint: " << CannotWrite(options_.Output(), result.error.toStdString()) << '\n';
     }
     return result.written;
 }

@@ -2,6 +2,7 @@
 #include "cli/CommandOutput.h"
 
 #include <sys/stat.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSysInfo>
 
@@ -12,9 +13,20 @@
 #include "core/CShareSettings.h"
 #include "platform/system/CQtSettingsStore.h"
 #include "platform/system/ProgramFolder.h"
+#include "platform/system/Translations.h"
 #include "report/CHtmlReportExport.h"
 #include "report/MergedReportModel.h"
 #include "report/OutputFile.h"
+
+std::string CannotWrite(const std::string& file, const std::string& reason) {
+    return FillPlaceholders(QCoreApplication::translate("CommandOutput", "cannot write %1: %2"),
+                            {file, reason});
+}
+
+std::string CannotRead(const std::string& file, const std::string& reason) {
+    return FillPlaceholders(QCoreApplication::translate("CommandOutput", "cannot read %1: %2"),
+                            {file, reason});
+}
 
 std::string CommandDatabasePath(const CCommandLine& options) {
     if (!options.Database().empty()) {
@@ -28,7 +40,10 @@ std::string CommandDatabasePath(const CCommandLine& options) {
 int CheckCommandDatabases(const CCommandLine& options, const std::string& path, std::ostream& err) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        err << "hourglint: no database at " << path << '\n';
+        err << "hourglint: "
+            << FillPlaceholders(QCoreApplication::translate("CommandOutput", "no database at %1"),
+                                {path})
+            << '\n';
         return CCommandLine::kExitFailure;
     }
     // A folder or device is no database either. Every file named on the command line is
@@ -37,7 +52,11 @@ int CheckCommandDatabases(const CCommandLine& options, const std::string& path, 
     named.push_back(path);
     for (const std::string& file : named) {
         if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-            err << "hourglint: the database " << file << " is not a regular file\n";
+            err << "hourglint: "
+                << FillPlaceholders(QCoreApplication::translate(
+                                        "CommandOutput", "the database %1 is not a regular file"),
+                                    {file})
+                << '\n';
             return CCommandLine::kExitFailure;
         }
     }
@@ -66,13 +85,22 @@ int CheckCommandOutput(const CCommandLine& options, const std::string& database,
         case OutputTarget::Kind::Stream:
             return CCommandLine::kExitOk;
         case OutputTarget::Kind::Database:
-            err << "hourglint: output " << file << " is the database\n";
+            err << "hourglint: "
+                << FillPlaceholders(
+                       QCoreApplication::translate("CommandOutput", "output %1 is the database"),
+                       {file})
+                << '\n';
             return CCommandLine::kExitFailure;
         case OutputTarget::Kind::ForeignLink:
-            err << "hourglint: output " << file << " is a link owned by another user\n";
+            err << "hourglint: "
+                << FillPlaceholders(
+                       QCoreApplication::translate("CommandOutput",
+                                                   "output %1 is a link owned by another user"),
+                       {file})
+                << '\n';
             return CCommandLine::kExitFailure;
         case OutputTarget::Kind::NotAFile:
-            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            err << "hourglint: " << CannotWrite(file, target.reason) << '\n';
             // The page and its chart are files; naming anything else is bad use.
             if (html) {
                 err << CCommandLine::UsageHint() << '\n';
@@ -80,7 +108,7 @@ int CheckCommandOutput(const CCommandLine& options, const std::string& database,
             }
             return CCommandLine::kExitFailure;
         case OutputTarget::Kind::Unwritable:
-            err << "hourglint: cannot write " << file << ": " << target.reason << '\n';
+            err << "hourglint: " << CannotWrite(file, target.reason) << '\n';
             return CCommandLine::kExitFailure;
     }
     return CCommandLine::kExitFailure;
@@ -93,7 +121,11 @@ bool WriteCommandText(const CCommandLine& options, const std::string& text,
         out << text;
         out.flush();
         if (!out) {
-            err << "hourglint: cannot write the report to standard output\n";
+            err << "hourglint: "
+                << QCoreApplication::translate("CommandOutput",
+                                               "cannot write the report to standard output")
+                       .toStdString()
+                << '\n';
             return false;
         }
         return true;
@@ -104,7 +136,7 @@ bool WriteCommandText(const CCommandLine& options, const std::string& text,
                              ? WriteIntoStream(output, text, error)
                              : ReplaceFiles({{output, text}}, error);
     if (!written) {
-        err << "hourglint: cannot write " << output << ": " << error << '\n';
+        err << "hourglint: " << CannotWrite(output, error) << '\n';
     }
     return written;
 }
@@ -115,7 +147,11 @@ bool CommandSnapshots(const CCommandLine& options, const CShareSettings& share,
                      options.Databases().end());
     if (options.AllComputers()) {
         if (!share.Sharing()) {
-            err << "hourglint: no share folder is set in the Options\n";
+            err << "hourglint: "
+                << QCoreApplication::translate("CommandOutput",
+                                               "no share folder is set in the Options")
+                       .toStdString()
+                << '\n';
             return false;
         }
         const std::vector<std::string> shared = ShareFolderSnapshots(share);
@@ -143,15 +179,24 @@ void WriteLeftOut(const std::vector<CMergedReport::LeftOut>& leftOut, std::ostre
         const bool onlyNamed = file.why == LeftOutReason::ImplausibleDays ||
                                file.why == LeftOutReason::SameComputerTwice ||
                                file.why == LeftOutReason::SameDaySums;
-        err << "hourglint: " << (onlyNamed ? "" : "left out ") << file.file << ": " << file.reason
-            << '\n';
+        //: A file of another computer and what is wrong with it
+        const QString named = QCoreApplication::translate("CommandOutput", "%1: %2");
+        //: A file of another computer and why it was left out
+        const QString leftOutLine = QCoreApplication::translate("CommandOutput", "left out %1: %2");
+        err << "hourglint: "
+            << FillPlaceholders(onlyNamed ? named : leftOutLine, {file.file, file.reason}) << '\n';
     }
 }
 
 void WriteImmutableNote(bool immutable, const std::string& database, std::ostream& err) {
     if (immutable) {
-        err << "hourglint: " << database
-            << " was read as an unchanging file: its folder cannot be written\n";
+        err << "hourglint: "
+            << FillPlaceholders(
+                   QCoreApplication::translate(
+                       "CommandOutput",
+                       "%1 was read as an unchanging file: its folder cannot be written"),
+                   {database})
+            << '\n';
     }
 }
 

@@ -14,6 +14,9 @@ class CCommandLine;
 // What --report and --history share on the terminal: the database they read, the files
 // they refuse, and how their text reaches its output.
 
+// "cannot write FILE: REASON" and "cannot read FILE: REASON", in the user's language.
+std::string CannotWrite(const std::string& file, const std::string& reason);
+std::string CannotRead(const std::string& file, const std::string& reason);
 // --database, else the program's own.
 std::string CommandDatabasePath(const CCommandLine& options);
 // kExitOk when the database at path and every other one named are regular files; else the

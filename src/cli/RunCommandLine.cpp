@@ -12,40 +12,47 @@
 #include "cli/CReportCommand.h"
 #include "platform/backend/ForegroundBackend.h"
 #include "platform/system/ProgramFolder.h"
+#include "platform/system/Translations.h"
 
 namespace {
 
 // Which backend would read the foreground here; asking KWin's name needs the session bus.
-std::string ForegroundBackendLine(int& argc, char** argv) {
-    const QCoreApplication app(argc, argv);
+std::string ForegroundBackendLine() {
     std::string problem;
     const ForegroundBackend* backend = ChooseForegroundBackend(ReadSessionFacts(), problem);
     if (backend == nullptr) {
-        return "In this session: " + problem;
+        return FillPlaceholders(
+            QCoreApplication::translate("RunCommandLine", "In this session: %1"), {problem});
     }
-    return std::string("In this session the foreground program is read from ") + backend->name +
-           ".\nSupported: " + SupportedDesktops() + ".";
+    return FillPlaceholders(
+        QCoreApplication::translate("RunCommandLine",
+                                    "In this session the foreground program is read from "
+                                    "%1.\nSupported: %2."),
+        {ForegroundBackendName(*backend), SupportedDesktops()});
 }
 
 }  // namespace
 
 int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
-    switch (commandLine.GetAction()) {
-        case CCommandLine::Action::Help:
-            std::fputs(CCommandLine::HelpText(), stdout);
-            std::printf("\n%s\n", ForegroundBackendLine(argc, argv).c_str());
-            return CCommandLine::kExitOk;
-        case CCommandLine::Action::Version:
-            std::printf("%s\n", CCommandLine::VersionText().c_str());
-            return CCommandLine::kExitOk;
-        case CCommandLine::Action::BadUse:
-            std::fprintf(stderr, "hourglint: %s\n%s\n", commandLine.Problem().c_str(),
-                         CCommandLine::UsageHint());
-            return CCommandLine::kExitBadUse;
-        case CCommandLine::Action::Start:
-        case CCommandLine::Action::Report:
-        case CCommandLine::Action::History:
-            break;
+    const bool working = commandLine.GetAction() == CCommandLine::Action::Report ||
+                         commandLine.GetAction() == CCommandLine::Action::History;
+    if (!working) {
+        // Only for the translations: no display is asked for.
+        const QCoreApplication app(argc, argv);
+        InstallTranslations();
+        switch (commandLine.GetAction()) {
+            case CCommandLine::Action::Help:
+                std::fputs(CCommandLine::HelpText().c_str(), stdout);
+                std::printf("\n%s\n", ForegroundBackendLine().c_str());
+                return CCommandLine::kExitOk;
+            case CCommandLine::Action::Version:
+                std::printf("%s\n", CCommandLine::VersionText().c_str());
+                return CCommandLine::kExitOk;
+            default:
+                std::fprintf(stderr, "hourglint: %s\n%s\n", commandLine.Problem().c_str(),
+                             CCommandLine::UsageHint().c_str());
+                return CCommandLine::kExitBadUse;
+        }
     }
 
     // Qt's notes about the platform or the runtime folder would only get in the way of a
@@ -64,6 +71,7 @@ int RunCommandLine(const CCommandLine& commandLine, int& argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     SetApplicationNames();
+    InstallTranslations();
     if (commandLine.GetAction() == CCommandLine::Action::History) {
         return CHistoryCommand(commandLine).Run(std::cout, std::cerr);
     }

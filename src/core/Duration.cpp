@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "core/LocalTime.h"
+#include "core/Translate.h"
 #include "core/Utf8Text.h"
 
 namespace {
@@ -71,7 +72,12 @@ std::string FormatSpan(int64_t s, const std::string& pattern) {
 
 std::string FormatDuration(int64_t s) {
     if (s < 0) return FormatSpan(s, "__:__:%S");
-    if (s >= 86400) return FormatSpan(s, "days: %D, %H:%M:%S");
+    if (s >= 86400) {
+        // The pattern is translated whole: %D %H %M %S stay, in the language's order.
+        //: %D days, %H hours, %M minutes, %S seconds
+        const char* pattern = QT_TRANSLATE_NOOP("Duration", "days: %D, %H:%M:%S");
+        return FormatSpan(s, Translate("Duration", pattern));
+    }
     if (s >= 3600) return FormatSpan(s, "%H:%M:%S");
     if (s >= 60) return FormatSpan(s, "__:%M:%S");
     return FormatSpan(s, "__:__:%S");

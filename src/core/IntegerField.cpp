@@ -3,7 +3,11 @@
 
 #include <charconv>
 
+#include "core/Translate.h"
+
 namespace {
+
+constexpr char kContext[] = "IntegerField";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -29,12 +33,15 @@ std::optional<int> ParseIntegerField(const std::string& text, int lo, int hi,
     const char* last = text.data() + end;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (begin == end || ec != std::errc() || ptr != last) {
-        message = "Please enter an integer.";
+        message =
+            Translate(kContext, QT_TRANSLATE_NOOP("IntegerField", "Please enter an integer."));
         return std::nullopt;
     }
     if (value < lo || value > hi) {
-        message = "Please enter an integer between " + std::to_string(lo) + " and " +
-                  std::to_string(hi) + ".";
+        message = Translate(
+            kContext,
+            QT_TRANSLATE_NOOP("IntegerField", "Please enter an integer between %1 and %2."),
+            {std::to_string(lo), std::to_string(hi)});
         return std::nullopt;
     }
     message.clear();

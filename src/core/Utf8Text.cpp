@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Utf8Text.h"
 
+#include <cstdint>
+
 std::size_t Utf8CharLength(unsigned char lead) {
     if (lead >= 0xF0 && lead <= 0xF7) return 4;
     if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
@@ -113,4 +115,28 @@ std::string ShownText(const std::string& text) {
         }
     }
     return shown;
+}
+
+std::size_t TerminalColumns(const std::string& text) {
+    std::size_t columns = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = Utf8CharLength(static_cast<unsigned char>(text[pos]));
+        uint32_t code = static_cast<unsigned char>(text[pos]);
+        if (length > 1 && pos + length <= text.size()) {
+            code &= 0x7F >> length;
+            for (std::size_t i = 1; i < length; ++i) {
+                code = code << 6 | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+            }
+        }
+        // The East Asian wide ranges: Hangul Jamo, CJK to Yi, Hangul syllables,
+        // compatibility ideographs and forms, full-width forms.
+        const bool wide =
+            (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+            (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
+            (code >= 0xFFE0 && code <= 0xFFE6);
+        columns += wide ? 2 : 1;
+        pos += length;
+    }
+    return columns;
 }

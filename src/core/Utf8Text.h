@@ -19,3 +19,6 @@ std::string CutValidUtf8(std::string_view bytes, std::size_t maxChars);
 // text as a name is shown: ValidUtf8, and every control character (C0, DEL, C1) replaced
 // by U+FFFD too, so a name from another computer cannot break a line or a terminal.
 std::string ShownText(const std::string& text);
+// The columns a terminal gives text: two for an East Asian wide character, one for any
+// other character.
+std::size_t TerminalColumns(const std::string& text);

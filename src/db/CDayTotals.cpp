@@ -8,11 +8,14 @@
 #include <limits>
 #include <thread>
 
+#include "core/Translate.h"
 #include "db/SqliteConnection.h"
 #include "db/SqliteError.h"
 #include "db/SqliteStatement.h"
 
 namespace {
+
+constexpr char kContext[] = "CDayTotals";
 
 const char* const kTable =
     "CREATE TABLE tday (itemid INTEGER NOT NULL, d TEXT NOT NULL, seconds INTEGER NOT NULL, "
@@ -179,7 +182,8 @@ CDayTotals::Result CDayTotals::Fill(const std::string& path, const std::atomic<b
     Result result;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.error = "no database at " + path;
+        result.error =
+            Translate(kContext, QT_TRANSLATE_NOOP("CDayTotals", "no database at %1"), {path});
         return result;
     }
     SqliteConnection connection;

@@ -16,11 +16,14 @@
 #include <utility>
 
 #include "core/CivilDay.h"
+#include "core/Translate.h"
 #include "core/Utf8Text.h"
 #include "db/CForeignFile.h"
 #include "db/DbText.h"
 
 namespace {
+
+constexpr char kContext[] = "CMergedReport";
 
 constexpr int64_t kDay = 86400;
 constexpr int kPeriods = 5;
@@ -420,23 +423,39 @@ std::vector<std::string> CMergedReport::SnapshotsIn(const std::string& folder) {
 }
 
 std::string CMergedReport::LeftOutText(const std::vector<LeftOut>& leftOut) {
-    std::string text;
+    //: Between the files left out
+    const std::string separator = Translate(kContext, QT_TRANSLATE_NOOP("CMergedReport", ", "));
+    std::string files;
     for (const LeftOut& file : leftOut) {
-        text += text.empty() ? "Left out: " : ", ";
-        text += std::filesystem::path(file.file).filename().string() + " (" + file.reason + ")";
+        //: A file left out and why
+        files += (files.empty() ? "" : separator) +
+                 Translate(kContext, QT_TRANSLATE_NOOP("CMergedReport", "%1 (%2)"),
+                           {std::filesystem::path(file.file).filename().string(), file.reason});
     }
-    return text;
+    return files.empty()
+               ? files
+               : Translate(kContext, QT_TRANSLATE_NOOP("CMergedReport", "Left out: %1"), {files});
 }
 
 std::string CMergedReport::ShareNote(const std::vector<LeftOut>& leftOut,
                                      const std::string& thisComputerError, bool sharing) {
     std::string line = LeftOutText(leftOut);
     if (!thisComputerError.empty()) {
-        return "This computer's database could not be read: " + thisComputerError +
-               (line.empty() ? "" : ". " + line);
+        return line.empty()
+                   ? Translate(kContext,
+                               QT_TRANSLATE_NOOP("CMergedReport",
+                                                 "This computer's database could not be read: %1"),
+                               {thisComputerError})
+                   : Translate(
+                         kContext,
+                         QT_TRANSLATE_NOOP("CMergedReport",
+                                           "This computer's database could not be read: %1. %2"),
+                         {thisComputerError, line});
     }
     if (!sharing) {
-        return "No share folder is set in Options: this computer only.";
+        return Translate(
+            kContext, QT_TRANSLATE_NOOP("CMergedReport",
+                                        "No share folder is set in Options: this computer only."));
     }
     return line;
 }
@@ -461,12 +480,15 @@ void ReadAll(const std::string& databasePath, const std::string& computerName,
         int rc = SQLITE_OK;
         if (sqlite3_open_v2(databasePath.c_str(), &local.db, SQLITE_OPEN_READONLY, nullptr) !=
             SQLITE_OK) {
-            error = local.db != nullptr ? sqlite3_errmsg(local.db) : "out of memory";
+            error = local.db != nullptr
+                        ? sqlite3_errmsg(local.db)
+                        : Translate(kContext, QT_TRANSLATE_NOOP("CMergedReport", "out of memory"));
         } else {
             sqlite3_busy_timeout(local.db, 2000);
             StopOn(local.db, cancel);
             if (!ReadFile(local.db, slots, groups, true, true, file, rc)) {
-                error = rc != SQLITE_OK ? sqlite3_errmsg(local.db) : "cannot be read";
+                error = rc != SQLITE_OK ? sqlite3_errmsg(local.db)
+                                        : LeftOutReasonText(LeftOutReason::CannotRead);
             }
         }
         if (error.empty()) {

@@ -10,9 +10,12 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/Translate.h"
 #include "core/WriteAll.h"
 
 namespace {
+
+constexpr char kContext[] = "CSnapshotWriter";
 
 // The tables as the file stores them; the copy creates them in the attached "snap".
 const char* const kTables[] = {
@@ -100,12 +103,17 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         result.status = Status::FolderFailed;
-        result.error = "the folder " + folder + " does not exist";
+        result.error = Translate(
+            kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "the folder %1 does not exist"),
+            {folder});
         return result;
     }
     if (::access(folder.c_str(), W_OK | X_OK) != 0) {
         result.status = Status::FolderFailed;
-        result.error = "the folder " + folder + " cannot be written: " + std::strerror(errno);
+        const std::string reason = std::strerror(errno);
+        result.error = Translate(
+            kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "the folder %1 cannot be written: %2"),
+            {folder, reason});
         return result;
     }
 
@@ -131,7 +139,11 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
         if (mode != "wal") {
             result.status = mode.empty() ? Status::SourceFailed : Status::NotWal;
             result.error =
-                mode.empty() ? ErrorOf(source.db) : "the database is not in write-ahead-log mode";
+                mode.empty()
+                    ? ErrorOf(source.db)
+                    : Translate(kContext,
+                                QT_TRANSLATE_NOOP("CSnapshotWriter",
+                                                  "the database is not in write-ahead-log mode"));
             return result;
         }
     }
@@ -162,7 +174,8 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
         if (ok) {
             bytes = sqlite3_serialize(source.db, "snap", &size, 0);
             ok = bytes != nullptr;
-            if (!ok) error = "out of memory";
+            if (!ok)
+                error = Translate(kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "out of memory"));
         }
         sqlite3_exec(source.db, "DETACH DATABASE snap", nullptr, nullptr, nullptr);
     }
@@ -180,7 +193,10 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
     if (fd < 0) {
         sqlite3_free(bytes);
         result.status = Status::FolderFailed;
-        result.error = "cannot create " + temporary + ": " + std::strerror(errno);
+        const std::string reason = std::strerror(errno);
+        result.error =
+            Translate(kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "cannot create %1: %2"),
+                      {temporary, reason});
         return result;
     }
     // Owner-only whatever the umask, and checked on the descriptor: the file written is the
@@ -194,9 +210,12 @@ CSnapshotWriter::Result CSnapshotWriter::Write(const std::string& databasePath,
     ok = ::close(fd) == 0 && ok;
     if (ok && std::rename(temporary.c_str(), result.file.c_str()) != 0) {
         ok = false;
-        error = "cannot rename " + temporary + ": " + std::strerror(errno);
+        const std::string reason = std::strerror(errno);
+        error = Translate(kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "cannot rename %1: %2"),
+                          {temporary, reason});
     } else if (!ok) {
-        error = "cannot write " + temporary + ": " + error;
+        error = Translate(kContext, QT_TRANSLATE_NOOP("CSnapshotWriter", "cannot write %1: %2"),
+                          {temporary, error});
     }
     if (!ok) {
         ::unlink(temporary.c_str());

@@ -16,6 +16,7 @@
 #include "core/CivilDay.h"
 #include "core/LocalTime.h"
 #include "core/Message.h"
+#include "core/Translate.h"
 #include "db/DbText.h"
 #include "db/SqliteConnection.h"
 #include "db/SqliteError.h"
@@ -28,26 +29,33 @@ struct OperationTexts {
     const char* statement;
 };
 
-// Indexed by CUsageDb::Operation.
+// Indexed by CUsageDb::Operation; %1 is the error's own text.
 const OperationTexts kTexts[] = {
-    {"Fail to connect to the DB when flush!\nError information:",
-     "Fail to save data into Database!\nError Information: "},
-    {"Fail to connect to the DB when load DB!\nError information:",
-     "Fail to load data from Database!\nError Information: "},
-    {"Fail to connect to the DB when load DB for group!\nError information:",
-     "Fail to load data from Database!\nError Information: "},
-    {"Fail to connect to the DB when add group!\nError information:",
-     "Fail to add group from Database!\nError Information: "},
-    {"Fail to connect to the DB when delete Group!\nError information:",
-     "Fail to delete Group!\nError Information: "},
-    {"Fail to connect to the DB when update item!\nError information:",
-     "Fail to update item!\nError Information: "},
-    {"Fail to connect to the DB when report process!\nError information:",
-     "Fail to report process!\nError Information: "},
-    {"Fail to connect to the DB when report group!\nError information:",
-     "Fail to report group!\nError Information: "},
-    {"Fail to connect to the DB when report history!\nError information:",
-     "Fail to report history!\nError Information: "},
+    {QT_TRANSLATE_NOOP("CUsageDb", "Fail to connect to the DB when flush!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to save data into Database!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb", "Fail to connect to the DB when load DB!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to load data from Database!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when load DB for group!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to load data from Database!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when add group!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to add group from Database!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when delete Group!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to delete Group!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when update item!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to update item!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when report process!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to report process!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when report group!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to report group!\nError Information: %1")},
+    {QT_TRANSLATE_NOOP("CUsageDb",
+                       "Fail to connect to the DB when report history!\nError information:%1"),
+     QT_TRANSLATE_NOOP("CUsageDb", "Fail to report history!\nError Information: %1")},
 };
 static_assert(std::size(kTexts) == static_cast<size_t>(CUsageDb::Operation::Count));
 
@@ -336,8 +344,8 @@ bool CUsageDb::Report(Operation operation, Failure failure, const std::string& t
         return false;
     }
     const OperationTexts& texts = kTexts[slot];
-    const std::string message =
-        (failure == Failure::Connection ? texts.connection : texts.statement) + text;
+    const std::string message = Translate(
+        "CUsageDb", failure == Failure::Connection ? texts.connection : texts.statement, {text});
     if (sink_) {
         sink_(message);
         return true;

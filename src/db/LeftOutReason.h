@@ -19,5 +19,6 @@ enum class LeftOutReason {
     ImplausibleDays,  // some days only; the rest of the file counts
 };
 
-// The English text shown for reason; count: how many days, for ImplausibleDays.
+// The text shown for reason, in the user's language; count: how many days, for
+// ImplausibleDays.
 std::string LeftOutReasonText(LeftOutReason reason, int count = 0);

@@ -10,11 +10,14 @@
 #include <filesystem>
 #include <set>
 
+#include "core/Translate.h"
 #include "db/CDayTotals.h"
 #include "db/SqliteError.h"
 #include "db/VectorState.h"
 
 namespace {
+
+constexpr char kContext[] = "SqliteConnection";
 
 const char* const kCreateTables =
     "CREATE TABLE tgroup (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT);"
@@ -106,8 +109,11 @@ bool SqliteConnection::Open(const std::string& path, int busyTimeoutMs, Mode mod
             return false;
         }
         if (::access((path + "-wal").c_str(), F_OK) == 0) {
-            return Fail("the changes waiting in " + path +
-                        "-wal cannot be read from a folder you cannot write (" + error_ + ")");
+            return Fail(Translate(kContext,
+                                  QT_TRANSLATE_NOOP("SqliteConnection",
+                                                    "the changes waiting in %1-wal cannot be read "
+                                                    "from a folder you cannot write (%2)"),
+                                  {path, error_}));
         }
         if (!OpenReader(path, busyTimeoutMs, true)) {
             return false;

@@ -124,9 +124,12 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab goes to the controls on the page, which the area scrolls into view; not to the area.
+    // Tab goes from the last button back to the first setting, not to the page itself.
     scroll->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(scroll);
+    for (QWidget* pane : {static_cast<QWidget*>(scroll), scroll->viewport(), content}) {
+        pane->setAccessibleName(tr("Settings"));
+    }
     auto* page = new QVBoxLayout(content);
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(4));
     page->addLayout(GroupHeading(this, QStringLiteral("General")));

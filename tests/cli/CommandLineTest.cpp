@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QProcess>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,14 +30,25 @@ struct Outcome {
 namespace fs = std::filesystem;
 
 // The built program with no display at all, as from a cron job; through prefix (setpriv)
-// when given.
+// when given; with the language variables only of language, when given.
 Outcome RunProgram(const std::vector<std::string>& args,
-                   const std::vector<std::string>& prefix = {}) {
+                   const std::vector<std::string>& prefix = {},
+                   const std::map<std::string, std::string>& language = {}) {
     QStringList arguments;
     for (const std::string& arg : args) arguments << QString::fromStdString(arg);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    if (!language.empty()) {
+        for (const QString& name : environment.keys()) {
+            if (name.startsWith(u"LC_") || name == u"LANG" || name == u"LANGUAGE") {
+                environment.remove(name);
+            }
+        }
+    }
+    for (const auto& [name, value] : language) {
+        environment.insert(QString::fromStdString(name), QString::fromStdString(value));
     }
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -336,3 +348,68 @@ TEST(CommandLineTest, AReportReadsAFileInAFolderItCannotWriteAsItIs) {
 }
 
 }  // namespace
+
+// What a script reads never follows the language: German, whose decimal comma and thousands
+// dot the C library takes once Qt has set the locale, gives the bytes C gives.
+TEST(CommandLineTest, MachineOutputIsTheSameInGermanAsInC) {
+    EnsureTestApplication();
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/setup.sh makes it";
+    std::setlocale(LC_ALL, before.c_str());
+    const std::string database = (fs::path(std::getenv("HOME")) / "German.mdb").string();
+    CUsageDb(database).LoadDb(0, 1);
+    RawDb raw(database);
+    raw.Exec("INSERT INTO tgroup(name) VALUES ('B\xC3\xBCro')");
+    raw.Exec(
+        "INSERT INTO titem(name, compunit, path, groupid) VALUES ('\xC3\xA9"
+        "diteur', 0, "
+        "'/usr/bin/ed', 1), ('Zeit', 0, '/usr/bin/zeit', 0)");
+    raw.Exec(
+        "INSERT INTO ttime(itemid, d, h, seconds) VALUES (1, '2026-12-07', 9, 3599), "
+        "(1, '2026-12-01', 23, 1234567), (2, '2026-12-06', 0, 7), (2, '2026-11-30', 12, 61)");
+    const std::vector<std::vector<std::string>> commands = {
+        {"--report", "--date", "2026-12-07"},
+        {"--report", "--date", "2026-12-07", "--format", "json", "--group"},
+        {"--history", "--from", "2026-11-29", "--to", "2026-12-07"},
+        {"--history", "--from", "2026-11-29", "--to", "2026-12-07", "--by", "hour", "--format",
+         "json"},
+    };
+    for (std::vector<std::string> args : commands) {
+        SCOPED_TRACE(args[0] + ' ' + args.back());
+        args.insert(args.end(), {"--database", database});
+        const Outcome c = RunProgram(args, {}, {{"LANG", "C"}});
+        const Outcome german = RunProgram(args, {}, {{"LANG", "de_DE.UTF-8"}});
+        EXPECT_EQ(c.exitCode, 0);
+        EXPECT_NE(c.out.find("3599"), std::string::npos);
+        EXPECT_EQ(german.exitCode, 0);
+        EXPECT_EQ(german.out, c.out);
+    }
+}
+
+// The language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG as Qt reads them, the program's
+// own translations being built in; English, C and languages without one stay English.
+TEST(CommandLineTest, MessagesSpeakTheUsersLanguage) {
+    EnsureTestApplication();
+    const std::string english = "hourglint: unknown option '--bogus'";
+    const std::vector<std::pair<std::map<std::string, std::string>, std::string>> cases = {
+        {{{"LANG", "C"}}, english},
+        {{{"LANG", "en_US.UTF-8"}}, english},
+        {{{"LANGUAGE", "it"}, {"LANG", "C"}}, english},
+        {{{"LANGUAGE", "en:de"}, {"LANG", "de_DE.UTF-8"}}, english},
+        {{{"LANG", "de_DE.UTF-8"}}, "hourglint: unbekannte Option \u201E--bogus\u201C"},
+        {{{"LANGUAGE", "fr"}, {"LANG", "C"}},
+         "hourglint: option inconnue \u00AB\u00A0--bogus\u00A0\u00BB"},
+        {{{"LC_ALL", "es_ES.UTF-8"}}, "hourglint: opci\u00F3n desconocida \u00AB--bogus\u00BB"},
+        {{{"LANG", "pt_BR.UTF-8"}}, "hourglint: op\u00E7\u00E3o desconhecida \"--bogus\""},
+        {{{"LC_MESSAGES", "ru_RU.UTF-8"}, {"LANG", "C"}},
+         "hourglint: \u043D\u0435\u0438\u0437\u0432\u0435\u0441\u0442\u043D\u044B\u0439 "
+         "\u043F\u0430\u0440\u0430\u043C\u0435\u0442\u0440 \u00AB--bogus\u00BB"},
+        {{{"LANGUAGE", "zh_CN"}}, "hourglint: \u672A\u77E5\u9009\u9879\u201C--bogus\u201D"},
+    };
+    for (const auto& [language, err] : cases) {
+        SCOPED_TRACE(language.begin()->second);
+        const Outcome outcome = RunProgram({"--bogus"}, {}, language);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), err);
+    }
+}

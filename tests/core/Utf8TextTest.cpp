@@ -30,4 +30,10 @@ TEST(Utf8TextTest, ShownTextAlsoReplacesControlCharacters) {
               "a" + r + "b" + r + "[2J" + r + r + "\xC2\xA0" + r);
 }
 
+TEST(Utf8TextTest, TerminalColumnsCountWideCharactersTwice) {
+    EXPECT_EQ(TerminalColumns("--to JJJJ-MM-TT"), 15u);
+    EXPECT_EQ(TerminalColumns("\xD0\x93\xD0\x93-\xC3\xA9"), 4u);             // Cyrillic, Latin
+    EXPECT_EQ(TerminalColumns("\xE6\x96\x87\xE4\xBB\xB6\xEF\xBC\x9A"), 6u);  // 文件：
+}
+
 }  // namespace

@@ -29,6 +29,14 @@ int main(int argc, char** argv) {
     for (const char* session : {"XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
         unsetenv(session);
     }
+    // Nor the developer's language: the program's messages are compared in English, and a
+    // test that wants another language sets it for the program it starts.
+    for (const char* language : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        unsetenv(language);
+    }
+    if (std::getenv("LANG") != nullptr) {
+        setenv("LANG", "C.UTF-8", 1);
+    }
 
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -5,6 +5,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <cstdio>
@@ -18,12 +19,17 @@
 #include "platform/gnome/CMutterIdleTime.h"
 #include "platform/kwin/CKWinForegroundSampler.h"
 #include "platform/sway/CSwayForegroundSampler.h"
+#include "platform/system/Translations.h"
 #include "platform/wayland/CWaylandIdleTime.h"
 #include "platform/wlr/CWlrForegroundSampler.h"
 #include "platform/x11/CX11ForegroundSampler.h"
 #include "platform/x11/CX11IdleTime.h"
 
 namespace {
+
+std::string Tr(const char* source, const std::vector<std::string>& args = {}) {
+    return FillPlaceholders(QCoreApplication::translate("ForegroundBackend", source), args);
+}
 
 // The process behind the Wayland socket, by the peer credentials of a short connection.
 std::string WaylandCompositorName() {
@@ -111,19 +117,29 @@ std::unique_ptr<IIdleTime> CompositorIdle() {
     std::string error;
     std::unique_ptr<CWaylandIdleTime> idle = CWaylandIdleTime::Connect(error);
     if (!idle) {
-        std::fprintf(stderr, "hourglint: %s Only a locked screen pauses the counting.\n",
-                     error.c_str());
+        std::fprintf(stderr, "hourglint: %s\n",
+                     FillPlaceholders(
+                         QCoreApplication::translate(
+                             "ForegroundBackend", "%1 Only a locked screen pauses the counting."),
+                         {error})
+                         .c_str());
     }
     return idle;
 }
 
 const ForegroundBackend kBackends[] = {
-    {"x11", "X11 (the window manager's _NET_ACTIVE_WINDOW)", IsX11, OpenX11, X11Idle, true},
-    {"sway", "sway (its i3 IPC socket)", IsSway, OpenSway, CompositorIdle, false},
-    {"kwin", "KDE Plasma (a KWin script)", IsKWin, OpenKWin, CompositorIdle, true},
-    {"gnome", "GNOME Shell (Hourglint's extension)", IsGnome, OpenGnome, MutterIdle, true},
-    {"wlr", "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)", IsWlr, OpenWlr,
+    {"x11", QT_TRANSLATE_NOOP("ForegroundBackend", "X11 (the window manager's _NET_ACTIVE_WINDOW)"),
+     IsX11, OpenX11, X11Idle, true},
+    {"sway", QT_TRANSLATE_NOOP("ForegroundBackend", "sway (its i3 IPC socket)"), IsSway, OpenSway,
      CompositorIdle, false},
+    {"kwin", QT_TRANSLATE_NOOP("ForegroundBackend", "KDE Plasma (a KWin script)"), IsKWin, OpenKWin,
+     CompositorIdle, true},
+    {"gnome", QT_TRANSLATE_NOOP("ForegroundBackend", "GNOME Shell (Hourglint's extension)"),
+     IsGnome, OpenGnome, MutterIdle, true},
+    {"wlr",
+     QT_TRANSLATE_NOOP("ForegroundBackend",
+                       "wlroots compositors (foreign-toplevel: labwc, wayfire, river...)"),
+     IsWlr, OpenWlr, CompositorIdle, false},
 };
 
 }  // namespace
@@ -133,7 +149,10 @@ std::string NoDisplayProblem() {
         return {};
     }
     const std::string problem = X11SessionProblem();
-    return problem.empty() ? "No display: DISPLAY is not set." : problem;
+    return problem.empty()
+               ? QCoreApplication::translate("ForegroundBackend", "No display: DISPLAY is not set.")
+                     .toStdString()
+               : problem;
 }
 
 bool IsWaylandSession() {
@@ -171,28 +190,39 @@ const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std:
         }
     }
     if (!facts.forced.empty()) {
-        problem = "HOURGLINT_BACKEND names no foreground backend (" + facts.forced + "); known: ";
+        std::string known;
         for (const ForegroundBackend& backend : kBackends) {
-            problem +=
-                std::string(backend.key) + (&backend == std::end(kBackends) - 1 ? "." : ", ");
+            known += (known.empty() ? "" : ", ") + std::string(backend.key);
         }
+        problem = FillPlaceholders(
+            QCoreApplication::translate("ForegroundBackend",
+                                        "HOURGLINT_BACKEND names no foreground backend (%1); "
+                                        "known: %2."),
+            {facts.forced, known});
         return nullptr;
     }
-    const std::string compositor = facts.compositor.empty() ? "unknown" : facts.compositor;
-    problem =
-        "Hourglint cannot tell which program is in front in this Wayland session: its "
-        "compositor (" +
-        compositor +
-        ") is not one Hourglint can ask. It does not fall back to Xwayland, which "
-        "would see only some of the windows.\nSupported: " +
-        SupportedDesktops() + ".";
+    const std::string compositor =
+        facts.compositor.empty()
+            ? QCoreApplication::translate("ForegroundBackend", "unknown").toStdString()
+            : facts.compositor;
+    problem = FillPlaceholders(
+        QCoreApplication::translate("ForegroundBackend",
+                                    "Hourglint cannot tell which program is in front in this "
+                                    "Wayland session: its compositor (%1) is not one Hourglint "
+                                    "can ask. It does not fall back to Xwayland, which would see "
+                                    "only some of the windows.\nSupported: %2."),
+        {compositor, SupportedDesktops()});
     return nullptr;
 }
 
 std::string SupportedDesktops() {
     std::string text;
     for (const ForegroundBackend& backend : kBackends) {
-        text += (text.empty() ? "" : ", ") + std::string(backend.name);
+        text += (text.empty() ? "" : ", ") + ForegroundBackendName(backend);
     }
     return text;
+}
+
+std::string ForegroundBackendName(const ForegroundBackend& backend) {
+    return Tr(backend.name);
 }

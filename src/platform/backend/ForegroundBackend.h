@@ -35,7 +35,7 @@ SessionFacts ReadSessionFacts();
 // its icons (and on wlroots the app ids' programs) from the entries, which must outlive it.
 struct ForegroundBackend {
     const char* key;   // what $HOURGLINT_BACKEND names it by
-    const char* name;  // as --help and the About box name it
+    const char* name;  // as --help and the About box name it, in English
     bool (*matches)(const SessionFacts& facts);
     std::unique_ptr<IForegroundSampler> (*open)(const SessionFacts& facts,
                                                 CDesktopEntryIndex& entries, std::string& error);
@@ -51,5 +51,8 @@ struct ForegroundBackend {
 // Xwayland windows.
 const ForegroundBackend* ChooseForegroundBackend(const SessionFacts& facts, std::string& problem);
 
-// "sway (i3 IPC), KDE Plasma (KWin script)...": the desktops that can be measured.
+// "sway (i3 IPC), KDE Plasma (KWin script)...": the desktops that can be measured, in the
+// user's language.
 std::string SupportedDesktops();
+// backend's name in the user's language.
+std::string ForegroundBackendName(const ForegroundBackend& backend);

@@ -15,6 +15,7 @@
 #include "platform/system/BusText.h"
 #include "platform/system/OwnBusName.h"
 #include "platform/system/ProcessExecutable.h"
+#include "platform/system/Translations.h"
 
 namespace {
 
@@ -89,14 +90,20 @@ CGnomeForegroundSampler::~CGnomeForegroundSampler() {
 bool CGnomeForegroundSampler::Start(std::string& error) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        error = "Hourglint cannot reach the session bus to ask GNOME Shell for the active window.";
+        error =
+            QCoreApplication::translate(
+                "CGnomeForegroundSampler",
+                "Hourglint cannot reach the session bus to ask GNOME Shell for the active window.")
+                .toStdString();
         return false;
     }
     // The extension answers only the connection that owns this name.
     registered_ = bus.registerService(OwnBusName(QCoreApplication::applicationPid()));
     if (!registered_) {
-        error = "Hourglint cannot take its name on the session bus: " +
-                bus.lastError().message().toStdString();
+        error = FillPlaceholders(
+            QCoreApplication::translate("CGnomeForegroundSampler",
+                                        "Hourglint cannot take its name on the session bus: %1"),
+            {bus.lastError().message().toStdString()});
         return false;
     }
     // Signals are sent to this connection alone; the match only picks the extension's.
@@ -157,12 +164,17 @@ void CGnomeForegroundSampler::TellStranger(const QString& owner) {
         watcher->deleteLater();
         const QDBusPendingReply<uint> pid = *watcher;
         const std::string who =
-            owner.toStdString() +
-            (pid.isError() ? std::string() : " (pid " + std::to_string(pid.value()) + ")");
-        std::fprintf(stderr,
-                     "Hourglint: %s is held by %s, not by GNOME Shell; its answers are not "
-                     "believed, and nothing is counted while it holds the name.\n",
-                     kGnomeExtensionBusName, who.c_str());
+            pid.isError() ? owner.toStdString()
+                          : FillPlaceholders(QCoreApplication::translate("CGnomeForegroundSampler",
+                                                                         "%1 (pid %2)"),
+                                             {owner.toStdString(), std::to_string(pid.value())});
+        const std::string text =
+            FillPlaceholders(QCoreApplication::translate(
+                                 "CGnomeForegroundSampler",
+                                 "%1 is held by %2, not by GNOME Shell; its answers are not "
+                                 "believed, and nothing is counted while it holds the name."),
+                             {kGnomeExtensionBusName, who});
+        std::fprintf(stderr, "Hourglint: %s\n", text.c_str());
         stranger_ = owner;
     });
 }
@@ -218,33 +230,43 @@ void CGnomeForegroundSampler::Explain() {
     const std::string known = KnownExtensionFolder();
     const bool fits =
         known.empty() ? GnomeExtensionCopyFits(major) : GnomeExtensionFolderFits(known, major);
-    std::string text =
-        "On GNOME, Hourglint learns which window is in front from its own small GNOME Shell "
-        "extension (" +
-        uuid +
-        "). It tells Hourglint only the focused window's process id, WM class and title, and "
-        "reads nothing else. It is not enabled, so Hourglint counts nothing for now; it keeps "
-        "running and starts counting as soon as the extension answers.\n\nTo enable it: run\n"
-        "    gnome-extensions enable " +
-        uuid +
-        "\nor switch on \"Hourglint focused window\" in the Extensions app. GNOME on Wayland "
-        "loads a newly installed extension only after the next login.";
+    const std::string text = FillPlaceholders(
+        QCoreApplication::translate(
+            "CGnomeForegroundSampler",
+            "On GNOME, Hourglint learns which window is in front from its own small GNOME Shell "
+            "extension (%1). It tells Hourglint only the focused window's process id, WM class and "
+            "title, and reads nothing else. It is not enabled, so Hourglint counts nothing for "
+            "now; it keeps running and starts counting as soon as the extension answers.\n\nTo "
+            "enable it: run\n    gnome-extensions enable %1\nor switch on \"Hourglint focused "
+            "window\" in the Extensions app. GNOME on Wayland loads a newly installed extension "
+            "only after the next login."),
+        {uuid});
     if (!known.empty() && fits) {
-        Offer(text + "\n\nEnable it now?", [this](bool accepted) {
-            if (accepted) {
-                EnableThroughShell();
-            }
-        });
+        Offer(text + "\n\n" +
+                  QCoreApplication::translate("CGnomeForegroundSampler", "Enable it now?")
+                      .toStdString(),
+              [this](bool accepted) {
+                  if (accepted) {
+                      EnableThroughShell();
+                  }
+              });
     } else if (major > 0 && !fits) {
-        text += "\n\nNo installed copy fits GNOME Shell " + std::to_string(major) +
-                ". Install the fitting one into " + GnomeExtensionUserFolder() + " and enable it?";
-        Offer(text, [this, major](bool accepted) {
+        const std::string install = FillPlaceholders(
+            QCoreApplication::translate("CGnomeForegroundSampler",
+                                        "No installed copy fits GNOME Shell %1. Install the "
+                                        "fitting one into %2 and enable it?"),
+            {std::to_string(major), GnomeExtensionUserFolder()});
+        Offer(text + "\n\n" + install, [this, major](bool accepted) {
             if (!accepted) {
                 return;
             }
             std::string error;
             if (!InstallGnomeExtensionForUser(major, error)) {
-                ShowMessage("Hourglint could not install its GNOME Shell extension: " + error);
+                ShowMessage(FillPlaceholders(
+                    QCoreApplication::translate(
+                        "CGnomeForegroundSampler",
+                        "Hourglint could not install its GNOME Shell extension: %1"),
+                    {error}));
                 return;
             }
             EnableThroughShell();
@@ -264,10 +286,12 @@ void CGnomeForegroundSampler::EnableThroughShell() {
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher] {
         const QDBusPendingReply<bool> reply = *watcher;
         if (reply.isError() || !reply.value()) {
-            ShowMessage(
-                "GNOME Shell did not enable Hourglint's extension now. Log out and in again, "
-                "then enable it with: gnome-extensions enable " +
-                std::string(kGnomeExtensionUuid));
+            ShowMessage(FillPlaceholders(
+                QCoreApplication::translate(
+                    "CGnomeForegroundSampler",
+                    "GNOME Shell did not enable Hourglint's extension now. Log out and in again, "
+                    "then enable it with: gnome-extensions enable %1"),
+                {kGnomeExtensionUuid}));
         }
         watcher->deleteLater();
     });

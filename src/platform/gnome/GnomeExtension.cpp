@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gnome/GnomeExtension.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -9,6 +10,7 @@
 #include <QSaveFile>
 
 #include "platform/desktop/DesktopEntryFile.h"
+#include "platform/system/Translations.h"
 
 const char* const kGnomeExtensionUuid = HOURGLINT_GNOME_UUID;
 const char* const kGnomeExtensionBusName = "org.hourglint.FocusedWindow";
@@ -72,7 +74,8 @@ bool GnomeExtensionFolderFits(const std::string& folder, int shellMajor) {
 bool InstallGnomeExtensionForUser(int shellMajor, std::string& error) {
     const QString folder = QString::fromStdString(GnomeExtensionUserFolder());
     if (!QDir().mkpath(folder)) {
-        error = "cannot make " + folder.toStdString();
+        error = FillPlaceholders(QCoreApplication::translate("GnomeExtension", "cannot make %1"),
+                                 {folder.toStdString()});
         return false;
     }
     for (const char* name : {"extension.js", "metadata.json"}) {
@@ -80,8 +83,9 @@ bool InstallGnomeExtensionForUser(int shellMajor, std::string& error) {
         QSaveFile target(folder + "/" + name);
         if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly) ||
             target.write(source.readAll()) < 0 || !target.commit()) {
-            error = "cannot write " + target.fileName().toStdString() + ": " +
-                    target.errorString().toStdString();
+            error = FillPlaceholders(
+                QCoreApplication::translate("GnomeExtension", "cannot write %1: %2"),
+                {target.fileName().toStdString(), target.errorString().toStdString()});
             return false;
         }
     }

@@ -15,6 +15,7 @@
 #include "platform/system/BusText.h"
 #include "platform/system/OwnBusName.h"
 #include "platform/system/ProcessExecutable.h"
+#include "platform/system/Translations.h"
 
 namespace {
 
@@ -80,26 +81,35 @@ bool CKWinForegroundSampler::Start(std::string& error) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const qint64 pid = QCoreApplication::applicationPid();
     if (!bus.isConnected()) {
-        error = "Hourglint cannot reach the session bus to ask KWin for the active window.";
+        error = QCoreApplication::translate(
+                    "CKWinForegroundSampler",
+                    "Hourglint cannot reach the session bus to ask KWin for the active window.")
+                    .toStdString();
         return false;
     }
     // Asked before the script is loaded: its first call comes after the answer.
     kwin_ = std::make_unique<CBusNameOwner>(kKWin);
     if (!bus.registerService(ServiceName(pid))) {
-        error = "Hourglint cannot take its name on the session bus: " +
-                bus.lastError().message().toStdString();
+        error = FillPlaceholders(
+            QCoreApplication::translate("CKWinForegroundSampler",
+                                        "Hourglint cannot take its name on the session bus: %1"),
+            {bus.lastError().message().toStdString()});
         return false;
     }
     registered_ = bus.registerVirtualObject(kObjectPath, this);
     if (!registered_) {
-        error = "Hourglint cannot offer its object on the session bus.";
+        error = QCoreApplication::translate("CKWinForegroundSampler",
+                                            "Hourglint cannot offer its object on the session bus.")
+                    .toStdString();
         return false;
     }
     RemoveOrphanScripts(pid);
 
     QFile resource(QStringLiteral(":/kwin/ActiveWindow.js"));
     if (!resource.open(QIODevice::ReadOnly)) {
-        error = "The KWin script is missing from the program.";
+        error = QCoreApplication::translate("CKWinForegroundSampler",
+                                            "The KWin script is missing from the program.")
+                    .toStdString();
         return false;
     }
     QByteArray script = resource.readAll();
@@ -108,7 +118,10 @@ bool CKWinForegroundSampler::Start(std::string& error) {
     scriptFile_ = ScriptFolder() + "/" + kFilePrefix + QString::number(pid) + kFileSuffix;
     QSaveFile file(scriptFile_);
     if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size() || !file.commit()) {
-        error = "Hourglint cannot write its KWin script to " + scriptFile_.toStdString() + ".";
+        error = FillPlaceholders(
+            QCoreApplication::translate("CKWinForegroundSampler",
+                                        "Hourglint cannot write its KWin script to %1."),
+            {scriptFile_.toStdString()});
         return false;
     }
 
@@ -116,11 +129,14 @@ bool CKWinForegroundSampler::Start(std::string& error) {
         CallScripting(QStringLiteral("loadScript"), {scriptFile_, PluginName(pid)});
     if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().isEmpty() ||
         loaded.arguments().first().toInt() < 0) {
-        error = "KWin did not load Hourglint's script" +
-                (loaded.type() == QDBusMessage::ErrorMessage
-                     ? ": " + loaded.errorMessage().toStdString()
-                     : std::string()) +
-                ".";
+        error = loaded.type() == QDBusMessage::ErrorMessage
+                    ? FillPlaceholders(
+                          QCoreApplication::translate("CKWinForegroundSampler",
+                                                      "KWin did not load Hourglint's script: %1."),
+                          {loaded.errorMessage().toStdString()})
+                    : QCoreApplication::translate("CKWinForegroundSampler",
+                                                  "KWin did not load Hourglint's script.")
+                          .toStdString();
         return false;
     }
     loaded_ = true;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/system/BusText.h"
 #include "platform/system/ProcessExecutable.h"
+#include "platform/system/Translations.h"
 
 namespace {
 
@@ -73,8 +75,10 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
     QElapsedTimer waited;
     waited.start();
     if (!socket.waitForConnected(kStartWaitMs)) {
-        error = "Hourglint cannot reach sway's IPC socket (" + socketPath +
-                "): " + socket.errorString().toStdString() + ".";
+        error = FillPlaceholders(
+            QCoreApplication::translate("CSwayForegroundSampler",
+                                        "Hourglint cannot reach sway's IPC socket (%1): %2."),
+            {socketPath, socket.errorString().toStdString()});
         return nullptr;
     }
     // The focused window before the first second is counted (readyRead handles the tree).
@@ -84,7 +88,10 @@ std::unique_ptr<CSwayForegroundSampler> CSwayForegroundSampler::Connect(
         }
     }
     if (!sampler->treeRead_) {
-        error = "sway's IPC socket (" + socketPath + ") did not answer.";
+        error =
+            FillPlaceholders(QCoreApplication::translate("CSwayForegroundSampler",
+                                                         "sway's IPC socket (%1) did not answer."),
+                             {socketPath});
         return nullptr;
     }
     // From now on a loss is news for the user.
@@ -220,9 +227,12 @@ void CSwayForegroundSampler::OnLost() {
     focus_ = {};
     treeRead_ = false;
     if (loss_.First()) {
-        ShowMessage("Hourglint lost its connection to sway (" + socketPath_ +
-                    "). Until sway answers again, the seconds go to the program that was "
-                    "last in front; Hourglint reconnects by itself.");
+        ShowMessage(FillPlaceholders(
+            QCoreApplication::translate(
+                "CSwayForegroundSampler",
+                "Hourglint lost its connection to sway (%1). Until sway answers again, the seconds "
+                "go to the program that was last in front; Hourglint reconnects by itself."),
+            {socketPath_}));
     }
     reconnect_.Start([this] { return TryReconnect(); });
 }

@@ -4,12 +4,15 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
+
+#include "platform/system/Translations.h"
 
 namespace {
 
@@ -48,8 +51,12 @@ bool CDatabaseLock::Acquire() {
         fd = open(lockPath_.c_str(), O_RDONLY | flags);
     }
     if (fd < 0) {
-        problem_ = "Cannot count into the database " + databasePath_ + ": its lock file " +
-                   lockPath_ + " cannot be opened (" + std::strerror(errno) + ").";
+        const std::string reason = std::strerror(errno);
+        problem_ = FillPlaceholders(
+            QCoreApplication::translate(
+                "CDatabaseLock",
+                "Cannot count into the database %1: its lock file %2 cannot be opened (%3)."),
+            {databasePath_, lockPath_, reason});
         return false;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -57,15 +64,25 @@ bool CDatabaseLock::Acquire() {
         holder_ = ReadPid(fd);
         close(fd);
         if (error == EWOULDBLOCK) {
-            problem_ = "Another copy of Hourglint";
-            if (holder_ > 0) {
-                problem_ += " (process " + std::to_string(holder_) + ")";
-            }
-            problem_ += " is already counting into the database " + databasePath_ +
-                        ". One database takes one counter, so this copy ends.";
+            problem_ =
+                holder_ > 0
+                    ? FillPlaceholders(
+                          QCoreApplication::translate(
+                              "CDatabaseLock",
+                              "Another copy of Hourglint (process %1) is already counting into the "
+                              "database %2. One database takes one counter, so this copy ends."),
+                          {std::to_string(holder_), databasePath_})
+                    : FillPlaceholders(
+                          QCoreApplication::translate(
+                              "CDatabaseLock",
+                              "Another copy of Hourglint is already counting into the database %1. "
+                              "One database takes one counter, so this copy ends."),
+                          {databasePath_});
         } else {
-            problem_ = "Cannot lock the database " + databasePath_ + " (" + lockPath_ + ": " +
-                       std::strerror(error) + ").";
+            problem_ =
+                FillPlaceholders(QCoreApplication::translate(
+                                     "CDatabaseLock", "Cannot lock the database %1 (%2: %3)."),
+                                 {databasePath_, lockPath_, std::strerror(error)});
         }
         return false;
     }

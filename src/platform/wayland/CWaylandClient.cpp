@@ -2,8 +2,11 @@
 #include "platform/wayland/CWaylandClient.h"
 
 #include <wayland-client.h>
+#include <QCoreApplication>
 
 #include <cerrno>
+
+#include "platform/system/Translations.h"
 
 CWaylandClient::CWaylandClient() = default;
 
@@ -14,7 +17,9 @@ CWaylandClient::~CWaylandClient() {
 bool CWaylandClient::Open(const wl_registry_listener* listener, void* data, std::string& error) {
     display_ = wl_display_connect(nullptr);
     if (display_ == nullptr) {
-        error = "Hourglint cannot connect to the Wayland compositor.";
+        error = QCoreApplication::translate("CWaylandClient",
+                                            "Hourglint cannot connect to the Wayland compositor.")
+                    .toStdString();
         return false;
     }
     queue_ = wl_display_create_queue(display_);
@@ -24,7 +29,9 @@ bool CWaylandClient::Open(const wl_registry_listener* listener, void* data, std:
     wl_proxy_wrapper_destroy(wrapper);
     wl_registry_add_listener(registry_, listener, data);
     if (!Roundtrip()) {
-        error = "The Wayland compositor closed the connection.";
+        error = QCoreApplication::translate("CWaylandClient",
+                                            "The Wayland compositor closed the connection.")
+                    .toStdString();
         Close();
         return false;
     }

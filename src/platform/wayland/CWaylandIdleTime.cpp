@@ -2,11 +2,13 @@
 #include "platform/wayland/CWaylandIdleTime.h"
 
 #include <wayland-client.h>
+#include <QCoreApplication>
 
 #include <cstring>
 
 #include "ext-idle-notify-v1-client-protocol.h"
 #include "kde-idle-client-protocol.h"
+#include "platform/system/Translations.h"
 
 namespace {
 
@@ -59,9 +61,14 @@ bool CWaylandIdleTime::Open(std::string& error) {
         return false;
     }
     if (seat_ == nullptr || (notifier_ == nullptr && kdeIdle_ == nullptr)) {
-        error = seat_ == nullptr ? "The Wayland compositor offers no seat."
-                                 : "The Wayland compositor offers no idle notification "
-                                   "(ext_idle_notifier_v1 or org_kde_kwin_idle).";
+        error = seat_ == nullptr ? QCoreApplication::translate(
+                                       "CWaylandIdleTime", "The Wayland compositor offers no seat.")
+                                       .toStdString()
+                                 : QCoreApplication::translate(
+                                       "CWaylandIdleTime",
+                                       "The Wayland compositor offers no idle notification "
+                                       "(ext_idle_notifier_v1 or org_kde_kwin_idle).")
+                                       .toStdString();
         Close();
         return false;
     }
@@ -73,7 +80,9 @@ bool CWaylandIdleTime::Open(std::string& error) {
         org_kde_kwin_idle_timeout_add_listener(timeout_, &kTimeoutListener, this);
     }
     if (!client_.Roundtrip()) {
-        error = "The Wayland compositor closed the connection.";
+        error = QCoreApplication::translate("CWaylandIdleTime",
+                                            "The Wayland compositor closed the connection.")
+                    .toStdString();
         Close();
         return false;
     }

@@ -2,6 +2,7 @@
 #include "platform/wlr/CWlrForegroundSampler.h"
 
 #include <wayland-client.h>
+#include <QCoreApplication>
 
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "core/Utf8Text.h"
 #include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/system/ProcessExecutable.h"
+#include "platform/system/Translations.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
 namespace {
@@ -121,8 +123,13 @@ bool CWlrForegroundSampler::Open(std::string& error) {
     // The toplevels the manager announces, with their state.
     if (manager_ == nullptr || !client_.Roundtrip()) {
         error = manager_ == nullptr
-                    ? "The Wayland compositor does not offer zwlr_foreign_toplevel_manager_v1."
-                    : "The Wayland compositor closed the connection.";
+                    ? QCoreApplication::translate(
+                          "CWlrForegroundSampler",
+                          "The Wayland compositor does not offer zwlr_foreign_toplevel_manager_v1.")
+                          .toStdString()
+                    : QCoreApplication::translate("CWlrForegroundSampler",
+                                                  "The Wayland compositor closed the connection.")
+                          .toStdString();
         Close();
         return false;
     }
@@ -178,9 +185,11 @@ void CWlrForegroundSampler::Lose() {
     Close();
     if (loss_.First()) {
         ShowMessage(
-            "Hourglint lost its connection to the Wayland compositor. Until it answers again, "
-            "the seconds go to the program that was last in front; Hourglint reconnects by "
-            "itself.");
+            QCoreApplication::translate("CWlrForegroundSampler",
+                                        "Hourglint lost its connection to the Wayland compositor. "
+                                        "Until it answers again, the seconds go to the program "
+                                        "that was last in front; Hourglint reconnects by itself.")
+                .toStdString());
     }
     client_.ReopenLater([this] {
         std::string error;

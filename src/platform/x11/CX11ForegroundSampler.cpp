@@ -5,6 +5,7 @@
 #include <xcb/xcb.h>
 
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QImage>
 #include <climits>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "platform/desktop/CDesktopEntryIndex.h"
 #include "platform/desktop/IconScale.h"
 #include "platform/system/ProcessExecutable.h"
+#include "platform/system/Translations.h"
 #include "platform/x11/X11Text.h"
 
 namespace {
@@ -89,13 +91,18 @@ std::string X11SessionProblem() {
         return {};
     }
     if (EnvSet("WAYLAND_DISPLAY")) {
-        return "Hourglint needs an X11 session to track the foreground program, but this is a "
-               "Wayland session without an X11 display (DISPLAY is not set). Log in to an X11 "
-               "session, or enable XWayland, and start Hourglint again.";
+        return QCoreApplication::translate(
+                   "CX11ForegroundSampler",
+                   "Hourglint needs an X11 session to track the foreground program, but this is a "
+                   "Wayland session without an X11 display (DISPLAY is not set). Log in to an X11 "
+                   "session, or enable XWayland, and start Hourglint again.")
+            .toStdString();
     }
-    return "Hourglint needs an X11 session to track the foreground program, but no X11 display "
-           "is available (DISPLAY is not set). Log in to an X11 session and start Hourglint "
-           "again.";
+    return QCoreApplication::translate("CX11ForegroundSampler",
+                                       "Hourglint needs an X11 session to track the foreground "
+                                       "program, but no X11 display is available (DISPLAY is not "
+                                       "set). Log in to an X11 session and start Hourglint again.")
+        .toStdString();
 }
 
 std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char* displayName,
@@ -115,11 +122,12 @@ std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char
         xcb_disconnect(c);
         const std::string shown = displayName != nullptr ? displayName : std::getenv("DISPLAY");
         error =
-            "Hourglint needs an X11 session to track the foreground program, but the X11 "
-            "display \"" +
-            shown +
-            "\" could not be opened. Check that the X server is running and that "
-            "this user may connect to it.";
+            FillPlaceholders(QCoreApplication::translate(
+                                 "CX11ForegroundSampler",
+                                 "Hourglint needs an X11 session to track the foreground program, "
+                                 "but the X11 display \"%1\" could not be opened. Check that the X "
+                                 "server is running and that this user may connect to it."),
+                             {shown});
         return nullptr;
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
@@ -128,10 +136,11 @@ std::unique_ptr<CX11ForegroundSampler> CX11ForegroundSampler::Connect(const char
     }
     if (screens.rem == 0) {
         xcb_disconnect(c);
-        error =
-            "Hourglint needs an X11 session to track the foreground program, but the X11 "
-            "display has no screen " +
-            std::to_string(screenNumber) + ".";
+        error = FillPlaceholders(
+            QCoreApplication::translate("CX11ForegroundSampler",
+                                        "Hourglint needs an X11 session to track the foreground "
+                                        "program, but the X11 display has no screen %1."),
+            {std::to_string(screenNumber)});
         return nullptr;
     }
     const uint32_t root = screens.data->root;
