@@ -5,99 +5,99 @@
     <name>CAboutDlg</name>
     <message>
         <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft auf Waylands eigener Plattform, da Xwayland nicht erreichbar war: Das Fenster kann weder über den anderen bleiben noch platziert werden.</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Hourglint</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Hourglint&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol von Hourglint</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Support:</translation>
     </message>
     <message>
         <source>Sales:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrieb:</translation>
     </message>
     <message>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage:</translation>
     </message>
     <message>
         <source>Hourglint Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint Version %1</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer; ohne Gewährleistung.</translation>
     </message>
     <message>
         <source>Foreground read from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordergrund gelesen aus: %1</translation>
     </message>
     <message>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank: %1</translation>
     </message>
 </context>
 <context>
     <name>CAlarmNotifier</name>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>Hourglint alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint-Alarm</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 has been in use for %2 today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde heute %2 lang benutzt.</translation>
     </message>
 </context>
 <context>
     <name>CAlarmView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmzeit</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>Alt+Down or F4 opens the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Unten oder F4 öffnet den Kalender.</translation>
     </message>
 </context>
 <context>
@@ -309,135 +309,135 @@ Dies ist freie Software: Sie dürfen sie ändern und weitergeben. Es gibt KEINE 
     <name>CConfigDlg</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log on to Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint bei der Windows-Anmeldung automatisch starten</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint bei der Anmeldung automatisch starten</translation>
     </message>
     <message>
         <source>Automatically minimize to system tray when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start von Hourglint automatisch in den Systemabschnitt minimieren</translation>
     </message>
     <message>
         <source>Load data of the same day from database when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start von Hourglint die Daten desselben Tages aus der Datenbank laden</translation>
     </message>
     <message>
         <source>Show a desktop notification for each alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem Alarm eine Desktop-Benachrichtigung zeigen</translation>
     </message>
     <message>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <source>Automatically save data into database for every</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten automatisch in der Datenbank speichern, alle</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Alpha value used to describe the opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Alphawert für die Deckkraft des Fensters</translation>
     </message>
     <message>
         <source>transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>transparent</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>deckend</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Alarm when the running time of a program reaches every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm, sobald die Laufzeit eines Programms ein Vielfaches erreicht von</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesenheit</translation>
     </message>
     <message>
         <source>Several computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Computer</translation>
     </message>
     <message>
         <source>Seconds between saves into the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden zwischen zwei Speicherungen in der Datenbank</translation>
     </message>
     <message>
         <source>From %1 to %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 bis %2 Sekunden.</translation>
     </message>
     <message>
         <source>Minutes of running time between alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten Laufzeit zwischen zwei Alarmen</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 bis %2 Minuten.</translation>
     </message>
     <message>
         <source>Minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten ohne Tastatur- oder Mauseingabe</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 bis %2 Minuten; danach hält die Zählung an, wenn das Kästchen davor angekreuzt ist.</translation>
     </message>
     <message>
         <source>Opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft des Fensters</translation>
     </message>
     <message>
         <source>From %1, nearly transparent, to %2, opaque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1, fast transparent, bis %2, deckend.</translation>
     </message>
     <message>
         <source>Stop counting after</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählung anhalten nach</translation>
     </message>
     <message>
         <source>minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten ohne Tastatur- oder Mauseingabe</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -477,22 +477,22 @@ Dies ist freie Software: Sie dürfen sie ändern und weitergeben. Es gibt KEINE 
     <name>CDigitLabel</name>
     <message>
         <source>Date and running time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Laufzeit</translation>
     </message>
     <message>
         <source>%1, %2 hours %3 minutes %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 Stunden %3 Minuten %4 Sekunden</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>CDragDropTreeCtrl</name>
     <message>
         <source>Please drop on a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte auf einer Gruppe ablegen!</translation>
     </message>
 </context>
 <context>
@@ -546,122 +546,122 @@ oder in der Anwendung „Erweiterungen“ „Hourglint focused window“ einscha
     <name>CGraphOneLiveView</name>
     <message>
         <source>Live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Graph</translation>
     </message>
     <message>
         <source>No valid pInputData</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültigen pInputData</translation>
     </message>
     <message>
         <source>Nobody is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm ist im Vordergrund.</translation>
     </message>
     <message>
         <source>%1 is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist im Vordergrund.</translation>
     </message>
     <message>
         <source>Lane</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Seconds shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeigte Sekunden</translation>
     </message>
     <message>
         <source>Last in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt vorne</translation>
     </message>
     <message>
         <source>Not in the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Bild</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>%1 s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 s</translation>
     </message>
 </context>
 <context>
     <name>CGroupDlg</name>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen bearbeiten</translation>
     </message>
     <message>
         <source>Drag items onto group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge auf eine Gruppe ziehen:</translation>
     </message>
     <message>
         <source>Groups and their programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen und ihre Programme</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Name of a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>Name einer neuen Gruppe</translation>
     </message>
     <message>
         <source>Add New Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
         <source>Delete Selected Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe löschen</translation>
     </message>
     <message>
         <source>&amp;Move to group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschieben nach...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The length of group name should not be more than 50!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gruppenname darf höchstens 50 Zeichen lang sein!</translation>
     </message>
     <message>
         <source>Please input a group name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Gruppennamen eingeben!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a item to delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich. Bitte einen zu löschenden Eintrag auswählen!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich. Bitte eine Gruppe auswählen!</translation>
     </message>
     <message>
         <source>Can&apos;t delete default group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe „Standard“ lässt sich nicht löschen!</translation>
     </message>
     <message>
         <source>Please select a program to move!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein zu verschiebendes Programm auswählen!</translation>
     </message>
     <message>
         <source>There is no other group yet: add one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keine andere Gruppe: Legen Sie zuerst eine an.</translation>
     </message>
     <message>
         <source>Close without saving the changes to the groups?</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen, ohne die Änderungen an den Gruppen zu speichern?</translation>
     </message>
 </context>
 <context>
@@ -675,65 +675,65 @@ oder in der Anwendung „Erweiterungen“ „Hourglint focused window“ einscha
     <name>CHGView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess</translation>
     </message>
     <message>
         <source>Windows Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenstertitel</translation>
     </message>
     <message>
         <source>Window Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenstertitel</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>Nothing was used in these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>An diesen Tagen wurde nichts benutzt.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChartView</name>
     <message>
         <source>History chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsdiagramm</translation>
     </message>
     <message>
         <source>%1 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>%1:00 to %2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:00 bis %2:00</translation>
     </message>
 </context>
 <context>
@@ -823,7 +823,7 @@ oder in der Anwendung „Erweiterungen“ „Hourglint focused window“ einscha
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiträume</translation>
     </message>
 </context>
 <context>
@@ -891,22 +891,22 @@ Jetzt ansehen?</translation>
     </message>
     <message>
         <source>Totals of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Summen des Zeitraums</translation>
     </message>
     <message>
         <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
-        <translation type="unfinished">Schnappschüsse enthalten nur Tage: die Stunden sind die dieses Computers.</translation>
+        <translation>Schnappschüsse enthalten nur Tage: die Stunden sind die dieses Computers.</translation>
     </message>
 </context>
 <context>
     <name>CHtmlReportExport</name>
     <message>
         <source>the chart image would replace the page</source>
-        <translation type="unfinished"></translation>
+        <translation>das Diagrammbild würde die Seite ersetzen</translation>
     </message>
     <message>
         <source>the chart image cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>das Diagrammbild lässt sich nicht erstellen</translation>
     </message>
 </context>
 <context>
@@ -944,72 +944,72 @@ Jetzt ansehen?</translation>
     <name>CLiveFrame</name>
     <message>
         <source>Live Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Graph</translation>
     </message>
 </context>
 <context>
     <name>CLiveView</name>
     <message>
         <source>Live Graph of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Graph von Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainDialogBar</name>
     <message>
         <source>&amp;LiveGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Live-Graph</translation>
     </message>
     <message>
         <source>Show live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Graph zeigen</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht</translation>
     </message>
     <message>
         <source>Analyze and report</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswerten und berichten</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <source>Where the days went: days and hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin die Tage gingen: Tage und Stunden</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Configuration and preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration und Einstellungen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Running programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufende Programme</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Do you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
 </context>
 <context>
@@ -1049,158 +1049,162 @@ Jetzt ansehen?</translation>
     <name>CReportDialogBar</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">S&amp;peichern</translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>Save the report as HTML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bericht als HTML-Datei speichern</translation>
     </message>
     <message>
         <source>Set &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gruppen</translation>
     </message>
     <message>
         <source>Manage groups and programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen und Programme verwalten</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <source>The days around this one, and its hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tage um diesen herum und seine Stunden</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished">Zeigen:</translation>
+        <translation>Zeigen:</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer</translation>
     </message>
     <message>
         <source>All computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Computer</translation>
     </message>
     <message>
         <source>Set Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Previous day (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Tag (Alt+Links)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Tag</translation>
     </message>
     <message>
         <source>Next day (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Tag (Alt+Rechts)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Tag</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
 </context>
 <context>
     <name>CReportFrame</name>
     <message>
         <source>Log Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollbericht</translation>
     </message>
     <message>
         <source>Computing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wird berechnet …</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsdatei %1 lässt sich nicht schreiben:
+%2</translation>
     </message>
     <message>
         <source>Report generated successfully!
 
 View Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht ist erstellt.
+
+Jetzt ansehen?</translation>
     </message>
 </context>
 <context>
     <name>CReportModel</name>
     <message>
         <source>Top 5 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 5 Prozesse</translation>
     </message>
     <message>
         <source>Top 5 Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 5 Gruppen</translation>
     </message>
 </context>
 <context>
     <name>CReportSaveDialog</name>
     <message>
         <source>Hourglint Report Files (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint-Berichtsdateien (*.htm)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsdatei %1 lässt sich nicht schreiben:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CReportWorker</name>
     <message>
         <source>The work could not be finished: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeit ließ sich nicht abschließen: %1</translation>
     </message>
 </context>
 <context>
     <name>CShareRow</name>
     <message>
         <source>Share my history with my other computers through the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Meinen Verlauf über den Ordner mit meinen anderen Computern teilen</translation>
     </message>
     <message>
         <source>(not shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht geteilt)</translation>
     </message>
     <message>
         <source>Share folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabeordner</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>This computer&apos;s name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name dieses Computers dort:</translation>
     </message>
     <message>
         <source>The share folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Freigabeordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -1208,48 +1212,51 @@ View Now?</source>
     <message>
         <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
 No snapshots are written until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint kann seinen Verlauf nicht mit Ihren anderen Computern teilen: Seine Datenbank verwendet auf diesem Dateisystem kein Write-Ahead-Logging, daher lässt sich während des Betriebs keine stimmige Kopie anlegen.
+Bis zum nächsten Start werden keine Schnappschüsse geschrieben.</translation>
     </message>
     <message>
         <source>Cannot share the history with your other computers through the folder %1:
 %2
 Hourglint tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf lässt sich nicht über den Ordner %1 mit Ihren anderen Computern teilen:
+%2
+Hourglint versucht es in einer Stunde erneut.</translation>
     </message>
 </context>
 <context>
     <name>CShellTray</name>
     <message>
         <source>Show/Hide the Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm anzeigen/ausblenden</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Beri&amp;cht</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;ausblenden</translation>
     </message>
     <message>
         <source>&amp;Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;anzeigen</translation>
     </message>
 </context>
 <context>
@@ -1298,23 +1305,23 @@ Hourglint tries again in an hour.</source>
     <name>CStaticBarVView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>No report is shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch wird kein Bericht gezeigt.</translation>
     </message>
     <message>
         <source>No rows to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeilen zu zeichnen.</translation>
     </message>
     <message>
         <source>Bars for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken für %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -1614,100 +1621,100 @@ Unterstützt: %2.</translation>
     <name>HistoryHtml</name>
     <message>
         <source>History of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf von Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert am: %1</translation>
     </message>
     <message>
         <source>From: %1 To: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1 Bis: %2</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Art: %1</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two items of a list of computer names.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Computers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer: %1</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished">Tagesdurchschnitt</translation>
+        <translation>Tagesdurchschnitt</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Anteil</translation>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit</translation>
     </message>
 </context>
 <context>
     <name>HistoryText</name>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>SUMME</translation>
     </message>
 </context>
 <context>
     <name>HistoryTitles</name>
     <message>
         <source>Time per day from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Tag von %1 bis %2</translation>
     </message>
     <message numerus="yes">
         <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Durchschnittstag von %1 bis %2: die Zeit jeder Stunde geteilt durch %n Tag</numerusform>
+            <numerusform>Ein Durchschnittstag von %1 bis %2: die Zeit jeder Stunde geteilt durch %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Time per hour on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Stunde am %1</translation>
     </message>
 </context>
 <context>
     <name>HtmlReportText</name>
     <message>
         <source>Log Report of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollbericht von Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert am: %1</translation>
     </message>
     <message>
         <source>&quot;Today&quot;: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>„Heute“: %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Art: %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>SUMME</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit</translation>
     </message>
 </context>
 <context>
@@ -1779,7 +1786,7 @@ Unterstützt: %2.</translation>
     <name>MergedHistoryModel</name>
     <message>
         <source>its hours could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Stunden ließen sich nicht lesen</translation>
     </message>
 </context>
 <context>
@@ -1787,104 +1794,114 @@ Unterstützt: %2.</translation>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Betriebssystem fehlt es
+an Speicher oder Ressourcen.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Vorgang war nicht genügend Speicher vorhanden.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die .EXE-Datei ist ungültig
+(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Freigabeverletzung ist aufgetreten. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateizuordnung ist
+unvollständig oder ungültig.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da die Anforderung zu lange dauerte.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da andere DDE-Transaktionen
+verarbeitet wurden.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angegebenen Dateiendung ist
+keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene DLL wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unbekannter Fehler (%1) ist aufgetreten.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link lässt sich nicht öffnen:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine Verknüpfung, die einem anderen Benutzer gehört</translation>
     </message>
     <message>
         <source>it is the database in use</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist die verwendete Datenbank</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>%1: it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es ist eine Verknüpfung, die einem anderen Benutzer gehört</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>it is no longer a pipe or device</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Pipe und kein Gerät mehr</translation>
     </message>
 </context>
 <context>
@@ -1914,35 +1931,35 @@ with the given filename extension.</source>
     <name>ReportMode</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern</translation>
     </message>
     <message>
         <source>Week Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenmittel</translation>
     </message>
     <message>
         <source>Month Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmittel</translation>
     </message>
     <message>
         <source>Year Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresmittel</translation>
     </message>
 </context>
 <context>
