@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
+        <translation>Läuft auf Waylands eigener Plattform, da Xwayland nicht erreichbar war: Das Fenster kann weder über den anderen bleiben noch platziert werden.</translation>
+    </message>
+    <message>
+        <source>About Hourglint</source>
+        <translation>Über Hourglint</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hourglint&apos;s icon</source>
+        <translation>Symbol von Hourglint</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Support:</translation>
+    </message>
+    <message>
+        <source>Sales:</source>
+        <translation>Vertrieb:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Homepage:</translation>
+    </message>
+    <message>
+        <source>Hourglint Version %1</source>
+        <translation>Hourglint Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer; ohne Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>Foreground read from: %1</source>
+        <translation>Vordergrund gelesen aus: %1</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmNotifier</name>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hourglint alarm</source>
+        <translation>Hourglint-Alarm</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 has been in use for %2 today.</source>
+        <translation>%1 wurde heute %2 lang benutzt.</translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmView</name>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Alarm Time</source>
+        <translation>Alarmzeit</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarKeys</name>
+    <message>
+        <source>Alt+Down or F4 opens the calendar.</source>
+        <translation>Alt+Unten oder F4 öffnet den Kalender.</translation>
+    </message>
+</context>
+<context>
     <name>CCommandLine</name>
     <message>
         <source>option &apos;%1&apos; takes no value</source>
@@ -207,6 +306,141 @@ Dies ist freie Software: Sie dürfen sie ändern und weitergeben. Es gibt KEINE 
     </message>
 </context>
 <context>
+    <name>CConfigDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Automatically run Hourglint when I log on to Windows</source>
+        <translation>Hourglint bei der Windows-Anmeldung automatisch starten</translation>
+    </message>
+    <message>
+        <source>Automatically run Hourglint when I log in</source>
+        <translation>Hourglint bei der Anmeldung automatisch starten</translation>
+    </message>
+    <message>
+        <source>Automatically minimize to system tray when Hourglint starts</source>
+        <translation>Beim Start von Hourglint automatisch in den Systemabschnitt minimieren</translation>
+    </message>
+    <message>
+        <source>Load data of the same day from database when Hourglint starts</source>
+        <translation>Beim Start von Hourglint die Daten desselben Tages aus der Datenbank laden</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for each alarm</source>
+        <translation>Bei jedem Alarm eine Desktop-Benachrichtigung zeigen</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Automatically save data into database for every</source>
+        <translation>Daten automatisch in der Datenbank speichern, alle</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>GUI</source>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <source>Alpha value used to describe the opacity of the window</source>
+        <translation>Alphawert für die Deckkraft des Fensters</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation>deckend</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Alarm when the running time of a program reaches every</source>
+        <translation>Alarm, sobald die Laufzeit eines Programms ein Vielfaches erreicht von</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Several computers</source>
+        <translation>Mehrere Computer</translation>
+    </message>
+    <message>
+        <source>Seconds between saves into the database</source>
+        <translation>Sekunden zwischen zwei Speicherungen in der Datenbank</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 seconds.</source>
+        <translation>Von %1 bis %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Minutes of running time between alarms</source>
+        <translation>Minuten Laufzeit zwischen zwei Alarmen</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 minutes.</source>
+        <translation>Von %1 bis %2 Minuten.</translation>
+    </message>
+    <message>
+        <source>Minutes without keyboard or mouse input</source>
+        <translation>Minuten ohne Tastatur- oder Mauseingabe</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
+        <translation>Von %1 bis %2 Minuten; danach hält die Zählung an, wenn das Kästchen davor angekreuzt ist.</translation>
+    </message>
+    <message>
+        <source>Opacity of the window</source>
+        <translation>Deckkraft des Fensters</translation>
+    </message>
+    <message>
+        <source>From %1, nearly transparent, to %2, opaque.</source>
+        <translation>Von %1, fast transparent, bis %2, deckend.</translation>
+    </message>
+    <message>
+        <source>Stop counting after</source>
+        <translation>Zählung anhalten nach</translation>
+    </message>
+    <message>
+        <source>minutes without keyboard or mouse input</source>
+        <translation>Minuten ohne Tastatur- oder Mauseingabe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>CDatabaseLock</name>
     <message>
         <source>Cannot count into the database %1: its lock file %2 cannot be opened (%3).</source>
@@ -237,6 +471,28 @@ Dies ist freie Software: Sie dürfen sie ändern und weitergeben. Es gibt KEINE 
     <message>
         <source>the days of %1 are not summed up yet: %2</source>
         <translation>die Tage von %1 sind noch nicht aufsummiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDigitLabel</name>
+    <message>
+        <source>Date and running time</source>
+        <translation>Datum und Laufzeit</translation>
+    </message>
+    <message>
+        <source>%1, %2 hours %3 minutes %4 seconds</source>
+        <translation>%1, %2 Stunden %3 Minuten %4 Sekunden</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>CDragDropTreeCtrl</name>
+    <message>
+        <source>Please drop on a group!</source>
+        <translation>Bitte auf einer Gruppe ablegen!</translation>
     </message>
 </context>
 <context>
@@ -287,10 +543,197 @@ oder in der Anwendung „Erweiterungen“ „Hourglint focused window“ einscha
     </message>
 </context>
 <context>
+    <name>CGraphOneLiveView</name>
+    <message>
+        <source>Live graph</source>
+        <translation>Live-Graph</translation>
+    </message>
+    <message>
+        <source>No valid pInputData</source>
+        <translation>Keine gültigen pInputData</translation>
+    </message>
+    <message>
+        <source>Nobody is in front.</source>
+        <translation>Kein Programm ist im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>%1 is in front.</source>
+        <translation>%1 ist im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Seconds shown</source>
+        <translation>Gezeigte Sekunden</translation>
+    </message>
+    <message>
+        <source>Last in front</source>
+        <translation>Zuletzt vorne</translation>
+    </message>
+    <message>
+        <source>Not in the picture</source>
+        <translation>Nicht im Bild</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>vor %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupDlg</name>
+    <message>
+        <source>Edit Group</source>
+        <translation>Gruppen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Drag items onto group:</source>
+        <translation>Einträge auf eine Gruppe ziehen:</translation>
+    </message>
+    <message>
+        <source>Groups and their programs</source>
+        <translation>Gruppen und ihre Programme</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Name of a new group</source>
+        <translation>Name einer neuen Gruppe</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Group</source>
+        <translation>Gruppe löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Move to group...</source>
+        <translation>&amp;Verschieben nach...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The length of group name should not be more than 50!</source>
+        <translation>Der Gruppenname darf höchstens 50 Zeichen lang sein!</translation>
+    </message>
+    <message>
+        <source>Please input a group name!</source>
+        <translation>Bitte einen Gruppennamen eingeben!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete. Please select a item to delete!</source>
+        <translation>Löschen nicht möglich. Bitte einen zu löschenden Eintrag auswählen!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete. Please select a group!</source>
+        <translation>Löschen nicht möglich. Bitte eine Gruppe auswählen!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete default group!</source>
+        <translation>Die Gruppe „Standard“ lässt sich nicht löschen!</translation>
+    </message>
+    <message>
+        <source>Please select a program to move!</source>
+        <translation>Bitte ein zu verschiebendes Programm auswählen!</translation>
+    </message>
+    <message>
+        <source>There is no other group yet: add one first.</source>
+        <translation>Es gibt noch keine andere Gruppe: Legen Sie zuerst eine an.</translation>
+    </message>
+    <message>
+        <source>Close without saving the changes to the groups?</source>
+        <translation>Schließen, ohne die Änderungen an den Gruppen zu speichern?</translation>
+    </message>
+</context>
+<context>
     <name>CHGApp</name>
     <message>
         <source>Cannot open the X11 display.</source>
         <translation>Die X11-Anzeige lässt sich nicht öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>CHGView</name>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Windows Title</source>
+        <translation>Fenstertitel</translation>
+    </message>
+    <message>
+        <source>Window Title</source>
+        <translation>Fenstertitel</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryChart</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Nothing was used in these days.</source>
+        <translation>An diesen Tagen wurde nichts benutzt.</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryChartView</name>
+    <message>
+        <source>History chart</source>
+        <translation>Verlaufsdiagramm</translation>
+    </message>
+    <message>
+        <source>%1 in all.</source>
+        <translation>%1 insgesamt.</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>%1:00 to %2:00</source>
+        <translation>%1:00 bis %2:00</translation>
     </message>
 </context>
 <context>
@@ -378,6 +821,10 @@ oder in der Anwendung „Erweiterungen“ „Hourglint focused window“ einscha
         <source>&amp;To:</source>
         <translation>&amp;Bis:</translation>
     </message>
+    <message>
+        <source>Ranges</source>
+        <translation>Zeiträume</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryFrame</name>
@@ -442,6 +889,25 @@ View it now?</source>
 
 Jetzt ansehen?</translation>
     </message>
+    <message>
+        <source>Totals of the range</source>
+        <translation>Summen des Zeitraums</translation>
+    </message>
+    <message>
+        <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
+        <translation>Schnappschüsse enthalten nur Tage: die Stunden sind die dieses Computers.</translation>
+    </message>
+</context>
+<context>
+    <name>CHtmlReportExport</name>
+    <message>
+        <source>the chart image would replace the page</source>
+        <translation>das Diagrammbild würde die Seite ersetzen</translation>
+    </message>
+    <message>
+        <source>the chart image cannot be made</source>
+        <translation>das Diagrammbild lässt sich nicht erstellen</translation>
+    </message>
 </context>
 <context>
     <name>CKWinForegroundSampler</name>
@@ -475,6 +941,78 @@ Jetzt ansehen?</translation>
     </message>
 </context>
 <context>
+    <name>CLiveFrame</name>
+    <message>
+        <source>Live Graph</source>
+        <translation>Live-Graph</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>Live Graph of Hourglint</source>
+        <translation>Live-Graph von Hourglint</translation>
+    </message>
+</context>
+<context>
+    <name>CMainDialogBar</name>
+    <message>
+        <source>&amp;LiveGraph</source>
+        <translation>&amp;Live-Graph</translation>
+    </message>
+    <message>
+        <source>Show live graph</source>
+        <translation>Live-Graph zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>&amp;Bericht</translation>
+    </message>
+    <message>
+        <source>Analyze and report</source>
+        <translation>Auswerten und berichten</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Where the days went: days and hours</source>
+        <translation>Wohin die Tage gingen: Tage und Stunden</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Configuration and preference</source>
+        <translation>Konfiguration und Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>About Hourglint</source>
+        <translation>Über Hourglint</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Running programs</source>
+        <translation>Laufende Programme</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Do you want to exit the program?</source>
+        <translation>Möchten Sie das Programm beenden?</translation>
+    </message>
+</context>
+<context>
     <name>CMergedReport</name>
     <message>
         <source>, </source>
@@ -505,6 +1043,220 @@ Jetzt ansehen?</translation>
     <message>
         <source>out of memory</source>
         <translation>Speicher erschöpft</translation>
+    </message>
+</context>
+<context>
+    <name>CReportDialogBar</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Save the report as HTML file</source>
+        <translation>Den Bericht als HTML-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Set &amp;Group</source>
+        <translation>&amp;Gruppen</translation>
+    </message>
+    <message>
+        <source>Manage groups and programs</source>
+        <translation>Gruppen und Programme verwalten</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>The days around this one, and its hours</source>
+        <translation>Die Tage um diesen herum und seine Stunden</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <source>All computers</source>
+        <translation>Alle Computer</translation>
+    </message>
+    <message>
+        <source>Set Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Previous day (Alt+Left)</source>
+        <translation>Vorheriger Tag (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation>Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>Next day (Alt+Right)</source>
+        <translation>Nächster Tag (Alt+Rechts)</translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation>Nächster Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>CReportFrame</name>
+    <message>
+        <source>Log Report</source>
+        <translation>Protokollbericht</translation>
+    </message>
+    <message>
+        <source>Computing the report…</source>
+        <translation>Der Bericht wird berechnet …</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file %1:
+%2</source>
+        <translation>Die Berichtsdatei %1 lässt sich nicht schreiben:
+%2</translation>
+    </message>
+    <message>
+        <source>Report generated successfully!
+
+View Now?</source>
+        <translation>Der Bericht ist erstellt.
+
+Jetzt ansehen?</translation>
+    </message>
+</context>
+<context>
+    <name>CReportModel</name>
+    <message>
+        <source>Top 5 Processes</source>
+        <translation>Top 5 Prozesse</translation>
+    </message>
+    <message>
+        <source>Top 5 Groups</source>
+        <translation>Top 5 Gruppen</translation>
+    </message>
+</context>
+<context>
+    <name>CReportSaveDialog</name>
+    <message>
+        <source>Hourglint Report Files (*.htm)</source>
+        <translation>Hourglint-Berichtsdateien (*.htm)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file %1:
+%2</source>
+        <translation>Die Berichtsdatei %1 lässt sich nicht schreiben:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CReportWorker</name>
+    <message>
+        <source>The work could not be finished: %1</source>
+        <translation>Die Arbeit ließ sich nicht abschließen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShareRow</name>
+    <message>
+        <source>Share my history with my other computers through the folder</source>
+        <translation>Meinen Verlauf über den Ordner mit meinen anderen Computern teilen</translation>
+    </message>
+    <message>
+        <source>(not shared)</source>
+        <translation>(nicht geteilt)</translation>
+    </message>
+    <message>
+        <source>Share folder</source>
+        <translation>Freigabeordner</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s name there:</source>
+        <translation>Name dieses Computers dort:</translation>
+    </message>
+    <message>
+        <source>The share folder %1 does not exist.</source>
+        <translation>Der Freigabeordner %1 existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CShareSnapshots</name>
+    <message>
+        <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
+No snapshots are written until the next start.</source>
+        <translation>Hourglint kann seinen Verlauf nicht mit Ihren anderen Computern teilen: Seine Datenbank verwendet auf diesem Dateisystem kein Write-Ahead-Logging, daher lässt sich während des Betriebs keine stimmige Kopie anlegen.
+Bis zum nächsten Start werden keine Schnappschüsse geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot share the history with your other computers through the folder %1:
+%2
+Hourglint tries again in an hour.</source>
+        <translation>Der Verlauf lässt sich nicht über den Ordner %1 mit Ihren anderen Computern teilen:
+%2
+Hourglint versucht es in einer Stunde erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CShellTray</name>
+    <message>
+        <source>Show/Hide the Program</source>
+        <translation>Programm anzeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>Beri&amp;cht</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Hide %1</source>
+        <translation>%1 &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 &amp;anzeigen</translation>
     </message>
 </context>
 <context>
@@ -547,6 +1299,29 @@ Jetzt ansehen?</translation>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CStaticBarVView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>No report is shown yet.</source>
+        <translation>Noch wird kein Bericht gezeigt.</translation>
+    </message>
+    <message>
+        <source>No rows to draw.</source>
+        <translation>Keine Zeilen zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Bars for %1.</source>
+        <translation>Balken für %1.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -843,6 +1618,106 @@ Unterstützt: %2.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryHtml</name>
+    <message>
+        <source>History of Hourglint</source>
+        <translation>Verlauf von Hourglint</translation>
+    </message>
+    <message>
+        <source>Date Saved: %1</source>
+        <translation>Gespeichert am: %1</translation>
+    </message>
+    <message>
+        <source>From: %1 To: %2</source>
+        <translation>Von: %1 Bis: %2</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list of computer names.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Computers: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Daily Average</source>
+        <translation>Tagesdurchschnitt</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Powered by</source>
+        <translation>Erstellt mit</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryText</name>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMME</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTitles</name>
+    <message>
+        <source>Time per day from %1 to %2</source>
+        <translation>Zeit pro Tag von %1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
+        <translation>
+            <numerusform>Ein Durchschnittstag von %1 bis %2: die Zeit jeder Stunde geteilt durch %n Tag</numerusform>
+            <numerusform>Ein Durchschnittstag von %1 bis %2: die Zeit jeder Stunde geteilt durch %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time per hour on %1</source>
+        <translation>Zeit pro Stunde am %1</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlReportText</name>
+    <message>
+        <source>Log Report of Hourglint</source>
+        <translation>Protokollbericht von Hourglint</translation>
+    </message>
+    <message>
+        <source>Date Saved: %1</source>
+        <translation>Gespeichert am: %1</translation>
+    </message>
+    <message>
+        <source>&quot;Today&quot;: %1</source>
+        <translation>„Heute“: %1</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>Powered by</source>
+        <translation>Erstellt mit</translation>
+    </message>
+</context>
+<context>
     <name>IntegerField</name>
     <message>
         <source>Please enter an integer.</source>
@@ -908,6 +1783,128 @@ Unterstützt: %2.</translation>
     </message>
 </context>
 <context>
+    <name>MergedHistoryModel</name>
+    <message>
+        <source>its hours could not be read</source>
+        <translation>ihre Stunden ließen sich nicht lesen</translation>
+    </message>
+</context>
+<context>
+    <name>OpenDocument</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Dem Betriebssystem fehlt es
+an Speicher oder Ressourcen.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Für den Vorgang war nicht genügend Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Die .EXE-Datei ist ungültig
+(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Eine Freigabeverletzung ist aufgetreten. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Die Dateizuordnung ist
+unvollständig oder ungültig.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da die Anforderung zu lange dauerte.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da andere DDE-Transaktionen
+verarbeitet wurden.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Der angegebenen Dateiendung ist
+keine Anwendung zugeordnet.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene DLL wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Ein unbekannter Fehler (%1) ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Der Link lässt sich nicht öffnen:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a link owned by another user</source>
+        <translation>es ist eine Verknüpfung, die einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>it is the database in use</source>
+        <translation>es ist die verwendete Datenbank</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: it is a link owned by another user</source>
+        <translation>%1: es ist eine Verknüpfung, die einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is no longer a pipe or device</source>
+        <translation>es ist keine Pipe und kein Gerät mehr</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFolder</name>
     <message>
         <source>Cannot use the folder %1: %2.</source>
@@ -928,6 +1925,41 @@ Unterstützt: %2.</translation>
     <message>
         <source>Cannot create the folder %1: %2.</source>
         <translation>Der Ordner %1 lässt sich nicht anlegen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMode</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>Week Average</source>
+        <translation>Wochenmittel</translation>
+    </message>
+    <message>
+        <source>Month Average</source>
+        <translation>Monatsmittel</translation>
+    </message>
+    <message>
+        <source>Year Average</source>
+        <translation>Jahresmittel</translation>
     </message>
 </context>
 <context>

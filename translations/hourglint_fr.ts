@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Hourglint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourglint&apos;s icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourglint Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreground read from: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmNotifier</name>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hourglint alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been in use for %2 today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmView</name>
+    <message>
+        <source>Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarKeys</name>
+    <message>
+        <source>Alt+Down or F4 opens the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CCommandLine</name>
     <message>
         <source>option &apos;%1&apos; takes no value</source>
@@ -207,6 +306,141 @@ Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redis
     </message>
 </context>
 <context>
+    <name>CConfigDlg</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically run Hourglint when I log on to Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically run Hourglint when I log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically minimize to system tray when Hourglint starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load data of the same day from database when Hourglint starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for each alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically save data into database for every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alpha value used to describe the opacity of the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm when the running time of a program reaches every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several computers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds between saves into the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes of running time between alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to %2 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes without keyboard or mouse input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity of the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1, nearly transparent, to %2, opaque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop counting after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes without keyboard or mouse input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDatabaseLock</name>
     <message>
         <source>Cannot count into the database %1: its lock file %2 cannot be opened (%3).</source>
@@ -237,6 +471,28 @@ Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redis
     <message>
         <source>the days of %1 are not summed up yet: %2</source>
         <translation>les jours de %1 ne sont pas encore additionnés&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDigitLabel</name>
+    <message>
+        <source>Date and running time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 hours %3 minutes %4 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDragDropTreeCtrl</name>
+    <message>
+        <source>Please drop on a group!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -287,10 +543,197 @@ ou activez «&#xa0;Hourglint focused window&#xa0;» dans l&apos;application Exte
     </message>
 </context>
 <context>
+    <name>CGraphOneLiveView</name>
+    <message>
+        <source>Live graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid pInputData</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last in front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGroupDlg</name>
+    <message>
+        <source>Edit Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag items onto group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groups and their programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of a new group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move to group...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of group name should not be more than 50!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input a group name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete. Please select a item to delete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete. Please select a group!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete default group!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a program to move!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no other group yet: add one first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without saving the changes to the groups?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CHGApp</name>
     <message>
         <source>Cannot open the X11 display.</source>
         <translation>Impossible d&apos;ouvrir l&apos;affichage X11.</translation>
+    </message>
+</context>
+<context>
+    <name>CHGView</name>
+    <message>
+        <source>Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryChart</name>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was used in these days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryChartView</name>
+    <message>
+        <source>History chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished">Total</translation>
+    </message>
+    <message>
+        <source>%1:00 to %2:00</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -378,6 +821,10 @@ ou activez «&#xa0;Hourglint focused window&#xa0;» dans l&apos;application Exte
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
     </message>
+    <message>
+        <source>Ranges</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CHistoryFrame</name>
@@ -442,6 +889,25 @@ View it now?</source>
 
 L&apos;afficher maintenant&#xa0;?</translation>
     </message>
+    <message>
+        <source>Totals of the range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
+        <translation type="unfinished">Les instantanés ne contiennent que des jours&#xa0;: les heures sont celles de cet ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>CHtmlReportExport</name>
+    <message>
+        <source>the chart image would replace the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chart image cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CKWinForegroundSampler</name>
@@ -475,6 +941,78 @@ L&apos;afficher maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>CLiveFrame</name>
+    <message>
+        <source>Live Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>Live Graph of Hourglint</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainDialogBar</name>
+    <message>
+        <source>&amp;LiveGraph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show live graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyze and report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the days went: days and hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration and preference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Hourglint</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Running programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to exit the program?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CMergedReport</name>
     <message>
         <source>, </source>
@@ -505,6 +1043,213 @@ L&apos;afficher maintenant&#xa0;?</translation>
     <message>
         <source>out of memory</source>
         <translation>mémoire insuffisante</translation>
+    </message>
+</context>
+<context>
+    <name>CReportDialogBar</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the report as HTML file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage groups and programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days around this one, and its hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished">Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All computers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous day (Alt+Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day (Alt+Right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportFrame</name>
+    <message>
+        <source>Log Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computing the report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report file %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report generated successfully!
+
+View Now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportModel</name>
+    <message>
+        <source>Top 5 Processes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top 5 Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportSaveDialog</name>
+    <message>
+        <source>Hourglint Report Files (*.htm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report file %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportWorker</name>
+    <message>
+        <source>The work could not be finished: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShareRow</name>
+    <message>
+        <source>Share my history with my other computers through the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not shared)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s name there:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShareSnapshots</name>
+    <message>
+        <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
+No snapshots are written until the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot share the history with your other computers through the folder %1:
+%2
+Hourglint tries again in an hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShellTray</name>
+    <message>
+        <source>Show/Hide the Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hide %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -547,6 +1292,29 @@ L&apos;afficher maintenant&#xa0;?</translation>
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CStaticBarVView</name>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No report is shown yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rows to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bars for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -843,6 +1611,106 @@ Pris en charge&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryHtml</name>
+    <message>
+        <source>History of Hourglint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From: %1 To: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list of computer names.</extracomment>
+        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Computers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished">Total</translation>
+    </message>
+    <message>
+        <source>Daily Average</source>
+        <translation type="unfinished">Moyenne quotidienne</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished">Part</translation>
+    </message>
+    <message>
+        <source>Powered by</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryText</name>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTitles</name>
+    <message>
+        <source>Time per day from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time per hour on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HtmlReportText</name>
+    <message>
+        <source>Log Report of Hourglint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Today&quot;: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powered by</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IntegerField</name>
     <message>
         <source>Please enter an integer.</source>
@@ -908,6 +1776,118 @@ Pris en charge&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
+    <name>MergedHistoryModel</name>
+    <message>
+        <source>its hours could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenDocument</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link owned by another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is the database in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it is a link owned by another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is no longer a pipe or device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrivateFolder</name>
     <message>
         <source>Cannot use the folder %1: %2.</source>
@@ -928,6 +1908,41 @@ Pris en charge&#xa0;: %2.</translation>
     <message>
         <source>Cannot create the folder %1: %2.</source>
         <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMode</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year Average</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

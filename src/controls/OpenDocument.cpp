@@ -104,54 +104,67 @@ QString HyperlinkErrorText(int code) {
     QString reason;
     switch (code) {
         case 0:
-            reason = QStringLiteral("The operating system is out\nof memory or resources.");
+            reason = QCoreApplication::translate(
+                "OpenDocument", "The operating system is out\nof memory or resources.");
             break;
         case 2:
-            reason = QStringLiteral("The specified file was not found.");
+            reason =
+                QCoreApplication::translate("OpenDocument", "The specified file was not found.");
             break;
         case 3:
-            reason = QStringLiteral("The specified path was not found.");
+            reason =
+                QCoreApplication::translate("OpenDocument", "The specified path was not found.");
             break;
         case 5:
-            reason = QStringLiteral("The operating system denied\naccess to the specified file.");
+            reason = QCoreApplication::translate(
+                "OpenDocument", "The operating system denied\naccess to the specified file.");
             break;
         case 8:
-            reason = QStringLiteral("There was not enough memory to complete the operation.");
+            reason = QCoreApplication::translate(
+                "OpenDocument", "There was not enough memory to complete the operation.");
             break;
         case 11:
-            reason = QStringLiteral(
+            reason = QCoreApplication::translate(
+                "OpenDocument",
                 "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
             break;
         case 26:
-            reason = QStringLiteral("A sharing violation occurred. ");
+            reason = QCoreApplication::translate("OpenDocument", "A sharing violation occurred. ");
             break;
         case 27:
-            reason = QStringLiteral("The filename association is\nincomplete or invalid.");
+            reason = QCoreApplication::translate(
+                "OpenDocument", "The filename association is\nincomplete or invalid.");
             break;
         case 28:
-            reason = QStringLiteral(
+            reason = QCoreApplication::translate(
+                "OpenDocument",
                 "The DDE transaction could not\nbe completed because the request timed out.");
             break;
         case 29:
-            reason = QStringLiteral("The DDE transaction failed.");
+            reason = QCoreApplication::translate("OpenDocument", "The DDE transaction failed.");
             break;
         case 30:
-            reason = QStringLiteral(
+            reason = QCoreApplication::translate(
+                "OpenDocument",
                 "The DDE transaction could not\nbe completed because other DDE "
                 "transactions\nwere being processed.");
             break;
         case 31:
-            reason = QStringLiteral(
+            reason = QCoreApplication::translate(
+                "OpenDocument",
                 "There is no application associated\nwith the given filename extension.");
             break;
         case 32:
-            reason = QStringLiteral("The specified dynamic-link library was not found.");
+            reason = QCoreApplication::translate(
+                "OpenDocument", "The specified dynamic-link library was not found.");
             break;
         default:
-            reason = QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+            reason = QCoreApplication::translate("OpenDocument", "Unknown Error (%1) occurred.")
+                         .arg(code);
             break;
     }
-    return QStringLiteral("Unable to open hyperlink:\n\n") + reason;
+    return QCoreApplication::translate("OpenDocument", "Unable to open hyperlink:\n\n%1")
+        .arg(reason);
 }
 
 void ReportHyperlinkError(int code) {

@@ -247,7 +247,7 @@ void CDragDropTreeCtrl::Drop() {
     EndDrag();
     if (target != nullptr && target->parent() != nullptr) {
         setCurrentItem(item);
-        ShowMessage("Please drop on a group!");
+        ShowMessage(tr("Please drop on a group!").toStdString());
         return;
     }
     QTreeWidgetItem* result = MoveItem(item, target);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/CGroupDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -47,13 +48,13 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
       path_(databasePath),
       programIcons_(std::move(icons)),
       groupIcon_(GroupIcon()) {
-    setWindowTitle(QStringLiteral("Edit Group"));
+    setWindowTitle(tr("Edit Group"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     UseDialogFont(this);
 
-    label_ = new QLabel(QStringLiteral("Drag items onto group:"), this);
+    label_ = new QLabel(tr("Drag items onto group:"), this);
     tree_ = new CDragDropTreeCtrl(this);
     tree_->setHeaderHidden(true);
     // Hidden, but still read out: by its name, not Qt's "1".
@@ -69,13 +70,13 @@ CGroupDlg::CGroupDlg(const std::string& databasePath, IconSource icons, QWidget*
     tree_->header()->setStretchLastSection(false);
     name_ = new QLineEdit(this);
     name_->setAccessibleName(tr("Name of a new group"));
-    add_ = new QPushButton(QStringLiteral("Add New Group"), this);
-    delete_ = new QPushButton(QStringLiteral("Delete Selected Group"), this);
+    add_ = new QPushButton(tr("Add New Group"), this);
+    delete_ = new QPushButton(tr("Delete Selected Group"), this);
     // Beside dragging, for the keyboard: Alt+M, and the Menu key or Shift+F10 in the tree.
     move_ = new QPushButton(tr("&Move to group..."), this);
-    save_ = new QPushButton(QStringLiteral("Save"), this);
+    save_ = new QPushButton(tr("Save"), this);
     save_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
 
     // The described places as a layout: the tree on the left takes what the screen leaves,
     // the right-hand column grows where a text would not fit, Save and Cancel at its foot.
@@ -137,11 +138,11 @@ QTreeWidgetItem* CGroupDlg::AddRoot(const QString& name, int64_t id) {
 
 void CGroupDlg::Load() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    defaultRoot_ = AddRoot(QStringLiteral("Default"), 0);
-    defaultRoot_->setSizeHint(
-        0, QSize(tree_->fontMetrics().horizontalAdvance(QStringLiteral("Default")) +
-                     2 * tree_->iconSize().width(),
-                 kItemHeight));
+    defaultRoot_ = AddRoot(QCoreApplication::translate("ReportMode", "Default"), 0);
+    defaultRoot_->setSizeHint(0, QSize(tree_->fontMetrics().horizontalAdvance(
+                                           QCoreApplication::translate("ReportMode", "Default")) +
+                                           2 * tree_->iconSize().width(),
+                                       kItemHeight));
 
     // A box raised now would open before the dialog, behind it once the dialog is modal:
     // the load's messages wait until the dialog is on screen.
@@ -197,11 +198,11 @@ void CGroupDlg::AddNewGroup() {
     // Characters as the user sees them, whatever their size in bytes.
     const qsizetype length = text.toUcs4().size();
     if (length > kMaxNameChars) {
-        ShowMessage("The length of group name should not be more than 50!");
+        ShowMessage(tr("The length of group name should not be more than 50!").toStdString());
         return;
     }
     if (length == 0) {
-        ShowMessage("Please input a group name!");
+        ShowMessage(tr("Please input a group name!").toStdString());
         return;
     }
     AddRoot(text, kNewGroup);
@@ -210,17 +211,17 @@ void CGroupDlg::AddNewGroup() {
 void CGroupDlg::DeleteSelectedGroup() {
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage("Can't delete. Please select a item to delete!");
+        ShowMessage(tr("Can't delete. Please select a item to delete!").toStdString());
         return;
     }
     QTreeWidgetItem* group = selected.front();
     if (group->parent() != nullptr) {
-        ShowMessage("Can't delete. Please select a group!");
+        ShowMessage(tr("Can't delete. Please select a group!").toStdString());
         return;
     }
     const int64_t id = group->data(0, kDataRole).toLongLong();
     if (id == 0) {
-        ShowMessage("Can't delete default group!");
+        ShowMessage(tr("Can't delete default group!").toStdString());
         return;
     }
     if (id != kNewGroup) {

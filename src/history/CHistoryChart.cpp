@@ -32,10 +32,6 @@ const QColor kWeekGrid(200, 200, 208);
 const QColor kSelection(221, 235, 255);
 const QColor kSelectionFrame(48, 112, 192);
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CHistoryChart", text);
-}
-
 // The locale's short date without its year: day and month in the locale's order.
 QString DayMonthFormat(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
@@ -70,9 +66,11 @@ double AxisStep(double largest, int most) {
 
 QString AxisText(double seconds, double step) {
     if (step < 3600) {
-        return Tr("%1 min").arg(static_cast<qlonglong>(std::llround(seconds / 60)));
+        return QCoreApplication::translate("CHistoryChart", "%1 min")
+            .arg(static_cast<qlonglong>(std::llround(seconds / 60)));
     }
-    return Tr("%1 h").arg(static_cast<qlonglong>(std::llround(seconds / 3600)));
+    return QCoreApplication::translate("CHistoryChart", "%1 h")
+        .arg(static_cast<qlonglong>(std::llround(seconds / 3600)));
 }
 
 }  // namespace
@@ -85,7 +83,8 @@ HistoryChartData CHistoryChart::FromModel(const CHistoryModel& history, CHistory
     data.firstDay = query.firstDay;
     data.columns = data.hours ? 24 : static_cast<int>(std::max<int64_t>(query.Days(), 0));
     data.title = title;
-    data.emptyText = Tr("Nothing was used in these days.");
+    data.emptyText =
+        QCoreApplication::translate("CHistoryChart", "Nothing was used in these days.");
     const std::vector<HistoryRow>& rows = history.Rows();
     const size_t top = std::min<size_t>(rows.size(), kTopSeries);
     std::vector<std::string> names;
@@ -101,7 +100,7 @@ HistoryChartData CHistoryChart::FromModel(const CHistoryModel& history, CHistory
     };
     for (size_t i = 0; i < top; ++i) {
         HistoryChartSeries series;
-        series.name = QString::fromStdString(rows[i].name);
+        series.name = QString::fromStdString(ShownRowName(query.mode, rows[i].name));
         series.colour = QColor::fromRgb(CHistoryColours::Colour(assigned[i]));
         series.values.assign(static_cast<size_t>(data.columns), 0);
         values(rows[i], series.values);
@@ -109,7 +108,7 @@ HistoryChartData CHistoryChart::FromModel(const CHistoryModel& history, CHistory
     }
     if (rows.size() > top) {
         HistoryChartSeries other;
-        other.name = Tr("Other");
+        other.name = QCoreApplication::translate("CHistoryChart", "Other");
         other.colour = QColor::fromRgb(CHistoryColours::kOther);
         other.values.assign(static_cast<size_t>(data.columns), 0);
         for (size_t i = top; i < rows.size(); ++i) {

@@ -115,7 +115,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
     list_->SetRegistryName(QStringLiteral("HistoryList"));
     list_->setAccessibleName(tr("Totals of the range"));
     list_->setIconSize(QSize(16, 16));
-    list_->Model().SetColumns({QString::fromLatin1(ReportModeText(ReportMode::Process)),
+    list_->Model().SetColumns({QString::fromStdString(ReportModeName(ReportMode::Process)),
                                tr("Total"), tr("Daily Average"), tr("Share")},
                               {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
     const int widths[] = {260, 110, 110, 80};
@@ -225,8 +225,9 @@ void CHistoryFrame::Refresh() {
                 MergedHistoryModel hourly =
                     ComputeMergedHistory(path, share, snapshots, hours, &cancel);
                 computed.hours = std::move(hourly.history);
-                line += std::string(line.empty() ? "" : " ") +
-                        "Snapshots hold days only: the hours are this computer's.";
+                const std::string hoursNote =
+                    tr("Snapshots hold days only: the hours are this computer's.").toStdString();
+                line += (line.empty() ? "" : " ") + hoursNote;
             }
             computed.note = line;
             return computed;
@@ -291,7 +292,7 @@ void CHistoryFrame::ShowChart() {
 
 void CHistoryFrame::ShowList() {
     const ReportMode mode = range_.Query().mode;
-    list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode)));
+    list_->Model().SetHeading(0, QString::fromStdString(ReportModeName(mode)));
     list_->Model().Clear();
     const QIcon fallback = RowFallbackIcon(mode, *this);
     const std::vector<HistoryListCells> cells = HistoryList(range_);
@@ -299,7 +300,8 @@ void CHistoryFrame::ShowList() {
         const HistoryRow& row = range_.Rows()[i];
         const int64_t total = range_.RowTotals()[i];
         CSortListModel::Row item;
-        item.cells = {QString::fromStdString(cells[i].name), QString::fromStdString(cells[i].total),
+        item.cells = {QString::fromStdString(ShownRowName(mode, cells[i].name)),
+                      QString::fromStdString(cells[i].total),
                       QString::fromStdString(cells[i].average),
                       QString::fromStdString(cells[i].share)};
         // The numbers sort by value, not by their text.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/HistoryHtml.h"
 
+#include "core/Translate.h"
 #include "report/HtmlReportText.h"
 
 namespace {
@@ -25,14 +26,24 @@ void Row(std::string& out, const std::string& number, const HistoryListCells& ce
     Line(out, "</TR>");
 }
 
+// A page text in the user's language, escaped, its %1... filled with markup.
+std::string PageText(const char* source, const std::vector<std::string>& markup = {}) {
+    return FillPlaceholders(HtmlEscape(Translate("HistoryHtml", source)), markup);
+}
+
+std::string Bold(const std::string& text) {
+    return "<b>" + HtmlEscape(text) + "</b>";
+}
+
 }  // namespace
 
 std::string HistoryHtmlText(const HistoryPageContent& c) {
     std::string out;
     out.reserve(4096 + c.rows.size() * 300);
-    const std::string mode = HtmlEscape(ReportModeText(c.mode));
+    const std::string mode = HtmlEscape(ReportModeName(c.mode));
     Line(out, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">)");
-    Line(out, "<HTML><HEAD><TITLE>History of Hourglint</TITLE>");
+    Line(out, "<HTML><HEAD><TITLE>" +
+                  PageText(QT_TRANSLATE_NOOP("HistoryHtml", "History of Hourglint")) + "</TITLE>");
     Line(out, R"(<META http-equiv=Content-Type content="text/html; charset=utf-8">)");
     Line(out, "<STYLE type=text/css>");
     Line(out, "A { COLOR: #0000c8; TEXT-DECORATION: none }");
@@ -46,17 +57,24 @@ std::string HistoryHtmlText(const HistoryPageContent& c) {
     Line(out, "</STYLE></HEAD>");
     Line(out, "<BODY bgColor=white>");
     Line(out, "<p>");
-    Line(out, "Date Saved: <b>" + HtmlEscape(c.savedDate) + "</b><br>");
+    Line(out, PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Date Saved: %1"), {Bold(c.savedDate)}) +
+                  "<br>");
+    Line(out, PageText(QT_TRANSLATE_NOOP("HistoryHtml", "From: %1 To: %2"),
+                       {Bold(c.fromDay), Bold(c.toDay)}) +
+                  "<br>");
     Line(out,
-         "From: <b>" + HtmlEscape(c.fromDay) + "</b> To: <b>" + HtmlEscape(c.toDay) + "</b><br>");
-    Line(out, "Type: <b>" + mode + "</b><br>");
-    Line(out, "Chart: <b>" + HtmlEscape(c.view) + "</b>");
+         PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Type: %1"), {"<b>" + mode + "</b>"}) + "<br>");
+    Line(out, PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Chart: %1"), {Bold(c.view)}));
     if (!c.computers.empty()) {
         std::string names;
         for (const std::string& name : c.computers) {
-            names += (names.empty() ? "" : ", ") + HtmlEscape(name);
+            //: Two items of a list of computer names.
+            names = names.empty() ? HtmlEscape(name)
+                                  : PageText(QT_TRANSLATE_NOOP("HistoryHtml", "%1, %2"),
+                                             {names, HtmlEscape(name)});
         }
-        Line(out, "<br>Computers: <b>" + names + "</b>");
+        Line(out, "<br>" + PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Computers: %1"),
+                                    {"<b>" + names + "</b>"}));
     }
     if (!c.note.empty()) {
         Line(out, "<br>" + HtmlEscape(c.note));
@@ -70,8 +88,10 @@ std::string HistoryHtmlText(const HistoryPageContent& c) {
          "style=\"BORDER: black 2px solid\">");
     Line(out, "<TBODY>");
     Line(out, "<TR>");
-    for (const std::string& heading : {std::string("#"), mode, std::string("Total"),
-                                       std::string("Daily Average"), std::string("Share")}) {
+    for (const std::string& heading :
+         {std::string("#"), mode, PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Total")),
+          PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Daily Average")),
+          PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Share"))}) {
         Line(out, "<TH align=middle bgColor=#d8d8d8>" + heading + "</TH>");
     }
     Line(out, "</TR>");
@@ -80,7 +100,8 @@ std::string HistoryHtmlText(const HistoryPageContent& c) {
         Row(out, std::to_string(i + 1), c.rows[i], false);
     }
     Line(out, "</TBODY></TABLE>");
-    Line(out, R"(<p align="right">Powered by<br>)");
+    Line(out, R"(<p align="right">)" + PageText(QT_TRANSLATE_NOOP("HistoryHtml", "Powered by")) +
+                  "<br>");
     Line(out, R"(<a href=")" + HtmlEscape(c.homepage) +
                   R"(" target="_blank"><strong>Hourglint</strong></a></p>)");
     Line(out, "</BODY></HTML>");

@@ -2,6 +2,7 @@
 #include "history/HistoryText.h"
 
 #include "core/CivilDay.h"
+#include "core/Translate.h"
 #include "history/CHistoryModel.h"
 #include "report/TextFields.h"
 
@@ -90,7 +91,8 @@ std::vector<HistoryListCells> HistoryList(const CHistoryModel& history) {
 }
 
 HistoryListCells HistoryListTotals(const CHistoryModel& history) {
-    return {"TOTAL", HistorySpanText(history.Total()),
+    return {Translate("HistoryText", QT_TRANSLATE_NOOP("HistoryText", "TOTAL")),
+            HistorySpanText(history.Total()),
             HistorySpanText(history.DailyAverage(history.Total())),
             HistoryShareText(history.Total() > 0 ? 1000 : 0)};
 }

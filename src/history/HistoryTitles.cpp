@@ -4,15 +4,10 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include "controls/CountText.h"
 #include "core/CivilDay.h"
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("HistoryTitles", text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 namespace HistoryTitles {
 
@@ -37,18 +32,23 @@ QString ShortDay(const QLocale& locale, int64_t day) {
 }
 
 QString DaysOf(const QLocale& locale, int64_t firstDay, int64_t lastDay) {
-    return Tr("Time per day from %1 to %2")
+    return QCoreApplication::translate("HistoryTitles", "Time per day from %1 to %2")
         .arg(ShortDay(locale, firstDay), ShortDay(locale, lastDay));
 }
 
 QString AverageDay(const QLocale& locale, int64_t firstDay, int64_t lastDay) {
-    return Tr("An average day from %1 to %2: each hour's time divided by %3 days")
-        .arg(ShortDay(locale, firstDay), ShortDay(locale, lastDay))
-        .arg(lastDay - firstDay + 1);
+    return CountText("HistoryTitles",
+                     QT_TRANSLATE_N_NOOP("HistoryTitles",
+                                         "An average day from %1 to %2: each "
+                                         "hour's time divided by %n days"),
+                     "An average day from %1 to %2: each hour's time divided by %n day",
+                     static_cast<int>(lastDay - firstDay + 1))
+        .arg(ShortDay(locale, firstDay), ShortDay(locale, lastDay));
 }
 
 QString HoursOf(const QLocale& locale, int64_t day) {
-    return Tr("Time per hour on %1").arg(LongDay(locale, day));
+    return QCoreApplication::translate("HistoryTitles", "Time per hour on %1")
+        .arg(LongDay(locale, day));
 }
 
 }  // namespace HistoryTitles

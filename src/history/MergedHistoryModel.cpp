@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/CShareSettings.h"
+#include "core/Translate.h"
 
 MergedHistoryModel ComputeMergedHistory(const std::string& databasePath,
                                         const CShareSettings& share,
@@ -22,7 +23,9 @@ MergedHistoryModel ComputeMergedHistory(const std::string& databasePath,
             merged.thisComputerError += (merged.thisComputerError.empty() ? "" : " ") + message;
         }
         if (merged.thisComputerError.empty() && !merged.history.Complete()) {
-            merged.thisComputerError = "its hours could not be read";
+            merged.thisComputerError =
+                Translate("MergedHistoryModel",
+                          QT_TRANSLATE_NOOP("MergedHistoryModel", "its hours could not be read"));
         }
         return merged;
     }

@@ -187,7 +187,7 @@ void CGraphOneLiveView::SampleInput() {
         // Once per view: a box every second would pile up without end. Shown from the
         // event loop, never from inside this timer's slot.
         inputWarned_ = true;
-        QTimer::singleShot(0, this, [] { ShowMessage("No valid pInputData"); });
+        QTimer::singleShot(0, this, [] { ShowMessage(tr("No valid pInputData").toStdString()); });
     }
     timeline_.Sample(label, key, icon);
 }

@@ -11,7 +11,7 @@ CLiveFrame::CLiveFrame(CLiveInputData* input, const IGraphImageList* images, QWi
     // which would otherwise cover it where the two overlap.
     : QMainWindow(owner, Qt::Window | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Live Graph"));
+    setWindowTitle(tr("Live Graph"));
     setWindowIcon(ControlResources::Icon(ControlResources::kLiveGraphIcon));
     view_ = new CLiveView(input, images, this);
     setCentralWidget(view_);

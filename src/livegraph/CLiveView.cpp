@@ -6,5 +6,5 @@
 CLiveView::CLiveView(CLiveInputData* input, const IGraphImageList* images, QWidget* parent)
     : CGraphOneLiveView(parent) {
     Configure(QColor(0, 0, 0), QColor(0, 0, 255), QColor(238, 60, 29), QColor(238, 60, 29), 5, 5,
-              10, 5, 18, 18, QStringLiteral("Live Graph of Hourglint"), input, images);
+              10, 5, 18, 18, tr("Live Graph of Hourglint"), input, images);
 }

@@ -2,10 +2,12 @@
 #include "report/CHtmlReportExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "core/Translate.h"
 #include "core/VendorLinks.h"
 #include "report/HtmlReportText.h"
 
@@ -24,7 +26,11 @@ std::optional<CHtmlReportExport::Refusal> CHtmlReportExport::Check(
         const OutputTarget target =
             CheckOutputTarget(QFile::encodeName(path).toStdString(), databasePath);
         if (target.kind == OutputTarget::Kind::Stream) {
-            return Refusal{path, {OutputTarget::Kind::NotAFile, "it is not a regular file"}};
+            return Refusal{
+                path,
+                {OutputTarget::Kind::NotAFile,
+                 Translate("OutputFile",
+                           QT_TRANSLATE_NOOP("OutputFile", "it is not a regular file"))}};
         }
         if (target.kind != OutputTarget::Kind::New && target.kind != OutputTarget::Kind::Regular) {
             return Refusal{path, target};
@@ -35,7 +41,10 @@ std::optional<CHtmlReportExport::Refusal> CHtmlReportExport::Check(
         (QFileInfo::exists(imagePath) &&
          QFileInfo(htmlPath).canonicalFilePath() == QFileInfo(imagePath).canonicalFilePath())) {
         return Refusal{htmlPath,
-                       {OutputTarget::Kind::NotAFile, "the chart image would replace the page"}};
+                       {OutputTarget::Kind::NotAFile,
+                        QCoreApplication::translate("CHtmlReportExport",
+                                                    "the chart image would replace the page")
+                            .toStdString()}};
     }
     return std::nullopt;
 }
@@ -73,7 +82,8 @@ CHtmlReportExport::Result CHtmlReportExport::WritePage(
     QImageWriter writer(&buffer, "jpg");
     writer.setQuality(quality);
     if (chart.isNull() || !writer.write(chart)) {
-        result.error = QStringLiteral("the chart image cannot be made");
+        result.error =
+            QCoreApplication::translate("CHtmlReportExport", "the chart image cannot be made");
         return result;
     }
 

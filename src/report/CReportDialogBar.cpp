@@ -9,6 +9,7 @@
 #include "controls/ReadingOrder.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QGridLayout>
@@ -27,12 +28,17 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(DuX(1), 2, DuX(2), 2);
     row->setSpacing(DuX(1));
 
-    save_ = DialogBarButton(QStringLiteral("&Save"), ControlResources::kSaveIcon,
-                            QStringLiteral("Save the report as HTML file"), this);
-    setGroup_ = DialogBarButton(QStringLiteral("Set &Group"), ControlResources::kSetGroupIcon,
-                                QStringLiteral("Manage groups and programs"), this);
-    history_ = DialogBarButton(QStringLiteral("H&istory"), ControlResources::kHistoryIcon,
-                               QStringLiteral("The days around this one, and its hours"), this);
+    save_ = DialogBarButton(
+        QCoreApplication::translate("CReportDialogBar", "&Save"), ControlResources::kSaveIcon,
+        QCoreApplication::translate("CReportDialogBar", "Save the report as HTML file"), this);
+    setGroup_ = DialogBarButton(
+        QCoreApplication::translate("CReportDialogBar", "Set &Group"),
+        ControlResources::kSetGroupIcon,
+        QCoreApplication::translate("CReportDialogBar", "Manage groups and programs"), this);
+    history_ = DialogBarButton(
+        QCoreApplication::translate("CReportDialogBar", "H&istory"), ControlResources::kHistoryIcon,
+        QCoreApplication::translate("CReportDialogBar", "The days around this one, and its hours"),
+        this);
     row->addWidget(save_);
     row->addWidget(setGroup_);
     row->addWidget(history_);
@@ -41,12 +47,16 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(DuX(2));
     grid->setVerticalSpacing(0);
-    grid->addWidget(new QLabel(QStringLiteral("Show:"), this), 0, 0, 2, 1);
-    DialogBarRadioPair(this, QStringLiteral("Process"), QStringLiteral("Group"), grid, 1, process_,
+    grid->addWidget(new QLabel(QCoreApplication::translate("CReportDialogBar", "Show:"), this), 0,
+                    0, 2, 1);
+    DialogBarRadioPair(this, QCoreApplication::translate("CReportDialogBar", "Process"),
+                       QCoreApplication::translate("CReportDialogBar", "Group"), grid, 1, process_,
                        group_);
-    DialogBarRadioPair(this, QStringLiteral("This computer"), QStringLiteral("All computers"), grid,
-                       2, thisComputer_, allComputers_);
-    auto* dateLabel = new QLabel(QStringLiteral("Set Date:"), this);
+    DialogBarRadioPair(this, QCoreApplication::translate("CReportDialogBar", "This computer"),
+                       QCoreApplication::translate("CReportDialogBar", "All computers"), grid, 2,
+                       thisComputer_, allComputers_);
+    auto* dateLabel =
+        new QLabel(QCoreApplication::translate("CReportDialogBar", "Set Date:"), this);
     grid->addWidget(dateLabel, 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     dateLabel->setBuddy(date_);
@@ -60,12 +70,13 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     day->setSpacing(1);
     previous_ = new QToolButton(this);
     previous_->setArrowType(Qt::LeftArrow);
-    previous_->setToolTip(QStringLiteral("Previous day (Alt+Left)"));
-    previous_->setAccessibleName(QStringLiteral("Previous day"));
+    previous_->setToolTip(
+        QCoreApplication::translate("CReportDialogBar", "Previous day (Alt+Left)"));
+    previous_->setAccessibleName(QCoreApplication::translate("CReportDialogBar", "Previous day"));
     next_ = new QToolButton(this);
     next_->setArrowType(Qt::RightArrow);
-    next_->setToolTip(QStringLiteral("Next day (Alt+Right)"));
-    next_->setAccessibleName(QStringLiteral("Next day"));
+    next_->setToolTip(QCoreApplication::translate("CReportDialogBar", "Next day (Alt+Right)"));
+    next_->setAccessibleName(QCoreApplication::translate("CReportDialogBar", "Next day"));
     day->addWidget(previous_);
     day->addWidget(date_, 1);
     day->addWidget(next_);
@@ -76,7 +87,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->addLayout(grid);
     row->addSpacing(DuX(19));
 
-    refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
+    refresh_ = new QPushButton(QCoreApplication::translate("CReportDialogBar", "&Refresh"), this);
     refresh_->setMinimumSize(DuX(50), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     // Outside a dialog Qt's buttons take only Space; Return presses them too.

@@ -57,7 +57,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     : QMainWindow(owner, OwnedWindowFlags(owner)),
       databasePath_(std::move(databasePath)),
       icons_(std::move(icons)) {
-    setWindowTitle(QStringLiteral("Log Report"));
+    setWindowTitle(tr("Log Report"));
     setWindowIcon(ControlResources::Icon(ControlResources::kReportIcon));
     // Closing ends this report; the next Open starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -78,7 +78,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     list_ = new CReportTopView(splitter_);
     // Over the list, outside any layout: showing it must not move the panes, or the chart
     // would be drawn and saved at another size.
-    busyLine_ = new QLabel(QStringLiteral("Computing the report\u2026"), list_);
+    busyLine_ = new QLabel(tr("Computing the report\u2026"), list_);
     busyLine_->setTextFormat(Qt::PlainText);
     busyLine_->setAutoFillBackground(true);
     busyLine_->setMargin(2);
@@ -96,10 +96,12 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
     list_->SetRegistryName(QStringLiteral("ReportTopView"));
     list_->setAccessibleName(tr("Report"));
     list_->setIconSize(QSize(16, 16));
-    list_->Model().SetColumns({QString::fromLatin1(ReportModeText(mode_)), "Today", "Yesterday",
-                               "Week Average", "Month Average", "Year Average"},
-                              {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight,
-                               Qt::AlignRight, Qt::AlignRight});
+    QStringList headings{QString::fromStdString(ReportModeName(mode_))};
+    for (const std::string& heading : ReportValueHeadings()) {
+        headings.append(QString::fromStdString(heading));
+    }
+    list_->Model().SetColumns(headings, {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight,
+                                         Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
     const int widths[] = {160, 85, 95, 100, 100, 100};
     for (int i = 0; i < 6; ++i) {
         list_->setColumnWidth(i, widths[i]);
@@ -198,14 +200,16 @@ void CReportFrame::ShowBusy(bool busy) {
 
 void CReportFrame::Show(Computed computed) {
     mode_ = computed.mode;
-    list_->Model().SetHeading(0, QString::fromLatin1(ReportModeText(mode_)));
+    list_->Model().SetHeading(0, QString::fromStdString(ReportModeName(mode_)));
     list_->Model().Clear();
     ShowNoteLine(*leftOut_, computed.leftOut);
     const QIcon fallback = RowFallbackIcon(mode_, *this);
     const CReportModel& report = computed.report;
     for (const ReportRow& row : report.Rows()) {
         CSortListModel::Row item;
-        for (const std::string& cell : CReportModel::Cells(row)) {
+        ReportCells cells = CReportModel::Cells(row);
+        cells[0] = ShownRowName(mode_, cells[0]);
+        for (const std::string& cell : cells) {
             item.cells.append(QString::fromStdString(cell));
         }
         item.icon = RowIcon(icons_, mode_, row.path, fallback);
@@ -213,7 +217,11 @@ void CReportFrame::Show(Computed computed) {
         list_->Model().Append(std::move(item));
     }
     totals_ = report.Totals();
-    chart_->SetData(report.Chart());
+    ChartData chart = report.Chart();
+    for (std::string& item : chart.items) {
+        item = ShownRowName(mode_, item);
+    }
+    chart_->SetData(chart);
     for (const std::string& message : computed.messages) {
         ShowMessage(message);
     }
@@ -257,9 +265,9 @@ void CReportFrame::Save() {
     SaveWindowPage(
         this, databasePath_, [this](const QString& path) { return SaveTo(path); },
         [](const QString& file, const QString& reason) {
-            return QStringLiteral("Cannot write the report file %1:\n%2").arg(file, reason);
+            return tr("Cannot write the report file %1:\n%2").arg(file, reason);
         },
-        QStringLiteral("Report generated successfully!\n\nView Now?"));
+        tr("Report generated successfully!\n\nView Now?"));
 }
 
 void CReportFrame::StepDay(int days) {

@@ -46,7 +46,8 @@ CReportModel CReportModel::Compute(CUsageDb& db, int64_t anchor, ReportMode mode
 ChartData CReportModel::Chart() const {
     ChartData chart;
     const size_t n = std::min<size_t>(rows_.size(), kChartItems);
-    chart.series = {"Today", "Yesterday", "Week Average", "Month Average", "Year Average"};
+    const std::array<std::string, 5> headings = ReportValueHeadings();
+    chart.series.assign(headings.begin(), headings.end());
     chart.values.assign(chart.series.size(), {});
     for (size_t i = 0; i < n; ++i) {
         const ReportRow& row = rows_[i];
@@ -59,7 +60,10 @@ ChartData CReportModel::Chart() const {
     }
     chart.colours = {0x0080FF, 0xE19600, 0x3CC45A, 0x973365, 0xFF8000};
     // Says five even when fewer rows exist.
-    chart.title = mode_ == ReportMode::Process ? "Top 5 Processes" : "Top 5 Groups";
+    chart.title =
+        mode_ == ReportMode::Process
+            ? Translate("CReportModel", QT_TRANSLATE_NOOP("CReportModel", "Top 5 Processes"))
+            : Translate("CReportModel", QT_TRANSLATE_NOOP("CReportModel", "Top 5 Groups"));
     chart.topMargin = 5;
     chart.bottomMargin = 5;
     chart.leftMargin = 5;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CReportSaveDialog.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "core/Message.h"
@@ -13,7 +14,8 @@ CReportSaveDialog::CReportSaveDialog(std::string databasePath, QWidget* parent)
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setNameFilters(
-        {QStringLiteral("Hourglint Report Files (*.htm)"), QStringLiteral("All Files (*)")});
+        {QCoreApplication::translate("CReportSaveDialog", "Hourglint Report Files (*.htm)"),
+         QCoreApplication::translate("CReportSaveDialog", "All Files (*)")});
     setDefaultSuffix(QStringLiteral("htm"));
     selectFile(QStringLiteral("report.htm"));
 }
@@ -22,8 +24,10 @@ void CReportSaveDialog::done(int result) {
     if (result == QDialog::Accepted && !selectedFiles().isEmpty()) {
         if (const auto refusal =
                 CHtmlReportExport::Check(selectedFiles().constFirst(), databasePath_)) {
-            ShowMessage("Cannot write the report file " + refusal->path.toStdString() + ":\n" +
-                        refusal->target.reason);
+            ShowMessage(QCoreApplication::translate("CReportSaveDialog",
+                                                    "Cannot write the report file %1:\n%2")
+                            .arg(refusal->path, QString::fromStdString(refusal->target.reason))
+                            .toStdString());
             return;
         }
     }

@@ -83,7 +83,9 @@ void CReportWorker::Finished(const std::shared_ptr<Job>& job, const std::functio
     current_.reset();
     emit BusyChanged(false);
     if (!failure.empty()) {
-        ShowMessage("The work could not be finished: " + failure);
+        ShowMessage(tr("The work could not be finished: %1")
+                        .arg(QString::fromStdString(failure))
+                        .toStdString());
         return;
     }
     deliver();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/LocalTime.h"
+#include "core/Translate.h"
 
 namespace {
 
@@ -26,15 +27,26 @@ std::string Cell(const char* attributes, const std::string& text) {
     return std::string("<TD ") + attributes + ">" + text + "</TD>";
 }
 
+// A page text in the user's language, escaped, its %1... filled with markup.
+std::string PageText(const char* source, const std::vector<std::string>& markup = {}) {
+    return FillPlaceholders(HtmlEscape(Translate("HtmlReportText", source)), markup);
+}
+
+std::string Bold(const std::string& text) {
+    return "<b>" + HtmlEscape(text) + "</b>";
+}
+
 std::string TotalCell(const char* colour, int32_t value) {
     return std::string("<TD align=right bgColor=") + colour + "><strong>" + std::to_string(value) +
            "</strong></TD>";
 }
 
 void Head(std::string& out, const HtmlReportContent& c) {
-    const std::string mode = HtmlEscape(ReportModeText(c.mode));
+    const std::string mode = HtmlEscape(ReportModeName(c.mode));
     Line(out, 0, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">)");
-    Line(out, 0, "<HTML><HEAD><TITLE>Log Report of Hourglint</TITLE>");
+    Line(out, 0,
+         "<HTML><HEAD><TITLE>" +
+             PageText(QT_TRANSLATE_NOOP("HtmlReportText", "Log Report of Hourglint")) + "</TITLE>");
     // Names are UTF-8 text.
     Line(out, 0, R"(<META http-equiv=Content-Type content="text/html; charset=utf-8">)");
     Line(out, 0, "<STYLE type=text/css>");
@@ -58,9 +70,14 @@ void Head(std::string& out, const HtmlReportContent& c) {
     Line(out, 0, R"(<META content="MSHTML 6.00.2900.2912" name=GENERATOR></HEAD>)");
     Line(out, 0, "<BODY bgColor=white>");
     Line(out, 0, "<p>");
-    Line(out, 0, "Date Saved: <b>" + HtmlEscape(c.savedDate) + "</b><br>");
-    Line(out, 0, "&quot;Today&quot;: <b>" + HtmlEscape(c.reportDay) + "</b><br>");
-    Line(out, 0, "Type: <b>" + mode + "</b>");
+    Line(out, 0,
+         PageText(QT_TRANSLATE_NOOP("HtmlReportText", "Date Saved: %1"), {Bold(c.savedDate)}) +
+             "<br>");
+    Line(out, 0,
+         PageText(QT_TRANSLATE_NOOP("HtmlReportText", "\"Today\": %1"), {Bold(c.reportDay)}) +
+             "<br>");
+    Line(out, 0,
+         PageText(QT_TRANSLATE_NOOP("HtmlReportText", "Type: %1"), {"<b>" + mode + "</b>"}));
     Line(out, 0, "</p>");
     Line(out, 0,
          R"(<p align="center"><img src=")" + HtmlEscape(UrlEncode(c.imageName)) + R"(" width=")" +
@@ -78,14 +95,15 @@ void Head(std::string& out, const HtmlReportContent& c) {
     Line(out, 8, "<TR>");
     Line(out, 10, "<TH align=middle bgColor=#d8d8d8>#</TH>");
     Line(out, 10, "<TH align=middle bgColor=#d8d8d8>" + mode + "</TH>");
-    for (const char* heading :
-         {"Today", "Yesterday", "Week Average", "Month Average", "Year Average"}) {
-        Line(out, 10, std::string("<TH align=middle bgColor=#d8d8d8>") + heading + "</TH>");
+    for (const std::string& heading : ReportValueHeadings()) {
+        Line(out, 10, "<TH align=middle bgColor=#d8d8d8>" + HtmlEscape(heading) + "</TH>");
     }
     Line(out, 8, "</TR>");
     Line(out, 8, "<TR>");
     Line(out, 10, "<TD align=right bgColor=#f0f0f0>&nbsp;</TD>");
-    Line(out, 10, "<TD bgColor=#f0f0f0><strong>TOTAL</strong></TD>");
+    Line(out, 10,
+         "<TD bgColor=#f0f0f0><strong>" + PageText(QT_TRANSLATE_NOOP("HtmlReportText", "TOTAL")) +
+             "</strong></TD>");
     Line(out, 10, TotalCell("#e8e8e8", c.totals.today));
     Line(out, 10, TotalCell("#f0f0f0", c.totals.yesterday));
     Line(out, 10, TotalCell("#e8e8e8", c.totals.week));
@@ -110,7 +128,9 @@ void Row(std::string& out, size_t number, const ReportCells& cells) {
 
 void Tail(std::string& out, const std::string& homepage) {
     Line(out, 0, "</TBODY></TABLE></TD></TR></TBODY></TABLE>");
-    Line(out, 0, R"(<p align="right">Powered by<br>)");
+    Line(out, 0,
+         R"(<p align="right">)" + PageText(QT_TRANSLATE_NOOP("HtmlReportText", "Powered by")) +
+             "<br>");
     Line(out, 0,
          R"(<a href=")" + HtmlEscape(homepage) +
              R"(" target="_blank"><strong>Hourglint</strong></a></p>)");

@@ -13,6 +13,7 @@
 #include <optional>
 #include <random>
 
+#include "core/Translate.h"
 #include "core/WriteAll.h"
 
 namespace fs = std::filesystem;
@@ -157,7 +158,8 @@ bool Stage(Staged& staged, const std::string& bytes, std::string& error) {
     // A swap would move a folder, device or a link put there since the check aside: only
     // files are replaced.
     if (staged.existed && !S_ISREG(old.st_mode)) {
-        error = "it is not a regular file";
+        error =
+            Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "it is not a regular file"));
         return false;
     }
     std::random_device random;
@@ -210,11 +212,15 @@ OutputTarget CheckOutputTarget(const std::string& path, const std::string& datab
     using Kind = OutputTarget::Kind;
     const Walk walk = Resolve(path);
     if (walk.foreignLink) {
-        return {Kind::ForeignLink, "it is a link owned by another user"};
+        return {Kind::ForeignLink,
+                Translate("OutputFile",
+                          QT_TRANSLATE_NOOP("OutputFile", "it is a link owned by another user"))};
     }
     const fs::path& target = walk.path;
     if (IsDatabaseFile(target, databasePath)) {
-        return {Kind::Database, "it is the database in use"};
+        return {
+            Kind::Database,
+            Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "it is the database in use"))};
     }
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0) {
@@ -238,7 +244,11 @@ OutputTarget CheckOutputTarget(const std::string& path, const std::string& datab
     if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode)) {
         return {Kind::Stream, {}};
     }
-    return {Kind::NotAFile, S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file"};
+    return {
+        Kind::NotAFile,
+        S_ISDIR(info.st_mode)
+            ? Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "it is a folder"))
+            : Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "it is not a regular file"))};
 }
 
 bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
@@ -254,11 +264,16 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
         const Walk walk = Resolve(files[i].first);
         staged[i].target = walk.path;
         if (walk.foreignLink) {
-            error = files[i].first + ": it is a link owned by another user";
+            error =
+                Translate("OutputFile",
+                          QT_TRANSLATE_NOOP("OutputFile", "%1: it is a link owned by another user"),
+                          {files[i].first});
             return fail();
         }
         if (!Stage(staged[i], files[i].second, error)) {
-            error = files[i].first + ": " + error;
+            //: A file's name, then why it cannot be written.
+            error = Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "%1: %2"),
+                              {files[i].first, error});
             return fail();
         }
     }
@@ -273,7 +288,8 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
         } else if (::renameat(s.folder, temporary, s.folder, target) == 0) {
             s.replaced = true;
         } else {
-            error = files[i].first + ": " + std::strerror(errno);
+            error = Translate("OutputFile", QT_TRANSLATE_NOOP("OutputFile", "%1: %2"),
+                              {files[i].first, std::strerror(errno)});
             return fail();
         }
     }
@@ -288,7 +304,8 @@ bool ReplaceFiles(const std::vector<std::pair<std::string, std::string>>& files,
 bool WriteIntoStream(const std::string& path, const std::string& bytes, std::string& error) {
     const Walk walk = Resolve(path);
     if (walk.foreignLink) {
-        error = "it is a link owned by another user";
+        error = Translate("OutputFile",
+                          QT_TRANSLATE_NOOP("OutputFile", "it is a link owned by another user"));
         return false;
     }
     // No O_CREAT, no O_TRUNC: what is there stays there.
@@ -300,7 +317,8 @@ bool WriteIntoStream(const std::string& path, const std::string& bytes, std::str
     struct stat info {};
     bool written = false;
     if (::fstat(fd, &info) != 0 || !(S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
-        error = "it is no longer a pipe or device";
+        error = Translate("OutputFile",
+                          QT_TRANSLATE_NOOP("OutputFile", "it is no longer a pipe or device"));
     } else if (!(written = WriteAll(fd, bytes.data(), bytes.size()))) {
         error = std::strerror(errno);
     }

@@ -6,14 +6,40 @@
 #include <string>
 #include <vector>
 
+#include "core/Translate.h"
+
 // Plain values shared by the report computation, its window, the chart and the export.
 // No Qt here, so a command-line report can use them too.
 
 enum class ReportMode { Process, Group };
 
-// "Process" or "Group": the first column's heading and the mode in the saved file.
+// "Process" or "Group": the mode in CSV and JSON, never translated.
 inline const char* ReportModeText(ReportMode mode) {
     return mode == ReportMode::Process ? "Process" : "Group";
+}
+
+// The same in the user's language: the first column's heading and the mode on the page.
+inline std::string ReportModeName(ReportMode mode) {
+    return mode == ReportMode::Process
+               ? Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Process"))
+               : Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Group"));
+}
+
+// A row's name as the windows show it: the group every program starts in ("Default" as
+// stored, and in CSV and JSON) in the user's language.
+inline std::string ShownRowName(ReportMode mode, const std::string& name) {
+    return mode == ReportMode::Group && name == "Default"
+               ? Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Default"))
+               : name;
+}
+
+// The five value columns' headings in the user's language: list, chart and page.
+inline std::array<std::string, 5> ReportValueHeadings() {
+    return {Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Today")),
+            Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Yesterday")),
+            Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Week Average")),
+            Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Month Average")),
+            Translate("ReportMode", QT_TRANSLATE_NOOP("ReportMode", "Year Average"))};
 }
 
 // The sums of the five value columns over all rows of one report.

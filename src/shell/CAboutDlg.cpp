@@ -32,21 +32,22 @@ CHyperLink* LinkLabel(QWidget* parent, const QString& target, const QString& tex
 }  // namespace
 
 QString NativeWaylandNotice() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CAboutDlg",
         "Running on Wayland's own platform, as Xwayland could not be reached: staying on top "
         "and placing the window are not available.");
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& databasePath)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Hourglint"));
+    setWindowTitle(QCoreApplication::translate("CAboutDlg", "About Hourglint"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     UseDialogFont(this);
 
     // Made first: OK stands at the top, beside the first line, and Tab goes down from it.
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CAboutDlg", "OK"), this);
     ok->setDefault(true);
     ok->setMinimumSize(DuX(50), DuY(14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -68,9 +69,9 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(DuX(4));
-    auto* supportLabel = new QLabel(QStringLiteral("Support:"), this);
-    auto* salesLabel = new QLabel(QStringLiteral("Sales:"), this);
-    auto* homepageLabel = new QLabel(QStringLiteral("Homepage:"), this);
+    auto* supportLabel = new QLabel(QCoreApplication::translate("CAboutDlg", "Support:"), this);
+    auto* salesLabel = new QLabel(QCoreApplication::translate("CAboutDlg", "Sales:"), this);
+    auto* homepageLabel = new QLabel(QCoreApplication::translate("CAboutDlg", "Homepage:"), this);
     // Read with its link, which keeps its own text as its name.
     supportLabel->setBuddy(support_);
     salesLabel->setBuddy(sales_);
@@ -84,14 +85,20 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     links->setColumnStretch(2, 1);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(new QLabel(QStringLiteral("Hourglint Version " HOURGLINT_VERSION), this));
+    text->addWidget(new QLabel(QCoreApplication::translate("CAboutDlg", "Hourglint Version %1")
+                                   .arg(QStringLiteral(HOURGLINT_VERSION)),
+                               this));
     auto* licence = new QLabel(
-        QStringLiteral("Free software under the GNU GPL, version 3 or later; no warranty."), this);
+        QCoreApplication::translate(
+            "CAboutDlg", "Free software under the GNU GPL, version 3 or later; no warranty."),
+        this);
     // These lines are wider than the column beside the OK button.
     licence->setWordWrap(true);
     text->addWidget(licence);
     if (!foreground.isEmpty()) {
-        auto* backend = new QLabel(QStringLiteral("Foreground read from: ") + foreground, this);
+        auto* backend = new QLabel(
+            QCoreApplication::translate("CAboutDlg", "Foreground read from: %1").arg(foreground),
+            this);
         backend->setWordWrap(true);
         text->addWidget(backend);
     }
@@ -117,10 +124,11 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& foreground, const QString& 
     database_->setToolTip(Qt::convertFromPlainText(databasePath, Qt::WhiteSpaceNoWrap));
     // The tip is markup; the full path is said plainly.
     database_->setAccessibleDescription(databasePath);
-    const QString prefix = QStringLiteral("Database: ");
-    database_->setText(prefix + database_->fontMetrics().elidedText(
-                                    databasePath, Qt::ElideMiddle,
-                                    DuX(221) - database_->fontMetrics().horizontalAdvance(prefix)));
+    const QString line = QCoreApplication::translate("CAboutDlg", "Database: %1");
+    const int room = DuX(221) - database_->fontMetrics().horizontalAdvance(
+                                    QString(line).remove(QStringLiteral("%1")));
+    database_->setText(
+        line.arg(database_->fontMetrics().elidedText(databasePath, Qt::ElideMiddle, room)));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(7));

@@ -6,16 +6,18 @@
 #include <QVariantMap>
 #include <utility>
 
+#include "controls/CountText.h"
+
 namespace {
 
 QString Hours(int64_t hours) {
-    return hours == 1 ? CAlarmNotifier::tr("1 hour")
-                      : CAlarmNotifier::tr("%1 hours").arg(QString::number(hours));
+    return CountText("CAlarmNotifier", QT_TRANSLATE_N_NOOP("CAlarmNotifier", "%n hours"), "1 hour",
+                     static_cast<int>(hours));
 }
 
 QString Minutes(int64_t minutes) {
-    return minutes == 1 ? CAlarmNotifier::tr("1 minute")
-                        : CAlarmNotifier::tr("%1 minutes").arg(QString::number(minutes));
+    return CountText("CAlarmNotifier", QT_TRANSLATE_N_NOOP("CAlarmNotifier", "%n minutes"),
+                     "1 minute", static_cast<int>(minutes));
 }
 
 }  // namespace

@@ -83,22 +83,21 @@ QLayout* NumberRow(QWidget* parent, const QString& label, QLineEdit* edit, const
 CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defaults,
                        QWidget* parent)
     : QDialog(parent), values_(current), defaults_(defaults) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     // A fixed dialog: caption and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     UseDialogFont(this);
 
 #ifdef _WIN32
-    runOnStartup_ =
-        new QCheckBox(QStringLiteral("Automatically run Hourglint when I log on to Windows"), this);
+    runOnStartup_ = new QCheckBox(tr("Automatically run Hourglint when I log on to Windows"), this);
 #else
     runOnStartup_ = new QCheckBox(tr("Automatically run Hourglint when I log in"), this);
 #endif
-    minimize_ = new QCheckBox(
-        QStringLiteral("Automatically minimize to system tray when Hourglint starts"), this);
-    loadDb_ = new QCheckBox(
-        QStringLiteral("Load data of the same day from database when Hourglint starts"), this);
+    minimize_ =
+        new QCheckBox(tr("Automatically minimize to system tray when Hourglint starts"), this);
+    loadDb_ =
+        new QCheckBox(tr("Load data of the same day from database when Hourglint starts"), this);
     autoSave_ = DigitsEdit(this);
     alarm_ = DigitsEdit(this);
     alarmNotify_ = new QCheckBox(tr("Show a desktop notification for each alarm"), this);
@@ -110,10 +109,10 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     alpha_->setTickPosition(QSlider::TicksAbove);
     alpha_->setPageStep(16);
 
-    loadDefault_ = new QPushButton(QStringLiteral("Load Default"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    loadDefault_ = new QPushButton(tr("Load Default"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     for (QPushButton* button : {loadDefault_, ok_, cancel_}) {
         button->setMinimumSize(DuX(50), DuY(14));
     }
@@ -132,37 +131,35 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
     }
     auto* page = new QVBoxLayout(content);
     page->setContentsMargins(DuX(7), DuY(7), DuX(7), DuY(4));
-    page->addLayout(GroupHeading(this, QStringLiteral("General")));
+    page->addLayout(GroupHeading(this, tr("General")));
     page->addWidget(runOnStartup_);
     page->addWidget(minimize_);
     page->addSpacing(DuY(4));
-    page->addLayout(GroupHeading(this, QStringLiteral("Database")));
+    page->addLayout(GroupHeading(this, tr("Database")));
     page->addWidget(loadDb_);
-    page->addLayout(NumberRow(this,
-                              QStringLiteral("Automatically save data into database for every"),
-                              autoSave_, QStringLiteral("seconds"), QStringLiteral("5~60")));
+    page->addLayout(NumberRow(this, tr("Automatically save data into database for every"),
+                              autoSave_, tr("seconds"), QStringLiteral("5~60")));
     page->addSpacing(DuY(4));
-    page->addLayout(GroupHeading(this, QStringLiteral("GUI")));
+    page->addLayout(GroupHeading(this, tr("GUI")));
     auto* alphaLabel =
-        new QLabel(QStringLiteral("Alpha value used to describe the opacity of the window"), this);
+        new QLabel(tr("Alpha value used to describe the opacity of the window"), this);
     alphaLabel->setBuddy(alpha_);
     page->addWidget(alphaLabel);
     page->addWidget(alpha_);
     auto* ends = new QHBoxLayout;
-    ends->addWidget(new QLabel(QStringLiteral("transparent"), this));
+    ends->addWidget(new QLabel(tr("transparent"), this));
     ends->addStretch(1);
-    ends->addWidget(new QLabel(QStringLiteral("opaque"), this));
+    ends->addWidget(new QLabel(tr("opaque"), this));
     page->addLayout(ends);
     page->addSpacing(DuY(4));
-    page->addLayout(GroupHeading(this, QStringLiteral("Alarm")));
-    page->addLayout(
-        NumberRow(this, QStringLiteral("Alarm when the running time of a program reaches every"),
-                  alarm_, QStringLiteral("minutes"), QStringLiteral("5~1440")));
+    page->addLayout(GroupHeading(this, tr("Alarm")));
+    page->addLayout(NumberRow(this, tr("Alarm when the running time of a program reaches every"),
+                              alarm_, tr("minutes"), QStringLiteral("5~1440")));
     page->addWidget(alarmNotify_);
     page->addSpacing(DuY(4));
-    page->addLayout(GroupHeading(this, QStringLiteral("Away")));
+    page->addLayout(GroupHeading(this, tr("Away")));
     page->addLayout(IdleRow());
-    page->addLayout(GroupHeading(this, QStringLiteral("Several computers")));
+    page->addLayout(GroupHeading(this, tr("Several computers")));
     page->addWidget(share_);
     page->addStretch(1);
     scroll->setWidget(content);
@@ -226,7 +223,7 @@ CConfigDlg::CConfigDlg(const SettingsValues& current, const SettingsValues& defa
 
 // "[x] Stop counting after [5] minutes without keyboard or mouse input", 1~120 below.
 QLayout* CConfigDlg::IdleRow() {
-    pauseWhenIdle_ = new QCheckBox(QStringLiteral("Stop counting after"), this);
+    pauseWhenIdle_ = new QCheckBox(tr("Stop counting after"), this);
     idleMinutes_ = DigitsEdit(this);
     auto* row = new QHBoxLayout;
     row->addWidget(pauseWhenIdle_, 0, Qt::AlignTop);
@@ -235,7 +232,7 @@ QLayout* CConfigDlg::IdleRow() {
     column->addWidget(idleMinutes_);
     column->addWidget(new QLabel(QStringLiteral("1~120"), this), 0, Qt::AlignHCenter);
     row->addLayout(column);
-    auto* text = new QLabel(QStringLiteral("minutes without keyboard or mouse input"), this);
+    auto* text = new QLabel(tr("minutes without keyboard or mouse input"), this);
     text->setWordWrap(true);
     text->setBuddy(idleMinutes_);
     row->addWidget(text, 1, Qt::AlignTop);

@@ -35,16 +35,12 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     clock_->setFixedSize(DuX(100), DuY(44));
     // Without its pictures the display stays a text label of the same size.
     clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits, true);
-    liveGraph_ = MakeButton(this, QStringLiteral("&LiveGraph"), kLiveGraphIcon,
-                            QStringLiteral("Show live graph"), 101);
-    report_ = MakeButton(this, QStringLiteral("&Report"), kReportIcon,
-                         QStringLiteral("Analyze and report"), 137);
-    history_ = MakeButton(this, QStringLiteral("H&istory"), kHistoryIcon,
-                          QStringLiteral("Where the days went: days and hours"), 173);
-    config_ = MakeButton(this, QStringLiteral("&Config"), kConfigIcon,
-                         QStringLiteral("Configuration and preference"), 209);
-    about_ = MakeButton(this, QStringLiteral("&About"), kAboutIcon,
-                        QStringLiteral("About Hourglint"), 245);
+    liveGraph_ = MakeButton(this, tr("&LiveGraph"), kLiveGraphIcon, tr("Show live graph"), 101);
+    report_ = MakeButton(this, tr("&Report"), kReportIcon, tr("Analyze and report"), 137);
+    history_ = MakeButton(this, tr("H&istory"), kHistoryIcon,
+                          tr("Where the days went: days and hours"), 173);
+    config_ = MakeButton(this, tr("&Config"), kConfigIcon, tr("Configuration and preference"), 209);
+    about_ = MakeButton(this, tr("&About"), kAboutIcon, tr("About Hourglint"), 245);
 
     // Horizontal positions 0, 101, 137, 173, 209 and 245 units. A widened button moves the
     // next ones right.

@@ -136,7 +136,7 @@ bool CMainFrame::ConfirmExit() {
         return false;
     }
     asking_ = true;
-    const bool ok = AskOkCancel(QStringLiteral("Do you want to exit the program?"));
+    const bool ok = AskOkCancel(tr("Do you want to exit the program?"));
     asking_ = false;
     return ok && !shutDown_;
 }

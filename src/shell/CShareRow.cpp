@@ -19,18 +19,21 @@ CShareRow::CShareRow(const std::string& folder, const std::string& name, QWidget
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(DuX(4));
     grid->setVerticalSpacing(DuY(2));
-    auto* label = new QLabel(
-        QStringLiteral("Share my history with my other computers through the folder"), this);
+    auto* label =
+        new QLabel(QCoreApplication::translate(
+                       "CShareRow", "Share my history with my other computers through the folder"),
+                   this);
     label->setWordWrap(true);
     grid->addWidget(label, 0, 0, 1, 3);
     folder_ = new QLineEdit(QString::fromStdString(folder), this);
-    folder_->setPlaceholderText(QStringLiteral("(not shared)"));
+    folder_->setPlaceholderText(QCoreApplication::translate("CShareRow", "(not shared)"));
     label->setBuddy(folder_);
     folder_->setAccessibleName(QCoreApplication::translate("CShareRow", "Share folder"));
-    browse_ = new QPushButton(QStringLiteral("Browse..."), this);
+    browse_ = new QPushButton(QCoreApplication::translate("CShareRow", "Browse..."), this);
     grid->addWidget(folder_, 1, 0, 1, 2);
     grid->addWidget(browse_, 1, 2);
-    auto* nameLabel = new QLabel(QStringLiteral("This computer's name there:"), this);
+    auto* nameLabel =
+        new QLabel(QCoreApplication::translate("CShareRow", "This computer's name there:"), this);
     grid->addWidget(nameLabel, 2, 0);
     name_ = new QLineEdit(QString::fromStdString(name), this);
     nameLabel->setBuddy(name_);
@@ -61,14 +64,16 @@ std::string CShareRow::Problem() const {
     }
     const QFileInfo info(QString::fromStdString(folder));
     if (!info.isAbsolute() || !info.isDir()) {
-        return "The share folder " + folder + " does not exist.";
+        return QCoreApplication::translate("CShareRow", "The share folder %1 does not exist.")
+            .arg(QString::fromStdString(folder))
+            .toStdString();
     }
     return {};
 }
 
 void CShareRow::Browse() {
-    const QString picked = QFileDialog::getExistingDirectory(this, QStringLiteral("Share folder"),
-                                                             folder_->text().trimmed());
+    const QString picked = QFileDialog::getExistingDirectory(
+        this, QCoreApplication::translate("CShareRow", "Share folder"), folder_->text().trimmed());
     if (!picked.isEmpty()) {
         folder_->setText(picked);
     }

@@ -66,12 +66,16 @@ void CShareSnapshots::OnThreadFinished() {
     } else if (result.status == Status::NotWal) {
         notWal_ = true;
         ShowMessage(
-            "Hourglint cannot share its history with your other computers: its database "
-            "does not use write-ahead logging on this file system, so no consistent copy can "
-            "be made while it runs.\nNo snapshots are written until the next start.");
+            tr("Hourglint cannot share its history with your other computers: its database "
+               "does not use write-ahead logging on this file system, so no consistent copy can "
+               "be made while it runs.\nNo snapshots are written until the next start.")
+                .toStdString());
     } else if (result.status != Status::Cancelled && failure_.First()) {
-        ShowMessage("Cannot share the history with your other computers through the folder " +
-                    share_.Folder() + ":\n" + result.error + "\nHourglint tries again in an hour.");
+        ShowMessage(
+            tr("Cannot share the history with your other computers through the folder "
+               "%1:\n%2\nHourglint tries again in an hour.")
+                .arg(QString::fromStdString(share_.Folder()), QString::fromStdString(result.error))
+                .toStdString());
     }
     emit Finished(result);
 }

@@ -8,15 +8,15 @@
 #include "shell/ProgramIcon.h"
 
 CShellTray::CShellTray(QObject* parent) : QObject(parent) {
-    toggle_ = menu_.AppendItem(QStringLiteral("Show/Hide the Program"), 32772);
+    toggle_ = menu_.AppendItem(tr("Show/Hide the Program"), 32772);
     menu_.addSeparator();
-    report_ = menu_.AppendItem(QStringLiteral("&Report"), 32774);
+    report_ = menu_.AppendItem(tr("&Report"), 32774);
     // &H is the first item's: "&Hide" and "&Show".
-    history_ = menu_.AppendItem(QStringLiteral("H&istory"), 32775);
-    config_ = menu_.AppendItem(QStringLiteral("&Config"), 32773);
+    history_ = menu_.AppendItem(tr("H&istory"), 32775);
+    config_ = menu_.AppendItem(tr("&Config"), 32773);
     menu_.addSeparator();
-    about_ = menu_.AppendItem(QStringLiteral("&About"), 57664);
-    exit_ = menu_.AppendItem(QStringLiteral("E&xit"), 32783);
+    about_ = menu_.AppendItem(tr("&About"), 57664);
+    exit_ = menu_.AppendItem(tr("E&xit"), 32783);
     menu_.LoadToolbar(ControlResources::kTrayToolbar, ControlResources::kTrayToolbarCommands);
 
     connect(toggle_, &QAction::triggered, this, &CShellTray::Toggle);
@@ -129,7 +129,7 @@ void CShellTray::Toggle() {
 }
 
 void CShellTray::UpdateMenu() {
-    toggle_->setText((visible_ ? QStringLiteral("&Hide ") : QStringLiteral("&Show ")) + tip_);
+    toggle_->setText((visible_ ? tr("&Hide %1") : tr("&Show %1")).arg(tip_));
 }
 
 void CShellTray::OnActivated(QSystemTrayIcon::ActivationReason reason) {
