@@ -5,99 +5,99 @@
     <name>CAboutDlg</name>
     <message>
         <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne sur la plateforme Wayland native, car Xwayland est injoignable&#xa0;: la fenêtre ne peut ni rester au-dessus des autres ni être placée.</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Hourglint</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Hourglint&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Hourglint</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance&#xa0;:</translation>
     </message>
     <message>
         <source>Sales:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventes&#xa0;:</translation>
     </message>
     <message>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil&#xa0;:</translation>
     </message>
     <message>
         <source>Hourglint Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint version %1</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure&#xa0;; sans aucune garantie.</translation>
     </message>
     <message>
         <source>Foreground read from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier plan lu depuis&#xa0;: %1</translation>
     </message>
     <message>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CAlarmNotifier</name>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n&#xa0;heure</numerusform>
+            <numerusform>%n&#xa0;heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n&#xa0;minute</numerusform>
+            <numerusform>%n&#xa0;minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>Hourglint alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme de Hourglint</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 has been in use for %2 today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été utilisé pendant %2 aujourd&apos;hui.</translation>
     </message>
 </context>
 <context>
     <name>CAlarmView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;alarme</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>Alt+Down or F4 opens the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Bas ou F4 ouvre le calendrier.</translation>
     </message>
 </context>
 <context>
@@ -309,135 +309,135 @@ Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redis
     <name>CConfigDlg</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log on to Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer automatiquement Hourglint à l&apos;ouverture de session Windows</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer automatiquement Hourglint à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Automatically minimize to system tray when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire automatiquement dans la zone de notification au démarrage de Hourglint</translation>
     </message>
     <message>
         <source>Load data of the same day from database when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les données du jour depuis la base de données au démarrage de Hourglint</translation>
     </message>
     <message>
         <source>Show a desktop notification for each alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une notification de bureau pour chaque alarme</translation>
     </message>
     <message>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données</translation>
     </message>
     <message>
         <source>Automatically save data into database for every</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer automatiquement les données dans la base de données toutes les</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Alpha value used to describe the opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur alpha décrivant l&apos;opacité de la fenêtre</translation>
     </message>
     <message>
         <source>transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>transparent</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>opaque</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Alarm when the running time of a program reaches every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme chaque fois que la durée d&apos;utilisation d&apos;un programme atteint un multiple de</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence</translation>
     </message>
     <message>
         <source>Several computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs ordinateurs</translation>
     </message>
     <message>
         <source>Seconds between saves into the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes entre deux enregistrements dans la base de données</translation>
     </message>
     <message>
         <source>From %1 to %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 à %2&#xa0;secondes.</translation>
     </message>
     <message>
         <source>Minutes of running time between alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes d&apos;utilisation entre deux alarmes</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 à %2&#xa0;minutes.</translation>
     </message>
     <message>
         <source>Minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes sans saisie au clavier ni à la souris</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 à %2&#xa0;minutes&#xa0;; le comptage s&apos;arrête au bout de ce temps si la case précédente est cochée.</translation>
     </message>
     <message>
         <source>Opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité de la fenêtre</translation>
     </message>
     <message>
         <source>From %1, nearly transparent, to %2, opaque.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1, presque transparent, à %2, opaque.</translation>
     </message>
     <message>
         <source>Stop counting after</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter de compter après</translation>
     </message>
     <message>
         <source>minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes sans saisie au clavier ni à la souris</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>
@@ -477,22 +477,22 @@ Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redis
     <name>CDigitLabel</name>
     <message>
         <source>Date and running time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et durée d&apos;utilisation</translation>
     </message>
     <message>
         <source>%1, %2 hours %3 minutes %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;heures %3&#xa0;minutes %4&#xa0;secondes</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>CDragDropTreeCtrl</name>
     <message>
         <source>Please drop on a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez déposer sur un groupe&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -546,122 +546,122 @@ ou activez «&#xa0;Hourglint focused window&#xa0;» dans l&apos;application Exte
     <name>CGraphOneLiveView</name>
     <message>
         <source>Live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe en direct</translation>
     </message>
     <message>
         <source>No valid pInputData</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée pInputData valide</translation>
     </message>
     <message>
         <source>Nobody is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;est au premier plan.</translation>
     </message>
     <message>
         <source>%1 is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est au premier plan.</translation>
     </message>
     <message>
         <source>Lane</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Seconds shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes affichées</translation>
     </message>
     <message>
         <source>Last in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière fois au premier plan</translation>
     </message>
     <message>
         <source>Not in the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent du graphe</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>%1 s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1&#xa0;s</translation>
     </message>
 </context>
 <context>
     <name>CGroupDlg</name>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les groupes</translation>
     </message>
     <message>
         <source>Drag items onto group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser les éléments sur un groupe&#xa0;:</translation>
     </message>
     <message>
         <source>Groups and their programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes et leurs programmes</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Name of a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;un nouveau groupe</translation>
     </message>
     <message>
         <source>Add New Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un groupe</translation>
     </message>
     <message>
         <source>Delete Selected Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le groupe sélectionné</translation>
     </message>
     <message>
         <source>&amp;Move to group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer vers un groupe...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The length of group name should not be more than 50!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un groupe ne doit pas dépasser 50&#xa0;caractères&#xa0;!</translation>
     </message>
     <message>
         <source>Please input a group name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom de groupe&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a item to delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression impossible. Veuillez sélectionner un élément à supprimer&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression impossible. Veuillez sélectionner un groupe&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t delete default group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le groupe par défaut&#xa0;!</translation>
     </message>
     <message>
         <source>Please select a program to move!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un programme à déplacer&#xa0;!</translation>
     </message>
     <message>
         <source>There is no other group yet: add one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore d&apos;autre groupe&#xa0;: ajoutez-en un d&apos;abord.</translation>
     </message>
     <message>
         <source>Close without saving the changes to the groups?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer les modifications des groupes&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -675,65 +675,65 @@ ou activez «&#xa0;Hourglint focused window&#xa0;» dans l&apos;application Exte
     <name>CHGView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Windows Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la fenêtre</translation>
     </message>
     <message>
         <source>Window Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la fenêtre</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;h</translation>
     </message>
     <message>
         <source>Nothing was used in these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été utilisé ces jours-là.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChartView</name>
     <message>
         <source>History chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de l&apos;historique</translation>
     </message>
     <message>
         <source>%1 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en tout.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>%1:00 to %2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1:00 à %2:00</translation>
     </message>
 </context>
 <context>
@@ -823,7 +823,7 @@ ou activez «&#xa0;Hourglint focused window&#xa0;» dans l&apos;application Exte
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles</translation>
     </message>
 </context>
 <context>
@@ -891,22 +891,22 @@ L&apos;afficher maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Totals of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la période</translation>
     </message>
     <message>
         <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
-        <translation type="unfinished">Les instantanés ne contiennent que des jours&#xa0;: les heures sont celles de cet ordinateur.</translation>
+        <translation>Les instantanés ne contiennent que des jours&#xa0;: les heures sont celles de cet ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>CHtmlReportExport</name>
     <message>
         <source>the chart image would replace the page</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image du graphique remplacerait la page</translation>
     </message>
     <message>
         <source>the chart image cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image du graphique ne peut pas être créée</translation>
     </message>
 </context>
 <context>
@@ -944,72 +944,72 @@ L&apos;afficher maintenant&#xa0;?</translation>
     <name>CLiveFrame</name>
     <message>
         <source>Live Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe en direct</translation>
     </message>
 </context>
 <context>
     <name>CLiveView</name>
     <message>
         <source>Live Graph of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe en direct de Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainDialogBar</name>
     <message>
         <source>&amp;LiveGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;direct</translation>
     </message>
     <message>
         <source>Show live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le graphe en direct</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport</translation>
     </message>
     <message>
         <source>Analyze and report</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser et établir un rapport</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique</translation>
     </message>
     <message>
         <source>Where the days went: days and hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Où sont passés les jours&#xa0;: jours et heures</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Configuration and preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration et préférences</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Running programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes en cours</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes</translation>
     </message>
     <message>
         <source>Do you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous quitter le programme&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1049,158 +1049,162 @@ L&apos;afficher maintenant&#xa0;?</translation>
     <name>CReportDialogBar</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the report as HTML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport dans un fichier HTML</translation>
     </message>
     <message>
         <source>Set &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groupes</translation>
     </message>
     <message>
         <source>Manage groups and programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les groupes et les programmes</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique</translation>
     </message>
     <message>
         <source>The days around this one, and its hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours autour de celui-ci, et ses heures</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished">Afficher&#xa0;:</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur</translation>
     </message>
     <message>
         <source>All computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les ordinateurs</translation>
     </message>
     <message>
         <source>Set Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Previous day (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour précédent (Alt+Gauche)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour précédent</translation>
     </message>
     <message>
         <source>Next day (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant (Alt+Droite)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rafraîchir</translation>
     </message>
 </context>
 <context>
     <name>CReportFrame</name>
     <message>
         <source>Log Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d&apos;activité</translation>
     </message>
     <message>
         <source>Computing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du rapport…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de rapport %1&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Report generated successfully!
 
 View Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport a été créé.
+
+L&apos;afficher maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>CReportModel</name>
     <message>
         <source>Top 5 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 premiers processus</translation>
     </message>
     <message>
         <source>Top 5 Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>5 premiers groupes</translation>
     </message>
 </context>
 <context>
     <name>CReportSaveDialog</name>
     <message>
         <source>Hourglint Report Files (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de rapport Hourglint (*.htm)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de rapport %1&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CReportWorker</name>
     <message>
         <source>The work could not be finished: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul n&apos;a pas pu être terminé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CShareRow</name>
     <message>
         <source>Share my history with my other computers through the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager mon historique avec mes autres ordinateurs via le dossier</translation>
     </message>
     <message>
         <source>(not shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non partagé)</translation>
     </message>
     <message>
         <source>Share folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier partagé</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>This computer&apos;s name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de cet ordinateur dans ce dossier&#xa0;:</translation>
     </message>
     <message>
         <source>The share folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -1208,48 +1212,51 @@ View Now?</source>
     <message>
         <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
 No snapshots are written until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint ne peut pas partager son historique avec vos autres ordinateurs&#xa0;: sa base de données n&apos;utilise pas de journal à écriture anticipée (WAL) sur ce système de fichiers, aucune copie cohérente ne peut donc en être faite pendant qu&apos;il tourne.
+Aucun instantané ne sera écrit avant le prochain démarrage.</translation>
     </message>
     <message>
         <source>Cannot share the history with your other computers through the folder %1:
 %2
 Hourglint tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager l&apos;historique avec vos autres ordinateurs via le dossier %1&#xa0;:
+%2
+Hourglint réessaiera dans une heure.</translation>
     </message>
 </context>
 <context>
     <name>CShellTray</name>
     <message>
         <source>Show/Hide the Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer le programme</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer %1</translation>
     </message>
     <message>
         <source>&amp;Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher %1</translation>
     </message>
 </context>
 <context>
@@ -1298,23 +1305,23 @@ Hourglint tries again in an hour.</source>
     <name>CStaticBarVView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>No report is shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapport n&apos;est encore affiché.</translation>
     </message>
     <message>
         <source>No rows to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne à dessiner.</translation>
     </message>
     <message>
         <source>Bars for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres pour %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -1614,100 +1621,100 @@ Pris en charge&#xa0;: %2.</translation>
     <name>HistoryHtml</name>
     <message>
         <source>History of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <source>From: %1 To: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&#xa0;: %1 Au&#xa0;: %2</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;: %1</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two items of a list of computer names.</extracomment>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Computers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateurs&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished">Moyenne quotidienne</translation>
+        <translation>Moyenne quotidienne</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Part</translation>
+        <translation>Part</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Généré par</translation>
     </message>
 </context>
 <context>
     <name>HistoryText</name>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
 </context>
 <context>
     <name>HistoryTitles</name>
     <message>
         <source>Time per day from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par jour du %1 au %2</translation>
     </message>
     <message numerus="yes">
         <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un jour moyen du %1 au %2&#xa0;: le temps de chaque heure divisé par %n&#xa0;jour</numerusform>
+            <numerusform>Un jour moyen du %1 au %2&#xa0;: le temps de chaque heure divisé par %n&#xa0;jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Time per hour on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par heure le %1</translation>
     </message>
 </context>
 <context>
     <name>HtmlReportText</name>
     <message>
         <source>Log Report of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d&apos;activité de Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;Today&quot;: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Aujourd&apos;hui&#xa0;»&#xa0;: %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;: %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Généré par</translation>
     </message>
 </context>
 <context>
@@ -1779,7 +1786,7 @@ Pris en charge&#xa0;: %2.</translation>
     <name>MergedHistoryModel</name>
     <message>
         <source>its hours could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ses heures n&apos;ont pas pu être lues</translation>
     </message>
 </context>
 <context>
@@ -1787,104 +1794,114 @@ Pris en charge&#xa0;: %2.</translation>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation n&apos;a plus assez
+de mémoire ou de ressources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;accès spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier spécifié.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;association du nom de fichier est
+incomplète ou non valide.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car le délai de la requête a expiré.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE a échoué.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car d&apos;autres transactions DDE
+étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n&apos;est associée
+à l&apos;extension de nom de fichier donnée.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de liens dynamiques (DLL) spécifiée est introuvable.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien hypertexte&#xa0;:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien qui appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>it is the database in use</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est la base de données utilisée</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>%1: it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: c&apos;est un lien qui appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is no longer a pipe or device</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est plus un tube ni un périphérique</translation>
     </message>
 </context>
 <context>
@@ -1914,35 +1931,35 @@ with the given filename extension.</source>
     <name>ReportMode</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>Week Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne semaine</translation>
     </message>
     <message>
         <source>Month Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne mois</translation>
     </message>
     <message>
         <source>Year Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne année</translation>
     </message>
 </context>
 <context>
