@@ -5,99 +5,99 @@
     <name>CAboutDlg</name>
     <message>
         <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ejecuta en la plataforma propia de Wayland, ya que no se pudo acceder a Xwayland: no es posible mantener la ventana encima de las demás ni colocarla.</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Hourglint</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Hourglint&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de Hourglint</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte:</translation>
     </message>
     <message>
         <source>Sales:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventas:</translation>
     </message>
     <message>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web:</translation>
     </message>
     <message>
         <source>Hourglint Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint versión %1</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior; sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Foreground read from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer plano leído de: %1</translation>
     </message>
     <message>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de datos: %1</translation>
     </message>
 </context>
 <context>
     <name>CAlarmNotifier</name>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Hourglint alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de Hourglint</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 has been in use for %2 today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lleva hoy %2 en uso.</translation>
     </message>
 </context>
 <context>
     <name>CAlarmView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de uso</translation>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de alarma</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>Alt+Down or F4 opens the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Abajo o F4 abre el calendario.</translation>
     </message>
 </context>
 <context>
@@ -306,135 +306,135 @@ Esto es software libre: puede modificarlo y redistribuirlo. NO hay NINGUNA GARAN
     <name>CConfigDlg</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log on to Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar Hourglint automáticamente al iniciar sesión en Windows</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar Hourglint automáticamente al iniciar sesión</translation>
     </message>
     <message>
         <source>Automatically minimize to system tray when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar automáticamente a la bandeja del sistema al iniciar Hourglint</translation>
     </message>
     <message>
         <source>Load data of the same day from database when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar de la base de datos los datos del mismo día al iniciar Hourglint</translation>
     </message>
     <message>
         <source>Show a desktop notification for each alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar una notificación de escritorio por cada alarma</translation>
     </message>
     <message>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores por defecto</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de datos</translation>
     </message>
     <message>
         <source>Automatically save data into database for every</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar automáticamente los datos en la base de datos cada</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz</translation>
     </message>
     <message>
         <source>Alpha value used to describe the opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor alfa que define la opacidad de la ventana</translation>
     </message>
     <message>
         <source>transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>transparente</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>opaca</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Alarm when the running time of a program reaches every</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar la alarma cada vez que el tiempo de uso de un programa sume</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencia</translation>
     </message>
     <message>
         <source>Several computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios equipos</translation>
     </message>
     <message>
         <source>Seconds between saves into the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos entre guardados en la base de datos</translation>
     </message>
     <message>
         <source>From %1 to %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 segundos.</translation>
     </message>
     <message>
         <source>Minutes of running time between alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de tiempo de uso entre alarmas</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 minutos.</translation>
     </message>
     <message>
         <source>Minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos sin actividad del teclado ni del ratón</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 minutos; el recuento se detiene tras ellos si la casilla anterior está marcada.</translation>
     </message>
     <message>
         <source>Opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad de la ventana</translation>
     </message>
     <message>
         <source>From %1, nearly transparent, to %2, opaque.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1, casi transparente, a %2, opaca.</translation>
     </message>
     <message>
         <source>Stop counting after</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de contar tras</translation>
     </message>
     <message>
         <source>minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos sin actividad del teclado ni del ratón</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
 </context>
 <context>
@@ -474,22 +474,22 @@ Esto es software libre: puede modificarlo y redistribuirlo. NO hay NINGUNA GARAN
     <name>CDigitLabel</name>
     <message>
         <source>Date and running time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y tiempo de uso</translation>
     </message>
     <message>
         <source>%1, %2 hours %3 minutes %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 horas %3 minutos %4 segundos</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
     <name>CDragDropTreeCtrl</name>
     <message>
         <source>Please drop on a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Suéltelo sobre un grupo!</translation>
     </message>
 </context>
 <context>
@@ -543,122 +543,122 @@ o active «Hourglint focused window» en la aplicación Extensiones. GNOME en Wa
     <name>CGraphOneLiveView</name>
     <message>
         <source>Live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico en vivo</translation>
     </message>
     <message>
         <source>No valid pInputData</source>
-        <translation type="unfinished"></translation>
+        <translation>pInputData no válido</translation>
     </message>
     <message>
         <source>Nobody is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa está en primer plano.</translation>
     </message>
     <message>
         <source>%1 is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en primer plano.</translation>
     </message>
     <message>
         <source>Lane</source>
-        <translation type="unfinished"></translation>
+        <translation>Carril</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Seconds shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos mostrados</translation>
     </message>
     <message>
         <source>Last in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Última vez en primer plano</translation>
     </message>
     <message>
         <source>Not in the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del gráfico</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>%1 s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace %1 s</translation>
     </message>
 </context>
 <context>
     <name>CGroupDlg</name>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar grupo</translation>
     </message>
     <message>
         <source>Drag items onto group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre los elementos a un grupo:</translation>
     </message>
     <message>
         <source>Groups and their programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos y sus programas</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Name of a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de un grupo nuevo</translation>
     </message>
     <message>
         <source>Add New Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir grupo nuevo</translation>
     </message>
     <message>
         <source>Delete Selected Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el grupo seleccionado</translation>
     </message>
     <message>
         <source>&amp;Move to group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover al grupo...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The length of group name should not be more than 50!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El nombre del grupo no debe tener más de 50 caracteres!</translation>
     </message>
     <message>
         <source>Please input a group name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un nombre de grupo!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a item to delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar. ¡Seleccione un elemento que borrar!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar. ¡Seleccione un grupo!</translation>
     </message>
     <message>
         <source>Can&apos;t delete default group!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede borrar el grupo predeterminado!</translation>
     </message>
     <message>
         <source>Please select a program to move!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione un programa que mover!</translation>
     </message>
     <message>
         <source>There is no other group yet: add one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ningún otro grupo: añada uno primero.</translation>
     </message>
     <message>
         <source>Close without saving the changes to the groups?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cerrar sin guardar los cambios en los grupos?</translation>
     </message>
 </context>
 <context>
@@ -672,65 +672,65 @@ o active «Hourglint focused window» en la aplicación Extensiones. GNOME en Wa
     <name>CHGView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso</translation>
     </message>
     <message>
         <source>Windows Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la ventana</translation>
     </message>
     <message>
         <source>Window Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la ventana</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de uso</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>Nothing was used in these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se usó nada en estos días.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChartView</name>
     <message>
         <source>History chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico del historial</translation>
     </message>
     <message>
         <source>%1 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>%1:00 to %2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1:00 a %2:00</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@ o active «Hourglint focused window» en la aplicación Extensiones. GNOME en Wa
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos</translation>
     </message>
 </context>
 <context>
@@ -888,22 +888,22 @@ View it now?</source>
     </message>
     <message>
         <source>Totals of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales del intervalo</translation>
     </message>
     <message>
         <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
-        <translation type="unfinished">Las instantáneas solo contienen días: las horas son las de este equipo.</translation>
+        <translation>Las instantáneas solo contienen días: las horas son las de este equipo.</translation>
     </message>
 </context>
 <context>
     <name>CHtmlReportExport</name>
     <message>
         <source>the chart image would replace the page</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen del gráfico sustituiría a la página</translation>
     </message>
     <message>
         <source>the chart image cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la imagen del gráfico</translation>
     </message>
 </context>
 <context>
@@ -941,72 +941,72 @@ View it now?</source>
     <name>CLiveFrame</name>
     <message>
         <source>Live Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico en vivo</translation>
     </message>
 </context>
 <context>
     <name>CLiveView</name>
     <message>
         <source>Live Graph of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico en vivo de Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainDialogBar</name>
     <message>
         <source>&amp;LiveGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;vivo</translation>
     </message>
     <message>
         <source>Show live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el gráfico en vivo</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe</translation>
     </message>
     <message>
         <source>Analyze and report</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar y hacer informes</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>Where the days went: days and hours</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué se fueron los días: días y horas</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>Configuration and preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración y preferencias</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Running programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas en ejecución</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas</translation>
     </message>
     <message>
         <source>Do you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea salir del programa?</translation>
     </message>
 </context>
 <context>
@@ -1046,158 +1046,162 @@ View it now?</source>
     <name>CReportDialogBar</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Guardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the report as HTML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el informe como archivo HTML</translation>
     </message>
     <message>
         <source>Set &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;rupos</translation>
     </message>
     <message>
         <source>Manage groups and programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar grupos y programas</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>The days around this one, and its hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Los días alrededor de este, y sus horas</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished">Mostrar:</translation>
+        <translation>Mostrar:</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo</translation>
     </message>
     <message>
         <source>All computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los equipos</translation>
     </message>
     <message>
         <source>Set Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>Previous day (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior (Alt+Izquierda)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior</translation>
     </message>
     <message>
         <source>Next day (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente (Alt+Derecha)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
 </context>
 <context>
     <name>CReportFrame</name>
     <message>
         <source>Log Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de uso</translation>
     </message>
     <message>
         <source>Computing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando el informe…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo del informe %1:
+%2</translation>
     </message>
     <message>
         <source>Report generated successfully!
 
 View Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Informe generado correctamente!
+
+¿Verlo ahora?</translation>
     </message>
 </context>
 <context>
     <name>CReportModel</name>
     <message>
         <source>Top 5 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 5 procesos principales</translation>
     </message>
     <message>
         <source>Top 5 Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 5 grupos principales</translation>
     </message>
 </context>
 <context>
     <name>CReportSaveDialog</name>
     <message>
         <source>Hourglint Report Files (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de informe de Hourglint (*.htm)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo del informe %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CReportWorker</name>
     <message>
         <source>The work could not be finished: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo terminar el trabajo: %1</translation>
     </message>
 </context>
 <context>
     <name>CShareRow</name>
     <message>
         <source>Share my history with my other computers through the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir mi historial con mis otros equipos mediante la carpeta</translation>
     </message>
     <message>
         <source>(not shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin compartir)</translation>
     </message>
     <message>
         <source>Share folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta compartida</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>This computer&apos;s name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de este equipo allí:</translation>
     </message>
     <message>
         <source>The share folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida %1 no existe.</translation>
     </message>
 </context>
 <context>
@@ -1205,48 +1209,51 @@ View Now?</source>
     <message>
         <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
 No snapshots are written until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint no puede compartir su historial con sus otros equipos: su base de datos no usa el registro de escritura anticipada (WAL) en este sistema de archivos, así que no se puede hacer una copia coherente mientras se ejecuta.
+No se escribirá ninguna instantánea hasta el próximo inicio.</translation>
     </message>
     <message>
         <source>Cannot share the history with your other computers through the folder %1:
 %2
 Hourglint tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede compartir el historial con sus otros equipos mediante la carpeta %1:
+%2
+Hourglint lo volverá a intentar dentro de una hora.</translation>
     </message>
 </context>
 <context>
     <name>CShellTray</name>
     <message>
         <source>Show/Hide the Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar el programa</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oc&amp;ultar %1</translation>
     </message>
     <message>
         <source>&amp;Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar %1</translation>
     </message>
 </context>
 <context>
@@ -1295,23 +1302,23 @@ Hourglint tries again in an hour.</source>
     <name>CStaticBarVView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>No report is shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se muestra ningún informe.</translation>
     </message>
     <message>
         <source>No rows to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay filas que dibujar.</translation>
     </message>
     <message>
         <source>Bars for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras de %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
@@ -1611,100 +1618,100 @@ Compatibles: %2.</translation>
     <name>HistoryHtml</name>
     <message>
         <source>History of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de guardado: %1</translation>
     </message>
     <message>
         <source>From: %1 To: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde: %1 Hasta: %2</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two items of a list of computer names.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Computers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos: %1</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished">Media diaria</translation>
+        <translation>Media diaria</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Porcentaje</translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Generado con</translation>
     </message>
 </context>
 <context>
     <name>HistoryText</name>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
 </context>
 <context>
     <name>HistoryTitles</name>
     <message>
         <source>Time per day from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo por día de %1 a %2</translation>
     </message>
     <message numerus="yes">
         <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un día medio de %1 a %2: el tiempo de cada hora dividido entre %n día</numerusform>
+            <numerusform>Un día medio de %1 a %2: el tiempo de cada hora dividido entre %n días</numerusform>
         </translation>
     </message>
     <message>
         <source>Time per hour on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo por hora el %1</translation>
     </message>
 </context>
 <context>
     <name>HtmlReportText</name>
     <message>
         <source>Log Report of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de uso de Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de guardado: %1</translation>
     </message>
     <message>
         <source>&quot;Today&quot;: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«Hoy»: %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Generado con</translation>
     </message>
 </context>
 <context>
@@ -1776,7 +1783,7 @@ Compatibles: %2.</translation>
     <name>MergedHistoryModel</name>
     <message>
         <source>its hours could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron leer sus horas</translation>
     </message>
 </context>
 <context>
@@ -1784,104 +1791,114 @@ Compatibles: %2.</translation>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo especificado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la ruta especificada.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema operativo denegó
+el acceso al archivo especificado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había memoria suficiente para completar la operación.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo .EXE no es válido
+(no es un .EXE de Win32 o hay un error en la imagen .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo una infracción de uso compartido. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La asociación del nombre de archivo
+está incompleta o no es válida.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción DDE no se pudo
+completar porque se agotó el tiempo de espera.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción DDE falló.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción DDE no se pudo
+completar porque se estaban procesando
+otras transacciones DDE.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna aplicación asociada
+con la extensión de nombre de archivo dada.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca de vínculos dinámicos especificada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error desconocido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el hipervínculo:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace de otro usuario</translation>
     </message>
     <message>
         <source>it is the database in use</source>
-        <translation type="unfinished"></translation>
+        <translation>es la base de datos en uso</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>%1: it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es un enlace de otro usuario</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>it is no longer a pipe or device</source>
-        <translation type="unfinished"></translation>
+        <translation>ya no es una tubería ni un dispositivo</translation>
     </message>
 </context>
 <context>
@@ -1911,35 +1928,35 @@ with the given filename extension.</source>
     <name>ReportMode</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayer</translation>
     </message>
     <message>
         <source>Week Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media semanal</translation>
     </message>
     <message>
         <source>Month Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media mensual</translation>
     </message>
     <message>
         <source>Year Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media anual</translation>
     </message>
 </context>
 <context>
