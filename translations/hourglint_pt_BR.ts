@@ -5,99 +5,99 @@
     <name>CAboutDlg</name>
     <message>
         <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Executando na plataforma nativa do Wayland, pois o Xwayland não pôde ser acessado: não é possível manter a janela por cima nem posicioná-la.</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Hourglint</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Hourglint&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone do Hourglint</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte:</translation>
     </message>
     <message>
         <source>Sales:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendas:</translation>
     </message>
     <message>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Hourglint Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint versão %1</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software livre sob a GNU GPL, versão 3 ou posterior; sem garantias.</translation>
     </message>
     <message>
         <source>Foreground read from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro plano lido de: %1</translation>
     </message>
     <message>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco de dados: %1</translation>
     </message>
 </context>
 <context>
     <name>CAlarmNotifier</name>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Hourglint alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme do Hourglint</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 has been in use for %2 today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esteve em uso por %2 hoje.</translation>
     </message>
 </context>
 <context>
     <name>CAlarmView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processo</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de execução</translation>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora do alarme</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>Alt+Down or F4 opens the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Baixo ou F4 abre o calendário.</translation>
     </message>
 </context>
 <context>
@@ -306,135 +306,135 @@ Este é um software livre: você é livre para alterá-lo e redistribuí-lo. NÃ
     <name>CConfigDlg</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log on to Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o Hourglint automaticamente ao entrar no Windows</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o Hourglint automaticamente ao entrar na sessão</translation>
     </message>
     <message>
         <source>Automatically minimize to system tray when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar automaticamente para a bandeja do sistema ao iniciar o Hourglint</translation>
     </message>
     <message>
         <source>Load data of the same day from database when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar do banco de dados os dados do mesmo dia ao iniciar o Hourglint</translation>
     </message>
     <message>
         <source>Show a desktop notification for each alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar uma notificação na área de trabalho a cada alarme</translation>
     </message>
     <message>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar padrões</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco de dados</translation>
     </message>
     <message>
         <source>Automatically save data into database for every</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar os dados no banco de dados automaticamente a cada</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Alpha value used to describe the opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor alfa que define a opacidade da janela</translation>
     </message>
     <message>
         <source>transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>transparente</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>opaca</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Alarm when the running time of a program reaches every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmar sempre que o tempo de execução de um programa completar mais</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausência</translation>
     </message>
     <message>
         <source>Several computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vários computadores</translation>
     </message>
     <message>
         <source>Seconds between saves into the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos entre os salvamentos no banco de dados</translation>
     </message>
     <message>
         <source>From %1 to %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 segundos.</translation>
     </message>
     <message>
         <source>Minutes of running time between alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de tempo de execução entre alarmes</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 minutos.</translation>
     </message>
     <message>
         <source>Minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos sem entrada de teclado ou mouse</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 minutos; a contagem para depois deles quando a caixa anterior está marcada.</translation>
     </message>
     <message>
         <source>Opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidade da janela</translation>
     </message>
     <message>
         <source>From %1, nearly transparent, to %2, opaque.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1, quase transparente, a %2, opaca.</translation>
     </message>
     <message>
         <source>Stop counting after</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar de contar após</translation>
     </message>
     <message>
         <source>minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos sem entrada de teclado ou mouse</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
 </context>
 <context>
@@ -474,22 +474,22 @@ Este é um software livre: você é livre para alterá-lo e redistribuí-lo. NÃ
     <name>CDigitLabel</name>
     <message>
         <source>Date and running time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e tempo de execução</translation>
     </message>
     <message>
         <source>%1, %2 hours %3 minutes %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 horas %3 minutos %4 segundos</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
     <name>CDragDropTreeCtrl</name>
     <message>
         <source>Please drop on a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte sobre um grupo!</translation>
     </message>
 </context>
 <context>
@@ -543,122 +543,122 @@ ou ative &quot;Hourglint focused window&quot; no aplicativo Extensões. O GNOME 
     <name>CGraphOneLiveView</name>
     <message>
         <source>Live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico ao vivo</translation>
     </message>
     <message>
         <source>No valid pInputData</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum pInputData válido</translation>
     </message>
     <message>
         <source>Nobody is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa em primeiro plano.</translation>
     </message>
     <message>
         <source>%1 is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está em primeiro plano.</translation>
     </message>
     <message>
         <source>Lane</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Seconds shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos exibidos</translation>
     </message>
     <message>
         <source>Last in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Última vez em primeiro plano</translation>
     </message>
     <message>
         <source>Not in the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fora do gráfico</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora</translation>
     </message>
     <message>
         <source>%1 s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>há %1 s</translation>
     </message>
 </context>
 <context>
     <name>CGroupDlg</name>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar grupos</translation>
     </message>
     <message>
         <source>Drag items onto group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste os itens para um grupo:</translation>
     </message>
     <message>
         <source>Groups and their programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos e seus programas</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Name of a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de um novo grupo</translation>
     </message>
     <message>
         <source>Add New Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar grupo</translation>
     </message>
     <message>
         <source>Delete Selected Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir grupo selecionado</translation>
     </message>
     <message>
         <source>&amp;Move to group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover para o grupo...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The length of group name should not be more than 50!</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do grupo não deve ter mais de 50 caracteres!</translation>
     </message>
     <message>
         <source>Please input a group name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome de grupo!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a item to delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir. Selecione um item para excluir!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir. Selecione um grupo!</translation>
     </message>
     <message>
         <source>Can&apos;t delete default group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir o grupo padrão!</translation>
     </message>
     <message>
         <source>Please select a program to move!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um programa para mover!</translation>
     </message>
     <message>
         <source>There is no other group yet: add one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há outro grupo: adicione um primeiro.</translation>
     </message>
     <message>
         <source>Close without saving the changes to the groups?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar sem salvar as alterações nos grupos?</translation>
     </message>
 </context>
 <context>
@@ -672,65 +672,65 @@ ou ative &quot;Hourglint focused window&quot; no aplicativo Extensões. O GNOME 
     <name>CHGView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processo</translation>
     </message>
     <message>
         <source>Windows Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da janela</translation>
     </message>
     <message>
         <source>Window Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da janela</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de execução</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>Nothing was used in these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi usado nestes dias.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChartView</name>
     <message>
         <source>History chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico do histórico</translation>
     </message>
     <message>
         <source>%1 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ao todo.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>%1:00 to %2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Das %1:00 às %2:00</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@ ou ative &quot;Hourglint focused window&quot; no aplicativo Extensões. O GNOME 
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos</translation>
     </message>
 </context>
 <context>
@@ -888,22 +888,22 @@ Visualizá-lo agora?</translation>
     </message>
     <message>
         <source>Totals of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Totais do intervalo</translation>
     </message>
     <message>
         <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
-        <translation type="unfinished">Os instantâneos contêm apenas dias: as horas são as deste computador.</translation>
+        <translation>Os instantâneos contêm apenas dias: as horas são as deste computador.</translation>
     </message>
 </context>
 <context>
     <name>CHtmlReportExport</name>
     <message>
         <source>the chart image would replace the page</source>
-        <translation type="unfinished"></translation>
+        <translation>a imagem do gráfico substituiria a página</translation>
     </message>
     <message>
         <source>the chart image cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a imagem do gráfico</translation>
     </message>
 </context>
 <context>
@@ -941,72 +941,72 @@ Visualizá-lo agora?</translation>
     <name>CLiveFrame</name>
     <message>
         <source>Live Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico ao vivo</translation>
     </message>
 </context>
 <context>
     <name>CLiveView</name>
     <message>
         <source>Live Graph of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico ao vivo do Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainDialogBar</name>
     <message>
         <source>&amp;LiveGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Show live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o gráfico ao vivo</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relatório</translation>
     </message>
     <message>
         <source>Analyze and report</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisar e gerar relatório</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico</translation>
     </message>
     <message>
         <source>Where the days went: days and hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Para onde foram os dias: dias e horas</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>Configuration and preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações e preferências</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Running programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas em execução</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes</translation>
     </message>
     <message>
         <source>Do you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja sair do programa?</translation>
     </message>
 </context>
 <context>
@@ -1046,158 +1046,162 @@ Visualizá-lo agora?</translation>
     <name>CReportDialogBar</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Salvar</translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save the report as HTML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o relatório como arquivo HTML</translation>
     </message>
     <message>
         <source>Set &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir &amp;grupos</translation>
     </message>
     <message>
         <source>Manage groups and programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciar grupos e programas</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico</translation>
     </message>
     <message>
         <source>The days around this one, and its hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dias em torno deste e suas horas</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished">Mostrar:</translation>
+        <translation>Mostrar:</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processo</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este computador</translation>
     </message>
     <message>
         <source>All computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os computadores</translation>
     </message>
     <message>
         <source>Set Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir data:</translation>
     </message>
     <message>
         <source>Previous day (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia anterior (Alt+Esquerda)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia anterior</translation>
     </message>
     <message>
         <source>Next day (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo dia (Alt+Direita)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo dia</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atualizar</translation>
     </message>
 </context>
 <context>
     <name>CReportFrame</name>
     <message>
         <source>Log Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de uso</translation>
     </message>
     <message>
         <source>Computing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando o relatório…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo do relatório %1:
+%2</translation>
     </message>
     <message>
         <source>Report generated successfully!
 
 View Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório gerado com sucesso!
+
+Visualizá-lo agora?</translation>
     </message>
 </context>
 <context>
     <name>CReportModel</name>
     <message>
         <source>Top 5 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 processos principais</translation>
     </message>
     <message>
         <source>Top 5 Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>5 grupos principais</translation>
     </message>
 </context>
 <context>
     <name>CReportSaveDialog</name>
     <message>
         <source>Hourglint Report Files (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de relatório do Hourglint (*.htm)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo do relatório %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CReportWorker</name>
     <message>
         <source>The work could not be finished: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir o trabalho: %1</translation>
     </message>
 </context>
 <context>
     <name>CShareRow</name>
     <message>
         <source>Share my history with my other computers through the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar meu histórico com meus outros computadores pela pasta</translation>
     </message>
     <message>
         <source>(not shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(não compartilhado)</translation>
     </message>
     <message>
         <source>Share folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta compartilhada</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar...</translation>
     </message>
     <message>
         <source>This computer&apos;s name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome deste computador lá:</translation>
     </message>
     <message>
         <source>The share folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta compartilhada %1 não existe.</translation>
     </message>
 </context>
 <context>
@@ -1205,48 +1209,51 @@ View Now?</source>
     <message>
         <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
 No snapshots are written until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Hourglint não consegue compartilhar seu histórico com seus outros computadores: o banco de dados dele não usa log de escrita antecipada (WAL) neste sistema de arquivos, então nenhuma cópia consistente pode ser feita enquanto ele está em execução.
+Nenhum instantâneo será gravado até a próxima inicialização.</translation>
     </message>
     <message>
         <source>Cannot share the history with your other computers through the folder %1:
 %2
 Hourglint tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível compartilhar o histórico com seus outros computadores pela pasta %1:
+%2
+O Hourglint tentará novamente em uma hora.</translation>
     </message>
 </context>
 <context>
     <name>CShellTray</name>
     <message>
         <source>Show/Hide the Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar o programa</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relatório</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>So&amp;bre</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;cultar %1</translation>
     </message>
     <message>
         <source>&amp;Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar %1</translation>
     </message>
 </context>
 <context>
@@ -1295,23 +1302,23 @@ Hourglint tries again in an hour.</source>
     <name>CStaticBarVView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>No report is shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum relatório exibido ainda.</translation>
     </message>
     <message>
         <source>No rows to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma linha para desenhar.</translation>
     </message>
     <message>
         <source>Bars for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras de %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
@@ -1611,100 +1618,100 @@ Suportados: %2.</translation>
     <name>HistoryHtml</name>
     <message>
         <source>History of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Histórico do Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo em: %1</translation>
     </message>
     <message>
         <source>From: %1 To: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De: %1 Até: %2</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two items of a list of computer names.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Computers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computadores: %1</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished">Média diária</translation>
+        <translation>Média diária</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Parcela</translation>
+        <translation>Parcela</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerado por</translation>
     </message>
 </context>
 <context>
     <name>HistoryText</name>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
 </context>
 <context>
     <name>HistoryTitles</name>
     <message>
         <source>Time per day from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo por dia de %1 a %2</translation>
     </message>
     <message numerus="yes">
         <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Um dia médio de %1 a %2: o tempo de cada hora dividido por %n dia</numerusform>
+            <numerusform>Um dia médio de %1 a %2: o tempo de cada hora dividido por %n dias</numerusform>
         </translation>
     </message>
     <message>
         <source>Time per hour on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo por hora em %1</translation>
     </message>
 </context>
 <context>
     <name>HtmlReportText</name>
     <message>
         <source>Log Report of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de uso do Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo em: %1</translation>
     </message>
     <message>
         <source>&quot;Today&quot;: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Hoje&quot;: %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerado por</translation>
     </message>
 </context>
 <context>
@@ -1776,7 +1783,7 @@ Suportados: %2.</translation>
     <name>MergedHistoryModel</name>
     <message>
         <source>its hours could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler suas horas</translation>
     </message>
 </context>
 <context>
@@ -1784,104 +1791,114 @@ Suportados: %2.</translation>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional está sem
+memória ou recursos.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O caminho especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional negou
+o acesso ao arquivo especificado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não havia memória suficiente para concluir a operação.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo .EXE é inválido
+(.EXE não Win32 ou erro na imagem .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu uma violação de compartilhamento. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>A associação de nome de arquivo está
+incompleta ou é inválida.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação DDE
+porque a solicitação expirou.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transação DDE falhou.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação DDE
+porque outras transações DDE
+estavam sendo processadas.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há aplicativo associado
+à extensão de nome de arquivo informada.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca de vínculo dinâmico especificada não foi encontrada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro desconhecido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o hiperlink:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link de outro usuário</translation>
     </message>
     <message>
         <source>it is the database in use</source>
-        <translation type="unfinished"></translation>
+        <translation>é o banco de dados em uso</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta</translation>
     </message>
     <message>
         <source>%1: it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: é um link de outro usuário</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>it is no longer a pipe or device</source>
-        <translation type="unfinished"></translation>
+        <translation>não é mais um pipe ou dispositivo</translation>
     </message>
 </context>
 <context>
@@ -1911,35 +1928,35 @@ with the given filename extension.</source>
     <name>ReportMode</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Processo</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontem</translation>
     </message>
     <message>
         <source>Week Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média semanal</translation>
     </message>
     <message>
         <source>Month Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média mensal</translation>
     </message>
     <message>
         <source>Year Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média anual</translation>
     </message>
 </context>
 <context>
