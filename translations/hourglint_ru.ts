@@ -5,101 +5,101 @@
     <name>CAboutDlg</name>
     <message>
         <source>Running on Wayland&apos;s own platform, as Xwayland could not be reached: staying on top and placing the window are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа на собственной платформе Wayland, так как Xwayland недоступен: окно не может оставаться поверх других и задавать своё положение.</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Hourglint</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Hourglint&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок Hourglint</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддержка:</translation>
     </message>
     <message>
         <source>Sales:</source>
-        <translation type="unfinished"></translation>
+        <translation>Продажи:</translation>
     </message>
     <message>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя страница:</translation>
     </message>
     <message>
         <source>Hourglint Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint версии %1</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later; no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободное ПО под лицензией GNU GPL версии 3 или новее; без каких-либо гарантий.</translation>
     </message>
     <message>
         <source>Foreground read from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Передний план определяется через: %1</translation>
     </message>
     <message>
         <source>Database: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>База данных: %1</translation>
     </message>
 </context>
 <context>
     <name>CAlarmNotifier</name>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
         </translation>
     </message>
     <message>
         <source>Hourglint alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Оповещение Hourglint</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 has been in use for %2 today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сегодня %1 используется уже %2.</translation>
     </message>
 </context>
 <context>
     <name>CAlarmView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесс</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время работы</translation>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время оповещения</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>Alt+Down or F4 opens the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Вниз или F4 открывает календарь.</translation>
     </message>
 </context>
 <context>
@@ -308,135 +308,135 @@ This is free software: you are free to change and redistribute it. There is NO W
     <name>CConfigDlg</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log on to Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически запускать Hourglint при входе в Windows</translation>
     </message>
     <message>
         <source>Automatically run Hourglint when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически запускать Hourglint при входе в систему</translation>
     </message>
     <message>
         <source>Automatically minimize to system tray when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически сворачивать в системный лоток при запуске Hourglint</translation>
     </message>
     <message>
         <source>Load data of the same day from database when Hourglint starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружать данные текущего дня из базы данных при запуске Hourglint</translation>
     </message>
     <message>
         <source>Show a desktop notification for each alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать уведомление на рабочем столе при каждом оповещении</translation>
     </message>
     <message>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>База данных</translation>
     </message>
     <message>
         <source>Automatically save data into database for every</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически сохранять данные в базу данных каждые</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>секунд</translation>
     </message>
     <message>
         <source>GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерфейс</translation>
     </message>
     <message>
         <source>Alpha value used to describe the opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение альфа-канала, задающее непрозрачность окна</translation>
     </message>
     <message>
         <source>transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>прозрачное</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>непрозрачное</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Оповещение</translation>
     </message>
     <message>
         <source>Alarm when the running time of a program reaches every</source>
-        <translation type="unfinished"></translation>
+        <translation>Оповещать каждый раз, когда программа проработает ещё</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>минут</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсутствие</translation>
     </message>
     <message>
         <source>Several computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Несколько компьютеров</translation>
     </message>
     <message>
         <source>Seconds between saves into the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал сохранения в базу данных, в секундах</translation>
     </message>
     <message>
         <source>From %1 to %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>От %1 до %2 секунд.</translation>
     </message>
     <message>
         <source>Minutes of running time between alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Время работы между оповещениями, в минутах</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>От %1 до %2 минут.</translation>
     </message>
     <message>
         <source>Minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>Время без ввода с клавиатуры или мыши, в минутах</translation>
     </message>
     <message>
         <source>From %1 to %2 minutes; counting stops after them when the box before is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>От %1 до %2 минут; по их истечении учёт останавливается, если отмечен флажок перед полем.</translation>
     </message>
     <message>
         <source>Opacity of the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Непрозрачность окна</translation>
     </message>
     <message>
         <source>From %1, nearly transparent, to %2, opaque.</source>
-        <translation type="unfinished"></translation>
+        <translation>От %1 (почти прозрачное) до %2 (непрозрачное).</translation>
     </message>
     <message>
         <source>Stop counting after</source>
-        <translation type="unfinished"></translation>
+        <translation>Останавливать учёт после</translation>
     </message>
     <message>
         <source>minutes without keyboard or mouse input</source>
-        <translation type="unfinished"></translation>
+        <translation>минут без ввода с клавиатуры или мыши</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
 </context>
 <context>
@@ -476,22 +476,22 @@ This is free software: you are free to change and redistribute it. There is NO W
     <name>CDigitLabel</name>
     <message>
         <source>Date and running time</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата и время работы</translation>
     </message>
     <message>
         <source>%1, %2 hours %3 minutes %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, часов: %2, минут: %3, секунд: %4</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>CDragDropTreeCtrl</name>
     <message>
         <source>Please drop on a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите элемент на группу!</translation>
     </message>
 </context>
 <context>
@@ -545,122 +545,122 @@ or switch on &quot;Hourglint focused window&quot; in the Extensions app. GNOME o
     <name>CGraphOneLiveView</name>
     <message>
         <source>Live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Живой график</translation>
     </message>
     <message>
         <source>No valid pInputData</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет допустимых данных (pInputData)</translation>
     </message>
     <message>
         <source>Nobody is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>На переднем плане ничего нет.</translation>
     </message>
     <message>
         <source>%1 is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 на переднем плане.</translation>
     </message>
     <message>
         <source>Lane</source>
-        <translation type="unfinished"></translation>
+        <translation>Дорожка</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа</translation>
     </message>
     <message>
         <source>Seconds shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Показано секунд</translation>
     </message>
     <message>
         <source>Last in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний раз на переднем плане</translation>
     </message>
     <message>
         <source>Not in the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет на графике</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас</translation>
     </message>
     <message>
         <source>%1 s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 с назад</translation>
     </message>
 </context>
 <context>
     <name>CGroupDlg</name>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение групп</translation>
     </message>
     <message>
         <source>Drag items onto group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите элементы на группу:</translation>
     </message>
     <message>
         <source>Groups and their programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы и их программы</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <source>Name of a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя новой группы</translation>
     </message>
     <message>
         <source>Add New Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить группу</translation>
     </message>
     <message>
         <source>Delete Selected Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить выбранную группу</translation>
     </message>
     <message>
         <source>&amp;Move to group...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Переместить в группу...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>The length of group name should not be more than 50!</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя группы не должно быть длиннее 50 символов!</translation>
     </message>
     <message>
         <source>Please input a group name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя группы!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a item to delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить. Выберите элемент для удаления!</translation>
     </message>
     <message>
         <source>Can&apos;t delete. Please select a group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить. Выберите группу!</translation>
     </message>
     <message>
         <source>Can&apos;t delete default group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Группу по умолчанию удалить нельзя!</translation>
     </message>
     <message>
         <source>Please select a program to move!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите программу для перемещения!</translation>
     </message>
     <message>
         <source>There is no other group yet: add one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Других групп пока нет: сначала добавьте группу.</translation>
     </message>
     <message>
         <source>Close without saving the changes to the groups?</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть, не сохраняя изменения в группах?</translation>
     </message>
 </context>
 <context>
@@ -674,65 +674,65 @@ or switch on &quot;Hourglint focused window&quot; in the Extensions app. GNOME o
     <name>CHGView</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесс</translation>
     </message>
     <message>
         <source>Windows Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок окна</translation>
     </message>
     <message>
         <source>Window Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок окна</translation>
     </message>
     <message>
         <source>Running Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время работы</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 мин</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ч</translation>
     </message>
     <message>
         <source>Nothing was used in these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>В эти дни ничего не использовалось.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочее</translation>
     </message>
 </context>
 <context>
     <name>CHistoryChartView</name>
     <message>
         <source>History chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Диаграмма истории</translation>
     </message>
     <message>
         <source>%1 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего %1.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>День</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Итого</translation>
+        <translation>Итого</translation>
     </message>
     <message>
         <source>%1:00 to %2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>С %1:00 до %2:00</translation>
     </message>
 </context>
 <context>
@@ -822,7 +822,7 @@ or switch on &quot;Hourglint focused window&quot; in the Extensions app. GNOME o
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Периоды</translation>
     </message>
 </context>
 <context>
@@ -891,22 +891,22 @@ View it now?</source>
     </message>
     <message>
         <source>Totals of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Итоги за период</translation>
     </message>
     <message>
         <source>Snapshots hold days only: the hours are this computer&apos;s.</source>
-        <translation type="unfinished">Снимки содержат только дни: часы взяты с этого компьютера.</translation>
+        <translation>Снимки содержат только дни: часы взяты с этого компьютера.</translation>
     </message>
 </context>
 <context>
     <name>CHtmlReportExport</name>
     <message>
         <source>the chart image would replace the page</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение диаграммы заменило бы страницу</translation>
     </message>
     <message>
         <source>the chart image cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>невозможно создать изображение диаграммы</translation>
     </message>
 </context>
 <context>
@@ -944,72 +944,72 @@ View it now?</source>
     <name>CLiveFrame</name>
     <message>
         <source>Live Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Живой график</translation>
     </message>
 </context>
 <context>
     <name>CLiveView</name>
     <message>
         <source>Live Graph of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Живой график Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainDialogBar</name>
     <message>
         <source>&amp;LiveGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Живой график</translation>
     </message>
     <message>
         <source>Show live graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать живой график</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отчёт</translation>
     </message>
     <message>
         <source>Analyze and report</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ и отчёт</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;История</translation>
     </message>
     <message>
         <source>Where the days went: days and hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Куда ушли дни: дни и часы</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры</translation>
     </message>
     <message>
         <source>Configuration and preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка и параметры</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>О про&amp;грамме</translation>
     </message>
     <message>
         <source>About Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Hourglint</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Running programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Запущенные программы</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Оповещения</translation>
     </message>
     <message>
         <source>Do you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из программы?</translation>
     </message>
 </context>
 <context>
@@ -1049,158 +1049,162 @@ View it now?</source>
     <name>CReportDialogBar</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Сохранить</translation>
+        <translation>&amp;Сохранить</translation>
     </message>
     <message>
         <source>Save the report as HTML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить отчёт в файл HTML</translation>
     </message>
     <message>
         <source>Set &amp;Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Группы</translation>
     </message>
     <message>
         <source>Manage groups and programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление группами и программами</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;История</translation>
     </message>
     <message>
         <source>The days around this one, and its hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Соседние дни и часы этого дня</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished">Показать:</translation>
+        <translation>Показать:</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесс</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот компьютер</translation>
     </message>
     <message>
         <source>All computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Все компьютеры</translation>
     </message>
     <message>
         <source>Set Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата:</translation>
     </message>
     <message>
         <source>Previous day (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий день (Alt+Влево)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий день</translation>
     </message>
     <message>
         <source>Next day (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий день (Alt+Вправо)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий день</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обновить</translation>
     </message>
 </context>
 <context>
     <name>CReportFrame</name>
     <message>
         <source>Log Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Computing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Составление отчёта…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать файл отчёта %1:
+%2</translation>
     </message>
     <message>
         <source>Report generated successfully!
 
 View Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт успешно создан!
+
+Посмотреть его сейчас?</translation>
     </message>
 </context>
 <context>
     <name>CReportModel</name>
     <message>
         <source>Top 5 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Топ-5 процессов</translation>
     </message>
     <message>
         <source>Top 5 Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Топ-5 групп</translation>
     </message>
 </context>
 <context>
     <name>CReportSaveDialog</name>
     <message>
         <source>Hourglint Report Files (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы отчётов Hourglint (*.htm)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Cannot write the report file %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать файл отчёта %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CReportWorker</name>
     <message>
         <source>The work could not be finished: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось завершить работу: %1</translation>
     </message>
 </context>
 <context>
     <name>CShareRow</name>
     <message>
         <source>Share my history with my other computers through the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Делиться моей историей с другими моими компьютерами через папку</translation>
     </message>
     <message>
         <source>(not shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без общего доступа)</translation>
     </message>
     <message>
         <source>Share folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Общая папка</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор...</translation>
     </message>
     <message>
         <source>This computer&apos;s name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя этого компьютера в ней:</translation>
     </message>
     <message>
         <source>The share folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Общая папка %1 не существует.</translation>
     </message>
 </context>
 <context>
@@ -1208,48 +1212,51 @@ View Now?</source>
     <message>
         <source>Hourglint cannot share its history with your other computers: its database does not use write-ahead logging on this file system, so no consistent copy can be made while it runs.
 No snapshots are written until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourglint не может делиться историей с другими вашими компьютерами: его база данных не использует журнал упреждающей записи на этой файловой системе, поэтому во время работы невозможно сделать согласованную копию.
+Снимки не будут записываться до следующего запуска.</translation>
     </message>
     <message>
         <source>Cannot share the history with your other computers through the folder %1:
 %2
 Hourglint tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно делиться историей с другими вашими компьютерами через папку %1:
+%2
+Hourglint повторит попытку через час.</translation>
     </message>
 </context>
 <context>
     <name>CShellTray</name>
     <message>
         <source>Show/Hide the Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать/скрыть программу</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отчёт</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;История</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Пара&amp;метры</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>О про&amp;грамме</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>&amp;Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скрыть %1</translation>
     </message>
     <message>
         <source>&amp;Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Показать %1</translation>
     </message>
 </context>
 <context>
@@ -1298,23 +1305,23 @@ Hourglint tries again in an hour.</source>
     <name>CStaticBarVView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Диаграмма</translation>
     </message>
     <message>
         <source>No report is shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт пока не показан.</translation>
     </message>
     <message>
         <source>No rows to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет строк для отображения.</translation>
     </message>
     <message>
         <source>Bars for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Столбцы для: %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
 </context>
 <context>
@@ -1614,101 +1621,101 @@ Supported: %2.</source>
     <name>HistoryHtml</name>
     <message>
         <source>History of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>История Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата сохранения: %1</translation>
     </message>
     <message>
         <source>From: %1 To: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>От: %1 До: %2</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип: %1</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Диаграмма: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two items of a list of computer names.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Computers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютеры: %1</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Итого</translation>
+        <translation>Итого</translation>
     </message>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished">В среднем за день</translation>
+        <translation>В среднем за день</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Доля</translation>
+        <translation>Доля</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Создано с помощью</translation>
     </message>
 </context>
 <context>
     <name>HistoryText</name>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ИТОГО</translation>
     </message>
 </context>
 <context>
     <name>HistoryTitles</name>
     <message>
         <source>Time per day from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Время по дням с %1 по %2</translation>
     </message>
     <message numerus="yes">
         <source>An average day from %1 to %2: each hour&apos;s time divided by %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Средний день с %1 по %2: время каждого часа, делённое на %n день</numerusform>
+            <numerusform>Средний день с %1 по %2: время каждого часа, делённое на %n дня</numerusform>
+            <numerusform>Средний день с %1 по %2: время каждого часа, делённое на %n дней</numerusform>
         </translation>
     </message>
     <message>
         <source>Time per hour on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Время по часам за %1</translation>
     </message>
 </context>
 <context>
     <name>HtmlReportText</name>
     <message>
         <source>Log Report of Hourglint</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт Hourglint</translation>
     </message>
     <message>
         <source>Date Saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата сохранения: %1</translation>
     </message>
     <message>
         <source>&quot;Today&quot;: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«Сегодня»: %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип: %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ИТОГО</translation>
     </message>
     <message>
         <source>Powered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Создано с помощью</translation>
     </message>
 </context>
 <context>
@@ -1781,7 +1788,7 @@ Supported: %2.</source>
     <name>MergedHistoryModel</name>
     <message>
         <source>its hours could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось прочитать её часы</translation>
     </message>
 </context>
 <context>
@@ -1789,104 +1796,114 @@ Supported: %2.</source>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Операционной системе не хватает
+памяти или ресурсов.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный файл не найден.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный путь не найден.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Операционная система запретила
+доступ к указанному файлу.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти для завершения операции.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый файл .EXE
+(не Win32 .EXE или ошибка в образе .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Произошло нарушение совместного доступа. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопоставление для имени файла
+неполное или недопустимое.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось завершить транзакцию DDE,
+так как истекло время ожидания запроса.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой транзакции DDE.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось завершить транзакцию DDE,
+так как выполнялись другие
+транзакции DDE.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет приложения, сопоставленного
+с данным расширением имени файла.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанная библиотека DLL не найдена.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла неизвестная ошибка (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть ссылку:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>это не обычный файл</translation>
     </message>
     <message>
         <source>it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>это ссылка, принадлежащая другому пользователю</translation>
     </message>
     <message>
         <source>it is the database in use</source>
-        <translation type="unfinished"></translation>
+        <translation>это используемая база данных</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка</translation>
     </message>
     <message>
         <source>%1: it is a link owned by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: это ссылка, принадлежащая другому пользователю</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then why it cannot be written.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>it is no longer a pipe or device</source>
-        <translation type="unfinished"></translation>
+        <translation>это больше не канал и не устройство</translation>
     </message>
 </context>
 <context>
@@ -1916,35 +1933,35 @@ with the given filename extension.</source>
     <name>ReportMode</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесс</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Сегодня</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Вчера</translation>
     </message>
     <message>
         <source>Week Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее за неделю</translation>
     </message>
     <message>
         <source>Month Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее за месяц</translation>
     </message>
     <message>
         <source>Year Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее за год</translation>
     </message>
 </context>
 <context>
