@@ -4,6 +4,7 @@
 #include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DateFormats.h"
 #include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
@@ -60,7 +61,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     grid->addWidget(dateLabel, 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     dateLabel->setBuddy(date_);
-    date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    date_->setDisplayFormat(FourDigitYearFormat(QLocale()));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);

@@ -34,7 +34,8 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     clock_ = new CDigitLabel(this, clock);
     clock_->setFixedSize(DuX(100), DuY(44));
     // Without its pictures the display stays a text label of the same size.
-    clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits, true);
+    clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits,
+                  LocaleDateOrder(QLocale()));
     liveGraph_ = MakeButton(this, tr("&LiveGraph"), kLiveGraphIcon, tr("Show live graph"), 101);
     report_ = MakeButton(this, tr("&Report"), kReportIcon, tr("Analyze and report"), 137);
     history_ = MakeButton(this, tr("H&istory"), kHistoryIcon,
