@@ -89,7 +89,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->addSpacing(DuX(19));
 
     refresh_ = new QPushButton(QCoreApplication::translate("CReportDialogBar", "&Refresh"), this);
-    refresh_->setMinimumSize(DuX(50), DuY(14));
+    refresh_->setMinimumSize(std::max(DuX(50), refresh_->sizeHint().width()), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     // Outside a dialog Qt's buttons take only Space; Return presses them too.
     for (QAbstractButton* button :
