@@ -63,6 +63,8 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     row->addSpacing(std::max(gap, DuX(245) - configRight));
     row->addWidget(about_);
     row->addStretch(1);
+    // Never narrower than the clock and the buttons, which longer captions widen.
+    setMinimumWidth(std::max(minimumWidth(), row->minimumSize().width()));
 
     // As tall as the buttons: 44 units, more for a large desktop font.
     setFixedHeight(std::max(DuY(44), liveGraph_->height()));
