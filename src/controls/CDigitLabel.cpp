@@ -21,6 +21,12 @@ constexpr QSize kSmallCell(12, 17);
 constexpr QPoint kTimeCells[6] = {{5, 33}, {32, 33}, {65, 33}, {92, 33}, {120, 50}, {134, 50}};
 constexpr QPoint kDateCells[8] = {{5, 5},  {19, 5}, {41, 5},  {55, 5},
                                   {77, 5}, {91, 5}, {105, 5}, {119, 5}};
+// Year first: four, two and two cells. The background's dashes sit in the gaps of the
+// other orders; its first gap, dash and all, is copied into the new gaps.
+constexpr QPoint kYearFirstCells[8] = {{5, 5},  {19, 5}, {33, 5},  {47, 5},
+                                       {71, 5}, {85, 5}, {109, 5}, {123, 5}};
+constexpr QRect kDateGap(29, 5, 12, 17);
+constexpr int kYearFirstGaps[2] = {59, 97};
 
 int DigitAt(const std::string& text, size_t pos) {
     const char c = text[pos];
@@ -51,6 +57,11 @@ CDigitLabel::CDigitLabel(QWidget* parent, IClock* clock) : QLabel(parent), clock
 }
 
 int CDigitLabel::Start(int background, int largeDigits, int smallDigits, bool monthFirst) {
+    return Start(background, largeDigits, smallDigits,
+                 monthFirst ? DateOrder::MonthDayYear : DateOrder::DayMonthYear);
+}
+
+int CDigitLabel::Start(int background, int largeDigits, int smallDigits, DateOrder order) {
     if (started_) {
         return kOk;
     }
@@ -83,7 +94,7 @@ int CDigitLabel::Start(int background, int largeDigits, int smallDigits, bool mo
         background2x_ = large2x_ = small2x_ = QImage();
     }
     setFixedSize(background_.size());
-    monthFirst_ = monthFirst;
+    order_ = order;
     started_ = true;
     // Every pixel is painted: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -140,10 +151,15 @@ void CDigitLabel::RefreshDate() {
     }
     const int month = local.tm_mon + 1, day = local.tm_mday, year = local.tm_year + 1900;
     day_ = QDate(year, month, day);
-    date_ = monthFirst_ ? QString::asprintf("%02d-%02d-%04d", month, day, year)
-                        : QString::asprintf("%02d-%02d-%04d", day, month, year);
+    const bool yearFirst = order_ == DateOrder::YearMonthDay;
+    date_ = yearFirst ? QString::asprintf("%04d-%02d-%02d", year, month, day)
+            : order_ == DateOrder::MonthDayYear
+                ? QString::asprintf("%02d-%02d-%04d", month, day, year)
+                : QString::asprintf("%02d-%02d-%04d", day, month, year);
     int i = 0;
-    for (const int pos : {0, 1, 3, 4, 6, 7, 8, 9}) {
+    const std::array<int, 8> yearFirstDigits = {0, 1, 2, 3, 5, 6, 8, 9};
+    const std::array<int, 8> otherDigits = {0, 1, 3, 4, 6, 7, 8, 9};
+    for (const int pos : yearFirst ? yearFirstDigits : otherDigits) {
         const QChar c = date_.at(pos);
         dateDigits_[i++] = c.isDigit() ? c.digitValue() : 0;
     }
@@ -172,8 +188,16 @@ QImage CDigitLabel::Picture(qreal ratio) const {
             const bool big = i < 4;
             cell(kTimeCells[i], big ? large : small, big ? kLargeCell : kSmallCell, time_[i]);
         }
+        const bool yearFirst = order_ == DateOrder::YearMonthDay;
+        if (yearFirst) {
+            const QImage& face = fine ? background2x_ : background_;
+            const QRect gap(kDateGap.topLeft() * scale, kDateGap.size() * scale);
+            for (const int x : kYearFirstGaps) {
+                compose.drawImage(QPoint(x, kDateGap.top()) * scale, face, gap);
+            }
+        }
         for (int i = 0; i < 8; ++i) {
-            cell(kDateCells[i], small, kSmallCell, dateDigits_[i]);
+            cell(yearFirst ? kYearFirstCells[i] : kDateCells[i], small, kSmallCell, dateDigits_[i]);
         }
     }
     // Between the sizes the pictures come in: the finer one, scaled to the screen's pixels.

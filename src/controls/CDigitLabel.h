@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "controls/DateFormats.h"
 #include "core/IClockLabel.h"
 
 class IClock;
@@ -29,6 +30,8 @@ class CDigitLabel : public QLabel, public IClockLabel {
     // strips, ":/bitmaps/<id>.png", and takes the background's size. A second call does
     // nothing. kLoadFailed, with the label left plain, when a picture is missing.
     int Start(int background, int largeDigits, int smallDigits, bool monthFirst);
+    // The same with the date in order: "MM-DD-YYYY", "DD-MM-YYYY" or "YYYY-MM-DD".
+    int Start(int background, int largeDigits, int smallDigits, DateOrder order);
     bool IsStarted() const { return started_; }
 
     // Takes a duration text: the digits at positions 0, 1, 3, 4, 6 and 7, "_" reading 0; a
@@ -37,7 +40,7 @@ class CDigitLabel : public QLabel, public IClockLabel {
     // the date either way.
     void SetText(const std::string& text) override;
 
-    // "HH MM SS" and the date ("MM-DD-YYYY" month first) as shown.
+    // "HH MM SS" and the date ("MM-DD-YYYY" month first, "YYYY-MM-DD" year first) as shown.
     QString Digits() const;
     QString DateText() const { return date_; }
     // Date and time in words, as assistive technology reads them on request:
@@ -59,7 +62,7 @@ class CDigitLabel : public QLabel, public IClockLabel {
     std::array<int, 8> dateDigits_{};
     QString date_;
     QDate day_;
-    bool monthFirst_ = true;
+    DateOrder order_ = DateOrder::MonthDayYear;
     bool started_ = false;
     QImage background_;
     QImage large_;

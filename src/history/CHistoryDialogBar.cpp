@@ -15,6 +15,7 @@
 #include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DateFormats.h"
 #include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
@@ -52,7 +53,7 @@ CHistoryDialogBar::CHistoryDialogBar(QWidget* parent) : QWidget(parent) {
     rangeLabel->setBuddy(range_);
     grid->addWidget(rangeLabel, 0, 4, Qt::AlignRight);
     grid->addWidget(range_, 0, 5, 1, 3);
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const QString format = FourDigitYearFormat(QLocale());
     const QDate today = QDate::currentDate();
     from_ = new QDateEdit(today.addDays(-29), this);
     to_ = new QDateEdit(today, this);

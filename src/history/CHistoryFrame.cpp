@@ -120,7 +120,7 @@ CHistoryFrame::CHistoryFrame(std::string databasePath, IconSource icons, QWidget
                               {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
     const int widths[] = {260, 110, 110, 80};
     for (int i = 0; i < 4; ++i) {
-        list_->setColumnWidth(i, widths[i]);
+        list_->FitColumn(i, widths[i]);
         if (i > 0) list_->AddNumericColumn(i);
     }
     setTabOrder(bar_, chart_);
@@ -293,6 +293,7 @@ void CHistoryFrame::ShowChart() {
 void CHistoryFrame::ShowList() {
     const ReportMode mode = range_.Query().mode;
     list_->Model().SetHeading(0, QString::fromStdString(ReportModeName(mode)));
+    list_->FitColumn(0, list_->columnWidth(0));
     list_->Model().Clear();
     const QIcon fallback = RowFallbackIcon(mode, *this);
     const std::vector<HistoryListCells> cells = HistoryList(range_);

@@ -13,9 +13,9 @@ CHtmlReportExport::Result CHistoryHtmlExport::Save(const QString& htmlPath, cons
         [&](const CHtmlReportExport::ChartFile& chart) {
             HistoryPageContent content;
             content.mode = input.mode;
-            content.savedDate = ReportDateText(input.savedAt);
-            content.fromDay = ReportDateText(LocalNoonOf(input.firstDay));
-            content.toDay = ReportDateText(LocalNoonOf(input.lastDay));
+            content.savedDate = CHtmlReportExport::DateText(input.savedAt);
+            content.fromDay = CHtmlReportExport::DateText(LocalNoonOf(input.firstDay));
+            content.toDay = CHtmlReportExport::DateText(LocalNoonOf(input.lastDay));
             content.view = input.view;
             content.computers = input.computers;
             content.note = input.note;

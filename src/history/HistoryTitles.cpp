@@ -5,6 +5,7 @@
 #include <QDate>
 
 #include "controls/CountText.h"
+#include "controls/DateFormats.h"
 #include "core/CivilDay.h"
 
 namespace {}  // namespace
@@ -28,7 +29,7 @@ QString LongDay(const QLocale& locale, int64_t day) {
 }
 
 QString ShortDay(const QLocale& locale, int64_t day) {
-    return locale.toString(DateOf(day), QLocale::ShortFormat);
+    return locale.toString(DateOf(day), FourDigitYearFormat(locale));
 }
 
 QString DaysOf(const QLocale& locale, int64_t firstDay, int64_t lastDay) {

@@ -176,16 +176,14 @@ void CBarChart::Layout(QPainter& painter) {
             largest = std::max(largest, value);
         }
     }
-    QString longest;
-    for (const QString& name : series_) {
-        if (name.size() > longest.size()) {
-            longest = name;
-        }
-    }
     painter.setFont(TextFont(16));
     const QFontMetrics metrics = painter.fontMetrics();
     const int labelWidth = metrics.horizontalAdvance(QString::number(largest) + "000");
-    nameWidth_ = metrics.horizontalAdvance(longest);
+    // The widest name, not the one of most characters: a Chinese one is wider than its count.
+    nameWidth_ = 0;
+    for (const QString& name : series_) {
+        nameWidth_ = std::max(nameWidth_, metrics.horizontalAdvance(name));
+    }
 
     plotTop_ = top_ + Scaled(40);
     plotBottom_ = client_.height() - bottom_ - Scaled(20);

@@ -3,10 +3,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "controls/DateFormats.h"
 #include "core/Translate.h"
 #include "core/VendorLinks.h"
 #include "report/HtmlReportText.h"
@@ -49,12 +51,16 @@ std::optional<CHtmlReportExport::Refusal> CHtmlReportExport::Check(
     return std::nullopt;
 }
 
+std::string CHtmlReportExport::DateText(int64_t t) {
+    return PageDateText(QLocale(), QDateTime::fromSecsSinceEpoch(t).date()).toStdString();
+}
+
 CHtmlReportExport::Result CHtmlReportExport::Save(const QString& htmlPath, const Input& input) {
     return WritePage(htmlPath, input.databasePath, input.chart, -1, [&](const ChartFile& chart) {
         HtmlReportContent content;
         content.mode = input.mode;
-        content.savedDate = ReportDateText(input.savedAt);
-        content.reportDay = ReportDateText(input.reportDay);
+        content.savedDate = DateText(input.savedAt);
+        content.reportDay = DateText(input.reportDay);
         content.imageName = chart.name;
         content.imageWidth = chart.width;
         content.imageHeight = chart.height;

@@ -44,6 +44,9 @@ class CHtmlReportExport {
 
     // The image (ChartImagePath of htmlPath) and the HTML file, both replaced or neither.
     static Result Save(const QString& htmlPath, const Input& input);
+    // A date on the page, of the local day of t, as the locale writes it in full
+    // (PageDateText).
+    static std::string DateText(int64_t t);
 
     // What a page says of its chart file.
     struct ChartFile {

@@ -109,6 +109,10 @@ void CMultiColumnSortListView::SortMulti(int column) {
     }
 }
 
+void CMultiColumnSortListView::FitColumn(int column, int width) {
+    setColumnWidth(column, std::max(width, header_->FittingWidth(column)));
+}
+
 QString CMultiColumnSortListView::WidthsText() const {
     QString text;
     for (int i = 0; i < header_->count(); ++i) {

@@ -28,6 +28,9 @@ class CMultiColumnSortListView : public QTreeView {
 
     void SetRegistryName(const QString& name) { registryName_ = name; }
     void AddNumericColumn(int column) { numeric_.push_back(column); }
+    // Sets column's width, or what its heading needs with an arrow where that is more: the
+    // widths come from English headings.
+    void FitColumn(int column, int width);
 
     // A left click on a heading; ctrl: Ctrl was held.
     void HeadingClicked(int column, bool ctrl);

@@ -4,6 +4,7 @@
 #include "controls/CCalendarKeys.h"
 #include "controls/CImageButton.h"
 #include "controls/ControlResources.h"
+#include "controls/DateFormats.h"
 #include "controls/DialogBarParts.h"
 #include "controls/DialogUnits.h"
 #include "controls/ReadingOrder.h"
@@ -60,7 +61,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     grid->addWidget(dateLabel, 2, 0);
     date_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     dateLabel->setBuddy(date_);
-    date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    date_->setDisplayFormat(FourDigitYearFormat(QLocale()));
     date_->setCalendarPopup(true);
     date_->setMinimumWidth(DuX(65));
     date_->calendarWidget()->window()->installEventFilter(this);
@@ -88,7 +89,7 @@ CReportDialogBar::CReportDialogBar(QWidget* parent) : QWidget(parent) {
     row->addSpacing(DuX(19));
 
     refresh_ = new QPushButton(QCoreApplication::translate("CReportDialogBar", "&Refresh"), this);
-    refresh_->setMinimumSize(DuX(50), DuY(14));
+    refresh_->setMinimumSize(std::max(DuX(50), refresh_->sizeHint().width()), DuY(14));
     row->addWidget(refresh_, 0, Qt::AlignVCenter);
     // Outside a dialog Qt's buttons take only Space; Return presses them too.
     for (QAbstractButton* button :

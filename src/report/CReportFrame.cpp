@@ -104,7 +104,7 @@ CReportFrame::CReportFrame(std::string databasePath, IconSource icons, QWidget* 
                                          Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
     const int widths[] = {160, 85, 95, 100, 100, 100};
     for (int i = 0; i < 6; ++i) {
-        list_->setColumnWidth(i, widths[i]);
+        list_->FitColumn(i, widths[i]);
         if (i > 0) {
             list_->AddNumericColumn(i);
         }
@@ -201,6 +201,7 @@ void CReportFrame::ShowBusy(bool busy) {
 void CReportFrame::Show(Computed computed) {
     mode_ = computed.mode;
     list_->Model().SetHeading(0, QString::fromStdString(ReportModeName(mode_)));
+    list_->FitColumn(0, list_->columnWidth(0));
     list_->Model().Clear();
     ShowNoteLine(*leftOut_, computed.leftOut);
     const QIcon fallback = RowFallbackIcon(mode_, *this);

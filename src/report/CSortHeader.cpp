@@ -42,6 +42,10 @@ CSortHeader::Arrow CSortHeader::ArrowOf(int column) const {
     return it == arrows_.end() ? Arrow::None : it->second;
 }
 
+int CSortHeader::FittingWidth(int column) const {
+    return sectionSizeFromContents(column).width() + 6 + kArrowWidth;
+}
+
 void CSortHeader::mouseReleaseEvent(QMouseEvent* event) {
     // sectionClicked comes from inside the base handler, for the left button only.
     releaseModifiers_ = event->modifiers();

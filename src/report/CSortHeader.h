@@ -18,6 +18,8 @@ class CSortHeader : public QHeaderView {
     void SetArrow(int column, Arrow arrow);
     void ClearArrows();
     Arrow ArrowOf(int column) const;
+    // The width column's heading needs to show its text and an arrow beside it.
+    int FittingWidth(int column) const;
     // The heading the keys act on.
     int FocusedColumn() const { return focusedColumn_; }
 

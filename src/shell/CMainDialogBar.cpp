@@ -34,7 +34,8 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     clock_ = new CDigitLabel(this, clock);
     clock_->setFixedSize(DuX(100), DuY(44));
     // Without its pictures the display stays a text label of the same size.
-    clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits, true);
+    clock_->Start(kClockBackground, kClockLargeDigits, kClockSmallDigits,
+                  LocaleDateOrder(QLocale()));
     liveGraph_ = MakeButton(this, tr("&LiveGraph"), kLiveGraphIcon, tr("Show live graph"), 101);
     report_ = MakeButton(this, tr("&Report"), kReportIcon, tr("Analyze and report"), 137);
     history_ = MakeButton(this, tr("H&istory"), kHistoryIcon,
@@ -62,6 +63,8 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     row->addSpacing(std::max(gap, DuX(245) - configRight));
     row->addWidget(about_);
     row->addStretch(1);
+    // Never narrower than the clock and the buttons, which longer captions widen.
+    setMinimumWidth(std::max(minimumWidth(), row->minimumSize().width()));
 
     // As tall as the buttons: 44 units, more for a large desktop font.
     setFixedHeight(std::max(DuY(44), liveGraph_->height()));

@@ -2,6 +2,7 @@
 #include "shell/CReportListView.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <utility>
 
 CReportListView::CReportListView(std::vector<ListColumn> columns, bool pathToolTips,
@@ -28,6 +29,8 @@ CReportListView::CReportListView(std::vector<ListColumn> columns, bool pathToolT
     head->setSectionResizeMode(QHeaderView::Interactive);
     const auto& list = model_.Columns();
     for (int i = 0; i < static_cast<int>(list.size()); ++i) {
-        head->resizeSection(i, list[static_cast<size_t>(i)].width);
+        // The widths come from the English headings: a longer one widens its column.
+        head->resizeSection(i,
+                            std::max(list[static_cast<size_t>(i)].width, head->sectionSizeHint(i)));
     }
 }

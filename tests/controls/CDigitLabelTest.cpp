@@ -55,6 +55,31 @@ TEST_F(CDigitLabelTest, ShowsTheStretchDigitsAndTheDate) {
               strip.copy(12, 0, 12, 17).convertToFormat(QImage::Format_RGB32));
 }
 
+// The locale's order: day first in German and French, year first in Chinese; the year's
+// digits stand in the first cells then, the month's after the first dash.
+TEST_F(CDigitLabelTest, DateFollowsTheLocalesOrder) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C", "12-31-2026"},     {"en_US", "12-31-2026"}, {"de_DE", "31-12-2026"},
+        {"fr_FR", "31-12-2026"}, {"zh_CN", "2026-12-31"}, {"ru_RU", "31-12-2026"},
+    };
+    SetClock clock;
+    clock.now = LocalInstant(2026, 12, 31, 12, 0, 0);
+    for (const auto& [locale, date] : cases) {
+        CDigitLabel label(nullptr, &clock);
+        label.Start(kClockBackground, kClockLargeDigits, kClockSmallDigits,
+                    LocaleDateOrder(QLocale(QString::fromLatin1(locale))));
+        EXPECT_EQ(label.DateText(), date) << locale;
+    }
+    EXPECT_EQ(FourDigitYearFormat(QLocale(QStringLiteral("en_US"))), "M/d/yyyy");
+    CDigitLabel chinese(nullptr, &clock);
+    chinese.Start(kClockBackground, kClockLargeDigits, kClockSmallDigits, DateOrder::YearMonthDay);
+    const QImage shown = chinese.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage strip =
+        QImage(BitmapPath(kClockSmallDigits)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.copy(5, 5, 12, 17), strip.copy(2 * 12, 0, 12, 17));   // 2 of 2026
+    EXPECT_EQ(shown.copy(71, 5, 12, 17), strip.copy(1 * 12, 0, 12, 17));  // 1 of 12
+}
+
 TEST_F(CDigitLabelTest, MissingPictureLeavesAPlainLabel) {
     CDigitLabel label;
     EXPECT_EQ(label.Start(kClockBackground, 9999, kClockSmallDigits, true),
