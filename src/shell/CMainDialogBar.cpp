@@ -2,6 +2,7 @@
 #include "shell/CMainDialogBar.h"
 
 #include <QHBoxLayout>
+#include <QSpacerItem>
 #include <algorithm>
 
 #include "controls/CDigitLabel.h"
@@ -60,7 +61,10 @@ CMainDialogBar::CMainDialogBar(QWidget* parent, IClock* clock) : QWidget(parent)
     row->addWidget(config_);
     const int configRight = DuX(101) + liveGraph_->width() + gap + report_->width() + gap +
                             history_->width() + gap + config_->width();
-    row->addSpacing(std::max(gap, DuX(245) - configRight));
+    // About at 245 units where the window has room; closer where longer captions need it.
+    row->addSpacing(gap);
+    row->addSpacerItem(new QSpacerItem(std::max(0, DuX(245) - configRight - gap), 0,
+                                       QSizePolicy::Preferred, QSizePolicy::Minimum));
     row->addWidget(about_);
     row->addStretch(1);
     // Never narrower than the clock and the buttons, which longer captions widen.
