@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "ProgramCopy.h"
 #include "XvfbSession.h"
 #include "db/CUsageDb.h"
 #include "db/DbText.h"
@@ -24,11 +25,7 @@ class AccessibilityTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "needs dbus-run-session";
         ASSERT_TRUE(fs::exists(AT_SPI_BUS_LAUNCHER)) << "at-spi2-core is not installed";
-        root_ = fs::path(std::getenv("HOME")) / "a11y";
-        fs::create_directories(root_ / "bin");
-        fs::create_directories(root_ / "home");
-        fs::copy_file(HOURGLINT_EXECUTABLE, root_ / "bin" / "hourglint",
-                      fs::copy_options::overwrite_existing);
+        root_ = CopyProgram("a11y", HOURGLINT_EXECUTABLE);
         std::string error;
         ASSERT_TRUE(x_.Start(error)) << error;
         ASSERT_TRUE(x_.StartWindowManager(error)) << error;

@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "ProgramCopy.h"
 #include "StoredSeconds.h"
 #include "XvfbSession.h"
 #include "app/CSystemClock.h"
@@ -39,10 +40,7 @@ namespace {
 class EndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::path(std::getenv("HOME")) / "e2e";
-        fs::create_directories(root_ / "bin");
-        fs::create_directories(root_ / "home");
-        fs::copy_file(HOURGLINT_EXECUTABLE, Executable(), fs::copy_options::overwrite_existing);
+        root_ = CopyProgram("e2e", HOURGLINT_EXECUTABLE);
         std::string error;
         ASSERT_TRUE(x_.Start(error)) << error;
         ASSERT_TRUE(x_.StartWindowManager(error)) << error;

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "ProgramCopy.h"
 #include "XvfbSession.h"
 #include "db/CUsageDb.h"
 #include "report/HtmlReportText.h"
@@ -31,11 +32,7 @@ std::string FileText(const fs::path& path) {
 class KeyboardEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::path(std::getenv("HOME")) / "keys";
-        fs::create_directories(root_ / "bin");
-        fs::create_directories(root_ / "home");
-        fs::copy_file(HOURGLINT_EXECUTABLE, root_ / "bin" / "hourglint",
-                      fs::copy_options::overwrite_existing);
+        root_ = CopyProgram("keys", HOURGLINT_EXECUTABLE);
         std::string error;
         ASSERT_TRUE(x_.Start(error)) << error;
         ASSERT_TRUE(x_.StartWindowManager(error)) << error;
